@@ -1,0 +1,19 @@
+# Makefile: the project's two commands. `make run` shows the words of 2545743675434;
+# `make test` builds everything and runs the whole test suite. Both install what they lack.
+BUILD := build
+JOBS := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test deps binaries
+
+run: binaries
+	$(BUILD)/uslova-cli 2545743675434
+
+test: binaries
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+deps:
+	@sh scripts/deps.sh
+
+binaries: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)

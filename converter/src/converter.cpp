@@ -1,0 +1,46 @@
+// converter.cpp: one conversion from typed text to caption, stage by stage.
+#include "uslova/converter.h"
+
+#include "conversion.h"
+
+namespace uslova {
+
+std::string_view PromptOf(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Accepted:
+      return {};
+    case Verdict::NotANumber:
+      return "Nemoguce prevesti u slova, jer ulazni parametar nije broj!";
+    case Verdict::TooLarge:
+      return "Nemoguce prevesti u slova, jer je broj prevelik!";
+    case Verdict::Unsupported:
+      return "Nemoguce prevesti u slova, jer zapis broja nije podrzan!";
+  }
+  return {};
+}
+
+Verdict SpellInto(std::string_view typed, std::string& caption) {
+  Conversion c;
+  c.InputText = typed;
+  const Verdict verdict = ReadInput(c);
+  if (verdict != Verdict::Accepted) return verdict;
+  SpellGroups(c);
+  AssembleResult(c);
+  caption.assign(c.Caption.view());
+  return verdict;
+}
+
+std::string BoxText(std::string_view typed) {
+  std::string text(typed);
+  if (const std::size_t point = text.find('.'); point != std::string::npos) text[point] = ',';
+  return text;
+}
+
+Outcome Convert(std::string_view typed) {
+  Outcome outcome;
+  outcome.verdict = SpellInto(typed, outcome.caption);
+  outcome.text = outcome.accepted() ? BoxText(typed) : std::string(typed);
+  return outcome;
+}
+
+}  // namespace uslova

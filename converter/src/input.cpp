@@ -1,0 +1,155 @@
+// input.cpp: the number test, and the reading of a typed number into sign, triads and decimal
+// digits. Reading never depends on the process locale and never goes through a double, so every
+// digit of the integer part is exact.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "conversion.h"
+
+namespace uslova {
+namespace {
+
+constexpr std::size_t kMaxIntegerDigits = 15;  // up to 999 999 999 999 999
+constexpr std::size_t kDecimalDigitsUsed = 3;  // further decimal digits are dropped unrounded
+
+constexpr bool IsDigit(char ch) {
+  return ch >= '0' && ch <= '9';
+}
+constexpr bool IsSeparator(char ch) {
+  return ch == '.' || ch == ',';
+}
+constexpr bool IsBlank(char ch) {
+  return ch == ' ' || ch == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back()))
+    s.remove_suffix(1);
+  return s;
+}
+
+std::size_t SkipDigits(std::string_view s, std::size_t pos) {
+  while (pos < s.size() && IsDigit(s[pos]))
+    ++pos;
+  return pos;
+}
+
+/// The parts of a text that passed the number test.
+struct Number {
+  char sign = 0;              // '+', '-' or none
+  std::string_view mantissa;  // digits and separators, sign and exponent excluded
+  bool hasExponent = false;
+  bool exponentNegative = false;
+  std::uint64_t exponent = 0;  // saturated: anything past 10^15 digits is as good as infinite
+};
+
+/// The number test: an optional sign, then digits with any number of groups of a separator and
+/// digits and at most one trailing separator, or a separator and digits; then an optional
+/// exponent. Returns false for anything else ("", "-", "1..2", "1 000", "0x10", "e5").
+bool ParseNumber(std::string_view s, Number& n) {
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+    n.sign = s[0];
+    s.remove_prefix(1);
+  }
+  std::size_t pos = SkipDigits(s, 0);
+  if (pos == 0) {  // no integer digits: a separator and digits must follow
+    if (s.empty() || !IsSeparator(s[0])) return false;
+    pos = SkipDigits(s, 1);
+    if (pos == 1) return false;
+  } else {
+    while (pos < s.size() && IsSeparator(s[pos])) {
+      const std::size_t next = SkipDigits(s, pos + 1);
+      const bool trailing = next == pos + 1;
+      pos = next;
+      if (trailing) break;  // only an exponent or the end may follow it
+    }
+  }
+  n.mantissa = s.substr(0, pos);
+  if (pos == s.size()) return true;
+
+  if (s[pos] != 'e' && s[pos] != 'E') return false;
+  ++pos;
+  if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) n.exponentNegative = s[pos++] == '-';
+  const std::size_t digitsBegin = pos;
+  pos = SkipDigits(s, pos);
+  if (pos == digitsBegin || pos != s.size()) return false;
+  n.hasExponent = true;
+  constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint32_t>::max();
+  for (char ch : s.substr(digitsBegin)) {
+    n.exponent = std::min(kSaturated, n.exponent * 10 + static_cast<std::uint64_t>(ch - '0'));
+  }
+  return true;
+}
+
+/// The value is below zero: a minus sign and a digit other than 0 in the integer part or in the
+/// decimal digits up to a second separator. So "-0,5" is negative and "-0" is not.
+bool IsBelowZero(const Number& n) {
+  if (n.sign != '-') return false;
+  bool separatorSeen = false;
+  for (char ch : n.mantissa) {
+    if (IsSeparator(ch)) {
+      if (separatorSeen) break;
+      separatorSeen = true;
+    } else if (ch != '0') {
+      return true;
+    }
+  }
+  return false;
+}
+
+/// Cuts the integer `digits` (no leading zeros; empty for zero) times 10^`zeros` into triads.
+void CutTriads(Conversion& c, std::string_view digits, std::size_t zeros) {
+  const std::size_t length = std::max<std::size_t>(1, digits.size() + zeros);
+  c.GroupCount = static_cast<int>((length + 2) / 3);
+  auto digitAt = [&](std::size_t fromRight) {  // 0 is the units digit
+    if (fromRight < zeros) return '0';
+    fromRight -= zeros;
+    return fromRight < digits.size() ? digits[digits.size() - 1 - fromRight] : '0';
+  };
+  for (std::size_t k = 0; k < static_cast<std::size_t>(c.GroupCount); ++k) {
+    c.Triads[k] = {digitAt(3 * k + 2), digitAt(3 * k + 1), digitAt(3 * k)};
+  }
+}
+
+}  // namespace
+
+Verdict ReadInput(Conversion& c) {
+  Number n;
+  if (!ParseNumber(TrimBlanks(c.InputText), n)) return Verdict::NotANumber;
+  if (n.hasExponent && n.mantissa.find_first_of(".,") != std::string_view::npos) {
+    return Verdict::Unsupported;  // 1,5e3 would need its digits moved across the separator
+  }
+  c.IsNegative = IsBelowZero(n);
+
+  std::string_view integer = n.mantissa;
+  c.SeparatorPos = 0;
+  if (const std::size_t sep = n.mantissa.find_first_of(".,"); sep != std::string_view::npos) {
+    integer = n.mantissa.substr(0, sep);
+    c.DecimalPart = n.mantissa.substr(sep + 1, kDecimalDigitsUsed);
+    if (!std::all_of(c.DecimalPart.begin(), c.DecimalPart.end(), IsDigit)) {
+      return Verdict::Unsupported;  // "1.2.3" would use "2.3"
+    }
+    if (!c.DecimalPart.empty()) c.SeparatorPos = sep + 1;  // "5." has no decimal part
+  }
+
+  integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size()));
+  std::size_t zeros = 0;
+  if (!integer.empty() && n.exponentNegative) {
+    // A whole value only: the exponent may remove trailing zeros, nothing else.
+    if (n.exponent >= integer.size()) return Verdict::Unsupported;
+    const std::size_t cut = integer.size() - static_cast<std::size_t>(n.exponent);
+    if (integer.find_first_not_of('0', cut) != std::string_view::npos) return Verdict::Unsupported;
+    integer = integer.substr(0, cut);
+  } else if (!integer.empty()) {
+    zeros = static_cast<std::size_t>(n.exponent);
+  }
+  if (integer.size() + zeros > kMaxIntegerDigits) return Verdict::TooLarge;
+
+  CutTriads(c, integer, zeros);
+  return Verdict::Accepted;
+}
+
+}  // namespace uslova

@@ -1,0 +1,86 @@
+// cli_test.cpp: the command line's output, messages and exit status, on string streams.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+
+namespace uslova::cli {
+namespace {
+
+struct Result {
+  int status;
+  std::string out, err;
+};
+
+Result RunWith(std::vector<std::string_view> args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = cli::Run(args, in, out, err, false);
+  return {status, out.str(), err.str()};
+}
+
+constexpr std::string_view kNotANumber =
+    "Nemoguce prevesti u slova, jer ulazni parametar nije broj!";
+
+TEST(Cli, ConvertsArgumentsInOrder) {
+  const Result r = RunWith({"7", "-7", "abc", "1e15"});
+  EXPECT_EQ(r.out, "  sedam\nminus  sedam\n\n\n");
+  EXPECT_EQ(r.err, "uslova-cli: argument 3: " + std::string(kNotANumber) +
+                       "\nuslova-cli: argument 4: Nemoguce prevesti u slova, jer je broj "
+                       "prevelik!\n");
+  EXPECT_EQ(r.status, kSomeRejected);
+}
+
+TEST(Cli, ConvertsLinesOfInput) {
+  struct Case {
+    std::string_view name, input, out;
+    int status;
+  };
+  const Case cases[] = {
+      {"plain", "7\n-1234,5\n",
+       "  sedam\nminus jedna hiljada dve stotine trideset cetiri zapeta   pet\n", kAllAccepted},
+      {"last line without newline", "7\n8", "  sedam\n  osam\n", kAllAccepted},
+      {"carriage returns", "7\r\n8\r\n", "  sedam\n  osam\n", kAllAccepted},
+      {"empty input", "", "", kAllAccepted},
+      {"empty line", "7\n\n8\n", "  sedam\n\n  osam\n", kSomeRejected},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Result r = RunWith({}, std::string(c.input));
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.status, c.status);
+  }
+  EXPECT_EQ(RunWith({}, "7\nabc\n").err, "uslova-cli: line 2: " + std::string(kNotANumber) + "\n");
+}
+
+TEST(Cli, Options) {
+  EXPECT_EQ(RunWith({"--", "--5"}).err,
+            "uslova-cli: argument 2: " + std::string(kNotANumber) + "\n");
+  EXPECT_EQ(RunWith({"--", "-7"}).out, "minus  sedam\n");
+
+  const Result help = RunWith({"7", "--help"});
+  EXPECT_EQ(help.status, kAllAccepted);
+  EXPECT_TRUE(help.out.starts_with("Usage: uslova-cli")) << help.out;
+
+  const Result version = RunWith({"--version"});
+  EXPECT_TRUE(version.out.starts_with("uslova-cli 1.")) << version.out;
+
+  const Result unknown = RunWith({"7", "--words"});
+  EXPECT_EQ(unknown.status, kUsageError);
+  EXPECT_EQ(unknown.out, "");  // nothing is converted before the options are known
+  EXPECT_TRUE(unknown.err.starts_with("uslova-cli: unknown option '--words'")) << unknown.err;
+}
+
+TEST(Cli, StopsWhenTheOutputFails) {
+  std::istringstream in("7\n8\n9\n");
+  std::ostringstream out, err;
+  out.setstate(std::ios::badbit);
+  EXPECT_EQ(cli::Run({}, in, out, err, false), kSomeRejected);
+  EXPECT_EQ(err.str(), "uslova-cli: the output could not be written\n");
+}
+
+}  // namespace
+}  // namespace uslova::cli

@@ -1,0 +1,281 @@
+// converter_test.cpp: the converter's captions, box texts and rejections, and the click logic.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "caption_reader.h"
+#include "uslova/converter.h"
+#include "uslova/window_operations.h"
+
+namespace uslova {
+namespace {
+
+struct Case {
+  std::string_view input, caption;
+};
+
+std::string CaptionOf(std::string_view input) {
+  const Outcome outcome = Convert(input);
+  EXPECT_TRUE(outcome.accepted()) << outcome.prompt();
+  return outcome.caption;
+}
+
+void ExpectCaptions(std::initializer_list<Case> cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    EXPECT_EQ(CaptionOf(c.input), c.caption);
+  }
+}
+
+// Blanks come only from the words: a tens digit 0 adds one, a teen replaces tens and unit.
+TEST(Triad, WordsAndBlanks) {
+  ExpectCaptions({{"0", " "},
+                  {"7", "  sedam"},
+                  {"10", " deset"},
+                  {"11", " jedanaest"},
+                  {"19", " devetnaest"},
+                  {"20", " dvadeset"},
+                  {"21", " dvadeset jedan"},
+                  {"100", " stotinu "},
+                  {"101", " stotinu  jedan"},
+                  {"110", " stotinu deset"},
+                  {"115", " stotinu petnaest"},
+                  {"305", " tri stotine  pet"},
+                  {"434", " cetiri stotine trideset cetiri"},
+                  {"999", " devet stotina devedeset devet"}});
+}
+
+// A thousands group ending in 1 or 2 takes the feminine numeral; 3 and 4 take " hiljade".
+TEST(Thousands, FormsAndFeminineNumerals) {
+  ExpectCaptions(
+      {{"1000", " jedna hiljada "},
+       {"2000", " dve hiljade "},
+       {"4000", "  cetiri hiljade "},
+       {"5000", "  pet hiljada "},
+       {"11000", " jedanaest hiljada "},
+       {"12000", " dvanaest hiljada "},
+       {"14000", " cetrnaest hiljada "},
+       {"21000", " dvadeset jedna hiljada "},
+       {"22000", " dvadeset dve hiljade "},
+       {"100000", " stotinu  hiljada "},
+       {"101000", " stotinu jedna hiljada "},
+       {"102000", " stotinu dve hiljade "},
+       {"111000", " stotinu jedanaest hiljada "},
+       {"112000", " stotinu dvanaest hiljada "},
+       {"121000", " stotinu dvadeset jedna hiljada "},
+       {"1234", " jedna hiljada dve stotine trideset cetiri"},
+       {"999999", " devet stotina devedeset devet hiljada devet stotina devedeset devet"},
+       {"5000123", "  pet miliona stotinu dvadeset tri"}});
+}
+
+TEST(HigherGroups, ScaleWordForms) {
+  ExpectCaptions({
+      {"1000000", "  jedan milion "},
+      {"2000000", "  dva miliona "},
+      {"11000000", " jedanaest miliona "},
+      {"21000000", " dvadeset jedan milion "},
+      {"100000000", " stotinu  miliona "},
+      {"1000000000", " jedna milijarda "},
+      {"2000000000", " dve milijarde "},
+      {"3000000000", "  tri milijarde "},
+      {"5000000000", "  pet milijardi "},
+      {"12000000000", " dvanaest milijardi "},
+      {"22000000000", " dvadeset dve milijarde "},
+      {"101000000000", " stotinu jedna milijarda "},
+      {"111000000000", " stotinu jedanaest milijardi "},
+      {"2002000000", " dve milijarde  dva miliona "},
+      {"1001001001", " jedna milijarda  jedan milion jedna hiljada  jedan"},
+      {"5000123000", "  pet milijardi stotinu dvadeset tri hiljade "},
+      {"1000000000000", "  jedan bilion "},
+      {"11000000000000", " jedanaest biliona "},
+      {"21000000000000", " dvadeset jedan bilion "},
+      {"999000000000000", " devet stotina devedeset devet biliona "},
+      {"2545743675434",
+       "  dva biliona pet stotina cetrdeset pet milijardi sedam stotina cetrdeset tri miliona "
+       "sest stotina sedamdeset pet hiljada cetiri stotine trideset cetiri"},
+  });
+}
+
+// Decimal digits are spelled as one number after " zapeta "; "minus" goes in front of all.
+TEST(Assembly, DecimalsAndSign) {
+  ExpectCaptions({{"-7", "minus  sedam"},
+                  {"1,5", "  jedan zapeta   pet"},
+                  {"1,05", "  jedan zapeta   pet"},
+                  {"1,50", "  jedan zapeta  pedeset"},
+                  {"2.25", "  dva zapeta  dvadeset pet"},
+                  {"0,5", "  zapeta   pet"},
+                  {"10,010", " deset zapeta  deset"},
+                  {"5,100", "  pet zapeta  stotinu "},
+                  {"5,0", "  pet zapeta  "},
+                  {"1,23456", "  jedan zapeta  dve stotine trideset cetiri"},
+                  {"1.234.567", "  jedan zapeta  dve stotine trideset cetiri"},
+                  {"-0,5", "minus  zapeta   pet"},
+                  {"-0", " "},
+                  {"-2000000000", "minus dve milijarde "},
+                  {"-1234,5", "minus jedna hiljada dve stotine trideset cetiri zapeta   pet"}});
+}
+
+// Forms the old program crashed on or misspelled are read from their normalized digits.
+TEST(Input, NormalizedForms) {
+  ExpectCaptions({{"007", "  sedam"},
+                  {"0007", "  sedam"},
+                  {"0123", " stotinu dvadeset tri"},
+                  {"0001234", " jedna hiljada dve stotine trideset cetiri"},
+                  {"-000", " "},
+                  {"+5", "  pet"},
+                  {" \t42 ", " cetrdeset dva"},
+                  {"1e5", " stotinu  hiljada "},
+                  {"1E+3", " jedna hiljada "},
+                  {"150e-1", " petnaest"},
+                  {"0e999", " "},
+                  {".5", "  zapeta   pet"},
+                  {"-,5", "minus  zapeta   pet"},
+                  {"+,5", "  zapeta   pet"},
+                  {"5.", "  pet"},
+                  {"5,", "  pet"},
+                  {"999999999999999",
+                   " devet stotina devedeset devet biliona devet stotina "
+                   "devedeset devet milijardi devet stotina devedeset devet "
+                   "miliona devet stotina devedeset devet hiljada devet "
+                   "stotina devedeset devet"},
+                  {std::string(40000, '0') + "1", "  jedan"}});
+}
+
+TEST(Input, Rejections) {
+  struct Rejection {
+    std::string_view input;
+    Verdict verdict;
+  };
+  const Rejection cases[] = {
+      {"", Verdict::NotANumber},
+      {"  ", Verdict::NotANumber},
+      {"abc", Verdict::NotANumber},
+      {"-", Verdict::NotANumber},
+      {"- 5", Verdict::NotANumber},
+      {"1 000", Verdict::NotANumber},
+      {"1..2", Verdict::NotANumber},
+      {"0x10", Verdict::NotANumber},
+      {".", Verdict::NotANumber},
+      {"5e", Verdict::NotANumber},
+      {"e5", Verdict::NotANumber},
+      {"+-5", Verdict::NotANumber},
+      {"\xd9\xa5", Verdict::NotANumber},
+      {"5\n", Verdict::NotANumber},
+      {".5.3", Verdict::NotANumber},
+      {"1000000000000000", Verdict::TooLarge},
+      {"1e15", Verdict::TooLarge},
+      {"1e999", Verdict::TooLarge},
+      {"-1e99999999999999999999", Verdict::TooLarge},
+      {"1,5e3", Verdict::Unsupported},
+      {"9.9e14", Verdict::Unsupported},
+      {"5.e3", Verdict::Unsupported},
+      {"1.2.3", Verdict::Unsupported},
+      {"1,5,7777", Verdict::Unsupported},
+      {"15e-1", Verdict::Unsupported},
+      {"1e-5", Verdict::Unsupported},
+      {"1e-99999999999999999999", Verdict::Unsupported},
+  };
+  for (const Rejection& c : cases) {
+    SCOPED_TRACE(c.input);
+    const Outcome outcome = Convert(c.input);
+    EXPECT_EQ(outcome.verdict, c.verdict);
+    EXPECT_EQ(outcome.text, c.input);  // the box keeps the text as typed
+  }
+  EXPECT_EQ(PromptOf(Verdict::NotANumber),
+            "Nemoguce prevesti u slova, jer ulazni parametar nije broj!");
+  EXPECT_EQ(PromptOf(Verdict::TooLarge), "Nemoguce prevesti u slova, jer je broj prevelik!");
+  EXPECT_EQ(PromptOf(Verdict::Unsupported),
+            "Nemoguce prevesti u slova, jer zapis broja nije podrzan!");
+}
+
+TEST(Input, BoxTextGetsFirstPointTurnedIntoComma) {
+  const Case cases[] = {{"2.25", "2,25"},           {"-1234,5", "-1234,5"}, {"5.", "5,"},
+                        {"1.234.567", "1,234.567"}, {" 7 ", " 7 "},         {"1e5", "1e5"}};
+  for (const Case& c : cases)
+    EXPECT_EQ(Convert(c.input).text, c.caption) << c.input;
+}
+
+// A window on plain strings that records the message box.
+class FakeWindow : public WindowOperations {
+ public:
+  std::string text, caption, prompt, title;
+  int boxes = 0;
+
+  std::string text1() const override { return text; }
+  void setText1(std::string_view t) override { text = t; }
+  std::string label1Caption() const override { return caption; }
+  void setLabel1Caption(std::string_view c) override { caption = c; }
+  void msgBox(std::string_view p, std::string_view t) override {
+    prompt = p;
+    title = t;
+    ++boxes;
+  }
+};
+
+TEST(Click, SetsCaptionAndBoxOrShowsTheMessageBox) {
+  FakeWindow window;
+  window.text = "2.25";
+  dgmUslova_Click(window);
+  EXPECT_EQ(window.caption, "  dva zapeta  dvadeset pet");
+  EXPECT_EQ(window.text, "2,25");
+  EXPECT_EQ(window.boxes, 0);
+
+  window.text = "1.5e3";
+  dgmUslova_Click(window);
+  EXPECT_EQ(window.boxes, 1);
+  EXPECT_EQ(window.prompt, "Nemoguce prevesti u slova, jer zapis broja nije podrzan!");
+  EXPECT_EQ(window.title, "Greska");
+  EXPECT_EQ(window.text, "1.5e3");
+  EXPECT_EQ(window.caption, "  dva zapeta  dvadeset pet");
+}
+
+// Reads a caption back and compares it with the number that was typed.
+void ExpectRoundTrip(const std::string& input, std::int64_t integer, int decimal = -1,
+                     bool negative = false) {
+  SCOPED_TRACE(input);
+  const Outcome outcome = Convert(input);
+  ASSERT_TRUE(outcome.accepted());
+  testing::SpelledNumber read;
+  ASSERT_EQ(testing::ReadCaption(outcome.caption, read), "") << '"' << outcome.caption << '"';
+  EXPECT_EQ(read.integer, integer);
+  EXPECT_EQ(read.hasDecimal, decimal >= 0);
+  if (decimal >= 0) {
+    EXPECT_EQ(read.decimal, decimal);
+  }
+  EXPECT_EQ(read.negative, negative);
+  EXPECT_TRUE(outcome.caption.starts_with(negative ? "minus " : " "));
+}
+
+TEST(RoundTrip, EveryTriadInEveryGroup) {
+  for (int triad = 0; triad < 1000; ++triad) {
+    std::int64_t alone = triad, repeated = triad;
+    for (int group = 1; group <= 5; ++group) {
+      ExpectRoundTrip(std::to_string(alone), alone);
+      ExpectRoundTrip(std::to_string(repeated), repeated);  // the triad in every group at once
+      alone *= 1000;
+      repeated = repeated * 1000 + triad;
+    }
+  }
+}
+
+TEST(RoundTrip, RandomNumbersWithDecimalsAndSigns) {
+  std::mt19937_64 random(20261208);
+  for (int i = 0; i < 50000; ++i) {
+    std::string digits(std::uniform_int_distribution<int>(1, 15)(random), '0');
+    for (char& d : digits)
+      d = static_cast<char>('0' + random() % 10);
+    std::string decimals(random() % 4, '0');
+    for (char& d : decimals)
+      d = static_cast<char>('0' + random() % 10);
+    const bool minus = random() % 3 == 0;
+    const std::string input = (minus ? "-" : "") + digits +
+                              (decimals.empty() ? "" : (random() % 2 ? "," : ".") + decimals);
+    const std::int64_t integer = std::stoll(digits);
+    const int decimal = decimals.empty() ? -1 : std::stoi(decimals);
+    ExpectRoundTrip(input, integer, decimal, minus && (integer != 0 || decimal > 0));
+  }
+}
+
+}  // namespace
+}  // namespace uslova
