@@ -1,12 +1,12 @@
-# Makefile: the project's two commands. `make run` shows the words of 2545743675434;
-# `make test` builds everything and runs the whole test suite. Both install what they lack.
+# Makefile: the project's two commands. `make run` opens the window; `make test` builds
+# everything and runs the whole test suite. Both install the Debian packages they lack.
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: run test deps binaries
 
 run: binaries
-	$(BUILD)/uslova-cli 2545743675434
+	$(BUILD)/uslova
 
 test: binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -3,7 +3,7 @@
 # Usage: deps.sh [PACKAGE...]   (the packages of the default build when none is named)
 set -eu
 
-packages=${*:-"cmake make g++ libgtest-dev"}
+packages=${*:-"cmake make g++ libgtest-dev qt6-base-dev"}
 
 missing=""
 for p in $packages; do

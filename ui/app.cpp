@@ -1,0 +1,71 @@
+// app.cpp: the window program's start: its options, the display check and the event loop.
+#include "app.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "form1.h"
+#include "uslova/version.h"
+
+namespace uslova {
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: uslova [--help] [--version]\n"
+    "Opens the uslova window: type a number, press \"U slova\", and the label shows it in\n"
+    "Serbian words. Double-click the window to empty the label. Needs a graphical display;\n"
+    "for scripts and batches use uslova-cli.\n";
+
+bool HasEnv(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+/// While the application starts, a platform that cannot open (no display, a display that does
+/// not answer) is reported in one plain line and ends the program with status 1, not an abort.
+QtMessageHandler previousHandler = nullptr;
+
+void ReportStartFailure(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    if (previousHandler != nullptr) previousHandler(type, context, message);
+    return;
+  }
+  std::fprintf(stderr, "uslova: cannot open the window: %s\n",
+               qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+
+}  // namespace
+
+int RunApp(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("uslova %s\n", kVersion);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--help") == 0) {
+      std::fputs(kHelp, stdout);
+      return 0;
+    }
+  }
+  if (!HasEnv("QT_QPA_PLATFORM") && !HasEnv("DISPLAY") && !HasEnv("WAYLAND_DISPLAY")) {
+    std::fputs(
+        "uslova: no display found: the window needs a graphical session "
+        "(DISPLAY or WAYLAND_DISPLAY); for the command line use uslova-cli\n",
+        stderr);
+    return 1;
+  }
+  previousHandler = qInstallMessageHandler(ReportStartFailure);
+  QApplication app(argc, argv);
+  qInstallMessageHandler(previousHandler);
+
+  Form1 window;
+  window.show();
+  return app.exec();
+}
+
+}  // namespace uslova

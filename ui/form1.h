@@ -1,0 +1,38 @@
+// form1.h: the program's only window: the input box, the button "U slova" and the label.
+#pragma once
+
+#include <QWidget>
+
+#include "uslova/window_operations.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+/// The window `Form1`. A click of `dgmUslova` writes the words of `Text1` into `Label1`;
+/// a double-click on the window's own surface empties `Label1`.
+class Form1 : public QWidget, public uslova::WindowOperations {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+
+  // The window operations, on the widgets.
+  std::string text1() const override;
+  void setText1(std::string_view text) override;
+  std::string label1Caption() const override;
+  void setLabel1Caption(std::string_view caption) override;
+  void msgBox(std::string_view prompt, std::string_view title) override;
+
+ public slots:
+  void dgmUslova_Click();
+  void Form_DblClick();
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QLineEdit* Text1;
+  QLabel* Label1;
+  QPushButton* dgmUslova;
+};
