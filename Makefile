@@ -1,19 +1,41 @@
 # Makefile: the project's two commands. `make run` opens the window; `make test` builds
-# everything and runs the whole test suite. Both install the Debian packages they lack.
+# everything and runs the whole test suite: the tests, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and 30 seconds of fuzzing. Both install the Debian packages they
+# lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default).
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 60
+CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: run test deps binaries
+.PHONY: run test fuzz sanitize deps binaries
 
 run: binaries
 	$(BUILD)/uslova
 
 test: binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
 deps:
 	@sh scripts/deps.sh
 
 binaries: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CONFIGURE) -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The converter and command-line tests built with the sanitizers; any report fails the run.
+sanitize: deps
+	$(CONFIGURE) -B $(BUILD)-sanitize -DUSLOVA_SANITIZE=ON -DUSLOVA_WINDOW=OFF
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	ctest --test-dir $(BUILD)-sanitize --output-on-failure -j $(JOBS)
+
+# A crash stops the run and leaves its input in build-fuzz/findings/.
+fuzz:
+	@sh scripts/deps.sh cmake make clang libclang-rt-dev
+	$(CONFIGURE) -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DUSLOVA_FUZZ=ON \
+	  -DUSLOVA_WINDOW=OFF -DBUILD_TESTING=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/findings
+	cd $(BUILD)-fuzz && ./convert_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=findings/ corpus ../fuzz/corpus

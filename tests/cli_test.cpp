@@ -56,6 +56,19 @@ TEST(Cli, ConvertsLinesOfInput) {
   EXPECT_EQ(RunWith({}, "7\nabc\n").err, "uslova-cli: line 2: " + std::string(kNotANumber) + "\n");
 }
 
+// Bytes that are no number are rejected on their own line; the lines around them are spelled.
+TEST(Cli, HostileBytesInsideLines) {
+  using namespace std::string_literals;
+  const Result r = RunWith({}, "7\n\xff\xfe\n1\0002\n\x1b[5\n\xd9\xa5\n5\x7f\n8"s);
+  EXPECT_EQ(r.out, "  sedam\n\n\n\n\n\n  osam\n");
+  EXPECT_EQ(r.status, kSomeRejected);
+  for (int line = 2; line <= 6; ++line) {
+    EXPECT_NE(r.err.find("line " + std::to_string(line) + ": " + std::string(kNotANumber)),
+              std::string::npos)
+        << r.err;
+  }
+}
+
 TEST(Cli, Options) {
   EXPECT_EQ(RunWith({"--", "--5"}).err,
             "uslova-cli: argument 2: " + std::string(kNotANumber) + "\n");

@@ -1,6 +1,7 @@
 // tst_form1.cpp: the window through its real widgets: start-up state, clicks, the message box,
 // double-clicks and keys.
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,6 +10,36 @@
 #include <QtTest>
 
 #include "form1.h"
+
+/// Closes each message box that opens while it lives, as a user pressing OK, and records the
+/// last one.
+class BoxCloser : public QObject {
+ public:
+  int closed = 0;
+  QString title, prompt;
+  qsizetype buttons = 0;
+  QMessageBox::Icon icon = QMessageBox::Warning;
+  bool modal = false;
+
+  BoxCloser() {
+    timer.callOnTimeout(this, &BoxCloser::closeBox);
+    timer.start(1);
+  }
+
+ private:
+  void closeBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    ++closed;
+    title = box->windowTitle();
+    prompt = box->text();
+    buttons = box->buttons().size();
+    icon = box->icon();
+    modal = box->isModal();
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+  }
+  QTimer timer;
+};
 
 class TestForm1 : public QObject {
   Q_OBJECT
@@ -99,28 +130,56 @@ class TestForm1 : public QObject {
 
   void rejectionShowsTheMessageBox() {
     typeAndClick("7");
-    QString title, prompt;
-    int buttons = -1;
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    bool modal = false;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      title = box->windowTitle();
-      prompt = box->text();
-      buttons = static_cast<int>(box->buttons().size());
-      icon = box->icon();
-      modal = box->isModal();
-      QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
+    BoxCloser closer;
     typeAndClick("abc");  // returns once the box is closed
-    QCOMPARE(title, QString("Greska"));
-    QCOMPARE(prompt, QString("Nemoguce prevesti u slova, jer ulazni parametar nije broj!"));
-    QCOMPARE(buttons, 1);
-    QCOMPARE(icon, QMessageBox::NoIcon);
-    QVERIFY(modal);
+    QCOMPARE(closer.closed, 1);
+    QCOMPARE(closer.title, QString("Greska"));
+    QCOMPARE(closer.prompt, QString("Nemoguce prevesti u slova, jer ulazni parametar nije broj!"));
+    QCOMPARE(closer.buttons, 1);
+    QCOMPARE(closer.icon, QMessageBox::NoIcon);
+    QVERIFY(closer.modal);
     QCOMPARE(text1->text(), QString("abc"));
     QCOMPARE(label1->text(), QString("  sedam"));
+  }
+
+  void hostilePastes_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("caption");  // empty when the message box is expected
+    QTest::newRow("32767 characters: zeros and a 7") << QString(32766, '0') + "7"
+                                                     << "  sedam";
+    QTest::newRow("32767 nines") << QString(32767, '9') << "";
+    QTest::newRow("40000 characters, cut by the box") << QString(40000, '1') << "";
+    QTest::newRow("tab in front") << "\t56"
+                                  << " pedeset sest";
+    QTest::newRow("newline inside") << "12\n34"
+                                    << "";
+  }
+  void hostilePastes() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, caption);
+    QApplication::clipboard()->setText(pasted);
+    text1->clear();
+    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+    const QString typed = text1->text();
+    QCOMPARE(typed, pasted.left(32767));
+    BoxCloser closer;
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(closer.closed, caption.isEmpty() ? 1 : 0);
+    QCOMPARE(label1->text(), caption);
+    QCOMPARE(text1->text(), typed);  // nothing the user typed is lost
+  }
+
+  void manyClicksInARow() {
+    for (int i = 0; i < 300; ++i)
+      QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(label1->text().size(), 152);
+    BoxCloser closer;
+    typeAndClick("1e999");
+    for (int i = 0; i < 50; ++i)
+      QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(closer.closed, 51);
+    QCOMPARE(label1->text().size(), 152);
+    QCOMPARE(closer.prompt, QString("Nemoguce prevesti u slova, jer je broj prevelik!"));
   }
 
   void doubleClicks_data() {

@@ -52,7 +52,7 @@ struct Conversion {
   std::array<Triad, 5> Triads;   // Triad1 (units) to Triad5 (billions); 1 to GroupCount are set
   int GroupIndex = 0;
   Triad CurrentTriad;
-  int CurrentDigit = 0;  // the digit last spelled, as a number
+  unsigned CurrentDigit = 0;  // the digit last spelled, as a number
   std::string_view CurrentWord;
   Text GroupWords;
   Text Caption;  // the caption of `Label1` under construction

@@ -25,8 +25,8 @@ constexpr std::string_view kFeminineTwo = " dve";
 constexpr std::string_view kDecimalWord = " zapeta ";
 constexpr std::string_view kMinus = "minus";
 
-constexpr int DigitValue(char digit) {
-  return digit - '0';
+constexpr unsigned DigitValue(char digit) {
+  return static_cast<unsigned>(digit - '0');
 }
 
 template <typename Words>
@@ -54,9 +54,9 @@ static_assert(kLongestTriad + kDecimalWord.size() + kLongestTriad <= Text::kBack
 /// with " jedna" or " dve" and without the blank of a zero tens digit, so 101 thousands read
 /// " stotinu jedna hiljada". A group "000" adds nothing.
 void PutScaleInFront(Conversion& c, const Scale& s) {
-  const int hundreds = DigitValue(c.CurrentTriad[0]);
-  const int tens = DigitValue(c.CurrentTriad[1]);
-  const int units = c.CurrentDigit;
+  const unsigned hundreds = DigitValue(c.CurrentTriad[0]);
+  const unsigned tens = DigitValue(c.CurrentTriad[1]);
+  const unsigned units = c.CurrentDigit;
   if (hundreds == 0 && tens == 0 && units == 0) return;
 
   const bool teen = tens == 1;
