@@ -5,8 +5,8 @@
 #include <string>
 
 #include "caption_reader.h"
+#include "fake_window.h"
 #include "uslova/converter.h"
-#include "uslova/window_operations.h"
 
 namespace {
 
@@ -16,22 +16,6 @@ void Check(bool holds, const char* what, std::string_view input) {
                input.data());
   std::abort();
 }
-
-class Window : public uslova::WindowOperations {
- public:
-  std::string text, caption = "earlier words", prompt, title;
-  int boxes = 0;
-
-  std::string text1() const override { return text; }
-  void setText1(std::string_view t) override { text = t; }
-  std::string label1Caption() const override { return caption; }
-  void setLabel1Caption(std::string_view c) override { caption = c; }
-  void msgBox(std::string_view p, std::string_view t) override {
-    prompt = p;
-    title = t;
-    ++boxes;
-  }
-};
 
 /// The typed number's integer part and first three decimal digits, read with strtold rather
 /// than the converter's own digit loops. Only called for accepted input, which is ASCII.
@@ -55,8 +39,9 @@ uslova::testing::SpelledNumber ExpectedNumber(std::string_view typed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  Window window;
+  uslova::testing::FakeWindow window;
   window.text = input;
+  window.caption = "earlier words";
   uslova::dgmUslova_Click(window);
   const uslova::Outcome again = uslova::Convert(input);
 

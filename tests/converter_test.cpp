@@ -5,6 +5,7 @@
 #include <string>
 
 #include "caption_reader.h"
+#include "fake_window.h"
 #include "uslova/converter.h"
 #include "uslova/window_operations.h"
 
@@ -192,25 +193,8 @@ TEST(Input, BoxTextGetsFirstPointTurnedIntoComma) {
     EXPECT_EQ(Convert(c.input).text, c.caption) << c.input;
 }
 
-// A window on plain strings that records the message box.
-class FakeWindow : public WindowOperations {
- public:
-  std::string text, caption, prompt, title;
-  int boxes = 0;
-
-  std::string text1() const override { return text; }
-  void setText1(std::string_view t) override { text = t; }
-  std::string label1Caption() const override { return caption; }
-  void setLabel1Caption(std::string_view c) override { caption = c; }
-  void msgBox(std::string_view p, std::string_view t) override {
-    prompt = p;
-    title = t;
-    ++boxes;
-  }
-};
-
 TEST(Click, SetsCaptionAndBoxOrShowsTheMessageBox) {
-  FakeWindow window;
+  testing::FakeWindow window;
   window.text = "2.25";
   dgmUslova_Click(window);
   EXPECT_EQ(window.caption, "  dva zapeta  dvadeset pet");
