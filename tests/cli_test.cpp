@@ -81,10 +81,32 @@ TEST(Cli, Options) {
   const Result version = RunWith({"--version"});
   EXPECT_TRUE(version.out.starts_with("uslova-cli 1.")) << version.out;
 
-  const Result unknown = RunWith({"7", "--words"});
-  EXPECT_EQ(unknown.status, kUsageError);
-  EXPECT_EQ(unknown.out, "");  // nothing is converted before the options are known
-  EXPECT_TRUE(unknown.err.starts_with("uslova-cli: unknown option '--words'")) << unknown.err;
+  EXPECT_EQ(RunWith({"--currency=EUR", "--case=upper", "1,01", "2"}).out,
+            "JEDAN EVRO I JEDAN CENT\nDVA EVRA\n");
+}
+
+// A usage error converts nothing, exits with 2 and says what is wrong.
+TEST(Cli, OptionErrors) {
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string_view message;
+  };
+  const Case cases[] = {
+      {{"7", "--words"}, "uslova-cli: unknown option '--words'"},
+      {{"--script=klingon", "7"},
+       "uslova-cli: invalid value 'klingon' for --script (choose ascii, latin, cyrillic)"},
+      {{"--case", "7"}, "uslova-cli: invalid value '' for --case"},
+      {{"--help=yes"}, "uslova-cli: unknown option '--help=yes'"},
+      {{"--currency=RSD", "--spacing=exact", "7"},
+       "uslova-cli: --spacing=exact cannot be used with --currency"},
+      {{"--minor=digits", "7"}, "uslova-cli: --minor needs --currency"},
+  };
+  for (const Case& c : cases) {
+    const Result r = RunWith(c.args);
+    EXPECT_EQ(r.status, kUsageError) << c.message;
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with(c.message)) << r.err;
+  }
 }
 
 TEST(Cli, StopsWhenTheOutputFails) {

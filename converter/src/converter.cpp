@@ -15,6 +15,8 @@ std::string_view PromptOf(Verdict verdict) {
       return "Nemoguce prevesti u slova, jer je broj prevelik!";
     case Verdict::Unsupported:
       return "Nemoguce prevesti u slova, jer zapis broja nije podrzan!";
+    case Verdict::TooManyDecimals:
+      return "Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!";
   }
   return {};
 }

@@ -7,27 +7,16 @@
 namespace uslova {
 namespace {
 
-/// The forms of one scale noun: after a count ending in one (not 11), in two to four (not 12 to
-/// 14), and after every other count. A feminine noun also takes " jedna" and " dve".
-struct Scale {
-  std::string_view one, few, many;
-  bool feminine;
-};
-
-constexpr Scale kThousands{" hiljada", " hiljade", " hiljada", true};
-constexpr Scale kMillions{" milion", " miliona", " miliona", false};
-constexpr Scale kMilliards{" milijarda", " milijarde", " milijardi", true};
-constexpr Scale kBillions{" bilion", " biliona", " biliona", false};
-constexpr std::array<Scale, 4> kScales{kThousands, kMillions, kMilliards, kBillions};
+constexpr NounForms kThousands{" hiljada", " hiljade", " hiljada", true};
+constexpr NounForms kMillions{" milion", " miliona", " miliona", false};
+constexpr NounForms kMilliards{" milijarda", " milijarde", " milijardi", true};
+constexpr NounForms kBillions{" bilion", " biliona", " biliona", false};
+constexpr std::array<NounForms, 4> kScales{kThousands, kMillions, kMilliards, kBillions};
 
 constexpr std::string_view kFeminineOne = " jedna";
 constexpr std::string_view kFeminineTwo = " dve";
 constexpr std::string_view kDecimalWord = " zapeta ";
 constexpr std::string_view kMinus = "minus";
-
-constexpr unsigned DigitValue(char digit) {
-  return static_cast<unsigned>(digit - '0');
-}
 
 template <typename Words>
 constexpr std::size_t LongestOf(const Words& words) {
@@ -53,7 +42,7 @@ static_assert(kLongestTriad + kDecimalWord.size() + kLongestTriad <= Text::kBack
 /// the scale word that the count takes. A feminine scale rebuilds a count ending in one or two
 /// with " jedna" or " dve" and without the blank of a zero tens digit, so 101 thousands read
 /// " stotinu jedna hiljada". A group "000" adds nothing.
-void PutScaleInFront(Conversion& c, const Scale& s) {
+void PutScaleInFront(Conversion& c, const NounForms& s) {
   const unsigned hundreds = DigitValue(c.CurrentTriad[0]);
   const unsigned tens = DigitValue(c.CurrentTriad[1]);
   const unsigned units = c.CurrentDigit;
@@ -67,12 +56,17 @@ void PutScaleInFront(Conversion& c, const Scale& s) {
     c.Caption.prepend(HundredWords[hundreds]);
     return;
   }
-  const bool few = !teen && units >= 2 && units <= 4;
-  c.Caption.prepend(!teen && units == 1 ? s.one : few ? s.few : s.many);
+  c.Caption.prepend(FormAfter(s, tens, units));
   c.Caption.prepend(c.GroupWords.view());
 }
 
 }  // namespace
+
+std::string_view FormAfter(const NounForms& noun, unsigned tens, unsigned units) {
+  if (tens == 1) return noun.many;  // the teens
+  if (units == 1) return noun.one;
+  return units >= 2 && units <= 4 ? noun.few : noun.many;
+}
 
 void SpellTriad(Conversion& c) {
   c.CurrentDigit = DigitValue(c.CurrentTriad[0]);
