@@ -1,13 +1,13 @@
 # Makefile: the project's two commands. `make run` opens the window; `make test` builds
 # everything and runs the whole test suite: the tests, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and 30 seconds of fuzzing. Both install the Debian packages they
-# lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default).
+# lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed.
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: run test fuzz sanitize deps binaries
+.PHONY: run test fuzz sanitize bench deps binaries
 
 run: binaries
 	$(BUILD)/uslova
@@ -39,3 +39,13 @@ fuzz:
 	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/findings
 	cd $(BUILD)-fuzz && ./convert_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=findings/ corpus ../fuzz/corpus
+
+# An optimised build of its own: the converter against ICU, the command line on a million
+# lines, and the window's start on a virtual display.
+bench: deps
+	@sh scripts/deps.sh libbenchmark-dev libicu-dev libxcb1-dev pkg-config xvfb xauth
+	cmake -DCMAKE_BUILD_TYPE=Release -S . -B $(BUILD)-bench -DUSLOVA_BENCH=ON -DBUILD_TESTING=OFF
+	cmake --build $(BUILD)-bench -j $(JOBS)
+	$(BUILD)-bench/converter_bench
+	sh bench/cli.sh $(BUILD)-bench/uslova-cli
+	sh bench/startup.sh $(BUILD)-bench

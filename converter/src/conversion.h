@@ -1,10 +1,14 @@
 // conversion.h: the converter's variables, shared by the stages of one conversion.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
+#include <type_traits>
 
 #include "uslova/converter.h"
 
@@ -13,28 +17,55 @@ namespace uslova {
 /// One group of the integer part: three ASCII digits, "0"-padded on the left ("007").
 using Triad = std::array<char, 3>;
 
-/// A text of fixed capacity that grows at both ends, so that a group can put its words in front
-/// of the lower groups' words and the decimal words can follow them, all without allocating.
-/// The capacities are checked against the longest pieces in words.cpp.
+/// The words one group writes into the caption, kept in a fixed-size slot so that copying one
+/// is a few moves whatever its length. The longest piece is checked in words.cpp.
+struct Piece {
+  std::array<char, 47> text;
+  std::uint8_t size;
+};
+
+/// Copies bytes: memcpy at run time, and a loop where the compiler builds tables.
+constexpr void CopyBytes(char* to, const char* from, std::size_t count) {
+  if (std::is_constant_evaluated()) {
+    std::copy_n(from, count, to);
+  } else {
+    std::memcpy(to, from, count);
+  }
+}
+
+/// A text of fixed capacity that grows at both ends, so that "minus" and a group's words can go
+/// in front of what is there, all without allocating. The capacities are checked against the
+/// longest pieces in words.cpp.
 class Text {
  public:
-  static constexpr std::size_t kFront = 192;  // room for pieces put in front
-  static constexpr std::size_t kBack = 128;   // room for what is appended
+  static constexpr std::size_t kFront = 64;  // room for what is put in front
+  static constexpr std::size_t kBack = 320;  // room for what is appended, and a piece's slot
 
-  void assign(std::string_view s) {
+  constexpr void assign(std::string_view s) {
     begin_ = end_ = kFront;
     append(s);
   }
-  void clear() { begin_ = end_ = kFront; }
-  void append(std::string_view s) {
-    std::memcpy(data_.data() + end_, s.data(), s.size());
+  constexpr void clear() { begin_ = end_ = kFront; }
+  constexpr void append(std::string_view s) {
+    CopyBytes(data_.data() + end_, s.data(), s.size());
     end_ += s.size();
   }
-  void prepend(std::string_view s) {
-    begin_ -= s.size();
-    std::memcpy(data_.data() + begin_, s.data(), s.size());
+  /// Appends the pieces in order. Each is copied as its whole slot, and the next one starts
+  /// where its words end.
+  void append(std::span<const Piece* const> pieces) {
+    char* out = data_.data() + end_;
+    for (const Piece* piece : pieces) {
+      const std::size_t size = piece->size;  // read before the copy, which may alias anything
+      std::memcpy(out, piece->text.data(), piece->text.size());
+      out += size;
+    }
+    end_ = static_cast<std::size_t>(out - data_.data());
   }
-  std::string_view view() const { return {data_.data() + begin_, end_ - begin_}; }
+  constexpr void prepend(std::string_view s) {
+    begin_ -= s.size();
+    CopyBytes(data_.data() + begin_, s.data(), s.size());
+  }
+  constexpr std::string_view view() const { return {data_.data() + begin_, end_ - begin_}; }
 
  private:
   std::array<char, kFront + kBack> data_;  // only [begin_, end_) is ever read
@@ -62,7 +93,8 @@ struct Conversion {
 /// `SeparatorPos`, `DecimalPart`, `GroupCount` and the triads.
 Verdict ReadInput(Conversion& c);
 
-/// The group loop: spells `Triad1` to the `GroupCount`-th triad into `Caption`, highest first.
+/// The group loop: writes the words of `Triad1` to the `GroupCount`-th triad into `Caption`,
+/// highest group first, as the group handlers put them in front of the lower groups.
 void SpellGroups(Conversion& c);
 
 /// Appends " zapeta " and the decimal words after `Caption`, and puts "minus" in front of it.

@@ -2,7 +2,9 @@
 // digits. Reading never depends on the process locale and never goes through a double, so every
 // digit of the integer part is exact.
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "conversion.h"
@@ -41,6 +43,7 @@ std::size_t SkipDigits(std::string_view s, std::size_t pos) {
 struct Number {
   char sign = 0;              // '+', '-' or none
   std::string_view mantissa;  // digits and separators, sign and exponent excluded
+  std::size_t separator = std::string_view::npos;  // of the first separator, in `mantissa`
   bool hasExponent = false;
   bool exponentNegative = false;
   std::uint64_t exponent = 0;  // saturated: anything past 10^15 digits is as good as infinite
@@ -48,26 +51,27 @@ struct Number {
 
 /// The number test: an optional sign, then digits with any number of groups of a separator and
 /// digits and at most one trailing separator, or a separator and digits; then an optional
-/// exponent. Returns false for anything else ("", "-", "1..2", "1 000", "0x10", "e5").
+/// exponent. Returns false for anything else ("", "-", "1..2", "1 000", "0x10", "e5", ".5.3").
+/// One pass, as it runs for every conversion.
 bool ParseNumber(std::string_view s, Number& n) {
-  if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-    n.sign = s[0];
-    s.remove_prefix(1);
-  }
-  std::size_t pos = SkipDigits(s, 0);
-  if (pos == 0) {  // no integer digits: a separator and digits must follow
-    if (s.empty() || !IsSeparator(s[0])) return false;
-    pos = SkipDigits(s, 1);
-    if (pos == 1) return false;
-  } else {
-    while (pos < s.size() && IsSeparator(s[pos])) {
-      const std::size_t next = SkipDigits(s, pos + 1);
-      const bool trailing = next == pos + 1;
-      pos = next;
-      if (trailing) break;  // only an exponent or the end may follow it
+  std::size_t pos = 0;
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) n.sign = s[pos++];
+  const std::size_t begin = pos;
+  int separators = 0;
+  for (; pos < s.size(); ++pos) {
+    const char ch = s[pos];
+    if (IsDigit(ch)) continue;
+    if (IsSeparator(ch)) {
+      if (pos > begin && !IsDigit(s[pos - 1])) return false;  // two separators in a row
+      if (separators++ == 0) n.separator = pos - begin;
+    } else {
+      break;
     }
   }
-  n.mantissa = s.substr(0, pos);
+  n.mantissa = s.substr(begin, pos - begin);
+  if (n.mantissa.empty()) return false;
+  // Without integer digits, one separator and digits: ".5", not "." or ".5.3".
+  if (n.separator == 0 && (separators > 1 || n.mantissa.size() == 1)) return false;
   if (pos == s.size()) return true;
 
   if (s[pos] != 'e' && s[pos] != 'E') return false;
@@ -88,29 +92,19 @@ bool ParseNumber(std::string_view s, Number& n) {
 /// decimal digits up to a second separator. So "-0,5" is negative and "-0" is not.
 bool IsBelowZero(const Number& n) {
   if (n.sign != '-') return false;
-  bool separatorSeen = false;
-  for (char ch : n.mantissa) {
-    if (IsSeparator(ch)) {
-      if (separatorSeen) break;
-      separatorSeen = true;
-    } else if (ch != '0') {
-      return true;
-    }
-  }
-  return false;
+  const std::size_t second = n.mantissa.find_first_of(".,", n.separator + 1);
+  return n.mantissa.substr(0, second).find_first_not_of("0.,") != std::string_view::npos;
 }
 
 /// Cuts the integer `digits` (no leading zeros; empty for zero) times 10^`zeros` into triads.
 void CutTriads(Conversion& c, std::string_view digits, std::size_t zeros) {
+  std::array<char, 3 * 5> padded;  // the number right-aligned, "0" in front and behind
+  padded.fill('0');
+  std::memcpy(padded.data() + padded.size() - zeros - digits.size(), digits.data(), digits.size());
   const std::size_t length = std::max<std::size_t>(1, digits.size() + zeros);
   c.GroupCount = static_cast<int>((length + 2) / 3);
-  auto digitAt = [&](std::size_t fromRight) {  // 0 is the units digit
-    if (fromRight < zeros) return '0';
-    fromRight -= zeros;
-    return fromRight < digits.size() ? digits[digits.size() - 1 - fromRight] : '0';
-  };
   for (std::size_t k = 0; k < static_cast<std::size_t>(c.GroupCount); ++k) {
-    c.Triads[k] = {digitAt(3 * k + 2), digitAt(3 * k + 1), digitAt(3 * k)};
+    std::memcpy(c.Triads[k].data(), padded.data() + padded.size() - 3 * (k + 1), 3);
   }
 }
 
@@ -119,14 +113,14 @@ void CutTriads(Conversion& c, std::string_view digits, std::size_t zeros) {
 Verdict ReadInput(Conversion& c) {
   Number n;
   if (!ParseNumber(TrimBlanks(c.InputText), n)) return Verdict::NotANumber;
-  if (n.hasExponent && n.mantissa.find_first_of(".,") != std::string_view::npos) {
+  if (n.hasExponent && n.separator != std::string_view::npos) {
     return Verdict::Unsupported;  // 1,5e3 would need its digits moved across the separator
   }
   c.IsNegative = IsBelowZero(n);
 
   std::string_view integer = n.mantissa;
   c.SeparatorPos = 0;
-  if (const std::size_t sep = n.mantissa.find_first_of(".,"); sep != std::string_view::npos) {
+  if (const std::size_t sep = n.separator; sep != std::string_view::npos) {
     integer = n.mantissa.substr(0, sep);
     c.DecimalPart = n.mantissa.substr(sep + 1, kDecimalDigitsUsed);
     if (!std::all_of(c.DecimalPart.begin(), c.DecimalPart.end(), IsDigit)) {

@@ -31,7 +31,9 @@ inline constexpr WordTable HundredWords{"",
                                         " osam stotina",
                                         " devet stotina"};
 
-constexpr unsigned DigitValue(char digit) { return static_cast<unsigned>(digit - '0'); }
+constexpr unsigned DigitValue(char digit) {
+  return static_cast<unsigned>(digit - '0');
+}
 
 /// The forms of a noun after a count: after one (1, 21, 101, not 11), after two to four (2, 22,
 /// not 12 to 14), and after every other count. A feminine noun takes "jedna" and "dve".
@@ -42,11 +44,32 @@ struct NounForms {
 
 /// The form of `noun` after a count whose last two digits are `tens` and `units`,
 /// e.g. " hiljade" after 22 thousands, " hiljada" after 12.
-std::string_view FormAfter(const NounForms& noun, unsigned tens, unsigned units);
+constexpr std::string_view FormAfter(const NounForms& noun, unsigned tens, unsigned units) {
+  if (tens == 1) return noun.many;  // the teens
+  if (units == 1) return noun.one;
+  return units >= 2 && units <= 4 ? noun.few : noun.many;
+}
 
 /// Appends the words of `CurrentTriad` to `GroupWords`,
 /// e.g. "101" appends " stotinu  jedan" (the tens digit 0 adds one blank).
 /// Leaves the value of the third digit in `CurrentDigit`.
-void SpellTriad(Conversion& c);
+constexpr void SpellTriad(Conversion& c) {
+  c.CurrentDigit = DigitValue(c.CurrentTriad[0]);
+  c.CurrentWord = HundredWords[c.CurrentDigit];
+  c.GroupWords.append(c.CurrentWord);
+
+  c.CurrentDigit = DigitValue(c.CurrentTriad[1]);
+  if (c.CurrentDigit == 1) {  // a teen replaces both the tens and the unit word
+    c.CurrentDigit = DigitValue(c.CurrentTriad[2]);
+    c.CurrentWord = TeenWords[c.CurrentDigit];
+    c.GroupWords.append(c.CurrentWord);
+    return;
+  }
+  c.CurrentWord = TensWords[c.CurrentDigit];
+  c.GroupWords.append(c.CurrentWord);
+  c.CurrentDigit = DigitValue(c.CurrentTriad[2]);
+  c.CurrentWord = UnitWords[c.CurrentDigit];
+  c.GroupWords.append(c.CurrentWord);
+}
 
 }  // namespace uslova
