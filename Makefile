@@ -1,13 +1,14 @@
 # Makefile: the project's two commands. `make run` opens the window; `make test` builds
 # everything and runs the whole test suite: the tests, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and 30 seconds of fuzzing. Both install the Debian packages they
-# lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed.
+# lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed;
+# `make package` builds the Debian package build/uslova_VERSION_amd64.deb.
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: run test fuzz sanitize bench deps binaries
+.PHONY: run test fuzz sanitize bench package deps binaries
 
 run: binaries
 	$(BUILD)/uslova
@@ -16,6 +17,9 @@ test: binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+package: binaries
+	cd $(BUILD) && cpack
 
 deps:
 	@sh scripts/deps.sh
