@@ -96,8 +96,10 @@ std::string ReadOption(std::string_view arg, Settings& s) {
   const std::string_view option = arg.substr(0, equals);
   const std::string_view value = equals == std::string_view::npos ? "" : arg.substr(equals + 1);
   const bool hasValue = equals != std::string_view::npos;
-  if (!hasValue && option == "--help") return s.help = true, "";
-  if (!hasValue && option == "--version") return s.version = true, "";
+  if (!hasValue && (option == "--help" || option == "--version")) {
+    (option == "--help" ? s.help : s.version) = true;
+    return {};
+  }
   if (option == "--script") return Choose(option, value, kScripts, s.options.script);
   if (option == "--case") return Choose(option, value, kCases, s.options.letterCase);
   if (option == "--currency") return Choose(option, value, kCurrencies, s.options.currency);

@@ -1,8 +1,13 @@
 // convert_fuzz.cpp: feeds arbitrary bytes to a click of "U slova" and checks every outcome:
-// a clean rejection, or words that read back as the number that was typed.
+// a clean rejection, or words that read back as the number that was typed, and the same
+// number in one of the command line's styles.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "caption_reader.h"
 #include "fake_window.h"
@@ -33,6 +38,49 @@ uslova::testing::SpelledNumber ExpectedNumber(std::string_view typed) {
   }
   n.integer = static_cast<std::int64_t>(std::strtold(s.empty() ? "0" : s.c_str(), nullptr));
   return n;
+}
+
+std::vector<std::string> WordsOf(const std::string& text) {
+  std::istringstream stream(text);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) {
+    if (word != "nula") words.push_back(word);
+  }
+  return words;
+}
+
+/// The same number in the style that `pick` chooses: the words and their blanks as the style
+/// says, and, in ASCII lower case, the window's words again, with "nula" for a zero.
+void CheckStyle(const std::string& input, const std::string& caption, unsigned pick) {
+  using O = uslova::Options;
+  O options;
+  options.script = static_cast<O::Script>(pick % 3);
+  options.spacing = static_cast<O::Spacing>(pick / 3 % 3);
+  options.letterCase = static_cast<O::LetterCase>(pick / 9 % 3);
+  options.currency = static_cast<O::Currency>(pick / 27 % 3);
+  options.minor = static_cast<O::Minor>(pick / 81 % 3);
+  std::string words;
+  const uslova::Verdict verdict = uslova::SpellInto(input, options, words);
+  if (options.currency != O::Currency::None && verdict == uslova::Verdict::TooManyDecimals) return;
+  Check(verdict == uslova::Verdict::Accepted && !words.empty(), "a styled caption", input);
+  const O::Spacing spacing =
+      options.currency != O::Currency::None && options.spacing == O::Spacing::Exact
+          ? O::Spacing::Tidy
+          : options.spacing;
+  if (spacing == O::Spacing::Tidy) {
+    Check(words.front() != ' ' && words.back() != ' ' && words.find("  ") == std::string::npos,
+          "one blank between words", input);
+  }
+  if (spacing == O::Spacing::Joined)
+    Check(words.find(' ') == std::string::npos, "no blanks", input);
+  if (options.letterCase == O::LetterCase::Upper) {
+    Check(std::none_of(words.begin(), words.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; }),
+          "no small letters", input);
+  }
+  const bool plain = options.script == O::Script::Ascii &&
+                     options.letterCase == O::LetterCase::Lower &&
+                     options.currency == O::Currency::None && spacing != O::Spacing::Joined;
+  if (plain) Check(WordsOf(words) == WordsOf(caption), "the window's words", input);
 }
 
 }  // namespace
@@ -73,5 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(read.hasDecimal == expected.hasDecimal && read.decimal == expected.decimal,
         "the decimal digits read back", input);
   Check(!read.negative || input.find('-') != std::string::npos, "minus only when typed", input);
+  // One style of all 243 for each input, spread by a hash: accepted inputs share few bytes.
+  CheckStyle(input, caption, static_cast<unsigned>(std::hash<std::string>{}(input) % 243));
   return 0;
 }

@@ -92,7 +92,9 @@ bool ParseNumber(std::string_view s, Number& n) {
 /// decimal digits up to a second separator. So "-0,5" is negative and "-0" is not.
 bool IsBelowZero(const Number& n) {
   if (n.sign != '-') return false;
-  const std::size_t second = n.mantissa.find_first_of(".,", n.separator + 1);
+  const std::size_t afterFirst =
+      n.separator == std::string_view::npos ? n.mantissa.size() : n.separator + 1;
+  const std::size_t second = n.mantissa.find_first_of(".,", afterFirst);
   return n.mantissa.substr(0, second).find_first_not_of("0.,") != std::string_view::npos;
 }
 
