@@ -1,7 +1,7 @@
 # Makefile: the project's two commands. `make run` opens the window; `make test` builds
 # everything and runs the whole test suite: the tests, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and 30 seconds of fuzzing. Both install the Debian packages they
-# lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed;
+# UndefinedBehaviorSanitizer, the converter's tests built for i386, and 40 seconds of fuzzing.
+# Both install the Debian packages they lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed;
 # `make package` builds the Debian package build/uslova_VERSION_amd64.deb.
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
@@ -16,6 +16,7 @@ run: binaries
 test: binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
+	sh scripts/i386.sh $(BUILD)-i386
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
 package: binaries
@@ -40,9 +41,11 @@ fuzz:
 	$(CONFIGURE) -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DUSLOVA_FUZZ=ON \
 	  -DUSLOVA_WINDOW=OFF -DBUILD_TESTING=OFF
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
-	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/findings
+	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/lines-corpus $(BUILD)-fuzz/findings
 	cd $(BUILD)-fuzz && ./convert_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=findings/ corpus ../fuzz/corpus
+	cd $(BUILD)-fuzz && ./lines_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=4096 \
+	  -print_final_stats=1 -artifact_prefix=findings/ lines-corpus
 
 # An optimised build of its own: the converter against ICU, the command line on a million
 # lines, and the window's start on a virtual display.

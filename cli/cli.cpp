@@ -1,10 +1,14 @@
 // cli.cpp: the command line's options, its batch loop and its messages.
 #include "cli.h"
 
-#include <istream>
-#include <ostream>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include "lines.h"
 
 #include "uslova/converter.h"
 #include "uslova/version.h"
@@ -21,6 +25,10 @@ constexpr std::string_view kHelp =
     "\n"
     "A NUMBER is an optional sign, up to fifteen integer digits, and optionally \".\" or \",\"\n"
     "with decimal digits, of which the first three are spelled: 2545743675434, -7, 12,5.\n"
+    "It may be written in groups of three digits: 1.234.567,89, 1,234.56, or with one kind of\n"
+    "blank between the groups (space, U+00A0, U+202F): \"22 000\". With two or more separators\n"
+    "the first is the group separator and a different last one the decimal separator; a lone\n"
+    "\".\" or \",\" is always the decimal separator (1.234 is 1,234).\n"
     "\n"
     "Options:\n"
     "  --script=ascii|latin|cyrillic  letters without diacritics (the default), Latin with\n"
@@ -39,10 +47,11 @@ constexpr std::string_view kHelp =
     "Any other argument, \"-7\" included, is a number.\n"
     "\n"
     "A number that cannot be spelled gets an empty line of output and a line on standard\n"
-    "error that names it and says why.\n"
+    "error that names it and says why. Lines of input are read in pieces, of any length; a\n"
+    "UTF-8 byte-order mark at the start is skipped.\n"
     "\n"
-    "Exit status: 0 when every number was spelled, 1 when any was rejected or the output\n"
-    "could not be written, 2 on a usage error.\n";
+    "Exit status: 0 when every number was spelled, 1 when any was rejected, the input could\n"
+    "not be read or the output could not be written, 2 on a usage error.\n";
 
 template <typename Value>
 struct Choice {
@@ -124,93 +133,203 @@ std::string CheckSettings(const Settings& s) {
   return {};
 }
 
+/// Whole lines on their way to an Output, written when the buffer fills or on flush().
+class Writer {
+ public:
+  explicit Writer(Output& sink) : sink_(sink) { buffer_.reserve(kSize); }
+
+  std::string& buffer() { return buffer_; }
+  /// Call after each whole line: writes the lines once the buffer is full.
+  bool lineDone() { return buffer_.size() < kSize || flush(); }
+  bool flush() {
+    if (!buffer_.empty() && ok_) ok_ = sink_.write(buffer_);
+    buffer_.clear();
+    return ok_;
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  static constexpr std::size_t kSize = 1 << 16;
+  Output& sink_;
+  std::string buffer_;
+  bool ok_ = true;
+};
+
 /// Converts numbers one at a time, writing a line of output for each.
 class Batch {
  public:
-  Batch(const Options& options, std::ostream& out, std::ostream& err, bool flushEachLine)
-      : options_(options), out_(out), err_(err), flushEachLine_(flushEachLine) {}
+  Batch(const Options& options, const Streams& streams)
+      : options_(options),
+        out_(streams.out),
+        err_(streams.err),
+        messages_(streams.sameFile ? out_ : err_),
+        terminal_(streams.terminal) {}
 
-  /// Converts `typed`, the `n`-th `source` ("argument" or "line"); false once `out` fails.
-  bool convert(std::string_view typed, std::string_view source, std::size_t n) {
-    const Verdict verdict = SpellInto(typed, options_, caption_);
-    if (verdict == Verdict::Accepted) {
-      out_.write(caption_.data(), static_cast<std::streamsize>(caption_.size()));
-    } else {
-      rejected_ = true;
-      err_ << kName << ": " << source << ' ' << n << ": " << PromptOf(verdict) << '\n';
-    }
-    out_.put('\n');
-    if (flushEachLine_) out_.flush();
-    return out_.good();
+  /// Converts the argument `typed` at position `n`.
+  void convertArgument(std::string_view typed, std::size_t n) {
+    Number number;
+    reader_ = {};
+    reader_.feed(typed);
+    write(reader_.finish(number), number, "argument", n);
   }
 
-  int finish() {
+  /// The next piece of the current line of input.
+  void feed(std::string_view piece) {
+    if (!reader_.failed()) reader_.feed(piece);  // the rest of a non-number is skipped
+  }
+  /// The current line of input has ended: writes its words.
+  void endLine() {
+    Number number;
+    write(reader_.finish(number), number, "line", line_++);
+    reader_ = {};
+  }
+  std::size_t line() const { return line_; }
+  /// The run fails, as when a number is rejected.
+  void fail() { rejected_ = true; }
+
+  /// A line of its own on standard error, after the words written so far.
+  void message(std::string_view text) {
+    std::string& m = messages_.buffer();
+    m.append(kName).append(": ").append(text).push_back('\n');
+    messages_.lineDone();
+  }
+  bool flush() {
     out_.flush();
-    if (!out_) {
-      err_ << kName << ": the output could not be written\n";
+    err_.flush();
+    return out_.ok();
+  }
+  bool ok() const { return out_.ok(); }
+  int finish() {
+    if (!flush()) {
+      err_.flush();
+      err_.buffer().append(kName).append(": the output could not be written\n");
+      err_.flush();
       return kSomeRejected;
     }
     return rejected_ ? kSomeRejected : kAllAccepted;
   }
 
  private:
+  void write(Verdict verdict, const Number& number, std::string_view source, std::size_t n) {
+    if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_);
+    if (verdict == Verdict::Accepted) {
+      out_.buffer().append(words_).push_back('\n');
+    } else {
+      rejected_ = true;
+      out_.buffer().push_back('\n');
+      std::array<char, 24> digits;
+      const auto end = std::to_chars(digits.begin(), digits.end(), n).ptr;
+      std::string& m = messages_.buffer();
+      m.append(kName).append(": ").append(source).append(" ");
+      m.append(digits.begin(), end).append(": ").append(PromptOf(verdict)).push_back('\n');
+      messages_.lineDone();
+    }
+    out_.lineDone();
+    if (terminal_) flush();
+  }
+
   Options options_;
-  std::ostream& out_;
-  std::ostream& err_;
-  bool flushEachLine_;
+  Writer out_, err_;
+  Writer& messages_;  // err_, or out_ when both are one file, so that a message keeps its place
+  bool terminal_;
   bool rejected_ = false;
-  std::string caption_;  // reused, so that a long batch does not allocate per line
+  NumberReader reader_;
+  std::size_t line_ = 1;  // of the input
+  std::string words_;     // reused, so that a long batch does not allocate per line
 };
 
-/// Reads the lines of `in`; a last line without a newline counts, a trailing "\r" is dropped.
-void ConvertLines(std::istream& in, Batch& batch) {
-  std::string line;
-  for (std::size_t n = 1; std::getline(in, line); ++n) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!batch.convert(line, "line", n)) return;
+constexpr std::string_view kUtf8Mark = "\xef\xbb\xbf";
+constexpr std::string_view kUtf16Marks[] = {"\xff\xfe", "\xfe\xff"};
+
+/// The input may yet begin with a byte-order mark: `start` is a mark's beginning.
+bool MayBeMark(std::string_view start) {
+  if (start.size() < kUtf8Mark.size() && kUtf8Mark.starts_with(start)) return true;
+  return std::any_of(std::begin(kUtf16Marks), std::end(kUtf16Marks), [&](std::string_view mark) {
+    return start.size() < mark.size() && mark.starts_with(start);
+  });
+}
+
+/// Converts each line of the input as it arrives, holding no more than a chunk of it.
+void ConvertLines(Input& in, Batch& batch) {
+  std::string chunk(1 << 16, '\0');
+  std::string error;
+  LineSplitter lines;
+  const auto piece = [&](std::string_view p) { batch.feed(p); };
+  const auto end = [&] { batch.endLine(); };
+  std::size_t held = 0;  // the first bytes, while they may be a byte-order mark
+  bool atStart = true;
+  for (;;) {
+    if (!in.ready() && !batch.flush()) return;  // answers first, then wait for more
+    const std::ptrdiff_t read = in.read(chunk.data() + held, chunk.size() - held, error);
+    if (read < 0) {
+      batch.message("line " + std::to_string(batch.line()) + ": cannot read the input: " + error);
+      batch.fail();
+      return;
+    }
+    std::string_view data(chunk.data(), held + static_cast<std::size_t>(read));
+    if (atStart) {
+      if (read > 0 && MayBeMark(data)) {
+        held = data.size();
+        continue;
+      }
+      atStart = false;
+      held = 0;
+      if (data.starts_with(kUtf8Mark)) data.remove_prefix(kUtf8Mark.size());  // from spreadsheets
+      for (std::string_view mark : kUtf16Marks) {
+        if (!data.starts_with(mark)) continue;
+        batch.message(
+            "the input is UTF-16; convert it to UTF-8 first, e.g. iconv -f UTF-16 -t UTF-8");
+        batch.fail();
+        return;
+      }
+    }
+    lines.split(data, piece, end);
+    if (read == 0 || !batch.ok()) break;
   }
+  lines.finish(end);
 }
 
 }  // namespace
 
-int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-        std::ostream& err, bool flushEachLine) {
-  struct Numbered {
-    std::size_t position;  // 1 for the first argument
-    std::string_view text;
-  };
-  std::vector<Numbered> numbers;
+int Run(std::span<const std::string_view> args, const Streams& streams) {
+  std::vector<std::size_t> numbers;  // positions in `args`
   Settings settings;
   bool optionsEnded = false;
+  Writer err(streams.err);
+  const auto usageError = [&](const std::string& problem, bool hint) {
+    err.buffer().append(kName).append(": ").append(problem).append("\n");
+    if (hint) err.buffer().append("Try '").append(kName).append(" --help' for more information.\n");
+    err.flush();
+    return kUsageError;
+  };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     if (optionsEnded || !arg.starts_with("--")) {
-      numbers.push_back({i + 1, arg});
+      numbers.push_back(i);
     } else if (arg == "--") {
       optionsEnded = true;
     } else if (std::string problem = ReadOption(arg, settings); !problem.empty()) {
-      err << kName << ": " << problem << "\nTry '" << kName << " --help' for more information.\n";
-      return kUsageError;
+      return usageError(problem, true);
     }
   }
   if (std::string problem = CheckSettings(settings); !problem.empty()) {
-    err << kName << ": " << problem << "\n";
-    return kUsageError;
+    return usageError(problem, false);
   }
   if (settings.help || settings.version) {
-    if (settings.help) {
-      out << kHelp;
-    } else {
-      out << kName << ' ' << kVersion << '\n';
-    }
-    out.flush();
-    return out ? kAllAccepted : kSomeRejected;
+    const std::string text = settings.help
+                                 ? std::string(kHelp)
+                                 : std::string(kName) + " " + std::string(kVersion) + "\n";
+    if (streams.out.write(text)) return kAllAccepted;
+    err.buffer().append(kName).append(": the output could not be written\n");
+    err.flush();
+    return kSomeRejected;
   }
 
-  Batch batch(settings.options, out, err, flushEachLine);
-  if (numbers.empty()) ConvertLines(in, batch);
-  for (const Numbered& number : numbers) {
-    if (!batch.convert(number.text, "argument", number.position)) break;
+  Batch batch(settings.options, streams);
+  if (numbers.empty()) ConvertLines(streams.in, batch);
+  for (std::size_t i : numbers) {
+    batch.convertArgument(args[i], i + 1);
+    if (!batch.ok()) break;
   }
   return batch.finish();
 }

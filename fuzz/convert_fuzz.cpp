@@ -2,6 +2,7 @@
 // a clean rejection, or words that read back as the number that was typed, and the same
 // number in one of the command line's styles.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -20,6 +21,32 @@ void Check(bool holds, const char* what, std::string_view input) {
   std::fprintf(stderr, "check failed: %s\ninput: \"%.*s\"\n", what, static_cast<int>(input.size()),
                input.data());
   std::abort();
+}
+
+/// A number in groups written plainly, judged from the text alone: the blanks between groups
+/// dropped, and with two or more separators the first kind dropped and the other made ",".
+/// e.g. "1.234,5" gives "1234,5", "1 234" gives "1234". Only called for accepted input.
+std::string PlainForm(std::string_view typed) {
+  std::string s;
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    const bool inner = i > 0 && std::isdigit(static_cast<unsigned char>(typed[i - 1]));
+    if (inner && typed.substr(i).starts_with("\xc2\xa0")) {
+      i += 1;
+    } else if (inner && typed.substr(i).starts_with("\xe2\x80\xaf")) {
+      i += 2;
+    } else if (!(inner && typed[i] == ' ' && i + 1 < typed.size() &&
+                 std::isdigit(static_cast<unsigned char>(typed[i + 1])))) {
+      s += typed[i];
+    }
+  }
+  const std::size_t first = s.find_first_of(".,");
+  if (first == std::string::npos || s.find_first_of(".,", first + 1) == std::string::npos) return s;
+  const char group = s[first];
+  std::string plain;
+  for (char ch : s) {
+    if (ch != group) plain += ch == '.' || ch == ',' ? ',' : ch;
+  }
+  return plain;
 }
 
 /// The typed number's integer part and first three decimal digits, read with strtold rather
@@ -109,14 +136,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(caption.find_first_not_of(" abcdefghijklmnopqrstuvwxyz") == std::string::npos,
         "only letters a to z and blanks", input);
   Check(caption[0] == ' ' || caption.starts_with("minus "), "a leading blank or minus", input);
+  const auto separators =
+      std::count(input.begin(), input.end(), '.') + std::count(input.begin(), input.end(), ',');
   std::string boxText = input;
-  if (const std::size_t point = boxText.find('.'); point != std::string::npos) boxText[point] = ',';
-  Check(window.text == boxText, "the box gets the input with its first point made a comma", input);
+  if (const std::size_t point = boxText.find('.'); separators == 1 && point != std::string::npos) {
+    boxText[point] = ',';
+  }
+  Check(window.text == boxText, "the box gets a lone point made a comma", input);
   Check(again.accepted() && again.caption == caption, "the same caption", input);
+
+  // A number in groups reads exactly as its plain form.
+  const std::string plain = PlainForm(input);
+  if (plain != input) {
+    const uslova::Outcome plainOutcome = uslova::Convert(plain);
+    Check(plainOutcome.accepted() && plainOutcome.caption == caption, "the plain form's words",
+          input);
+  }
 
   uslova::testing::SpelledNumber read;
   Check(uslova::testing::ReadCaption(caption, read).empty(), "a caption that reads", input);
-  const uslova::testing::SpelledNumber expected = ExpectedNumber(input);
+  const uslova::testing::SpelledNumber expected = ExpectedNumber(plain);
   Check(read.integer == expected.integer, "the integer part read back", input);
   Check(read.hasDecimal == expected.hasDecimal && read.decimal == expected.decimal,
         "the decimal digits read back", input);

@@ -9,13 +9,15 @@ trap 'rm -rf "$tmp"' EXIT
 failures=0
 fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
 
-# A line of 50 million digits, in at most four times its size.
-(head -c 50000000 /dev/zero | tr '\0' '0'; echo 1) >"$tmp/zeros"
+# A line of a billion zeros and a 7 between two short lines, read through a pipe in 200 MB:
+# lines are read in pieces, never held.
+out=$( (echo 7; head -c 1000000000 /dev/zero | tr '\0' '0'; echo 7; echo 5) |
+  (ulimit -v 200000; "$cli"; echo "rc=$?") 2>&1)
+[ "$out" = "$(printf '  sedam\n  sedam\n  pet\nrc=0')" ] ||
+  fail "a billion zeros and a 7: [$(echo "$out" | head -c 200)]"
 (head -c 50000000 /dev/zero | tr '\0' '9'; echo) >"$tmp/nines"
-out=$( (ulimit -v 200000; "$cli" <"$tmp/zeros") 2>&1)
-[ "$out" = "  jedan" ] || fail "50 million zeros and a 1: [$(echo "$out" | head -c 200)]"
 out=$( (ulimit -v 200000; "$cli" <"$tmp/nines") 2>&1)
-[ "$out" = "uslova-cli: line 1: Nemoguce prevesti u slova, jer je broj prevelik!" ] ||
+[ "$out" = "$(printf '\nuslova-cli: line 1: Nemoguce prevesti u slova, jer je broj prevelik!')" ] ||
   fail "50 million nines: [$(echo "$out" | head -c 200)]"
 
 # Ten million short lines in 20 MB of address space: it holds a line and a buffer, no more.
@@ -33,6 +35,27 @@ for ignore in no yes; do
     fail "first line with SIGPIPE ignored=$ignore: [$first]"
   [ ! -s "$tmp/err" ] || fail "messages with SIGPIPE ignored=$ignore: $(head -c 300 "$tmp/err")"
 done
+
+# Endless input that is no number runs in a few megabytes.
+peak=$( (ulimit -v 16000; timeout 3 "$cli" </dev/zero >/dev/null 2>&1; echo $?) )
+[ "$peak" = 124 ] || fail "/dev/zero in 16 MB ended with status $peak"
+
+# Read errors are not the end of the input.
+out=$("$cli" </ 2>&1; echo "rc=$?")
+[ "$out" = "$(printf 'uslova-cli: line 1: cannot read the input: Is a directory\nrc=1')" ] ||
+  fail "a directory as input: [$out]"
+out=$("$cli" <&- 2>&1; echo "rc=$?")
+case $out in *"cannot read the input"*rc=1) ;; *) fail "closed input: [$out]" ;; esac
+
+# A program driving uslova-cli through pipes gets each answer while the input stays open.
+mkfifo "$tmp/in" "$tmp/out"
+"$cli" <"$tmp/in" >"$tmp/out" &
+exec 3>"$tmp/in" 4<"$tmp/out"
+echo 7 >&3
+answer=$(timeout 1 sh -c 'IFS= read -r line; echo "$line"' <&4)
+exec 3>&- 4<&-
+wait
+[ "$answer" = "  sedam" ] || fail "coprocess answer: [$answer]"
 
 if [ $failures -eq 0 ]; then echo "cli_hostile: all checks passed"; fi
 [ $failures -eq 0 ]

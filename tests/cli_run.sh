@@ -20,5 +20,11 @@ rm -f /tmp/uslova-cli-err.$$
 "$cli" --bogus >/dev/null 2>&1
 [ $? -eq 2 ] || fail "usage error exit status"
 
+for option in --help --version; do
+  err=$("$cli" $option 2>&1 >/dev/full)
+  [ $? -eq 1 ] && [ "$err" = "uslova-cli: the output could not be written" ] ||
+    fail "$option to a full disk: [$err]"
+done
+
 if [ $failures -eq 0 ]; then echo "cli_run: all checks passed"; fi
 [ $failures -eq 0 ]

@@ -1,7 +1,8 @@
 // cli_test.cpp: the command line's output, messages and exit status, on string streams.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -10,16 +11,67 @@
 namespace uslova::cli {
 namespace {
 
+/// A string read in chunks of at most `chunk` bytes, then a read error if `error` is set.
+class StringInput : public Input {
+ public:
+  StringInput(std::string_view text, std::size_t chunk, bool error = false)
+      : text_(text), chunk_(chunk), error_(error) {}
+  std::ptrdiff_t read(char* buffer, std::size_t size, std::string& error) override {
+    if (text_.empty() && error_) {
+      error = "Is a directory";
+      return -1;
+    }
+    const std::size_t n = std::min({size, chunk_, text_.size()});
+    std::memcpy(buffer, text_.data(), n);
+    text_.remove_prefix(n);
+    return static_cast<std::ptrdiff_t>(n);
+  }
+  bool ready() override { return true; }
+
+ private:
+  std::string_view text_;
+  std::size_t chunk_;
+  bool error_;
+};
+
+/// Collects what is written, each write as one piece; fails every write if `broken`.
+class StringOutput : public Output {
+ public:
+  explicit StringOutput(std::vector<std::string>& writes, bool broken = false)
+      : writes_(writes), broken_(broken) {}
+  bool write(std::string_view bytes) override {
+    if (!broken_) writes_.emplace_back(bytes);
+    return !broken_;
+  }
+
+ private:
+  std::vector<std::string>& writes_;
+  bool broken_;
+};
+
 struct Result {
   int status;
   std::string out, err;
+  std::vector<std::string> outWrites, errWrites;
 };
 
-Result RunWith(std::vector<std::string_view> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = cli::Run(args, in, out, err, false);
-  return {status, out.str(), err.str()};
+struct Setup {
+  std::size_t chunk = 1 << 20;
+  bool readError = false;
+  bool sameFile = false;
+  bool brokenOutput = false;
+};
+
+Result RunWith(std::vector<std::string_view> args, std::string_view input = "", Setup setup = {}) {
+  Result r;
+  StringInput in(input, setup.chunk, setup.readError);
+  StringOutput out(r.outWrites, setup.brokenOutput), err(r.errWrites);
+  r.status = cli::Run(args, {in, out, setup.sameFile ? out : err, false, setup.sameFile});
+  for (const std::string& w : r.outWrites)
+    r.out += w;
+  for (const std::string& w : r.errWrites)
+    r.err += w;
+  return r;
 }
 
 constexpr std::string_view kNotANumber =
@@ -109,12 +161,83 @@ TEST(Cli, OptionErrors) {
   }
 }
 
-TEST(Cli, StopsWhenTheOutputFails) {
-  std::istringstream in("7\n8\n9\n");
-  std::ostringstream out, err;
-  out.setstate(std::ios::badbit);
-  EXPECT_EQ(cli::Run({}, in, out, err, false), kSomeRejected);
-  EXPECT_EQ(err.str(), "uslova-cli: the output could not be written\n");
+TEST(Cli, SaysWhenTheOutputFails) {
+  for (const std::vector<std::string_view>& args :
+       std::vector<std::vector<std::string_view>>{{}, {"--help"}, {"--version"}}) {
+    const Result r = RunWith(args, "7\n8\n9\n", {.brokenOutput = true});
+    EXPECT_EQ(r.status, kSomeRejected);
+    EXPECT_EQ(r.err, "uslova-cli: the output could not be written\n");
+  }
+}
+
+// Lines arrive in chunks of any size; a long line is read without being held.
+TEST(Cli, LinesInChunks) {
+  const std::string longLine = std::string(1 << 20, '0') + "7";
+  const std::string input =
+      "\xef\xbb\xbf"
+      "1\r\n\r\n2\r" +
+      longLine + "\r\n" + longLine + "x\n5\r";
+  for (std::size_t chunk : {1, 2, 3, 4096}) {
+    SCOPED_TRACE(chunk);
+    const Result r = RunWith({}, input, {.chunk = chunk});
+    EXPECT_EQ(r.out, "  jedan\n\n\n\n  pet\n");
+    EXPECT_EQ(r.err, "uslova-cli: line 2: " + std::string(kNotANumber) +
+                         "\nuslova-cli: line 3: " + std::string(kNotANumber) +
+                         "\nuslova-cli: line 4: " + std::string(kNotANumber) + "\n");
+  }
+  EXPECT_EQ(RunWith({}, longLine + "\n", {.chunk = 4096}).out, "  sedam\n");
+}
+
+// A mark of UTF-8 at the start is skipped; one of UTF-16 stops the run before any output.
+TEST(Cli, ByteOrderMarks) {
+  struct Case {
+    std::string_view input, out, err;
+    int status;
+  };
+  const Case cases[] = {
+      {"\xef\xbb\xbf"
+       "7\n",
+       "  sedam\n", "", kAllAccepted},
+      {"\xef\xbb", "\n", "uslova-cli: line 1: ", kSomeRejected},
+      {"7\n\xef\xbb\xbf"
+       "7\n",
+       "  sedam\n\n", "uslova-cli: line 2: ", kSomeRejected},
+      {"\xff\xfe"
+       "7\0\n\0",
+       "", "uslova-cli: the input is UTF-16; convert it to UTF-8", kSomeRejected},
+      {"\xfe\xff\0"
+       "7",
+       "", "uslova-cli: the input is UTF-16;", kSomeRejected},
+  };
+  for (const Case& c : cases) {
+    for (std::size_t chunk : {1, 64}) {
+      SCOPED_TRACE(c.input);
+      const Result r = RunWith({}, std::string(c.input.data(), c.input.size()), {.chunk = chunk});
+      EXPECT_EQ(r.out, c.out);
+      EXPECT_TRUE(r.err.starts_with(c.err)) << r.err;
+      EXPECT_EQ(r.status, c.status);
+    }
+  }
+}
+
+TEST(Cli, ReadErrorNamesTheLine) {
+  const Result r = RunWith({}, "7\n8", {.readError = true});
+  EXPECT_EQ(r.out, "  sedam\n");
+  EXPECT_EQ(r.err, "uslova-cli: line 2: cannot read the input: Is a directory\n");
+  EXPECT_EQ(r.status, kSomeRejected);
+}
+
+// Messages are written in whole lines; into one file they come right after their empty line.
+TEST(Cli, MessagesInWholeLinesAndInOrder) {
+  const Result shared = RunWith({}, "7\nabc\n8\n", {.sameFile = true});
+  EXPECT_EQ(shared.out,
+            "  sedam\n\nuslova-cli: line 2: " + std::string(kNotANumber) + "\n  osam\n");
+  std::string many;
+  for (int i = 0; i < 5000; ++i)
+    many += "abc\n";
+  for (const std::string& write : RunWith({}, many).errWrites) {
+    EXPECT_TRUE(write.starts_with("uslova-cli: line ") && write.ends_with("!\n"));
+  }
 }
 
 }  // namespace

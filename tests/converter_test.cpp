@@ -106,7 +106,7 @@ TEST(Assembly, DecimalsAndSign) {
                   {"5,100", "  pet zapeta  stotinu "},
                   {"5,0", "  pet zapeta  "},
                   {"1,23456", "  jedan zapeta  dve stotine trideset cetiri"},
-                  {"1.234.567", "  jedan zapeta  dve stotine trideset cetiri"},
+                  {"1.234", "  jedan zapeta  dve stotine trideset cetiri"},
                   {"-0,5", "minus  zapeta   pet"},
                   {"-0", " "},
                   {"-2000000000", "minus dve milijarde "},
@@ -150,7 +150,7 @@ TEST(Input, Rejections) {
       {"abc", Verdict::NotANumber},
       {"-", Verdict::NotANumber},
       {"- 5", Verdict::NotANumber},
-      {"1 000", Verdict::NotANumber},
+      {"12 5", Verdict::NotANumber},
       {"1..2", Verdict::NotANumber},
       {"0x10", Verdict::NotANumber},
       {".", Verdict::NotANumber},
@@ -172,6 +172,12 @@ TEST(Input, Rejections) {
       {"15e-1", Verdict::Unsupported},
       {"1e-5", Verdict::Unsupported},
       {"1e-99999999999999999999", Verdict::Unsupported},
+      // Sizes and exponents past 32 bits.
+      {"1e4294967295", Verdict::TooLarge},
+      {"123e4294967295", Verdict::TooLarge},
+      {"1e4294967296", Verdict::TooLarge},
+      {"1e18446744073709551616", Verdict::TooLarge},
+      {"1e-4294967296", Verdict::Unsupported},
   };
   for (const Rejection& c : cases) {
     SCOPED_TRACE(c.input);
@@ -186,9 +192,62 @@ TEST(Input, Rejections) {
             "Nemoguce prevesti u slova, jer zapis broja nije podrzan!");
 }
 
+// A number in groups of three reads exactly as its plain form.
+TEST(Input, GroupedNumbers) {
+  const Case cases[] = {
+      {"1.234.567", "1234567"},
+      {"1,234,567", "1234567"},
+      {"1.234,56", "1234,56"},
+      {"1,234.56", "1234,56"},
+      {"1.234.567,89", "1234567,89"},
+      {"-1.234.567,8901", "-1234567,8901"},
+      {"0.123.456", "123456"},
+      {"1.234,", "1234"},
+      {"1 234", "1234"},
+      {"22 000", "22000"},
+      {" 1 234 567,89 ", "1234567,89"},
+      {"1 234.5", "1234,5"},
+      {"1\u00a0234", "1234"},
+      {"999\u202f999\u202f999", "999999999"},
+      {"-0.000,05", "-0,05"},
+      {"1.000.000.000.000.000", "1000000000000000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    const Outcome grouped = Convert(c.input), plain = Convert(c.caption);
+    EXPECT_EQ(grouped.verdict, plain.verdict);
+    EXPECT_EQ(grouped.caption, plain.caption);
+  }
+  EXPECT_EQ(CaptionOf("22 000"), " dvadeset dve hiljade ");
+}
+
+TEST(Input, MalformedGroupedNumbers) {
+  struct Rejection {
+    std::string_view input;
+    Verdict verdict;
+  };
+  const Rejection cases[] = {
+      {"1.2.3", Verdict::Unsupported},        {"1,23.4", Verdict::Unsupported},
+      {"1.234,567,8", Verdict::Unsupported},  {"12.34.567", Verdict::Unsupported},
+      {"1234.567.890", Verdict::Unsupported}, {"1.234.", Verdict::Unsupported},
+      {"1.234.567e3", Verdict::Unsupported},  {"1 234e3", Verdict::Unsupported},
+      {"1..2", Verdict::NotANumber},          {"1,,2", Verdict::NotANumber},
+      {"12 5", Verdict::NotANumber},          {"1  234", Verdict::NotANumber},
+      {"1\t234", Verdict::NotANumber},        {"1 234\u00a0567", Verdict::NotANumber},
+      {"1234 567", Verdict::NotANumber},      {"1.234 567", Verdict::NotANumber},
+      {"1 234,5 6", Verdict::NotANumber},     {"1 234.5.6", Verdict::NotANumber},
+      {"1\u00a0", Verdict::NotANumber},       {"1\xc2 234", Verdict::NotANumber},
+  };
+  for (const Rejection& c : cases) {
+    SCOPED_TRACE(c.input);
+    EXPECT_EQ(Convert(c.input).verdict, c.verdict);
+  }
+}
+
 TEST(Input, BoxTextGetsFirstPointTurnedIntoComma) {
-  const Case cases[] = {{"2.25", "2,25"},           {"-1234,5", "-1234,5"}, {"5.", "5,"},
-                        {"1.234.567", "1,234.567"}, {" 7 ", " 7 "},         {"1e5", "1e5"}};
+  const Case cases[] = {{"2.25", "2,25"},           {"-1234,5", "-1234,5"},  {"5.", "5,"},
+                        {"1.234.567", "1.234.567"}, {" 7 ", " 7 "},          {"1e5", "1e5"},
+                        {"1 234.5", "1 234,5"},     {"1,234.56", "1,234.56"}};
   for (const Case& c : cases)
     EXPECT_EQ(Convert(c.input).text, c.caption) << c.input;
 }

@@ -95,6 +95,8 @@ TEST(Amounts, UnitsAndHundredths) {
       {"2021,50", Amount(Currency::RSD, Minor::Fraction),
        "dve hiljade dvadeset jedan dinar i 50/100"},
       {"7", Amount(Currency::EUR, Minor::Fraction), "sedam evra i 00/100"},
+      {"1.234,56", Amount(Currency::RSD),
+       "jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para"},
       {"5,2",
        {Script::Ascii, Spacing::Joined, Case::Lower, Currency::RSD},
        "petdinaraidvadesetpara"},
@@ -109,7 +111,7 @@ TEST(Amounts, UnitsAndHundredths) {
 
 TEST(Amounts, MoreThanTwoDecimalsAreRejectedNotRounded) {
   std::string words = "earlier";
-  for (std::string_view input : {"1,234", "1,001", "1,500", "1.234.567"}) {
+  for (std::string_view input : {"1,234", "1,001", "1,500", "1.234,567"}) {
     EXPECT_EQ(SpellInto(input, Amount(Currency::RSD), words), Verdict::TooManyDecimals) << input;
   }
   EXPECT_EQ(words, "earlier");

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "form1.h"
 #include "uslova/version.h"
@@ -39,18 +40,21 @@ void ReportStartFailure(QtMsgType type, const QMessageLogContext& context, const
   std::_Exit(1);
 }
 
+/// Writes `text` to standard output; says so when it cannot be written.
+int Print(const char* text) {
+  if (std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+  std::fputs("uslova: the output could not be written\n", stderr);
+  return 1;
+}
+
 }  // namespace
 
 int RunApp(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("uslova %s\n", kVersion);
-      return 0;
+      return Print((std::string("uslova ") + std::string(kVersion) + "\n").c_str());
     }
-    if (std::strcmp(argv[i], "--help") == 0) {
-      std::fputs(kHelp, stdout);
-      return 0;
-    }
+    if (std::strcmp(argv[i], "--help") == 0) return Print(kHelp);
   }
   if (!HasEnv("QT_QPA_PLATFORM") && !HasEnv("DISPLAY") && !HasEnv("WAYLAND_DISPLAY")) {
     std::fputs(

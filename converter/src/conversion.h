@@ -75,9 +75,13 @@ class Text {
 
 /// The variables of one conversion, under the names the stages use.
 struct Conversion {
+  Conversion() = default;
+  Conversion(const Conversion&) = delete;  // `DecimalPart` points into `number`
+
   std::string_view InputText;  // the text as typed
+  Number number;               // what the reader made of it
   bool IsNegative = false;
-  std::size_t SeparatorPos = 0;  // position of the decimal separator after the sign; 0: none
+  std::size_t SeparatorPos = 0;  // not 0 when there are decimal digits to spell
   std::string_view DecimalPart;  // at most three digits after the separator
   int GroupCount = 0;            // 1 to 5
   std::array<Triad, 5> Triads;   // Triad1 (units) to Triad5 (billions); 1 to GroupCount are set
@@ -89,9 +93,12 @@ struct Conversion {
   Text Caption;  // the caption of `Label1` under construction
 };
 
-/// The number test and normalization: checks `InputText` and sets `IsNegative`,
-/// `SeparatorPos`, `DecimalPart`, `GroupCount` and the triads.
+/// The number test and normalization: reads `InputText` into `number` and, when it is a number,
+/// sets `IsNegative`, `SeparatorPos`, `DecimalPart`, `GroupCount` and the triads from it.
 Verdict ReadInput(Conversion& c);
+
+/// Sets `number` and the variables that follow from it, as ReadInput does.
+void LoadNumber(Conversion& c, const Number& number);
 
 /// The group loop: writes the words of `Triad1` to the `GroupCount`-th triad into `Caption`,
 /// highest group first, as the group handlers put them in front of the lower groups.

@@ -34,7 +34,12 @@ Verdict SpellInto(std::string_view typed, std::string& caption) {
 
 std::string BoxText(std::string_view typed) {
   std::string text(typed);
-  if (const std::size_t point = text.find('.'); point != std::string::npos) text[point] = ',';
+  // Only a lone separator is the decimal one for sure; a number in groups keeps its own.
+  const std::size_t separator = text.find_first_of(".,");
+  if (separator != std::string::npos && text[separator] == '.' &&
+      text.find_first_of(".,", separator + 1) == std::string::npos) {
+    text[separator] = ',';
+  }
   return text;
 }
 

@@ -123,7 +123,7 @@ void TidyWords(std::string_view exact, Words& words) {
 /// The words of an amount: the integer words and the unit in the form its count takes, then the
 /// hundredths after "i". `digits` holds the hundredths written with digits.
 Verdict AmountWords(Conversion& c, const Options& options, Words& words, std::string& digits) {
-  if (c.SeparatorPos != 0 && c.DecimalPart.size() > 2) return Verdict::TooManyDecimals;
+  if (c.number.decimalsTyped > 2) return Verdict::TooManyDecimals;
   SpellGroups(c);
   if (c.IsNegative) words.push_back("minus");
   SplitWords(c.Caption.view(), words);
@@ -162,20 +162,30 @@ Verdict AmountWords(Conversion& c, const Options& options, Words& words, std::st
 }  // namespace
 
 Verdict SpellInto(std::string_view typed, const Options& options, std::string& out) {
-  if (options == Options{}) return SpellInto(typed, out);  // the window's text as it is
+  Number number;
+  if (const Verdict v = ReadNumber(typed, number); v != Verdict::Accepted) return v;
+  return SpellInto(number, options, out);
+}
+
+Verdict SpellInto(const Number& number, const Options& options, std::string& out) {
   using Spacing = Options::Spacing;
   const bool currency = options.currency != Options::Currency::None;
   const Spacing spacing =
       currency && options.spacing == Spacing::Exact ? Spacing::Tidy : options.spacing;
   Conversion c;
-  c.InputText = typed;
+  LoadNumber(c, number);
   std::string exact, digits;
   Words words;
   if (currency) {
-    if (const Verdict v = ReadInput(c); v != Verdict::Accepted) return v;
     if (const Verdict v = AmountWords(c, options, words, digits); v != Verdict::Accepted) return v;
   } else {
-    if (const Verdict v = SpellInto(typed, exact); v != Verdict::Accepted) return v;
+    SpellGroups(c);
+    AssembleResult(c);
+    if (options == Options{}) {  // the window's text as it is
+      out.assign(c.Caption.view());
+      return Verdict::Accepted;
+    }
+    exact = c.Caption.view();
     if (spacing != Spacing::Exact) TidyWords(exact, words);
   }
 

@@ -4,31 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "uslova/reader.h"
+#include "uslova/verdict.h"
+
 namespace uslova {
-
-/// The title of every rejection's message box.
-inline constexpr std::string_view kTitle = "Greska";
-
-/// What became of a typed text.
-enum class Verdict {
-  Accepted,         ///< spelled; the caption holds the words
-  NotANumber,       ///< the text does not read as a number
-  TooLarge,         ///< the integer part is 10^15 or more
-  Unsupported,      ///< a number, but not one that can be spelled digit by digit (1,5e3, 15e-1)
-  TooManyDecimals,  ///< an amount in a currency with more than two decimal digits
-};
-
-/// The message box prompt for a rejection, e.g.
-/// "Nemoguce prevesti u slova, jer ulazni parametar nije broj!" for Verdict::NotANumber;
-/// empty for Verdict::Accepted.
-std::string_view PromptOf(Verdict verdict);
 
 /// Writes the words of `typed` into `caption`, replacing what it held, and returns the verdict.
 /// On a rejection `caption` is left as it was. Reusing one `caption` string for many calls
 /// converts without allocating once it has grown to the longest caption (under 300 bytes).
 /// e.g. "1234" gives " jedna hiljada dve stotine trideset cetiri"; "abc" gives
 /// Verdict::NotANumber.
-Verdict SpellInto(std::string_view typed, std::string& caption);
+[[nodiscard]] Verdict SpellInto(std::string_view typed, std::string& caption);
 
 /// How the words are written. The defaults give the window's text, blanks and all.
 struct Options {
@@ -77,10 +63,16 @@ struct Options {
 /// "dve hiljade dvadeset jedan dinar i pedeset para"; "1,01" with Currency::EUR and
 /// LetterCase::Upper gives "JEDAN EVRO I JEDAN CENT". On a rejection `words` is left as it was.
 /// The output is UTF-8.
-Verdict SpellInto(std::string_view typed, const Options& options, std::string& words);
+[[nodiscard]] Verdict SpellInto(std::string_view typed, const Options& options, std::string& words);
 
-/// The text the input box gets back after an accepted conversion: `typed` with its first "."
-/// turned into ",", blanks and sign kept, e.g. "-2.25" gives "-2,25".
+/// Writes the words of a number that a NumberReader accepted, as `options` say; the verdict is
+/// Verdict::Accepted, or Verdict::TooManyDecimals for an amount. For texts read in pieces, e.g.
+/// a line of input too long to hold.
+[[nodiscard]] Verdict SpellInto(const Number& number, const Options& options, std::string& words);
+
+/// The text the input box gets back after an accepted conversion: `typed` with its "." turned
+/// into "," when it is the text's only separator, blanks and sign kept, e.g. "-2.25" gives
+/// "-2,25"; a number in groups keeps what was typed: "1.234.567,89".
 std::string BoxText(std::string_view typed);
 
 /// The whole outcome of one conversion.
@@ -95,6 +87,6 @@ struct Outcome {
 
 /// Converts one typed text, e.g. Convert("2.25") gives the caption "  dva zapeta  dvadeset pet"
 /// and the box text "2,25"; Convert("abc") is rejected and the box keeps "abc".
-Outcome Convert(std::string_view typed);
+[[nodiscard]] Outcome Convert(std::string_view typed);
 
 }  // namespace uslova

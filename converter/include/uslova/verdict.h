@@ -1,0 +1,25 @@
+// verdict.h: what became of a typed text, and the prompt of each rejection.
+#pragma once
+
+#include <string_view>
+
+namespace uslova {
+
+/// The title of every rejection's message box.
+inline constexpr std::string_view kTitle = "Greska";
+
+/// What became of a typed text.
+enum class Verdict {
+  Accepted,         ///< spelled; the caption holds the words
+  NotANumber,       ///< the text does not read as a number
+  TooLarge,         ///< the integer part is 10^15 or more
+  Unsupported,      ///< a number, but not one that can be spelled digit by digit (1,5e3, 15e-1)
+  TooManyDecimals,  ///< an amount in a currency with more than two decimal digits
+};
+
+/// The message box prompt for a rejection, e.g.
+/// "Nemoguce prevesti u slova, jer ulazni parametar nije broj!" for Verdict::NotANumber;
+/// empty for Verdict::Accepted.
+std::string_view PromptOf(Verdict verdict);
+
+}  // namespace uslova

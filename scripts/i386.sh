@@ -1,0 +1,25 @@
+#!/bin/sh
+# i386.sh: builds the converter and command-line tests for 32-bit x86 (g++ -m32) and runs them,
+# natively where the kernel runs 32-bit programs and under qemu-user where it does not.
+# Usage: i386.sh BUILD_DIR
+set -eu
+build=${1:?usage: scripts/i386.sh BUILD_DIR}
+here=$(dirname "$0")
+sh "$here/deps.sh" cmake make g++-multilib libgtest-dev
+
+probe=$(mktemp -d)
+trap 'rm -rf "$probe"' EXIT
+printf 'int main(void) { return 0; }\n' | gcc -m32 -x c - -o "$probe/probe"
+emulator=""
+if ! "$probe/probe" 2>/dev/null; then
+  sh "$here/deps.sh" qemu-user
+  emulator=$(command -v qemu-i386)
+  echo "i386.sh: this kernel does not run 32-bit programs; running the tests under $emulator"
+fi
+
+cmake -S "$here/.." -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-m32 \
+  -DUSLOVA_WINDOW=OFF -DUSLOVA_GTEST_SOURCE=/usr/src/googletest \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target converter_test cli_test
+# The script tests run the binary directly, so only the GoogleTest suites run here.
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -E '^cli_(run|hostile)$'
