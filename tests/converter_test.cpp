@@ -308,8 +308,19 @@ TEST(RoundTrip, RandomNumbersWithDecimalsAndSigns) {
     for (char& d : decimals)
       d = static_cast<char>('0' + random() % 10);
     const bool minus = random() % 3 == 0;
-    const std::string input = (minus ? "-" : "") + digits +
-                              (decimals.empty() ? "" : (random() % 2 ? "," : ".") + decimals);
+    // A quarter of them in groups of three: "1.234.567,5" or "1 234 567.5".
+    std::string written = digits;
+    const char group = "., "[random() % 3];
+    // One "." or "," alone would be the decimal separator.
+    const bool grouped =
+        random() % 4 == 0 && (group == ' ' || !decimals.empty() || digits.size() > 6);
+    for (std::size_t at = digits.size() % 3 == 0 ? 3 : digits.size() % 3;
+         grouped && at < written.size(); at += 4) {
+      written.insert(at, 1, group);
+    }
+    const char point = group == '.' ? ',' : group == ',' ? '.' : (random() % 2 ? ',' : '.');
+    const std::string input =
+        (minus ? "-" : "") + written + (decimals.empty() ? "" : point + decimals);
     const std::int64_t integer = std::stoll(digits);
     const int decimal = decimals.empty() ? -1 : std::stoi(decimals);
     ExpectRoundTrip(input, integer, decimal, minus && (integer != 0 || decimal > 0));

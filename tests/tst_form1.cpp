@@ -115,6 +115,10 @@ class TestForm1 : public QObject {
     QTest::newRow("negative") << "-1234,5"
                               << "minus jedna hiljada dve stotine trideset cetiri zapeta   pet"
                               << "-1234,5";
+    QTest::newRow("grouped") << "1.234.567,89"
+                             << "  jedan milion dve stotine trideset cetiri hiljade pet stotina "
+                                "sezdeset sedam zapeta  osamdeset devet"
+                             << "1.234.567,89";
     QTest::newRow("zero") << "0"
                           << " "
                           << "0";
