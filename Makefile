@@ -8,12 +8,13 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: run test fuzz sanitize bench package deps binaries
+.PHONY: run test fuzz sanitize bench package deps test-deps binaries
 
 run: binaries
 	$(BUILD)/uslova
 
-test: binaries
+# The tools of the test on a virtual display come first: the build looks for them.
+test: test-deps binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	sh scripts/i386.sh $(BUILD)-i386
@@ -25,13 +26,17 @@ package: binaries
 deps:
 	@sh scripts/deps.sh
 
+test-deps:
+	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils
+
 binaries: deps
 	$(CONFIGURE) -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The converter and command-line tests built with the sanitizers; any report fails the run.
+# The converter, command-line and window tests built with the sanitizers; any report fails the
+# run. The window runs offscreen.
 sanitize: deps
-	$(CONFIGURE) -B $(BUILD)-sanitize -DUSLOVA_SANITIZE=ON -DUSLOVA_WINDOW=OFF
+	$(CONFIGURE) -B $(BUILD)-sanitize -DUSLOVA_SANITIZE=ON -DUSLOVA_WINDOW=ON
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	ctest --test-dir $(BUILD)-sanitize --output-on-failure -j $(JOBS)
 

@@ -3,7 +3,7 @@
 # Usage: deps.sh [PACKAGE...]   (the packages of the default build when none is named)
 set -eu
 
-packages=${*:-"cmake make g++ libgtest-dev qt6-base-dev desktop-file-utils appstream dpkg-dev file pkg-config"}
+packages=${*:-"cmake make g++ libgtest-dev qt6-base-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file pkg-config"}
 
 missing=""
 for p in $packages; do

@@ -1,10 +1,12 @@
 #!/bin/sh
 # screenshot.sh: runs the window on a virtual display, types TEXT (when given), clicks
-# "U slova" as a user would, and saves a picture of the window.
-# Usage: scripts/screenshot.sh OUT.png [TEXT]
+# "U slova" as a user would, and saves a picture of the window; with "menu", also right-clicks
+# the words and takes the window with its open context menu.
+# Usage: scripts/screenshot.sh OUT.png [TEXT] [menu]
 set -eu
-out=${1:?usage: scripts/screenshot.sh OUT.png [TEXT]}
+out=${1:?usage: scripts/screenshot.sh OUT.png [TEXT] [menu]}
 text=${2:-}
+menu=${3:-}
 top=$(cd "$(dirname "$0")/.." && pwd)
 sh "$top/scripts/deps.sh" xvfb xauth xdotool imagemagick
 app=$top/build/uslova
@@ -23,7 +25,14 @@ inside='
   fi
   xdotool mousemove --window "$win" 332 36 click 1  # the middle of "U slova"
   sleep 1
-  import -window "$win" "$1"
+  if [ -n "$3" ]; then
+    xdotool mousemove --window "$win" 60 80 click 3  # the words
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    import -window root -crop "402x182+$X+$Y" "$1"
+  else
+    import -window "$win" "$1"
+  fi
 '
-xvfb-run -a -s "-screen 0 640x400x24 -nolisten tcp" sh -c "$inside" "$app" "$out" "$text"
+xvfb-run -a -s "-screen 0 640x400x24 -nolisten tcp" sh -c "$inside" "$app" "$out" "$text" "$menu"
 echo "screenshot.sh: saved $out"

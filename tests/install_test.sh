@@ -17,7 +17,12 @@ usr=$root/dest/usr
 desktop-file-validate "$usr/share/applications/rs.uslova.Uslova.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$usr/share/metainfo/rs.uslova.Uslova.metainfo.xml" >"$root/as" ||
   { cat "$root/as"; fail "metainfo"; }
-[ -f "$usr/share/icons/hicolor/scalable/apps/rs.uslova.Uslova.svg" ] || fail "icon"
+for icon in scalable/apps/rs.uslova.Uslova.svg 48x48/apps/rs.uslova.Uslova.png \
+    256x256/apps/rs.uslova.Uslova.png; do
+  [ -f "$usr/share/icons/hicolor/$icon" ] || fail "icon $icon"
+done
+file "$usr/share/icons/hicolor/256x256/apps/rs.uslova.Uslova.png" | grep -q '256 x 256' ||
+  fail "the 256x256 icon's size"
 [ "$("$usr/bin/uslova-cli" 2545743675434)" = "$expected" ] || fail "installed uslova-cli"
 
 cmake -S "$source/tests/consumer" -B "$root/consumer" -DCMAKE_PREFIX_PATH="$usr" >"$root/log" 2>&1 &&

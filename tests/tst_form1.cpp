@@ -1,9 +1,12 @@
 // tst_form1.cpp: the window through its real widgets: start-up state, clicks, the message box,
 // double-clicks and keys.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -41,10 +44,42 @@ class BoxCloser : public QObject {
   QTimer timer;
 };
 
+constexpr const char* kStartUpWords =
+    "  dva biliona pet stotina cetrdeset pet milijardi sedam stotina cetrdeset tri miliona "
+    "sest stotina sedamdeset pet hiljada cetiri stotine trideset cetiri";
+
+/// What the label's context menu offered.
+struct MenuEntries {
+  QStringList enabled;
+  QKeySequence shortcut;  // of "Kopiraj"
+};
+
 class TestForm1 : public QObject {
   Q_OBJECT
 
  private:
+  /// Opens the label's context menu, as a right-click does, and picks the entry `text` when it
+  /// is enabled; otherwise closes the menu.
+  MenuEntries pickFromMenu(const QString& text) {
+    MenuEntries entries;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      QAction* chosen = nullptr;
+      for (QAction* action : menu->actions()) {
+        if (action->isEnabled()) entries.enabled << action->text();
+        if (action->text() == "Kopiraj") entries.shortcut = action->shortcut();
+        if (action->text() == text && action->isEnabled()) chosen = action;
+      }
+      if (chosen != nullptr) chosen->trigger();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            label1->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(label1, &event);  // returns once the menu has closed
+    return entries;
+  }
+
   Form1* form = nullptr;
   QLineEdit* text1 = nullptr;
   QLabel* label1 = nullptr;
@@ -94,9 +129,7 @@ class TestForm1 : public QObject {
   }
 
   void clickSpellsTheStartUpNumber() {
-    const QString words =
-        "  dva biliona pet stotina cetrdeset pet milijardi sedam stotina cetrdeset tri miliona "
-        "sest stotina sedamdeset pet hiljada cetiri stotine trideset cetiri";
+    const QString words = kStartUpWords;
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(label1->text(), words);
     QCOMPARE(label1->text().size(), 152);
@@ -148,30 +181,98 @@ class TestForm1 : public QObject {
 
   void hostilePastes_data() {
     QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("box");      // what the box shows once pasted
     QTest::addColumn<QString>("caption");  // empty when the message box is expected
-    QTest::newRow("32767 characters: zeros and a 7") << QString(32766, '0') + "7"
-                                                     << "  sedam";
-    QTest::newRow("32767 nines") << QString(32767, '9') << "";
-    QTest::newRow("40000 characters, cut by the box") << QString(40000, '1') << "";
+    QTest::newRow("32767 characters: zeros and a 7")
+        << QString(32766, '0') + "7" << QString(32766, '0') + "7"
+        << "  sedam";
+    QTest::newRow("40000 characters: zeros and a 5, all kept")
+        << QString(39999, '0') + "5" << QString(39999, '0') + "5"
+        << "  pet";
+    QTest::newRow("40000 ones, all kept") << QString(40000, '1') << QString(40000, '1') << "";
     QTest::newRow("tab in front") << "\t56"
+                                  << "\t56"
                                   << " pedeset sest";
     QTest::newRow("newline inside") << "12\n34"
+                                    << "12\n34"
                                     << "";
+    QTest::newRow("spreadsheet cell, LF") << "12\n"
+                                          << "12"
+                                          << " dvanaest";
+    QTest::newRow("spreadsheet cell, CR LF") << "12\r\n"
+                                             << "12"
+                                             << " dvanaest";
   }
   void hostilePastes() {
     QFETCH(QString, pasted);
+    QFETCH(QString, box);
     QFETCH(QString, caption);
     QApplication::clipboard()->setText(pasted);
     text1->clear();
     QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
-    const QString typed = text1->text();
-    QCOMPARE(typed, pasted.left(32767));
+    QCOMPARE(text1->text(), box);
     BoxCloser closer;
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(closer.closed, caption.isEmpty() ? 1 : 0);
     QCOMPARE(label1->text(), caption);
-    QCOMPARE(text1->text(), typed);  // nothing the user typed is lost
+    QCOMPARE(text1->text(), box);  // nothing the user typed is lost
   }
+
+  // The label's menu, and Ctrl+Shift+C from anywhere in the window, put exactly the caption,
+  // or the selected words, on the clipboard; the focus stays where it was.
+  void copyTheWords_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("selected");  // characters selected from the start; 0: none
+    QTest::addColumn<QString>("copied");
+    const QString words = QString(kStartUpWords);
+    QTest::newRow("menu, nothing selected") << "Kopiraj" << 0 << words;
+    QTest::newRow("menu, a selection") << "Kopiraj" << 13 << "  dva biliona";
+    QTest::newRow("menu, select all first") << "Izaberi sve" << 0 << words;
+    QTest::newRow("shortcut, nothing selected") << "Ctrl+Shift+C" << 0 << words;
+    QTest::newRow("shortcut, a selection") << "Ctrl+Shift+C" << 13 << words;
+  }
+  void copyTheWords() {
+    QFETCH(QString, how);
+    QFETCH(int, selected);
+    QFETCH(QString, copied);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QApplication::clipboard()->setText("earlier");
+    if (selected > 0) label1->setSelection(0, selected);
+    QWidget* const focused = form->focusWidget();
+    if (how == "Ctrl+Shift+C") {
+      QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+      const MenuEntries entries = pickFromMenu(how);
+      QCOMPARE(entries.enabled, QStringList({"Kopiraj", "Izaberi sve"}));
+      QCOMPARE(entries.shortcut, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+      if (how == "Izaberi sve") {
+        QCOMPARE(label1->selectedText(), copied);
+        pickFromMenu("Kopiraj");
+      }
+    }
+    QCOMPARE(QApplication::clipboard()->text(), copied);
+    QCOMPARE(form->focusWidget(), focused);  // the window's focus, whichever window is active
+  }
+
+  void nothingToCopyFromAnEmptyLabel() {
+    QApplication::clipboard()->setText("earlier");
+    QCOMPARE(pickFromMenu("Kopiraj").enabled, QStringList());
+    QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("earlier"));
+  }
+
+  // Screen readers get the names, and the words as the label's description.
+  void accessibility() {
+    QCOMPARE(text1->accessibleName(), QString("Broj"));
+    QCOMPARE(button->accessibleName(), QString("U slova"));
+    QCOMPARE(label1->accessibleName(), QString("Broj slovima"));
+    typeAndClick("7");
+    QCOMPARE(label1->accessibleDescription(), QString("  sedam"));
+    QTest::mouseDClick(form, Qt::LeftButton, {}, QPoint(380, 170));
+    QCOMPARE(label1->accessibleDescription(), QString());
+  }
+
+  void windowIcon() { QVERIFY(!form->windowIcon().pixmap(48, 48).isNull()); }
 
   void manyClicksInARow() {
     for (int i = 0; i < 300; ++i)

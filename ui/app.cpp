@@ -65,6 +65,8 @@ int RunApp(int argc, char** argv) {
   }
   previousHandler = qInstallMessageHandler(ReportStartFailure);
   QApplication app(argc, argv);
+  // The desktop entry's id: so that task bars tie the window to its launcher.
+  QGuiApplication::setDesktopFileName(QStringLiteral("rs.uslova.Uslova"));
   qInstallMessageHandler(previousHandler);
 
   Form1 window;
