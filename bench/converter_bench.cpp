@@ -1,7 +1,10 @@
-// converter_bench.cpp: the converter against ICU's rule-based spell-out for Serbian Latin, on the
-// same fixed workload, with heap allocations counted per conversion.
+// converter_bench.cpp: the converter, in the window's text and in the command line's styles,
+// against ICU's parsing and rule-based spell-out for Serbian Latin, on the same fixed workload,
+// with heap allocations counted per conversion.
 #include <benchmark/benchmark.h>
+#include <unicode/fmtable.h>
 #include <unicode/locid.h>
+#include <unicode/numfmt.h>
 #include <unicode/rbnf.h>
 #include <unicode/unistr.h>
 
@@ -9,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <new>
 #include <random>
 #include <string>
@@ -36,85 +40,121 @@ namespace {
 
 struct Item {
   std::string text;
-  bool decimal;
-  std::int64_t integer;  // the value, for ICU
-  double value;
 };
 
 /// 4,096 typed numbers: 85% non-negative integers of 1 to 15 digits (uniform), 5% negative
-/// integers, 10% decimals with 1 to 3 decimal digits, half of them negative. Always the same.
-const std::vector<Item>& Workload() {
-  static const std::vector<Item> items = [] {
-    std::mt19937_64 random(42);
-    auto digits = [&](int count, bool leading) {
-      std::string s;
-      for (int i = 0; i < count; ++i) {
-        const int low = i == 0 && leading && count > 1 ? 1 : 0;
-        s += static_cast<char>('0' + low + static_cast<int>(random() % (10 - low)));
-      }
-      return s;
-    };
-    std::vector<Item> result;
-    for (int i = 0; i < 4096; ++i) {
-      const int kind = static_cast<int>(random() % 100);
-      const bool decimal = kind >= 90;
-      const bool negative = (kind >= 85 && kind < 90) || (decimal && random() % 2 == 0);
-      const std::string integer = digits(1 + static_cast<int>(random() % 15), true);
-      std::string text = (negative ? "-" : "") + integer;
-      if (decimal) text += "," + digits(1 + static_cast<int>(random() % 3), false);
-      std::string point = text;
-      if (decimal) point[point.find(',')] = '.';
-      result.push_back({text, decimal, std::stoll(text), std::strtod(point.c_str(), nullptr)});
+/// integers, 10% decimals with 1 to `maxDecimals` decimal digits, half of them negative.
+/// Always the same.
+std::vector<Item> MakeWorkload(int maxDecimals) {
+  std::mt19937_64 random(42);
+  auto digits = [&](int count, bool leading) {
+    std::string s;
+    for (int i = 0; i < count; ++i) {
+      const int low = i == 0 && leading && count > 1 ? 1 : 0;
+      s += static_cast<char>('0' + low + static_cast<int>(random() % (10 - low)));
     }
-    return result;
-  }();
+    return s;
+  };
+  std::vector<Item> result;
+  for (int i = 0; i < 4096; ++i) {
+    const int kind = static_cast<int>(random() % 100);
+    const bool decimal = kind >= 90;
+    const bool negative = (kind >= 85 && kind < 90) || (decimal && random() % 2 == 0);
+    std::string text = (negative ? "-" : "") + digits(1 + static_cast<int>(random() % 15), true);
+    if (decimal) text += "," + digits(1 + static_cast<int>(random() % maxDecimals), false);
+    result.push_back({text});
+  }
+  return result;
+}
+
+/// The numbers, with up to three decimal digits.
+const std::vector<Item>& Workload() {
+  static const std::vector<Item> items = MakeWorkload(3);
   return items;
 }
 
-void BM_Convert(benchmark::State& state) {
-  const std::vector<Item>& items = Workload();
-  std::string caption;
+/// The same as amounts, with up to two decimal digits.
+const std::vector<Item>& Amounts() {
+  static const std::vector<Item> items = MakeWorkload(2);
+  return items;
+}
+
+/// Converts the workload with `options` in a loop, reusing one string, and counts the heap
+/// allocations of one more pass.
+void RunConversions(benchmark::State& state, const uslova::Options& options) {
+  const std::vector<Item>& items =
+      options.currency == uslova::Options::Currency::None ? Workload() : Amounts();
+  std::string words;
   for (const Item& item : items)
-    (void)uslova::SpellInto(item.text, caption);  // grows `caption` once
+    (void)uslova::SpellInto(item.text, options, words);  // grows `words` once
   std::size_t i = 0;
   for (auto _ : state) {
-    const uslova::Verdict verdict = uslova::SpellInto(items[i++ & 4095].text, caption);
+    const uslova::Verdict verdict = uslova::SpellInto(items[i++ & 4095].text, options, words);
     benchmark::DoNotOptimize(verdict);
-    benchmark::DoNotOptimize(caption.data());
+    benchmark::DoNotOptimize(words.data());
   }
   state.SetItemsProcessed(state.iterations());
   // Counted over one more pass, outside the timing, where nothing else allocates.
   const std::size_t before = allocations.load();
   for (const Item& item : items)
-    (void)uslova::SpellInto(item.text, caption);
+    (void)uslova::SpellInto(item.text, options, words);
   state.counters["allocs_per_conversion"] =
       static_cast<double>(allocations.load() - before) / static_cast<double>(items.size());
 }
+
+/// The window's exact text.
+void BM_Convert(benchmark::State& state) {
+  RunConversions(state, {});
+}
 BENCHMARK(BM_Convert);
 
+using O = uslova::Options;
+
+/// The styles of the command line, each through the word model.
+void BM_Styled(benchmark::State& state, O options) {
+  RunConversions(state, options);
+}
+BENCHMARK_CAPTURE(BM_Styled, tidy_latin, O{O::Script::Latin, O::Spacing::Tidy});
+BENCHMARK_CAPTURE(BM_Styled, upper_cyrillic,
+                  O{O::Script::Cyrillic, O::Spacing::Tidy, O::LetterCase::Upper});
+BENCHMARK_CAPTURE(BM_Styled, rsd_amount,
+                  O{O::Script::Ascii, O::Spacing::Tidy, O::LetterCase::Lower, O::Currency::RSD});
+BENCHMARK_CAPTURE(BM_Styled, short_forms,
+                  O{O::Script::Ascii, O::Spacing::Tidy, O::LetterCase::Lower, O::Currency::None,
+                    O::Minor::Words, O::Forms::Short});
+
+/// ICU: the typed text parsed by its number format for Serbian Latin, which reads "," as the
+/// decimal point, then spelled out by its rule-based format. It writes other words than ours:
+/// the decimal digits one by one after "koma".
 void BM_IcuSpellout(benchmark::State& state) {
   const std::vector<Item>& items = Workload();
+  const icu::Locale locale("sr_Latn");
   UErrorCode status = U_ZERO_ERROR;
-  icu::RuleBasedNumberFormat format(icu::URBNF_SPELLOUT, icu::Locale("sr_Latn"), status);
+  icu::RuleBasedNumberFormat format(icu::URBNF_SPELLOUT, locale, status);
+  std::unique_ptr<icu::NumberFormat> parser(icu::NumberFormat::createInstance(locale, status));
   if (U_FAILURE(status)) {
-    state.SkipWithError("ICU has no spell-out rules for sr_Latn");
+    state.SkipWithError("ICU has no spell-out rules or number format for sr_Latn");
     return;
   }
+  parser->setGroupingUsed(false);
   icu::UnicodeString words;
+  icu::Formattable number;
   std::string utf8;
   std::size_t i = 0;
   for (auto _ : state) {
     const Item& item = items[i++ & 4095];
+    parser->parse(icu::UnicodeString::fromUTF8(item.text), number, status);
     words.remove();
-    if (item.decimal) {
-      format.format(item.value, words);
+    if (number.getType() == icu::Formattable::kDouble) {
+      format.format(number.getDouble(), words);
     } else {
-      format.format(item.integer, words);
+      format.format(number.getInt64(), words);
     }
     utf8.clear();
     words.toUTF8String(utf8);
     benchmark::DoNotOptimize(utf8.data());
   }
+  if (U_FAILURE(status)) state.SkipWithError("ICU could not parse the workload");
   state.SetItemsProcessed(state.iterations());  // ICU allocates with malloc, which is not counted
 }
 BENCHMARK(BM_IcuSpellout);
@@ -143,11 +183,11 @@ int main(int argc, char** argv) {
   SummaryReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double ours = reporter.itemsPerSecond["BM_Convert"];
   const double icu = reporter.itemsPerSecond["BM_IcuSpellout"];
-  if (ours > 0 && icu > 0) {
-    std::printf("Summary: BM_Convert %.2f M/s, BM_IcuSpellout %.2f M/s, ratio %.1fx\n", ours / 1e6,
-                icu / 1e6, ours / icu);
+  for (const auto& [name, rate] : reporter.itemsPerSecond) {
+    if (name == "BM_IcuSpellout" || icu <= 0) continue;
+    std::printf("Summary: %s %.2f M/s, %.1fx ICU's %.2f M/s\n", name.c_str(), rate / 1e6,
+                rate / icu, icu / 1e6);
   }
   return 0;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "arguments.h"
 #include "lines.h"
 
 #include "uslova/converter.h"
@@ -17,121 +18,6 @@ namespace uslova::cli {
 namespace {
 
 constexpr std::string_view kName = "uslova-cli";
-
-constexpr std::string_view kHelp =
-    "Usage: uslova-cli [OPTION]... [NUMBER]...\n"
-    "Writes each NUMBER in Serbian words, one line each; by default exactly as the uslova\n"
-    "window shows them, blanks and all. With no NUMBER, converts each line of standard input.\n"
-    "\n"
-    "A NUMBER is an optional sign, up to fifteen integer digits, and optionally \".\" or \",\"\n"
-    "with decimal digits, of which the first three are spelled: 2545743675434, -7, 12,5.\n"
-    "It may be written in groups of three digits: 1.234.567,89, 1,234.56, or with one kind of\n"
-    "blank between the groups (space, U+00A0, U+202F): \"22 000\". With two or more separators\n"
-    "the first is the group separator and a different last one the decimal separator; a lone\n"
-    "\".\" or \",\" is always the decimal separator (1.234 is 1,234).\n"
-    "\n"
-    "Options:\n"
-    "  --script=ascii|latin|cyrillic  letters without diacritics (the default), Latin with\n"
-    "                                 diacritics (četiri), or Cyrillic (четири)\n"
-    "  --spacing=exact|tidy|joined    the window's blanks (the default), one blank between\n"
-    "                                 words, or none; tidy and joined write a zero as \"nula\"\n"
-    "  --case=lower|first|upper       lower case (the default), a capital first letter, or\n"
-    "                                 all capitals\n"
-    "  --currency=RSD|EUR             an amount with at most two decimal digits: dinars and\n"
-    "                                 para, or euros and cents; written tidy unless joined\n"
-    "  --minor=words|digits|fraction  with --currency: \"i pedeset para\" (the default),\n"
-    "                                 \"i 50 para\" or \"i 50/100\"\n"
-    "  --help                         print this help and exit\n"
-    "  --version                      print the version and exit\n"
-    "  --                             end the options: every later argument is a number\n"
-    "Any other argument, \"-7\" included, is a number.\n"
-    "\n"
-    "A number that cannot be spelled gets an empty line of output and a line on standard\n"
-    "error that names it and says why. Lines of input are read in pieces, of any length; a\n"
-    "UTF-8 byte-order mark at the start is skipped.\n"
-    "\n"
-    "Exit status: 0 when every number was spelled, 1 when any was rejected, the input could\n"
-    "not be read or the output could not be written, 2 on a usage error.\n";
-
-template <typename Value>
-struct Choice {
-  std::string_view name;
-  Value value;
-};
-
-constexpr Choice<Options::Script> kScripts[] = {{"ascii", Options::Script::Ascii},
-                                                {"latin", Options::Script::Latin},
-                                                {"cyrillic", Options::Script::Cyrillic}};
-constexpr Choice<Options::Spacing> kSpacings[] = {{"exact", Options::Spacing::Exact},
-                                                  {"tidy", Options::Spacing::Tidy},
-                                                  {"joined", Options::Spacing::Joined}};
-constexpr Choice<Options::LetterCase> kCases[] = {{"lower", Options::LetterCase::Lower},
-                                                  {"first", Options::LetterCase::First},
-                                                  {"upper", Options::LetterCase::Upper}};
-constexpr Choice<Options::Currency> kCurrencies[] = {{"RSD", Options::Currency::RSD},
-                                                     {"EUR", Options::Currency::EUR}};
-constexpr Choice<Options::Minor> kMinors[] = {{"words", Options::Minor::Words},
-                                              {"digits", Options::Minor::Digits},
-                                              {"fraction", Options::Minor::Fraction}};
-
-/// What the options of one run asked for.
-struct Settings {
-  Options options;
-  bool spacingGiven = false;
-  bool minorGiven = false;
-  bool help = false;
-  bool version = false;
-};
-
-/// Sets `value` to the choice named `name`; otherwise returns a message that lists the choices.
-template <typename Value, std::size_t N>
-std::string Choose(std::string_view option, std::string_view name,
-                   const Choice<Value> (&choices)[N], Value& value) {
-  std::string names;
-  for (const Choice<Value>& choice : choices) {
-    if (choice.name == name) {
-      value = choice.value;
-      return {};
-    }
-    names += (names.empty() ? "" : ", ") + std::string(choice.name);
-  }
-  return "invalid value '" + std::string(name) + "' for " + std::string(option) + " (choose " +
-         names + ")";
-}
-
-/// Reads one option into `s`; returns what is wrong with it, or an empty string.
-std::string ReadOption(std::string_view arg, Settings& s) {
-  const std::size_t equals = arg.find('=');
-  const std::string_view option = arg.substr(0, equals);
-  const std::string_view value = equals == std::string_view::npos ? "" : arg.substr(equals + 1);
-  const bool hasValue = equals != std::string_view::npos;
-  if (!hasValue && (option == "--help" || option == "--version")) {
-    (option == "--help" ? s.help : s.version) = true;
-    return {};
-  }
-  if (option == "--script") return Choose(option, value, kScripts, s.options.script);
-  if (option == "--case") return Choose(option, value, kCases, s.options.letterCase);
-  if (option == "--currency") return Choose(option, value, kCurrencies, s.options.currency);
-  if (option == "--spacing") {
-    s.spacingGiven = true;
-    return Choose(option, value, kSpacings, s.options.spacing);
-  }
-  if (option == "--minor") {
-    s.minorGiven = true;
-    return Choose(option, value, kMinors, s.options.minor);
-  }
-  return "unknown option '" + std::string(arg) + "'";
-}
-
-/// What is wrong with the options taken together, or an empty string.
-std::string CheckSettings(const Settings& s) {
-  const bool currency = s.options.currency != Options::Currency::None;
-  if (currency && s.spacingGiven && s.options.spacing == Options::Spacing::Exact) {
-    return "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
-  }
-  if (!currency && s.minorGiven) return "--minor needs --currency";
-  return {};
-}
 
 /// Whole lines on their way to an Output, written when the buffer fills or on flush().
 class Writer {
@@ -292,42 +178,28 @@ void ConvertLines(Input& in, Batch& batch) {
 }  // namespace
 
 int Run(std::span<const std::string_view> args, const Streams& streams) {
-  std::vector<std::size_t> numbers;  // positions in `args`
-  Settings settings;
-  bool optionsEnded = false;
+  const Arguments arguments = ReadArguments(args);
   Writer err(streams.err);
-  const auto usageError = [&](const std::string& problem, bool hint) {
-    err.buffer().append(kName).append(": ").append(problem).append("\n");
-    if (hint) err.buffer().append("Try '").append(kName).append(" --help' for more information.\n");
+  if (!arguments.problem.empty()) {
+    err.buffer().append(kName).append(": ").append(arguments.problem).append("\n");
+    if (arguments.hint) {
+      err.buffer().append("Try '").append(kName).append(" --help' for more information.\n");
+    }
     err.flush();
     return kUsageError;
-  };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    if (optionsEnded || !arg.starts_with("--")) {
-      numbers.push_back(i);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (std::string problem = ReadOption(arg, settings); !problem.empty()) {
-      return usageError(problem, true);
-    }
   }
-  if (std::string problem = CheckSettings(settings); !problem.empty()) {
-    return usageError(problem, false);
-  }
-  if (settings.help || settings.version) {
-    const std::string text = settings.help
-                                 ? std::string(kHelp)
-                                 : std::string(kName) + " " + std::string(kVersion) + "\n";
+  if (arguments.help || arguments.version) {
+    const std::string text =
+        arguments.help ? HelpText() : std::string(kName) + " " + std::string(kVersion) + "\n";
     if (streams.out.write(text)) return kAllAccepted;
     err.buffer().append(kName).append(": the output could not be written\n");
     err.flush();
     return kSomeRejected;
   }
 
-  Batch batch(settings.options, streams);
-  if (numbers.empty()) ConvertLines(streams.in, batch);
-  for (std::size_t i : numbers) {
+  Batch batch(arguments.options, streams);
+  if (arguments.numbers.empty()) ConvertLines(streams.in, batch);
+  for (std::size_t i : arguments.numbers) {
     batch.convertArgument(args[i], i + 1);
     if (!batch.ok()) break;
   }

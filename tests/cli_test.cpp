@@ -137,6 +137,32 @@ TEST(Cli, Options) {
             "JEDAN EVRO I JEDAN CENT\nDVA EVRA\n");
 }
 
+// Options as getopt_long reads them: a value as the next argument, unambiguous abbreviations,
+// -h and -V; "-" and a digit, "," or "." is a number.
+TEST(Cli, OptionForms) {
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string_view out;
+  };
+  const Case cases[] = {
+      {{"--spacing", "tidy", "--sc", "latin", "4"}, "četiri\n"},
+      {{"--cur=USD", "--spa=joined", "2,01"}, "dvadolaraijedancent\n"},
+      {{"--forms", "short", "--spacing=tidy", "-,500", "-.5", "-7"},
+       "minus nula zapeta petsto\nminus nula zapeta pet\nminus sedam\n"},
+      {{"--currency=RSD", "--forms=short", "1000"}, "hiljadu dinara\n"},
+  };
+  for (const Case& c : cases) {
+    const Result r = RunWith(c.args);
+    EXPECT_EQ(r.out, c.out) << r.err;
+    EXPECT_EQ(r.status, kAllAccepted);
+  }
+  for (std::string_view flag : {"-h", "--he", "-V", "--vers"}) {
+    const Result r = RunWith({flag, "7"});
+    EXPECT_TRUE(r.out.starts_with(flag.find('h') != flag.npos ? "Usage:" : "uslova-cli 1."))
+        << flag;
+  }
+}
+
 // A usage error converts nothing, exits with 2 and says what is wrong.
 TEST(Cli, OptionErrors) {
   struct Case {
@@ -147,7 +173,12 @@ TEST(Cli, OptionErrors) {
       {{"7", "--words"}, "uslova-cli: unknown option '--words'"},
       {{"--script=klingon", "7"},
        "uslova-cli: invalid value 'klingon' for --script (choose ascii, latin, cyrillic)"},
-      {{"--case", "7"}, "uslova-cli: invalid value '' for --case"},
+      {{"--case", "7"}, "uslova-cli: invalid value '7' for --case"},
+      {{"--case"}, "uslova-cli: option '--case' needs a value (choose lower, first, upper)"},
+      {{"--c=upper", "7"},
+       "uslova-cli: option '--c' is ambiguous; possibilities: '--case' '--currency'"},
+      {{"-x", "7"}, "uslova-cli: unknown option '-x'"},
+      {{"--forms=short", "5"}, "uslova-cli: --forms=short needs --spacing=tidy"},
       {{"--help=yes"}, "uslova-cli: unknown option '--help=yes'"},
       {{"--currency=RSD", "--spacing=exact", "7"},
        "uslova-cli: --spacing=exact cannot be used with --currency"},

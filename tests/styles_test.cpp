@@ -1,7 +1,25 @@
 // styles_test.cpp: the words in other scripts, spacings and cases, and amounts in a currency.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+
 #include "uslova/converter.h"
+
+/// Set, every allocation through operator new fails.
+bool failAllocations = false;
+
+void* operator new(std::size_t size) {
+  if (failAllocations) throw std::bad_alloc();
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace uslova {
 namespace {
@@ -107,6 +125,57 @@ TEST(Amounts, UnitsAndHundredths) {
        {Script::Cyrillic, Spacing::Tidy, Case::Lower, Currency::RSD},
        "два динара и две паре"},
   });
+}
+
+// Short forms: one word for the hundreds, and "hiljadu" for a thousands group of exactly one.
+TEST(Styles, ShortForms) {
+  constexpr Options kShort{Script::Ascii,  Spacing::Tidy, Case::Lower,
+                           Currency::None, Minor::Words,  Options::Forms::Short};
+  constexpr Options kShortCyrillic{Script::Cyrillic, Spacing::Joined, Case::Upper,
+                                   Currency::None,   Minor::Words,    Options::Forms::Short};
+  ExpectWords({
+      {"100", kShort, "sto"},
+      {"245", kShort, "dvesta cetrdeset pet"},
+      {"1000", kShort, "hiljadu"},
+      {"1001", kShort, "hiljadu jedan"},
+      {"1001000", kShort, "jedan milion hiljadu"},
+      {"21000", kShort, "dvadeset jedna hiljada"},
+      {"101000", kShort, "sto jedna hiljada"},
+      {"1000000", kShort, "jedan milion"},
+      {"400600,300", kShort, "cetiristo hiljada seststo zapeta trista"},
+      {"600",
+       {Script::Latin, Spacing::Tidy, Case::First, Currency::None, Minor::Words,
+        Options::Forms::Short},
+       "Šeststo"},
+      {"1400", kShortCyrillic, "ХИЉАДУЧЕТИРИСТО"},
+      {"1600,5",
+       {Script::Ascii, Spacing::Exact, Case::Lower, Currency::RSD, Minor::Words,
+        Options::Forms::Short},
+       "hiljadu seststo dinara i pedeset para"},
+      {"1000",
+       {Script::Ascii, Spacing::Exact, Case::Lower, Currency::None, Minor::Words,
+        Options::Forms::Short},
+       "hiljadu"},  // exact reads as tidy in the library
+  });
+}
+
+TEST(Amounts, Dollars) {
+  ExpectWords({{"2,01", Amount(Currency::USD), "dva dolara i jedan cent"},
+               {"21,5", Amount(Currency::USD), "dvadeset jedan dolar i pedeset centi"},
+               {"1000,22",
+                {Script::Cyrillic, Spacing::Tidy, Case::Lower, Currency::USD},
+                "једна хиљада долара и двадесет два цента"}});
+}
+
+// A failure leaves the words as they were, whatever went wrong; even running out of memory.
+TEST(Styles, NothingHalfWritten) {
+  const Options styled{Script::Cyrillic, Spacing::Tidy, Case::Upper};
+  std::string words = "earlier";  // too short a buffer for the words
+  failAllocations = true;
+  EXPECT_THROW((void)SpellInto("2545743675434", styled, words), std::bad_alloc);
+  EXPECT_THROW((void)SpellInto("2545743675434", words), std::bad_alloc);
+  failAllocations = false;
+  EXPECT_EQ(words, "earlier");
 }
 
 TEST(Amounts, MoreThanTwoDecimalsAreRejectedNotRounded) {

@@ -14,6 +14,8 @@
 
 namespace uslova {
 
+class Words;
+
 /// One group of the integer part: three ASCII digits, "0"-padded on the left ("007").
 using Triad = std::array<char, 3>;
 
@@ -84,14 +86,21 @@ struct Conversion {
   std::size_t SeparatorPos = 0;  // not 0 when there are decimal digits to spell
   std::string_view DecimalPart;  // at most three digits after the separator
   int GroupCount = 0;            // 1 to 5
-  std::array<Triad, 5> Triads;   // Triad1 (units) to Triad5 (billions); 1 to GroupCount are set
-  int GroupIndex = 0;
+  std::array<Triad, 5> Triads;   // Triad1 (units) to Triad5 (billions)
+  int GroupIndex = 0;            // the group being spelled: 1 for the units
   Triad CurrentTriad;
   unsigned CurrentDigit = 0;  // the digit last spelled, as a number
-  std::string_view CurrentWord;
-  Text GroupWords;
-  Text Caption;  // the caption of `Label1` under construction
+  Text Caption;               // the caption of `Label1` under construction
 };
+
+/// The decimal digits as one number of three digits: "5" and "05" read as "005".
+constexpr Triad DecimalTriad(const Conversion& c) {
+  Triad t{'0', '0', '0'};
+  const std::size_t padding = t.size() - c.DecimalPart.size();
+  for (std::size_t i = 0; i < c.DecimalPart.size(); ++i)
+    t[padding + i] = c.DecimalPart[i];
+  return t;
+}
 
 /// The number test and normalization: reads `InputText` into `number` and, when it is a number,
 /// sets `IsNegative`, `SeparatorPos`, `DecimalPart`, `GroupCount` and the triads from it.
@@ -106,5 +115,10 @@ void SpellGroups(Conversion& c);
 
 /// Appends " zapeta " and the decimal words after `Caption`, and puts "minus" in front of it.
 void AssembleResult(Conversion& c);
+
+/// The words of the number in `c` as the word model: "minus", the groups, and the decimal
+/// part or, with a currency, the units and hundredths. Returns Verdict::TooManyDecimals for an
+/// amount with more than two decimal digits.
+Verdict BuildWords(Conversion& c, const Options& options, Words& words);
 
 }  // namespace uslova

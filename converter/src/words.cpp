@@ -1,90 +1,36 @@
-// words.cpp: the scale handlers, the table of every group's words that the compiler builds from
-// them, the group loop, and the assembly of the decimal part and the sign.
+// words.cpp: the window's exact text, fast: each group's words come from a table that the
+// compiler builds by rendering the word model of every triad in every group.
 #include "words.h"
 
 #include <algorithm>
 
+#include "render.h"
+
 namespace uslova {
 namespace {
 
-constexpr NounForms kThousands{" hiljada", " hiljade", " hiljada", true};
-constexpr NounForms kMillions{" milion", " miliona", " miliona", false};
-constexpr NounForms kMilliards{" milijarda", " milijarde", " milijardi", true};
-constexpr NounForms kBillions{" bilion", " biliona", " biliona", false};
-constexpr std::array<NounForms, 4> kScales{kThousands, kMillions, kMilliards, kBillions};
+constexpr std::string_view kMinusText = "minus";
+constexpr std::string_view kPointText = " zapeta ";
 
-constexpr std::string_view kFeminineOne = " jedna";
-constexpr std::string_view kFeminineTwo = " dve";
-constexpr std::string_view kDecimalWord = " zapeta ";
-constexpr std::string_view kMinus = "minus";
+/// The most one group writes: up to four numerals and a scale noun, and a whole slot after.
+constexpr std::size_t kGroupRendered = 5 * (sizeof(Slot::text) + 2) + sizeof(Slot::text);
 
-template <typename Words>
-constexpr std::size_t LongestOf(const Words& words) {
-  std::size_t longest = 0;
-  for (std::string_view w : words)
-    longest = std::max(longest, w.size());
-  return longest;
-}
-
-// The pieces fit their slots, and the caption its buffer: "minus" goes in front; five pieces,
-// " zapeta " and the decimal words go after it, the last with a whole slot behind it.
-constexpr std::size_t kLongestUnit =
-    std::max({LongestOf(UnitWords), kFeminineOne.size(), kFeminineTwo.size()});
-constexpr std::size_t kLongestTriad =
-    LongestOf(HundredWords) + std::max(LongestOf(TeenWords), LongestOf(TensWords) + kLongestUnit);
-constexpr std::size_t kLongestScale = LongestOf(
-    std::array{kMillions.one, kMillions.many, kMilliards.one, kMilliards.few, kMilliards.many,
-               kThousands.one, kThousands.few, kBillions.one, kBillions.many});
-constexpr std::size_t kLongestPiece = kLongestTriad + kLongestScale;
-static_assert(kLongestPiece <= std::tuple_size_v<decltype(Piece::text)>);
-static_assert(std::max(kLongestPiece, kMinus.size()) <= Text::kFront);
-static_assert(5 * kLongestPiece + kDecimalWord.size() + sizeof(Piece::text) <= Text::kBack);
-
-/// Puts the words of a group of scale `s` in front of the caption: `GroupWords` and the form of
-/// the scale word that the count takes. A feminine scale rebuilds a count ending in one or two
-/// with " jedna" or " dve" and without the blank of a zero tens digit, so 101 thousands read
-/// " stotinu jedna hiljada". A group "000" adds nothing.
-constexpr void PutScaleInFront(Conversion& c, const NounForms& s) {
-  const unsigned hundreds = DigitValue(c.CurrentTriad[0]);
-  const unsigned tens = DigitValue(c.CurrentTriad[1]);
-  const unsigned units = c.CurrentDigit;
-  if (hundreds == 0 && tens == 0 && units == 0) return;
-
-  const bool teen = tens == 1;
-  if (s.feminine && !teen && (units == 1 || units == 2)) {
-    c.Caption.prepend(units == 1 ? s.one : s.few);
-    c.Caption.prepend(units == 1 ? kFeminineOne : kFeminineTwo);
-    if (tens != 0) c.Caption.prepend(TensWords[tens]);
-    c.Caption.prepend(HundredWords[hundreds]);
-    return;
-  }
-  c.Caption.prepend(FormAfter(s, tens, units));
-  c.Caption.prepend(c.GroupWords.view());
-}
-
-/// The words of one group for every triad, as SpellTriad and the group handlers write them:
-/// group 1 its `GroupWords`, groups 2 to 5 the piece they put in front of the caption.
-/// Built by the compiler, one group at a time to stay within its step limit.
+/// The exact words of one group for every triad: the numerals and the scale noun.
 using GroupPieces = std::array<Piece, 1000>;
 
-template <std::size_t Group>
+/// Built one group at a time, to stay within the compiler's step limit.
+template <int Group>
 constexpr GroupPieces BuildPieces() {
   GroupPieces pieces{};
   for (unsigned value = 0; value < 1000; ++value) {
-    Conversion c;
-    c.CurrentTriad = {static_cast<char>('0' + value / 100),
-                      static_cast<char>('0' + value / 10 % 10),
-                      static_cast<char>('0' + value % 10)};
-    SpellTriad(c);
-    if constexpr (Group == 1) {
-      c.Caption.assign(c.GroupWords.view());
-    } else {
-      c.Caption.clear();
-      PutScaleInFront(c, kScales[Group - 2]);
-    }
-    const std::string_view words = c.Caption.view();
-    std::copy(words.begin(), words.end(), pieces[value].text.begin());
-    pieces[value].size = static_cast<std::uint8_t>(words.size());
+    Words words;
+    SpellGroupOf(Group, value, Options::Forms::Long, words);
+    std::array<char, kGroupRendered> text{};
+    const std::string_view rendered = Render(words, Options::Script::Ascii, Options::Spacing::Exact,
+                                             Options::LetterCase::Lower, text.data());
+    if (rendered.size() > pieces[value].text.size()) throw "a group's words do not fit their slot";
+    std::copy(rendered.begin(), rendered.end(), pieces[value].text.begin());
+    pieces[value].size = static_cast<std::uint8_t>(rendered.size());
   }
   return pieces;
 }
@@ -96,6 +42,19 @@ constexpr GroupPieces kMilliardsPieces = BuildPieces<4>();
 constexpr GroupPieces kBillionsPieces = BuildPieces<5>();
 constexpr std::array<const GroupPieces*, 5> kPieces{
     &kUnitsPieces, &kThousandsPieces, &kMillionsPieces, &kMilliardsPieces, &kBillionsPieces};
+
+constexpr std::size_t kLongestPiece = [] {
+  std::size_t longest = 0;
+  for (const GroupPieces* group : kPieces) {
+    for (const Piece& piece : *group)
+      longest = std::max<std::size_t>(longest, piece.size);
+  }
+  return longest;
+}();
+// The caption fits its buffer: "minus" in front; five pieces, " zapeta " and the decimal words
+// after it, the last with a whole slot behind it.
+static_assert(kMinusText.size() <= Text::kFront);
+static_assert(5 * kLongestPiece + kPointText.size() + sizeof(Piece::text) <= Text::kBack);
 
 constexpr const Piece& PieceOf(std::size_t group, const Triad& t) {
   return (*kPieces[group - 1])[DigitValue(t[0]) * 100 + DigitValue(t[1]) * 10 + DigitValue(t[2])];
@@ -119,16 +78,13 @@ void SpellGroups(Conversion& c) {
 
 void AssembleResult(Conversion& c) {
   if (c.SeparatorPos != 0) {
-    c.Caption.append(kDecimalWord);
+    c.Caption.append(kPointText);
     // The decimal digits are spelled as one number: "5" and "05" read as "005".
-    c.CurrentTriad.fill('0');
-    const std::size_t padding = c.CurrentTriad.size() - c.DecimalPart.size();
-    for (std::size_t i = 0; i < c.DecimalPart.size(); ++i)
-      c.CurrentTriad[padding + i] = c.DecimalPart[i];
+    c.CurrentTriad = DecimalTriad(c);
     const Piece* decimals = &PieceOf(1, c.CurrentTriad);
     c.Caption.append(std::span(&decimals, 1));
   }
-  if (c.IsNegative) c.Caption.prepend(kMinus);  // the next word brings its own blank
+  if (c.IsNegative) c.Caption.prepend(kMinusText);  // the next word brings its own blank
 }
 
 }  // namespace uslova

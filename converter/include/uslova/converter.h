@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "uslova/options.h"
 #include "uslova/reader.h"
 #include "uslova/verdict.h"
 
@@ -15,47 +16,6 @@ namespace uslova {
 /// e.g. "1234" gives " jedna hiljada dve stotine trideset cetiri"; "abc" gives
 /// Verdict::NotANumber.
 [[nodiscard]] Verdict SpellInto(std::string_view typed, std::string& caption);
-
-/// How the words are written. The defaults give the window's text, blanks and all.
-struct Options {
-  enum class Script {
-    Ascii,     ///< Latin letters without diacritics: "cetiri", "sest"
-    Latin,     ///< Latin with diacritics: "četiri", "šest", "četrdeset", "šezdeset"
-    Cyrillic,  ///< Serbian Cyrillic: "четири", "шест", "хиљада"
-  };
-  enum class Spacing {
-    Exact,   ///< every blank of the window's text: "  dva zapeta  dvadeset pet"
-    Tidy,    ///< one blank between words: "dva zapeta dvadeset pet"; a zero reads "nula"
-    Joined,  ///< no blanks, as on payment slips: "dvazapetadvadesetpet"; a zero reads "nula"
-  };
-  enum class LetterCase {
-    Lower,  ///< "dva biliona"
-    First,  ///< "Dva biliona"
-    Upper,  ///< "DVA BILIONA", "ČETIRI", "ЧЕТИРИ"
-  };
-  enum class Currency {
-    None,  ///< a plain number
-    RSD,   ///< dinars and para: "dvadeset jedan dinar i pedeset para"
-    EUR,   ///< euros and cents: "dva evra i jedan cent"
-  };
-  enum class Minor {
-    Words,     ///< "i pedeset para"
-    Digits,    ///< "i 50 para"
-    Fraction,  ///< "i 50/100", and "i 00/100" for a whole amount
-  };
-
-  Script script = Script::Ascii;
-  Spacing spacing = Spacing::Exact;
-  LetterCase letterCase = LetterCase::Lower;
-  /// An amount has at most two decimal digits (1,5 is one unit and 50 hundredths); more are
-  /// rejected with Verdict::TooManyDecimals. The integer part takes the unit's form for its
-  /// count ("jedna hiljada dinara", "dva evra"), zero reads "nula dinara", and Spacing::Exact
-  /// reads as Spacing::Tidy.
-  Currency currency = Currency::None;
-  Minor minor = Minor::Words;  ///< how the hundredths of an amount are written
-
-  bool operator==(const Options&) const = default;
-};
 
 /// Writes the words of `typed` into `words` as `options` say, replacing what it held, e.g.
 /// "2545743675434" with Script::Latin and Spacing::Tidy gives "dva biliona pet stotina

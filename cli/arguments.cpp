@@ -1,0 +1,186 @@
+// arguments.cpp: the command line's options, read from the option tables.
+#include "arguments.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace uslova::cli {
+namespace {
+
+constexpr std::string_view kIntro =
+    "Usage: uslova-cli [OPTION]... [NUMBER]...\n"
+    "Writes each NUMBER in Serbian words, one line each; by default exactly as the uslova\n"
+    "window shows them, blanks and all. With no NUMBER, converts each line of standard input.\n"
+    "\n"
+    "A NUMBER is an optional sign, up to fifteen integer digits, and optionally \".\" or \",\"\n"
+    "with decimal digits, of which the first three are spelled: 2545743675434, -7, 12,5.\n"
+    "It may be written in groups of three digits: 1.234.567,89, 1,234.56, or with one kind of\n"
+    "blank between the groups (space, U+00A0, U+202F): \"22 000\". With two or more separators\n"
+    "the first is the group separator and a different last one the decimal separator; a lone\n"
+    "\".\" or \",\" is always the decimal separator (1.234 is 1,234).\n"
+    "\n"
+    "Options (a value may also follow as the next argument, and an option may be shortened\n"
+    "where that is unambiguous: --sc latin):\n";
+
+constexpr std::string_view kOutro =
+    "  -h, --help\n"
+    "      print this help and exit\n"
+    "  -V, --version\n"
+    "      print the version and exit\n"
+    "  --\n"
+    "      end the options: every later argument is a number\n"
+    "An argument of \"-\" and a digit, \",\" or \".\" is a number: -7, -,5.\n"
+    "\n"
+    "A number that cannot be spelled gets an empty line of output and a line on standard\n"
+    "error that names it and says why. Lines of input are read in pieces, of any length; a\n"
+    "UTF-8 byte-order mark at the start is skipped.\n"
+    "\n"
+    "Exit status: 0 when every number was spelled, 1 when any was rejected, the input could\n"
+    "not be read or the output could not be written, 2 on a usage error.\n";
+
+/// The long options: the two flags, then the option families.
+constexpr std::string_view kHelpOption = "help";
+constexpr std::string_view kVersionOption = "version";
+
+std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
+  std::string names;
+  for (const Choice& choice : family.choices)
+    names.append(names.empty() ? "" : between).append(choice.name);
+  return names;
+}
+
+/// Appends `text` in lines of at most 80 columns, each indented by six blanks.
+void AppendWrapped(std::string& out, std::string_view text) {
+  constexpr std::size_t kIndent = 6, kWidth = 80;
+  std::size_t column = 0;  // 0: no line begun
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find(' '), text.size());
+    const std::string_view word = text.substr(0, end);
+    // Columns are counted in bytes, which overcounts the few non-ASCII letters: safe.
+    if (column == 0 || column + 1 + word.size() > kWidth) {
+      out.append(column == 0 ? "" : "\n").append(kIndent, ' ');
+      column = kIndent;
+    } else {
+      out += ' ';
+      ++column;
+    }
+    out.append(word);
+    column += word.size();
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  out += '\n';
+}
+
+/// The long option that `name` names or abbreviates, or a message saying why none.
+struct Match {
+  std::string_view option;  // "help", "version" or a family's name
+  const OptionFamily* family = nullptr;
+};
+std::optional<Match> FindOption(std::string_view name, std::string& problem) {
+  std::vector<Match> candidates{{kHelpOption}, {kVersionOption}};
+  for (const OptionFamily& family : kOptionFamilies)
+    candidates.push_back({family.name, &family});
+  std::vector<Match> found;
+  for (const Match& m : candidates) {
+    if (m.option == name) return m;
+    if (m.option.starts_with(name)) found.push_back(m);
+  }
+  if (found.size() == 1) return found.front();
+  if (found.empty()) {
+    problem = "unknown option '--" + std::string(name) + "'";
+  } else {
+    problem = "option '--" + std::string(name) + "' is ambiguous; possibilities:";
+    for (const Match& m : found)
+      problem.append(" '--").append(m.option).append("'");
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+Arguments ReadArguments(std::span<const std::string_view> args) {
+  Arguments a;
+  bool optionsEnded = false;
+  std::vector<const OptionFamily*> given;
+  const auto fail = [&](std::string problem) {
+    a.problem = std::move(problem);
+    a.hint = true;
+    return a;
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const bool dash = arg.size() > 1 && arg[0] == '-';
+    const bool signedNumber =
+        dash && std::string_view("0123456789.,").find(arg[1]) != std::string_view::npos;
+    if (optionsEnded || !dash || signedNumber) {
+      a.numbers.push_back(i);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "-h" || arg == "-V") {
+      (arg == "-h" ? a.help : a.version) = true;
+    } else if (!arg.starts_with("--")) {
+      return fail("unknown option '" + std::string(arg) + "'");
+    } else {
+      const std::size_t equals = arg.find('=');
+      const std::string_view name =
+          arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
+      std::string problem;
+      const std::optional<Match> match = FindOption(name, problem);
+      if (!match) return fail(problem);
+      if (match->family == nullptr) {
+        if (equals != std::string_view::npos)
+          return fail("unknown option '" + std::string(arg) + "'");
+        (match->option == kHelpOption ? a.help : a.version) = true;
+        continue;
+      }
+      const OptionFamily& family = *match->family;
+      std::string_view value;
+      if (equals != std::string_view::npos) {
+        value = arg.substr(equals + 1);
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        return fail("option '--" + std::string(family.name) + "' needs a value (choose " +
+                    ChoiceNames(family, ", ") + ")");
+      }
+      const auto choice = std::find_if(family.choices.begin(), family.choices.end(),
+                                       [&](const Choice& c) { return c.name == value; });
+      if (choice == family.choices.end()) {
+        return fail("invalid value '" + std::string(value) + "' for --" + std::string(family.name) +
+                    " (choose " + ChoiceNames(family, ", ") + ")");
+      }
+      family.set(a.options, choice->value);
+      given.push_back(&family);
+    }
+  }
+  // Amounts and short forms are not the window's words: they are written tidy or joined.
+  const auto isGiven = [&](std::string_view name) {
+    return std::any_of(given.begin(), given.end(), [&](auto* f) { return f->name == name; });
+  };
+  const bool amount = a.options.currency != Options::Currency::None;
+  const bool exact =
+      a.options.spacing == Options::Spacing::Exact && (isGiven("spacing") || !amount);
+  if (amount && exact) {
+    a.problem =
+        "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
+  } else if (a.options.forms == Options::Forms::Short && exact) {
+    a.problem =
+        "--forms=short needs --spacing=tidy or --spacing=joined: the window's exact text "
+        "has the long forms";
+  } else if (!amount && isGiven("minor")) {
+    a.problem = "--minor needs --currency";
+  }
+  return a;
+}
+
+std::string HelpText() {
+  std::string text(kIntro);
+  for (const OptionFamily& family : kOptionFamilies) {
+    text.append("  --").append(family.name).append("=").append(ChoiceNames(family, "|"));
+    text += '\n';
+    AppendWrapped(text, family.help);
+  }
+  return text.append(kOutro);
+}
+
+}  // namespace uslova::cli

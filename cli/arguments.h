@@ -1,0 +1,33 @@
+// arguments.h: the command line's arguments: options from the option tables, and numbers.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "uslova/options.h"
+
+namespace uslova::cli {
+
+/// What the arguments of one run asked for.
+struct Arguments {
+  Options options;
+  bool help = false;
+  bool version = false;
+  std::vector<std::size_t> numbers;  ///< positions in the arguments, from 0
+  std::string problem;               ///< a usage error, or empty
+  bool hint = false;                 ///< the problem is worth pointing to --help
+};
+
+/// Reads the arguments as getopt_long would: "--script=latin" or "--script latin", an option
+/// abbreviated where that is unambiguous ("--sc latin"), "-h" and "-V", and "--" to end the
+/// options. An argument of "-" and a digit, "," or "." is a number ("-7", "-,5"); so is every
+/// argument that does not begin with "-".
+/// e.g. {"--spacing", "tidy", "-7"} gives tidy spacing and the number at position 2.
+Arguments ReadArguments(std::span<const std::string_view> args);
+
+/// The text of --help, its options listed from the option tables.
+std::string HelpText();
+
+}  // namespace uslova::cli

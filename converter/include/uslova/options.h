@@ -1,0 +1,165 @@
+// options.h: how the words are written, and one table for each option family: its name on the
+// command line, its values and their words. The library, the command line, the C interface and
+// the fuzz target all read these tables.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <span>
+#include <string_view>
+#include <type_traits>
+
+namespace uslova {
+
+/// How the words are written. The defaults give the window's text, blanks and all.
+struct Options {
+  enum class Script : std::uint8_t {
+    Ascii,     ///< Latin letters without diacritics: "cetiri", "sest"
+    Latin,     ///< Latin with diacritics: "četiri", "šest", "četrdeset", "šezdeset"
+    Cyrillic,  ///< Serbian Cyrillic: "четири", "шест", "хиљада"
+  };
+  enum class Spacing : std::uint8_t {
+    Exact,   ///< every blank of the window's text: "  dva zapeta  dvadeset pet"
+    Tidy,    ///< one blank between words: "dva zapeta dvadeset pet"; a zero reads "nula"
+    Joined,  ///< no blanks, as on payment slips: "dvazapetadvadesetpet"; a zero reads "nula"
+  };
+  enum class LetterCase : std::uint8_t {
+    Lower,  ///< "dva biliona"
+    First,  ///< "Dva biliona"
+    Upper,  ///< "DVA BILIONA", "ČETIRI", "ЧЕТИРИ"
+  };
+  /// None, or a row of kCurrencies counted from 1.
+  enum class Currency : std::uint8_t {
+    None,  ///< a plain number
+    RSD,   ///< dinars and para: "dvadeset jedan dinar i pedeset para"
+    EUR,   ///< euros and cents: "dva evra i jedan cent"
+    USD,   ///< dollars and cents: "dva dolara i jedan cent"
+  };
+  enum class Minor : std::uint8_t {
+    Words,     ///< "i pedeset para"
+    Digits,    ///< "i 50 para"
+    Fraction,  ///< "i 50/100", and "i 00/100" for a whole amount
+  };
+  enum class Forms : std::uint8_t {
+    Long,   ///< the window's words: "stotinu", "dve stotine", "jedna hiljada"
+    Short,  ///< as on cheques: "sto", "dvesta", "petsto", and "hiljadu" for one thousand
+  };
+
+  Script script = Script::Ascii;
+  Spacing spacing = Spacing::Exact;
+  LetterCase letterCase = LetterCase::Lower;
+  /// An amount has at most two decimal digits (1,5 is one unit and 50 hundredths); more are
+  /// rejected with Verdict::TooManyDecimals. The integer part takes the unit's form for its
+  /// count ("jedna hiljada dinara", "dva evra"), zero reads "nula dinara", and Spacing::Exact
+  /// reads as Spacing::Tidy.
+  Currency currency = Currency::None;
+  Minor minor = Minor::Words;  ///< how the hundredths of an amount are written
+  /// Short forms change the window's words, so Spacing::Exact reads as Spacing::Tidy with them.
+  Forms forms = Forms::Long;
+
+  bool operator==(const Options&) const = default;
+};
+
+/// A word in each script, in the order of Options::Script.
+using Spelling = std::array<std::string_view, 3>;
+
+/// A noun after a count: after one (1, 21, 101, not 11), after two to four (2, 22, not 12 to
+/// 14), and after any other count. A feminine noun takes "jedna" and "dve".
+struct Noun {
+  Spelling one, few, many;
+  bool feminine;
+};
+
+/// A currency of amounts: its code, its unit and its hundredth.
+struct CurrencyUnits {
+  std::string_view code;
+  Noun major, minor;
+};
+
+/// The currencies, in the order of Options::Currency. A new currency is a row here and a name
+/// in Options::Currency.
+inline constexpr CurrencyUnits kCurrencies[] = {
+    {"RSD",
+     {{"dinar", "dinar", "динар"},
+      {"dinara", "dinara", "динара"},
+      {"dinara", "dinara", "динара"},
+      false},
+     {{"para", "para", "пара"}, {"pare", "pare", "паре"}, {"para", "para", "пара"}, true}},
+    {"EUR",
+     {{"evro", "evro", "евро"}, {"evra", "evra", "евра"}, {"evra", "evra", "евра"}, false},
+     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false}},
+    {"USD",
+     {{"dolar", "dolar", "долар"},
+      {"dolara", "dolara", "долара"},
+      {"dolara", "dolara", "долара"},
+      false},
+     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false}},
+};
+
+/// One value of an option family, as the command line names it.
+struct Choice {
+  std::string_view name;
+  std::uint8_t value;  ///< the enumerator of the family's field
+};
+
+/// An option family: its name on the command line ("script" for --script), its values, what it
+/// does, and the field of Options that it sets.
+struct OptionFamily {
+  std::string_view name;
+  std::span<const Choice> choices;
+  std::string_view help;
+  void (*set)(Options& options, std::uint8_t value);
+  std::uint8_t (*get)(const Options& options);
+};
+
+namespace detail {
+template <auto Field>
+constexpr void Set(Options& options, std::uint8_t value) {
+  options.*Field = static_cast<std::remove_reference_t<decltype(options.*Field)>>(value);
+}
+template <auto Field>
+constexpr std::uint8_t Get(const Options& options) {
+  return static_cast<std::uint8_t>(options.*Field);
+}
+constexpr auto CurrencyChoices() {
+  std::array<Choice, std::size(kCurrencies)> choices{};
+  for (std::size_t i = 0; i < choices.size(); ++i)
+    choices[i] = {kCurrencies[i].code, static_cast<std::uint8_t>(i + 1)};
+  return choices;
+}
+inline constexpr Choice kScripts[] = {{"ascii", 0}, {"latin", 1}, {"cyrillic", 2}};
+inline constexpr Choice kSpacings[] = {{"exact", 0}, {"tidy", 1}, {"joined", 2}};
+inline constexpr Choice kCases[] = {{"lower", 0}, {"first", 1}, {"upper", 2}};
+inline constexpr auto kCurrencyChoices = CurrencyChoices();
+inline constexpr Choice kMinors[] = {{"words", 0}, {"digits", 1}, {"fraction", 2}};
+inline constexpr Choice kForms[] = {{"long", 0}, {"short", 1}};
+}  // namespace detail
+
+/// Every option family; the first value of each is the default, except for currency, whose
+/// default is none.
+inline constexpr OptionFamily kOptionFamilies[] = {
+    {"script", detail::kScripts,
+     "letters without diacritics (the default), Latin with diacritics (četiri), or Cyrillic "
+     "(четири)",
+     detail::Set<&Options::script>, detail::Get<&Options::script>},
+    {"spacing", detail::kSpacings,
+     "the window's blanks (the default), one blank between words, or none; tidy and joined "
+     "write a zero as \"nula\"",
+     detail::Set<&Options::spacing>, detail::Get<&Options::spacing>},
+    {"case", detail::kCases, "lower case (the default), a capital first letter, or all capitals",
+     detail::Set<&Options::letterCase>, detail::Get<&Options::letterCase>},
+    {"currency", detail::kCurrencyChoices,
+     "an amount with at most two decimal digits, in dinars and para, euros and cents or dollars "
+     "and cents; written tidy unless joined",
+     detail::Set<&Options::currency>, detail::Get<&Options::currency>},
+    {"minor", detail::kMinors,
+     "with --currency: \"i pedeset para\" (the default), \"i 50 para\" or \"i 50/100\"",
+     detail::Set<&Options::minor>, detail::Get<&Options::minor>},
+    {"forms", detail::kForms,
+     "the window's words (the default), or the short forms of cheques: \"sto\", \"dvesta\", "
+     "\"hiljadu\"; not with exact spacing",
+     detail::Set<&Options::forms>, detail::Get<&Options::forms>},
+};
+
+}  // namespace uslova

@@ -1,0 +1,139 @@
+// render.h: the words of the word model written out in a script, a spacing and a letter case.
+// Every word is spelled in every script and case by the compiler, so writing is copying.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "words.h"
+
+namespace uslova {
+
+/// A word as written: its bytes in a fixed-size slot, so that copying one is a few moves.
+struct Slot {
+  std::array<char, 23> text{};
+  std::uint8_t size = 0;
+};
+
+enum Variant : std::uint8_t { kLower, kCapitalized, kUpper };
+
+namespace detail {
+
+/// The capital of a lower-case letter of our words: ASCII, č š ž ć đ, and Cyrillic.
+constexpr char32_t Capital(char32_t letter) {
+  if (letter >= U'a' && letter <= U'z') return letter - 0x20;
+  if (letter >= 0x0430 && letter <= 0x044F) return letter - 0x20;  // а to я
+  if (letter >= 0x0450 && letter <= 0x045F) return letter - 0x50;  // ђ ј љ њ ћ џ
+  if (letter == U'č' || letter == U'š' || letter == U'ž' || letter == U'ć' || letter == U'đ') {
+    return letter - 1;
+  }
+  return letter;
+}
+
+/// `word` in a slot, its letters capitalized: none, the first, or all. Our letters take one or
+/// two bytes in UTF-8, and their capitals as many.
+constexpr Slot Spell(std::string_view word, Variant variant) {
+  Slot slot;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(word[i]);
+    const bool capitalize = variant == kUpper || (variant == kCapitalized && i == 0);
+    if ((byte & 0xE0) == 0xC0 && i + 1 < word.size()) {
+      const auto next = static_cast<unsigned char>(word[i + 1]);
+      const char32_t letter = static_cast<char32_t>(((byte & 0x1F) << 6) | (next & 0x3F));
+      const char32_t written = capitalize ? Capital(letter) : letter;
+      slot.text[slot.size++] = static_cast<char>(0xC0 | (written >> 6));
+      slot.text[slot.size++] = static_cast<char>(0x80 | (written & 0x3F));
+      ++i;
+    } else {
+      slot.text[slot.size++] = static_cast<char>(capitalize ? Capital(byte) : byte);
+    }
+  }
+  return slot;
+}
+
+using Column = std::array<Slot, kWordCount>;
+
+constexpr std::array<std::array<Column, 3>, 3> SpellAll() {
+  std::array<std::array<Column, 3>, 3> columns{};
+  for (std::size_t script = 0; script < 3; ++script) {
+    for (std::size_t variant = 0; variant < 3; ++variant) {
+      for (std::size_t row = 0; row < kWordCount; ++row) {
+        columns[script][variant][row] =
+            Spell(kWords[row].spelling[script], static_cast<Variant>(variant));
+      }
+    }
+  }
+  return columns;
+}
+
+}  // namespace detail
+
+/// kSpelled[script][variant][row]: every word in every script and case.
+inline constexpr auto kSpelled = detail::SpellAll();
+
+/// The most a rendering writes, with room for a whole slot after its last word.
+inline constexpr std::size_t kMaxRendered =
+    Words::kCapacity * (sizeof(Slot::text) + 2) + sizeof(Slot::text);
+
+/// The hundredths of kDigits or kFraction: a count ("5", "50"), or a fraction with two digits
+/// always ("05/100").
+constexpr Slot HundredthsSlot(const Word& word) {
+  const auto tens = static_cast<char>('0' + word.value / 10);
+  const auto units = static_cast<char>('0' + word.value % 10);
+  if (word.row == kFraction) return {{tens, units, '/', '1', '0', '0'}, 6};
+  return tens == '0' ? Slot{{units}, 1} : Slot{{tens, units}, 2};
+}
+
+/// How each word stands in the window's exact text, by row: a byte each, close together.
+inline constexpr auto kShapes = [] {
+  std::array<ExactShape, kWordCount> shapes{};
+  for (std::size_t row = 0; row < kWordCount; ++row)
+    shapes[row] = kWords[row].exact;
+  return shapes;
+}();
+
+/// Writes `words` to `out` in a script, spacing and letter case, and returns the text written.
+/// e.g. the words of "101" in ASCII: " stotinu  jedan" exact, "stotinu jedan" tidy,
+/// "stotinujedan" joined. `out` must hold kMaxRendered bytes.
+constexpr std::string_view Render(const Words& words, Options::Script script,
+                                  Options::Spacing spacing, Options::LetterCase letterCase,
+                                  char* out) {
+  const auto& columns = kSpelled[static_cast<std::size_t>(script)];
+  const detail::Column& column =
+      columns[letterCase == Options::LetterCase::Upper ? kUpper : kLower];
+  // Until the first word with letters, words come from the column of capitalized ones.
+  const detail::Column* current =
+      letterCase == Options::LetterCase::First ? &columns[kCapitalized] : &column;
+  const bool exact = spacing == Options::Spacing::Exact;
+  // Tidy: a blank before every word that has letters, and none before the first in the end.
+  const std::size_t blank = spacing == Options::Spacing::Tidy ? 1 : 0;
+  char* const begin = out;
+  for (const Word& word : words) {
+    const Slot* slot = &(*current)[word.row];
+    Slot hundredths;
+    if (word.row == kDigits || word.row == kFraction) {
+      hundredths = HundredthsSlot(word);
+      slot = &hundredths;
+    }
+    if (exact) {
+      const ExactShape shape = kShapes[word.row];
+      if (shape != ExactShape::Bare) *out++ = ' ';
+      if (shape == ExactShape::Silent) continue;
+      CopyBytes(out, slot->text.data(), slot->text.size());
+      out += slot->size;
+      if (shape == ExactShape::Around) *out++ = ' ';
+    } else {
+      // Without branches on the word: a word without letters adds no blank and no bytes.
+      *out = ' ';
+      out += slot->size != 0 ? blank : 0;
+      CopyBytes(out, slot->text.data(), slot->text.size());  // the whole slot: a fixed copy
+      out += slot->size;
+    }
+    current = slot->size != 0 ? &column : current;
+  }
+  const std::size_t skipped = !exact && out != begin ? blank : 0;
+  return {begin + skipped, static_cast<std::size_t>(out - begin) - skipped};
+}
+
+}  // namespace uslova
