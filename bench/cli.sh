@@ -1,12 +1,13 @@
 #!/bin/sh
 # cli.sh: times uslova-cli over a million generated lines (the benchmark's mix: integers of 1 to
-# 15 digits, some negative, some with decimals), output to /dev/null; best of three runs.
+# 15 digits, some negative, some with decimals), output to /dev/null; best of five runs. Then
+# the same lines with one in ten replaced by a rejected one, and the lines in tidy Latin.
 # Usage: bench/cli.sh PATH/TO/uslova-cli
 set -eu
 cli=${1:?usage: bench/cli.sh PATH/TO/uslova-cli}
 lines=1000000
-input=$(mktemp)
-trap 'rm -f "$input"' EXIT
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
 awk -v n=$lines 'BEGIN {
   srand(42)
   for (i = 0; i < n; i++) {
@@ -21,13 +22,29 @@ awk -v n=$lines 'BEGIN {
     }
     print s
   }
-}' >"$input"
+}' >"$tmp/valid"
+# Every tenth line rejected, in turn as not a number, too large and not supported.
+awk '{ r = NR % 30; print (r == 0 ? "abc" : r == 10 ? "1" $0 "0000000000000000" : r == 20 ? "1.2.3" : $0) }' \
+  "$tmp/valid" >"$tmp/mixed"
 
-best=""
-for run in 1 2 3; do
-  start=$(date +%s.%N)
-  "$cli" <"$input" >/dev/null
-  end=$(date +%s.%N)
-  best=$(echo "$start $end ${best:-999}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
-done
-echo "$lines $best" | awk '{ printf "uslova-cli: %d lines in %.3f s: %.2f million lines a second\n", $1, $2, $1 / $2 / 1e6 }'
+# Prints the best of five times of `uslova-cli ARGS... <FILE`, in seconds.
+best() {
+  file=$1
+  shift
+  result=""
+  for run in 1 2 3 4 5; do
+    start=$(date +%s.%N)
+    "$cli" "$@" <"$file" >/dev/null 2>&1 || true
+    end=$(date +%s.%N)
+    result=$(echo "$start $end ${result:-999}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
+  done
+  echo "$result"
+}
+valid=$(best "$tmp/valid")
+mixed=$(best "$tmp/mixed")
+tidy=$(best "$tmp/valid" --spacing=tidy --script=latin)
+echo "$lines $valid $mixed $tidy" | awk '{
+  printf "uslova-cli: %d lines in %.3f s: %.2f million lines a second\n", $1, $2, $1 / $2 / 1e6
+  printf "uslova-cli, one line in ten rejected: %.3f s, %.2fx the time of valid lines\n", $3, $3 / $2
+  printf "uslova-cli --spacing=tidy --script=latin: %.3f s, %.2fx the time of the default\n", $4, $4 / $2
+}'

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QValidator>
 
 #include <limits>
@@ -99,7 +100,9 @@ Form1::Form1(QWidget* parent)
       copyAction(new QAction(QStringLiteral("Kopiraj"), this)) {
   setObjectName("Form1");
   setWindowTitle(QStringLiteral("Form1"));
-  setWindowIcon(AppIcon());
+  // The icon follows right after the window is shown: loading it reads Qt's image plugins,
+  // which would keep the window from the screen for some ten milliseconds.
+  QTimer::singleShot(0, this, [this] { setWindowIcon(AppIcon()); });
   resize(kClientSize);
 
   Text1->setObjectName("Text1");

@@ -12,7 +12,7 @@ namespace uslova {
 
 /// A word as written: its bytes in a fixed-size slot, so that copying one is a few moves.
 struct Slot {
-  std::array<char, 23> text{};
+  std::array<char, 31> text{};
   std::uint8_t size = 0;
 };
 
@@ -31,13 +31,15 @@ constexpr char32_t Capital(char32_t letter) {
   return letter;
 }
 
-/// `word` in a slot, its letters capitalized: none, the first, or all. Our letters take one or
-/// two bytes in UTF-8, and their capitals as many.
-constexpr Slot Spell(std::string_view word, Variant variant) {
+/// `word` in a slot, its letters capitalized: none, the first, or all; `joined` leaves out the
+/// blank inside a word such as "dve stotine". Our letters take one or two bytes in UTF-8, and
+/// their capitals as many.
+constexpr Slot Spell(std::string_view word, Variant variant, bool joined) {
   Slot slot;
   for (std::size_t i = 0; i < word.size(); ++i) {
     const auto byte = static_cast<unsigned char>(word[i]);
     const bool capitalize = variant == kUpper || (variant == kCapitalized && i == 0);
+    if (joined && byte == ' ') continue;
     if ((byte & 0xE0) == 0xC0 && i + 1 < word.size()) {
       const auto next = static_cast<unsigned char>(word[i + 1]);
       const char32_t letter = static_cast<char32_t>(((byte & 0x1F) << 6) | (next & 0x3F));
@@ -53,14 +55,18 @@ constexpr Slot Spell(std::string_view word, Variant variant) {
 }
 
 using Column = std::array<Slot, kWordCount>;
+/// The columns of one script: by variant, with and without the blanks inside words.
+using ScriptColumns = std::array<std::array<Column, 3>, 2>;
 
-constexpr std::array<std::array<Column, 3>, 3> SpellAll() {
-  std::array<std::array<Column, 3>, 3> columns{};
+constexpr std::array<ScriptColumns, 3> SpellAll() {
+  std::array<ScriptColumns, 3> columns{};
   for (std::size_t script = 0; script < 3; ++script) {
-    for (std::size_t variant = 0; variant < 3; ++variant) {
-      for (std::size_t row = 0; row < kWordCount; ++row) {
-        columns[script][variant][row] =
-            Spell(kWords[row].spelling[script], static_cast<Variant>(variant));
+    for (std::size_t joined = 0; joined < 2; ++joined) {
+      for (std::size_t variant = 0; variant < 3; ++variant) {
+        for (std::size_t row = 0; row < kWordCount; ++row) {
+          columns[script][joined][variant][row] =
+              Spell(kWords[row].spelling[script], static_cast<Variant>(variant), joined == 1);
+        }
       }
     }
   }
@@ -69,7 +75,7 @@ constexpr std::array<std::array<Column, 3>, 3> SpellAll() {
 
 }  // namespace detail
 
-/// kSpelled[script][variant][row]: every word in every script and case.
+/// kSpelled[script][joined][variant][row]: every word in every script and case.
 inline constexpr auto kSpelled = detail::SpellAll();
 
 /// The most a rendering writes, with room for a whole slot after its last word.
@@ -99,7 +105,8 @@ inline constexpr auto kShapes = [] {
 constexpr std::string_view Render(const Words& words, Options::Script script,
                                   Options::Spacing spacing, Options::LetterCase letterCase,
                                   char* out) {
-  const auto& columns = kSpelled[static_cast<std::size_t>(script)];
+  const auto& columns =
+      kSpelled[static_cast<std::size_t>(script)][spacing == Options::Spacing::Joined ? 1 : 0];
   const detail::Column& column =
       columns[letterCase == Options::LetterCase::Upper ? kUpper : kLower];
   // Until the first word with letters, words come from the column of capitalized ones.
@@ -109,28 +116,29 @@ constexpr std::string_view Render(const Words& words, Options::Script script,
   // Tidy: a blank before every word that has letters, and none before the first in the end.
   const std::size_t blank = spacing == Options::Spacing::Tidy ? 1 : 0;
   char* const begin = out;
+  Slot hundredths;
   for (const Word& word : words) {
     const Slot* slot = &(*current)[word.row];
-    Slot hundredths;
-    if (word.row == kDigits || word.row == kFraction) {
+    if (static_cast<unsigned>(word.row - kDigits) <= kFraction - kDigits) {
       hundredths = HundredthsSlot(word);
       slot = &hundredths;
     }
+    const std::size_t size = slot->size;
     if (exact) {
       const ExactShape shape = kShapes[word.row];
       if (shape != ExactShape::Bare) *out++ = ' ';
       if (shape == ExactShape::Silent) continue;
       CopyBytes(out, slot->text.data(), slot->text.size());
-      out += slot->size;
+      out += size;
       if (shape == ExactShape::Around) *out++ = ' ';
     } else {
       // Without branches on the word: a word without letters adds no blank and no bytes.
       *out = ' ';
-      out += slot->size != 0 ? blank : 0;
+      out += size != 0 ? blank : 0;
       CopyBytes(out, slot->text.data(), slot->text.size());  // the whole slot: a fixed copy
-      out += slot->size;
+      out += size;
     }
-    current = slot->size != 0 ? &column : current;
+    current = size != 0 ? &column : current;
   }
   const std::size_t skipped = !exact && out != begin ? blank : 0;
   return {begin + skipped, static_cast<std::size_t>(out - begin) - skipped};

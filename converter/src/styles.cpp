@@ -8,10 +8,10 @@
 namespace uslova {
 namespace {
 
-/// The words of one group for one triad, as SpellGroup gives them: at most four numerals and a
-/// scale noun.
+/// The words of one group for one triad, as SpellGroup gives them: at most three numerals and
+/// a scale noun.
 struct GroupWords {
-  std::array<Word, 5> words{};
+  std::array<Word, 4> words{};
   std::uint8_t size = 0;
 };
 using GroupTable = std::array<GroupWords, 1000>;
@@ -24,7 +24,7 @@ constexpr GroupTable BuildGroupTable() {
   for (unsigned value = 0; value < 1000; ++value) {
     Words words;
     SpellGroupOf(Group, value, Forms, words);
-    if (words.size() > table[value].words.size()) throw "a group has more than five words";
+    if (words.size() > table[value].words.size()) throw "a group has more than four words";
     std::copy(words.begin(), words.end(), table[value].words.begin());
     table[value].size = static_cast<std::uint8_t>(words.size());
   }

@@ -34,16 +34,14 @@ inline constexpr std::uint8_t kDigits = 5;    // the hundredths in digits: "50"
 inline constexpr std::uint8_t kFraction = 6;  // the hundredths as a fraction: "50/100"
 inline constexpr std::uint8_t kFeminineOne = 7;
 inline constexpr std::uint8_t kFeminineTwo = 8;
-inline constexpr std::uint8_t kUnits = 9;           // + digit: "jedan" to "devet"
-inline constexpr std::uint8_t kTeens = 19;          // + unit digit: "deset" to "devetnaest"
-inline constexpr std::uint8_t kTens = 29;           // + tens digit: "dvadeset" to "devedeset"
-inline constexpr std::uint8_t kHundredOne = 39;     // "stotinu"
-inline constexpr std::uint8_t kHundredsFew = 40;    // "stotine", after 2 to 4
-inline constexpr std::uint8_t kHundredsMany = 41;   // "stotina"
-inline constexpr std::uint8_t kShortHundreds = 42;  // + hundreds digit: "sto" to "devetsto"
-inline constexpr std::uint8_t kThousandShort = 52;  // "hiljadu"
-inline constexpr std::uint8_t kScaleWords = 53;     // the forms of the four scale nouns
-inline constexpr std::uint8_t kCurrencyWords = 65;  // six forms for each currency
+inline constexpr std::uint8_t kUnits = 9;      // + digit: "jedan" to "devet"
+inline constexpr std::uint8_t kTeens = 19;     // + unit digit: "deset" to "devetnaest"
+inline constexpr std::uint8_t kTens = 29;      // + tens digit: "dvadeset" to "devedeset"
+inline constexpr std::uint8_t kHundreds = 39;  // + hundreds digit: "stotinu" to "devet stotina"
+inline constexpr std::uint8_t kShortHundreds = 49;  // + hundreds digit: "sto" to "devetsto"
+inline constexpr std::uint8_t kThousandShort = 59;  // "hiljadu"
+inline constexpr std::uint8_t kScaleWords = 60;     // the forms of the four scale nouns
+inline constexpr std::uint8_t kCurrencyWords = 72;  // six forms for each currency
 
 inline constexpr std::array<WordRow, kCurrencyWords> kNumberWords{{
     {{"", "", ""}, ExactShape::Silent},
@@ -88,10 +86,17 @@ inline constexpr std::array<WordRow, kCurrencyWords> kNumberWords{{
     {{"sedamdeset", "sedamdeset", "седамдесет"}},
     {{"osamdeset", "osamdeset", "осамдесет"}},
     {{"devedeset", "devedeset", "деведесет"}},
-    // hundreds
+    // hundreds, from 1: one word each, written with its blank when the spacing has blanks
+    {{"", "", ""}},
     {{"stotinu", "stotinu", "стотину"}},
-    {{"stotine", "stotine", "стотине"}},
-    {{"stotina", "stotina", "стотина"}},
+    {{"dve stotine", "dve stotine", "две стотине"}},
+    {{"tri stotine", "tri stotine", "три стотине"}},
+    {{"cetiri stotine", "četiri stotine", "четири стотине"}},
+    {{"pet stotina", "pet stotina", "пет стотина"}},
+    {{"sest stotina", "šest stotina", "шест стотина"}},
+    {{"sedam stotina", "sedam stotina", "седам стотина"}},
+    {{"osam stotina", "osam stotina", "осам стотина"}},
+    {{"devet stotina", "devet stotina", "девет стотина"}},
     // short hundreds, from 1
     {{"", "", ""}},
     {{"sto", "sto", "сто"}},
@@ -177,11 +182,11 @@ struct Word {
   std::uint8_t value;  // the hundredths of kDigits and kFraction
 };
 
-/// A number's words in order: at most a minus, five groups of five words, and a decimal part
+/// A number's words in order: at most a minus, five groups of four words, and a decimal part
 /// or the units and hundredths of an amount.
 class Words {
  public:
-  static constexpr std::size_t kCapacity = 36;
+  static constexpr std::size_t kCapacity = 30;
 
   constexpr void push(std::uint8_t row, Role role, std::uint8_t value = 0) {
     words_[size_++] = {row, role, value};
@@ -230,14 +235,9 @@ constexpr void SpellTriad(Conversion& c, Words& GroupWords, bool feminine, Optio
   const unsigned tens = DigitValue(c.CurrentTriad[1]);
   c.CurrentDigit = DigitValue(c.CurrentTriad[2]);
   const auto digit = static_cast<std::uint8_t>(c.CurrentDigit);
-  if (hundreds != 0 && forms == Options::Forms::Short) {
-    GroupWords.push(static_cast<std::uint8_t>(kShortHundreds + hundreds), role);
-  } else if (hundreds == 1) {
-    GroupWords.push(kHundredOne, role);
-  } else if (hundreds != 0) {
-    GroupWords.push(hundreds == 2 ? kFeminineTwo : static_cast<std::uint8_t>(kUnits + hundreds),
-                    role);
-    GroupWords.push(hundreds <= 4 ? kHundredsFew : kHundredsMany, role);
+  if (hundreds != 0) {
+    const std::uint8_t first = forms == Options::Forms::Short ? kShortHundreds : kHundreds;
+    GroupWords.push(static_cast<std::uint8_t>(first + hundreds), role);
   }
   if (tens == 1) {  // a teen replaces both the tens and the unit word
     GroupWords.push(static_cast<std::uint8_t>(kTeens + digit), role);
