@@ -97,9 +97,10 @@ class Batch {
 
  private:
   void write(Verdict verdict, const Number& number, std::string_view source, std::size_t n) {
-    if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_);
+    std::string_view words;
+    if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
     if (verdict == Verdict::Accepted) {
-      out_.buffer().append(words_).push_back('\n');
+      out_.buffer().append(words).push_back('\n');
     } else {
       rejected_ = true;
       out_.buffer().push_back('\n');
@@ -121,7 +122,7 @@ class Batch {
   bool rejected_ = false;
   NumberReader reader_;
   std::size_t line_ = 1;  // of the input
-  std::string words_;     // reused, so that a long batch does not allocate per line
+  WordsBuffer words_;
 };
 
 constexpr std::string_view kUtf8Mark = "\xef\xbb\xbf";

@@ -81,6 +81,7 @@ inline constexpr auto kSpelled = detail::SpellAll();
 /// The most a rendering writes, with room for a whole slot after its last word.
 inline constexpr std::size_t kMaxRendered =
     Words::kCapacity * (sizeof(Slot::text) + 2) + sizeof(Slot::text);
+static_assert(kMaxRendered <= std::tuple_size_v<WordsBuffer>);
 
 /// The hundredths of kDigits or kFraction: a count ("5", "50"), or a fraction with two digits
 /// always ("05/100").

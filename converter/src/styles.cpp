@@ -110,27 +110,36 @@ Verdict SpellInto(std::string_view typed, const Options& options, std::string& o
   return SpellInto(number, options, out);
 }
 
-Verdict SpellInto(const Number& number, const Options& options, std::string& out) {
+Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
+                  std::string_view& words) {
   Conversion c;
   LoadNumber(c, number);
   if (options == Options{}) {  // the window's text, from the table of every group's words
     SpellGroups(c);
     AssembleResult(c);
-    out.assign(c.Caption.view());
+    const std::string_view caption = c.Caption.view();
+    std::copy(caption.begin(), caption.end(), buffer.begin());
+    words = {buffer.data(), caption.size()};
     return Verdict::Accepted;
   }
-  Words words;
-  if (const Verdict v = BuildWords(c, options, words); v != Verdict::Accepted) return v;
+  Words model;
+  if (const Verdict v = BuildWords(c, options, model); v != Verdict::Accepted) return v;
   // Amounts and short forms are not the window's words, so they are written tidy.
   const bool windowWords =
       options.currency == Options::Currency::None && options.forms == Options::Forms::Long;
   const Options::Spacing spacing = !windowWords && options.spacing == Options::Spacing::Exact
                                        ? Options::Spacing::Tidy
                                        : options.spacing;
-  std::array<char, kMaxRendered> text;
-  out.assign(Render(words, options.script, spacing, options.letterCase, text.data()));
-  // all or nothing: assign allocates before it changes `out`
+  words = Render(model, options.script, spacing, options.letterCase, buffer.data());
   return Verdict::Accepted;
+}
+
+Verdict SpellInto(const Number& number, const Options& options, std::string& out) {
+  WordsBuffer buffer;
+  std::string_view words;
+  const Verdict verdict = SpellInto(number, options, buffer, words);
+  if (verdict == Verdict::Accepted) out.assign(words);  // allocates before it changes `out`
+  return verdict;
 }
 
 }  // namespace uslova

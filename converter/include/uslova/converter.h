@@ -1,6 +1,7 @@
 // converter.h: writes a typed number in Serbian words, as the window's label shows it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,15 @@ namespace uslova {
 /// Verdict::Accepted, or Verdict::TooManyDecimals for an amount. For texts read in pieces, e.g.
 /// a line of input too long to hold.
 [[nodiscard]] Verdict SpellInto(const Number& number, const Options& options, std::string& words);
+
+/// Room for the words of any number in any style, with some to spare for fast copies.
+using WordsBuffer = std::array<char, 1280>;
+
+/// As above, writing into a buffer of the caller's: `words` is set to the words, somewhere in
+/// `buffer`. For callers that keep their own buffers, such as the command line and the C
+/// interface; it never allocates.
+[[nodiscard]] Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
+                                std::string_view& words);
 
 /// The text the input box gets back after an accepted conversion: `typed` with its "." turned
 /// into "," when it is the text's only separator, blanks and sign kept, e.g. "-2.25" gives
