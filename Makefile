@@ -27,7 +27,7 @@ deps:
 	@sh scripts/deps.sh
 
 test-deps:
-	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils
+	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli
 
 binaries: deps
 	$(CONFIGURE) -B $(BUILD)
@@ -55,9 +55,12 @@ fuzz:
 # An optimised build of its own: the converter against ICU, the command line on a million
 # lines, and the window's start on a virtual display.
 bench: deps
-	@sh scripts/deps.sh libbenchmark-dev libicu-dev libxcb1-dev pkg-config xvfb xauth
+	@sh scripts/deps.sh libbenchmark-dev libicu-dev libxcb1-dev pkg-config xvfb xauth python3 \
+	  python3-num2words
 	cmake -DCMAKE_BUILD_TYPE=Release -S . -B $(BUILD)-bench -DUSLOVA_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/converter_bench
 	sh bench/cli.sh $(BUILD)-bench/uslova-cli
 	sh bench/startup.sh $(BUILD)-bench
+	PYTHONPATH=python USLOVA_LIBRARY=$(BUILD)-bench/converter/libuslova.so.1 \
+	  /usr/bin/python3 bench/python_bench.py

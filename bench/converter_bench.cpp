@@ -8,6 +8,7 @@
 #include <unicode/rbnf.h>
 #include <unicode/unistr.h>
 
+#include <array>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "uslova/converter.h"
+#include "uslova/uslova.h"
 
 // Every allocation through operator new is counted, so a benchmark can report its own.
 namespace {
@@ -122,6 +124,24 @@ BENCHMARK_CAPTURE(BM_Styled, rsd_amount,
 BENCHMARK_CAPTURE(BM_Styled, short_forms,
                   O{O::Script::Ascii, O::Spacing::Tidy, O::LetterCase::Lower, O::Currency::None,
                     O::Minor::Words, O::Forms::Short});
+
+/// The C interface of libuslova.so.1, with its defaults: a call from another language's
+/// binding, into a buffer of the caller's.
+void BM_CInterface(benchmark::State& state) {
+  const std::vector<Item>& items = Workload();
+  std::array<char, USLOVA_WORDS_SIZE> words;
+  std::size_t length = 0;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::string& text = items[i++ & 4095].text;
+    const uslova_verdict verdict =
+        uslova_spell(text.data(), text.size(), nullptr, words.data(), words.size(), &length);
+    benchmark::DoNotOptimize(verdict);
+    benchmark::DoNotOptimize(words.data());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CInterface);
 
 /// ICU: the typed text parsed by its number format for Serbian Latin, which reads "," as the
 /// decimal point, then spelled out by its rule-based format. It writes other words than ours:

@@ -18,8 +18,11 @@ if ! "$probe/probe" 2>/dev/null; then
 fi
 
 cmake -S "$here/.." -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-m32 \
+  -DCMAKE_C_FLAGS=-m32 \
   -DUSLOVA_WINDOW=OFF -DUSLOVA_GTEST_SOURCE=/usr/src/googletest \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target converter_test cli_test
-# The script tests run the binary directly, so only the GoogleTest suites run here.
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -E '^cli_(run|hostile)$'
+cmake --build "$build" -j "$(nproc)" --target converter_test cli_test c_api_test
+# The GoogleTest suites and the C test; the script tests would run the binaries natively.
+for test in converter_test cli_test c_api_test; do
+  $emulator "$build/tests/$test" || { echo "i386.sh: $test failed"; exit 1; }
+done

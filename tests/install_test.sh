@@ -29,10 +29,41 @@ cmake -S "$source/tests/consumer" -B "$root/consumer" -DCMAKE_PREFIX_PATH="$usr"
   cmake --build "$root/consumer" >>"$root/log" 2>&1 || { cat "$root/log"; fail "consumer build"; }
 [ "$("$root/consumer/consumer")" = "$expected" ] || fail "consumer through find_package"
 
-flags=$(PKG_CONFIG_PATH="$usr/lib/pkgconfig" pkg-config --cflags --libs uslova) || fail "pkg-config"
+pc() { PKG_CONFIG_PATH="$usr/lib/pkgconfig" pkg-config --define-variable=prefix="$usr" "$@"; }
+flags=$(pc --cflags --libs uslova) || fail "pkg-config uslova"
 # shellcheck disable=SC2086 # the flags are split on purpose
-c++ -o "$root/pc-consumer" "$source/tests/consumer/main.cpp" $flags || fail "consumer through pkg-config"
+c++ -std=c++20 -o "$root/pc-consumer" "$source/tests/consumer/main.cpp" $flags ||
+  fail "consumer through pkg-config"
 [ "$("$root/pc-consumer" 1,5)" = "  jedan zapeta   pet" ] || fail "pkg-config consumer's words"
+
+# The C library: only C functions exported, its SONAME, and a C99 program that uses it.
+lib=$usr/lib/libuslova.so.1
+exported=$(nm -D --defined-only "$lib" | awk '{ print $3 }' | grep -v '^uslova_')
+[ -z "$exported" ] || fail "libuslova.so.1 exports more than uslova_ functions: $exported"
+readelf -d "$lib" | grep -q 'SONAME.*\[libuslova.so.1\]' || fail "SONAME libuslova.so.1"
+cat >"$root/words.c" <<'C'
+#include <stdio.h>
+#include <string.h>
+#include <uslova/uslova.h>
+int main(void) {
+  char words[USLOVA_WORDS_SIZE];
+  size_t length;
+  if (uslova_spell("2545743675434", 13, NULL, words, sizeof words, &length) != USLOVA_ACCEPTED)
+    return 1;
+  puts(words);
+  return 0;
+}
+C
+# shellcheck disable=SC2046 # the flags are split on purpose
+cc -std=c99 -Wall -Wextra -Werror -o "$root/c-consumer" "$root/words.c" $(pc --cflags --libs uslova-c) ||
+  fail "a C99 program through pkg-config uslova-c"
+[ "$(LD_LIBRARY_PATH="$usr/lib" "$root/c-consumer")" = "$expected" ] || fail "the C program's words"
+
+# The Python package, with Debian's Python, from the installed tree.
+words=$(PYTHONPATH="$usr/lib/python3/dist-packages" LD_LIBRARY_PATH="$usr/lib" /usr/bin/python3 -c \
+  'import uslova; print(uslova.spell("1.234,56", currency="RSD", spacing="tidy"))') || fail "import uslova"
+[ "$words" = "jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para" ] ||
+  fail "the installed Python package's words: [$words]"
 
 if [ $failures -eq 0 ]; then echo "install_test: all checks passed"; fi
 [ $failures -eq 0 ]

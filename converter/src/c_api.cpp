@@ -1,0 +1,158 @@
+// c_api.cpp: the C interface of libuslova.so.1 over the converter and its option tables.
+// SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "uslova/converter.h"
+#include "uslova/uslova.h"
+#include "uslova/version.h"
+
+namespace uslova {
+namespace {
+
+static_assert(sizeof(WordsBuffer) >= USLOVA_WORDS_SIZE);
+// The C names stand for the same values as the C++ ones.
+static_assert(USLOVA_NOT_A_NUMBER == static_cast<int>(Verdict::NotANumber) &&
+              USLOVA_TOO_LARGE == static_cast<int>(Verdict::TooLarge) &&
+              USLOVA_UNSUPPORTED == static_cast<int>(Verdict::Unsupported) &&
+              USLOVA_TOO_MANY_DECIMALS == static_cast<int>(Verdict::TooManyDecimals));
+static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrillic) &&
+              USLOVA_SPACING_JOINED == static_cast<int>(Options::Spacing::Joined) &&
+              USLOVA_CASE_UPPER == static_cast<int>(Options::LetterCase::Upper) &&
+              USLOVA_CURRENCY_USD == static_cast<int>(Options::Currency::USD) &&
+              USLOVA_MINOR_FRACTION == static_cast<int>(Options::Minor::Fraction) &&
+              USLOVA_FORMS_SHORT == static_cast<int>(Options::Forms::Short));
+
+/// The fields of uslova_options, in the order of kOptionFamilies.
+constexpr std::array<int uslova_options::*, std::size(kOptionFamilies)> kFields{
+    &uslova_options::script,   &uslova_options::spacing, &uslova_options::letter_case,
+    &uslova_options::currency, &uslova_options::minor,   &uslova_options::forms};
+
+/// Each family's values as "ascii, latin, cyrillic", written by the compiler.
+constexpr auto kValueLists = [] {
+  std::array<std::array<char, 64>, std::size(kOptionFamilies)> lists{};
+  for (std::size_t f = 0; f < lists.size(); ++f) {
+    std::size_t at = 0;
+    for (const Choice& choice : kOptionFamilies[f].choices) {
+      if (at != 0) {
+        lists[f][at++] = ',';
+        lists[f][at++] = ' ';
+      }
+      for (char ch : choice.name)
+        lists[f][at++] = ch;
+    }
+  }
+  return lists;
+}();
+
+const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
+  for (index = 0; index < std::size(kOptionFamilies); ++index) {
+    if (name != nullptr && kOptionFamilies[index].name == name) return &kOptionFamilies[index];
+  }
+  return nullptr;
+}
+
+/// The options that `given` holds, or false when one is out of range or unknown.
+bool ReadOptions(const uslova_options* given, Options& options) {
+  if (given == nullptr) return true;
+  if (given->size < sizeof(std::size_t)) return false;
+  uslova_options known;
+  uslova_options_init(&known);
+  std::memcpy(&known, given, std::min(given->size, sizeof known));
+  // Fields of a later, larger struct are fine at their defaults of zero only.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(given);
+  if (!std::all_of(bytes + std::min(given->size, sizeof known), bytes + given->size,
+                   [](unsigned char b) { return b == 0; })) {
+    return false;
+  }
+  for (std::size_t f = 0; f < kFields.size(); ++f) {
+    const OptionFamily& family = kOptionFamilies[f];
+    const int value = known.*kFields[f];
+    const bool listed = std::any_of(family.choices.begin(), family.choices.end(),
+                                    [&](const Choice& c) { return c.value == value; });
+    if (!listed && value != family.get(Options{})) return false;
+    family.set(options, static_cast<std::uint8_t>(value));
+  }
+  return true;
+}
+
+}  // namespace
+}  // namespace uslova
+
+using namespace uslova;
+
+extern "C" {
+
+void uslova_options_init(uslova_options* options) {
+  *options = {};
+  options->size = sizeof *options;
+  for (std::size_t f = 0; f < kFields.size(); ++f)
+    options->*kFields[f] = kOptionFamilies[f].get(Options{});
+}
+
+int uslova_option_set(uslova_options* options, const char* name, const char* value) {
+  std::size_t f;
+  const OptionFamily* family = FamilyNamed(name, f);
+  if (family == nullptr) return -1;
+  for (const Choice& choice : family->choices) {
+    if (value != nullptr && choice.name == value) {
+      options->*kFields[f] = choice.value;
+      return 0;
+    }
+  }
+  return -2;
+}
+
+const char* uslova_option_values(const char* name) {
+  std::size_t f;
+  return FamilyNamed(name, f) == nullptr ? nullptr : kValueLists[f].data();
+}
+
+uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
+                            char* buffer, size_t size, size_t* length) {
+  Options read;
+  if (!ReadOptions(options, read)) return USLOVA_BAD_OPTIONS;
+  Number number;
+  Verdict verdict = ReadNumber({text, text_length}, number);
+  WordsBuffer words;
+  std::string_view spelled;
+  if (verdict == Verdict::Accepted) verdict = SpellInto(number, read, words, spelled);
+  if (verdict != Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  if (length != nullptr) *length = spelled.size();
+  if (buffer == nullptr || size <= spelled.size()) return USLOVA_BUFFER_TOO_SMALL;
+  std::memcpy(buffer, spelled.data(), spelled.size());
+  buffer[spelled.size()] = '\0';
+  return USLOVA_ACCEPTED;
+}
+
+const char* uslova_prompt(uslova_verdict verdict) {
+  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_TOO_MANY_DECIMALS) return "";
+  return PromptOf(static_cast<Verdict>(verdict)).data();  // the prompts are literals
+}
+
+const char* uslova_verdict_name(uslova_verdict verdict) {
+  switch (verdict) {
+    case USLOVA_ACCEPTED:
+      return "accepted";
+    case USLOVA_NOT_A_NUMBER:
+      return "not_a_number";
+    case USLOVA_TOO_LARGE:
+      return "too_large";
+    case USLOVA_UNSUPPORTED:
+      return "unsupported";
+    case USLOVA_TOO_MANY_DECIMALS:
+      return "too_many_decimals";
+    case USLOVA_BUFFER_TOO_SMALL:
+      return "buffer_too_small";
+    case USLOVA_BAD_OPTIONS:
+      return "bad_options";
+  }
+  return "unknown";
+}
+
+const char* uslova_version(void) {
+  return kVersion;
+}
+
+}  // extern "C"

@@ -1,0 +1,109 @@
+# SPDX-License-Identifier: MIT
+"""The Python package against the built library: its types, options and rejections, its
+examples, and the same words as uslova-cli on a few thousand inputs in every option value."""
+
+import decimal
+import doctest
+import os
+import random
+import subprocess
+import unittest
+
+import uslova
+
+
+def load_tests(loader, tests, ignore):
+    tests.addTests(doctest.DocTestSuite(uslova, extraglobs={"uslova": uslova}))
+    return tests
+
+
+class Spell(unittest.TestCase):
+    def test_numbers_of_each_type(self):
+        cases = [
+            ("2545743675434", "  dva biliona pet stotina cetrdeset pet milijardi sedam stotina "
+             "cetrdeset tri miliona sest stotina sedamdeset pet hiljada cetiri stotine trideset "
+             "cetiri"),
+            (-7, "minus  sedam"),
+            (decimal.Decimal("1.01"), "  jedan zapeta   jedan"),
+            (decimal.Decimal("1E+3"), " jedna hiljada "),
+            ("1.234.567,89", "  jedan milion dve stotine trideset cetiri hiljade pet stotina "
+             "sezdeset sedam zapeta  osamdeset devet"),
+        ]
+        for number, words in cases:
+            with self.subTest(number=number):
+                self.assertEqual(uslova.spell(number), words)
+
+    def test_types_that_cannot_hold_the_digits(self):
+        for number in (0.1, 1.0, True, None, b"7"):
+            with self.subTest(number=number), self.assertRaises(TypeError):
+                uslova.spell(number)
+        with self.assertRaisesRegex(TypeError, "Decimal"):
+            uslova.spell(0.1)
+
+    def test_rejections(self):
+        cases = [("abc", "not_a_number", "nije broj"), ("1e15", "too_large", "prevelik"),
+                 ("1.2.3", "unsupported", "nije podrzan"), (decimal.Decimal("NaN"),
+                                                             "not_a_number", "nije broj")]
+        for number, verdict, prompt in cases:
+            with self.subTest(number=number):
+                with self.assertRaises(uslova.RejectedError) as caught:
+                    uslova.spell(number)
+                self.assertIsInstance(caught.exception, ValueError)
+                self.assertEqual(caught.exception.verdict, verdict)
+                self.assertIn(prompt, caught.exception.prompt)
+        with self.assertRaises(uslova.RejectedError) as caught:
+            uslova.spell("1,234", currency="RSD")
+        self.assertEqual(caught.exception.verdict, "too_many_decimals")
+
+    def test_bad_options_name_the_choices(self):
+        for options, choices in [({"script": "klingon"}, "ascii, latin, cyrillic"),
+                                 ({"currency": "GBP"}, "RSD, EUR, USD"),
+                                 ({"forms": 1}, "long, short")]:
+            with self.subTest(options=options):
+                with self.assertRaisesRegex(ValueError, choices):
+                    uslova.spell("7", **options)
+
+    def test_spell_many_keeps_places(self):
+        self.assertEqual(uslova.spell_many(["1", "x", "3"], spacing="joined"),
+                         ["jedan", None, "tri"])
+
+
+@unittest.skipUnless(os.environ.get("USLOVA_CLI"), "USLOVA_CLI names the built uslova-cli")
+class SameAsTheCommandLine(unittest.TestCase):
+    """Every value of every option family, on the same mixed inputs as uslova-cli."""
+
+    @classmethod
+    def setUpClass(cls):
+        rng = random.Random(13)
+        pieces = ["0", "7", "-", "1.234", ",5", "000", "9", " ", "e3", "x", "12", ".", "1 234"]
+        cls.inputs = [str(rng.randrange(10 ** rng.randrange(1, 16))) for _ in range(1500)]
+        cls.inputs += ["".join(rng.choice(pieces) for _ in range(rng.randrange(1, 5)))
+                       for _ in range(1500)]
+
+    def check(self, arguments, options):
+        run = subprocess.run([os.environ["USLOVA_CLI"], *arguments],
+                             input="\n".join(self.inputs) + "\n", capture_output=True,
+                             text=True, check=False)
+        expected = run.stdout.split("\n")[:-1]
+        got = uslova.spell_many(self.inputs, **options)
+        self.assertEqual(len(expected), len(got))
+        for number, words, line in zip(self.inputs, got, expected):
+            self.assertEqual(words if words is not None else "", line, number)
+
+    def test_every_option_value(self):
+        families = {"script": ["ascii", "latin", "cyrillic"], "spacing": ["tidy", "joined"],
+                    "case": ["lower", "first", "upper"], "currency": ["RSD", "EUR", "USD"],
+                    "minor": ["words", "digits", "fraction"], "forms": ["long", "short"]}
+        for name, values in families.items():
+            for value in values:
+                options = {name: value}
+                if name == "minor":
+                    options["currency"] = "RSD"
+                if name == "forms":
+                    options["spacing"] = "tidy"
+                with self.subTest(options=options):
+                    self.check([f"--{key}={val}" for key, val in options.items()], options)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,219 @@
+# SPDX-License-Identifier: MIT
+"""Numbers in Serbian words, exactly as the uslova window writes them, and in the styles of
+uslova-cli: scripts, spacing, letter case, short forms, and amounts in dinars, euros or dollars.
+
+A thin layer over the C library libuslova.so.1, through ctypes: the words, the option names and
+the rejections are the library's own.
+
+>>> import uslova
+>>> uslova.spell("2.25")
+'  dva zapeta  dvadeset pet'
+>>> uslova.spell("1.234,56", currency="RSD", spacing="tidy")
+'jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para'
+>>> uslova.spell(21, script="cyrillic", spacing="tidy")
+'двадесет један'
+
+The library is found through the normal loader path (it is installed with this package), or
+at the path in the environment variable USLOVA_LIBRARY.
+"""
+
+from __future__ import annotations
+
+import ctypes
+import decimal
+import os
+import threading
+from typing import Dict, Iterable, List, Optional, Tuple, Union
+
+__all__ = ["spell", "spell_many", "RejectedError", "Number", "__version__"]
+
+Number = Union[str, int, decimal.Decimal]
+
+_WORDS_SIZE = 1024  # USLOVA_WORDS_SIZE: room for the words of any number in any style
+_ACCEPTED = 0
+_BUFFER_TOO_SMALL = 100
+_BAD_OPTIONS = 101
+
+
+class _Options(ctypes.Structure):
+    _fields_ = [
+        ("size", ctypes.c_size_t),
+        ("script", ctypes.c_int),
+        ("spacing", ctypes.c_int),
+        ("letter_case", ctypes.c_int),
+        ("currency", ctypes.c_int),
+        ("minor", ctypes.c_int),
+        ("forms", ctypes.c_int),
+    ]
+
+
+def _load() -> ctypes.CDLL:
+    library = ctypes.CDLL(os.environ.get("USLOVA_LIBRARY") or "libuslova.so.1")
+    library.uslova_options_init.argtypes = [ctypes.POINTER(_Options)]
+    library.uslova_options_init.restype = None
+    library.uslova_option_set.argtypes = [ctypes.POINTER(_Options), ctypes.c_char_p, ctypes.c_char_p]
+    library.uslova_option_set.restype = ctypes.c_int
+    library.uslova_option_values.argtypes = [ctypes.c_char_p]
+    library.uslova_option_values.restype = ctypes.c_char_p
+    # Addresses are passed as plain ints: the cheapest way through ctypes, for a hot call.
+    library.uslova_spell.argtypes = [
+        ctypes.c_char_p,
+        ctypes.c_size_t,
+        ctypes.c_void_p,
+        ctypes.c_void_p,
+        ctypes.c_size_t,
+        ctypes.c_void_p,
+    ]
+    library.uslova_spell.restype = ctypes.c_int
+    for name in ("uslova_prompt", "uslova_verdict_name"):
+        getattr(library, name).argtypes = [ctypes.c_int]
+        getattr(library, name).restype = ctypes.c_char_p
+    library.uslova_version.argtypes = []
+    library.uslova_version.restype = ctypes.c_char_p
+    return library
+
+
+_library = _load()
+__version__: str = _library.uslova_version().decode()
+
+
+class RejectedError(ValueError):
+    """A number that cannot be spelled, with the reason as the window gives it.
+
+    ``verdict`` is a short name ("not_a_number", "too_large", "unsupported",
+    "too_many_decimals"); ``prompt`` is the Serbian text of the window's message box.
+
+    >>> try:
+    ...     uslova.spell("abc")
+    ... except uslova.RejectedError as e:
+    ...     print(e.verdict, "|", e.prompt)
+    not_a_number | Nemoguce prevesti u slova, jer ulazni parametar nije broj!
+    """
+
+    def __init__(self, number: Number, verdict: str, prompt: str) -> None:
+        super().__init__(f"{number!r}: {prompt}")
+        self.number = number
+        self.verdict = verdict
+        self.prompt = prompt
+
+
+class _Prepared:
+    """Options ready for the C library: the struct and its address."""
+
+    __slots__ = ("struct", "address")
+
+    def __init__(self, struct: _Options) -> None:
+        self.struct = struct
+        self.address = ctypes.c_void_p(ctypes.addressof(struct))
+
+
+_prepared: Dict[Tuple[Optional[str], ...], _Prepared] = {}
+
+
+def _options(script: Optional[str], spacing: Optional[str], case: Optional[str],
+             currency: Optional[str], minor: Optional[str], forms: Optional[str]) -> _Prepared:
+    key = (script, spacing, case, currency, minor, forms)
+    prepared = _prepared.get(key)
+    if prepared is not None:
+        return prepared
+    options = _Options()
+    _library.uslova_options_init(ctypes.byref(options))
+    given = {"script": script, "spacing": spacing, "case": case, "currency": currency,
+             "minor": minor, "forms": forms}
+    for name, value in given.items():
+        if value is None:
+            continue
+        if not isinstance(value, str) or _library.uslova_option_set(
+                ctypes.byref(options), name.encode(), value.encode()) != 0:
+            values = _library.uslova_option_values(name.encode()).decode()
+            raise ValueError(f"invalid value {value!r} for {name} (choose {values})")
+    if len(_prepared) < 1024:  # a bound, for callers that make up options without end
+        _prepared[key] = _Prepared(options)
+    return _prepared.get(key) or _Prepared(options)
+
+
+def _text(number: Number) -> bytes:
+    if isinstance(number, str):
+        return number.encode()
+    if isinstance(number, bool):
+        raise TypeError("a bool is not a number to spell")
+    if isinstance(number, int):
+        return str(number).encode()
+    if isinstance(number, decimal.Decimal):
+        return format(number, "f").encode()  # digits as written, never an exponent
+    if isinstance(number, float):
+        raise TypeError("a float cannot hold the digits as typed (0.1 is not exactly 0.1): "
+                        "pass a str or a decimal.Decimal")
+    raise TypeError(f"expected a str, int or decimal.Decimal, not {type(number).__name__}")
+
+
+class _Buffer(threading.local):
+    """Each thread's buffer for the words, and the verdict of its last call."""
+
+    def __init__(self) -> None:
+        super().__init__()
+        self.words = ctypes.create_string_buffer(_WORDS_SIZE)
+        self.address = ctypes.c_void_p(ctypes.addressof(self.words))
+        self.verdict = _ACCEPTED
+
+
+_buffer = _Buffer()
+_SIZE = ctypes.c_size_t(_WORDS_SIZE)
+_spell_c = _library.uslova_spell
+
+
+def _spell(number: Number, options: _Prepared) -> Optional[str]:
+    """The words, or None with the verdict left in _buffer.verdict."""
+    kind = type(number)
+    text = number.encode() if kind is str else str(number).encode() if kind is int else _text(number)
+    buffer = _buffer
+    verdict = _spell_c(text, len(text), options.address, buffer.address, _SIZE, None)
+    if verdict == _ACCEPTED:
+        return buffer.words.value.decode()  # the words end at their NUL
+    buffer.verdict = verdict
+    return None
+
+
+def _rejection(number: Number) -> RejectedError:
+    verdict = _buffer.verdict
+    return RejectedError(number, _library.uslova_verdict_name(verdict).decode(),
+                         _library.uslova_prompt(verdict).decode())
+
+
+def spell(number: Number, *, script: str = "ascii", spacing: Optional[str] = None,
+          case: str = "lower", currency: Optional[str] = None, minor: str = "words",
+          forms: str = "long") -> str:
+    """The words of ``number``, by default exactly as the uslova window writes them.
+
+    ``number`` is a str as typed ("-1.234,5", "22 000"), an int, or a decimal.Decimal; a float
+    raises TypeError, as it cannot hold the digits as typed. The options are those of
+    uslova-cli: script ascii|latin|cyrillic, spacing exact|tidy|joined (None: exact, or tidy
+    for amounts and short forms), case lower|first|upper, currency None|RSD|EUR|USD, minor
+    words|digits|fraction, forms long|short. A bad option raises ValueError naming the
+    choices; a number that cannot be spelled raises RejectedError.
+
+    >>> spell("1,01", currency="EUR", case="upper")
+    'JEDAN EVRO I JEDAN CENT'
+    >>> spell(1600, spacing="tidy", forms="short")
+    'hiljadu seststo'
+    """
+    prepared = _prepared.get((script, spacing, case, currency, minor, forms))
+    if prepared is None:
+        prepared = _options(script, spacing, case, currency, minor, forms)
+    words = _spell(number, prepared)
+    if words is None:
+        raise _rejection(number)
+    return words
+
+
+def spell_many(numbers: Iterable[Number], **options: Optional[str]) -> List[Optional[str]]:
+    """The words of each number, in order, with the options of spell(); None for a number that
+    cannot be spelled, so that a batch keeps its places. A float still raises TypeError.
+
+    >>> spell_many(["7", "abc", 12], spacing="tidy")
+    ['sedam', None, 'dvanaest']
+    """
+    prepared = _options(**{"script": "ascii", "spacing": None, "case": "lower",
+                           "currency": None, "minor": "words", "forms": "long", **options})
+    spell_one = _spell
+    return [spell_one(number, prepared) for number in numbers]

@@ -1,0 +1,100 @@
+/* c_api_test.c: the C interface from a program compiled as C: every verdict, a buffer too
+ * small, options by value and by name, and options of another size.
+ * SPDX-License-Identifier: MIT */
+#include <stdio.h>
+#include <string.h>
+
+#include "uslova/uslova.h"
+
+static int failures = 0;
+
+static void check(int holds, const char* what) {
+  if (!holds) {
+    printf("FAIL: %s\n", what);
+    ++failures;
+  }
+}
+
+struct verdict_case {
+  const char* text;
+  uslova_verdict verdict;
+  const char* name;
+  const char* prompt; /* the end of it */
+};
+
+int main(void) {
+  static const struct verdict_case cases[] = {
+      {"7", USLOVA_ACCEPTED, "accepted", ""},
+      {"abc", USLOVA_NOT_A_NUMBER, "not_a_number", "nije broj!"},
+      {"1e15", USLOVA_TOO_LARGE, "too_large", "prevelik!"},
+      {"1.2.3", USLOVA_UNSUPPORTED, "unsupported", "nije podrzan!"},
+  };
+  char words[USLOVA_WORDS_SIZE];
+  size_t length = 0;
+  size_t i;
+  uslova_options options;
+
+  for (i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+    const char* prompt = uslova_prompt(cases[i].verdict);
+    check(uslova_spell(cases[i].text, strlen(cases[i].text), NULL, words, sizeof words, &length) ==
+              cases[i].verdict,
+          cases[i].text);
+    check(strcmp(uslova_verdict_name(cases[i].verdict), cases[i].name) == 0, cases[i].name);
+    check(strlen(prompt) >= strlen(cases[i].prompt) &&
+              strcmp(prompt + strlen(prompt) - strlen(cases[i].prompt), cases[i].prompt) == 0,
+          "the prompt");
+  }
+
+  /* The text's length counts, not a NUL: "-1234,5" and more. */
+  check(
+      uslova_spell("-1234,5 and more", 7, NULL, words, sizeof words, &length) == USLOVA_ACCEPTED &&
+          strcmp(words, "minus jedna hiljada dve stotine trideset cetiri zapeta   pet") == 0 &&
+          length == 60,
+      "the words of -1234,5");
+
+  /* Too small a buffer: the length it needs, and nothing written. */
+  memset(words, 'x', sizeof words);
+  check(uslova_spell("7", 1, NULL, words, 7, &length) == USLOVA_BUFFER_TOO_SMALL && length == 7 &&
+            words[0] == 'x',
+        "a buffer too small by its NUL");
+  check(uslova_spell("7", 1, NULL, words, 8, &length) == USLOVA_ACCEPTED &&
+            strcmp(words, "  sedam") == 0,
+        "a buffer just large enough");
+  check(uslova_spell("7", 1, NULL, NULL, 0, &length) == USLOVA_BUFFER_TOO_SMALL && length == 7,
+        "asking for the length alone");
+
+  /* Options by value and by name. */
+  uslova_options_init(&options);
+  options.currency = USLOVA_CURRENCY_USD;
+  check(uslova_spell("2,01", 4, &options, words, sizeof words, &length) == USLOVA_ACCEPTED &&
+            strcmp(words, "dva dolara i jedan cent") == 0,
+        "dollars");
+  check(
+      uslova_spell("1,234", 5, &options, words, sizeof words, &length) == USLOVA_TOO_MANY_DECIMALS,
+      "an amount with three decimals");
+  check(uslova_option_set(&options, "script", "cyrillic") == 0 &&
+            uslova_option_set(&options, "case", "upper") == 0 &&
+            uslova_option_set(&options, "script", "klingon") == -2 &&
+            uslova_option_set(&options, "colour", "red") == -1,
+        "options by name");
+  check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_ACCEPTED &&
+            strcmp(words, "ДВА ДОЛАРА") == 0,
+        "upper-case Cyrillic dollars");
+  check(strcmp(uslova_option_values("currency"), "RSD, EUR, USD") == 0 &&
+            uslova_option_values("colour") == NULL,
+        "the values of an option");
+
+  /* Out of range, and a struct of another size. */
+  options.minor = 7;
+  check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_BAD_OPTIONS,
+        "an option out of range");
+  uslova_options_init(&options);
+  options.size = sizeof(size_t) + sizeof(int); /* an older caller that knew the script only */
+  options.spacing = USLOVA_SPACING_TIDY;       /* beyond its size: not read */
+  check(uslova_spell("0", 1, &options, words, sizeof words, &length) == USLOVA_ACCEPTED &&
+            strcmp(words, " ") == 0,
+        "a smaller struct reads the rest as defaults");
+
+  printf("%s: %d failed\n", failures == 0 ? "c_api_test passed" : "c_api_test", failures);
+  return failures == 0 ? 0 : 1;
+}
