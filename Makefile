@@ -1,36 +1,44 @@
-# Makefile: the project's two commands. `make run` opens the window; `make test` builds
-# everything and runs the whole test suite: the tests, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the converter's tests built for i386, and 40 seconds of fuzzing.
-# Both install the Debian packages they lack. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed;
-# `make package` builds the Debian package build/uslova_VERSION_amd64.deb.
+# Makefile: the project's commands. `make` builds everything and runs nothing; `make run` builds
+# only the window and opens it; `make test` builds everything and runs the whole test suite: the
+# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the converter's
+# tests built for i386, and 40 seconds of fuzzing. `make fuzz` fuzzes for FUZZ_SECONDS (60 by
+# default); `make bench` measures speed; `make package` builds the Debian packages into
+# build/packages/. Each installs the Debian packages it lacks.
+# SPDX-License-Identifier: MIT
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: run test fuzz sanitize bench package deps test-deps binaries
+.PHONY: all run test fuzz sanitize bench package deps test-deps binaries
 
-run: binaries
+all: binaries
+
+# The window alone: its packages, and no tests.
+run:
+	@sh scripts/deps.sh cmake make g++ qt6-base-dev librsvg2-bin
+	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=OFF -DUSLOVA_WINDOW=ON
+	cmake --build $(BUILD) -j $(JOBS) --target uslova
 	$(BUILD)/uslova
 
-# The tools of the test on a virtual display come first: the build looks for them.
+# The tools of the tests come first: the build looks for them.
 test: test-deps binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	sh scripts/i386.sh $(BUILD)-i386
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
-package: binaries
-	cd $(BUILD) && cpack
+package:
+	sh scripts/package.sh $(BUILD)/packages
 
 deps:
 	@sh scripts/deps.sh
 
 test-deps:
-	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli
+	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli debhelper lintian
 
 binaries: deps
-	$(CONFIGURE) -B $(BUILD)
+	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON -DUSLOVA_WINDOW=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The converter, command-line and window tests built with the sanitizers; any report fails the

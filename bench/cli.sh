@@ -3,6 +3,7 @@
 # 15 digits, some negative, some with decimals), output to /dev/null; best of five runs. Then
 # the same lines with one in ten replaced by a rejected one, and the lines in tidy Latin.
 # Usage: bench/cli.sh PATH/TO/uslova-cli
+# SPDX-License-Identifier: MIT
 set -eu
 cli=${1:?usage: bench/cli.sh PATH/TO/uslova-cli}
 lines=1000000

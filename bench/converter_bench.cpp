@@ -1,6 +1,7 @@
 // converter_bench.cpp: the converter, in the window's text and in the command line's styles,
 // against ICU's parsing and rule-based spell-out for Serbian Latin, on the same fixed workload,
 // with heap allocations counted per conversion.
+// SPDX-License-Identifier: MIT
 #include <benchmark/benchmark.h>
 #include <unicode/fmtable.h>
 #include <unicode/locid.h>

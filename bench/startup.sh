@@ -2,6 +2,7 @@
 # startup.sh: on a virtual display, launches the window ten times and reports the median time
 # from launch until the window "Form1" is mapped, and the largest peak resident memory.
 # Usage: bench/startup.sh BUILD_DIR   (holding uslova and window_mapped)
+# SPDX-License-Identifier: MIT
 set -eu
 build=$(cd "${1:?usage: bench/startup.sh BUILD_DIR}" && pwd)
 inside='

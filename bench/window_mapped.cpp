@@ -1,6 +1,7 @@
 // window_mapped.cpp: starts the window program and reports the milliseconds until its window
 // titled "Form1" is mapped on the X display, and the program's peak resident memory.
 // Usage: window_mapped PROGRAM
+// SPDX-License-Identifier: MIT
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -1,4 +1,5 @@
 // arguments.cpp: the command line's options, read from the option tables.
+// SPDX-License-Identifier: MIT
 #include "arguments.h"
 
 #include <algorithm>

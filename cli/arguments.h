@@ -1,4 +1,5 @@
 // arguments.h: the command line's arguments: options from the option tables, and numbers.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <span>

@@ -1,4 +1,5 @@
 // cli.cpp: the command line's options, its batch loop and its messages.
+// SPDX-License-Identifier: MIT
 #include "cli.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // cli.h: the command line `uslova-cli`: options, numbers from arguments or from lines of input,
 // and the exit status.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

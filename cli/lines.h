@@ -1,4 +1,5 @@
 // lines.h: cutting a stream of bytes into lines, a piece at a time, without ever holding a line.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string_view>

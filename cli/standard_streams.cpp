@@ -1,4 +1,5 @@
 // standard_streams.cpp: the command line on the process's standard input, output and error.
+// SPDX-License-Identifier: MIT
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>

@@ -1,6 +1,7 @@
 // convert_fuzz.cpp: feeds arbitrary bytes to a click of "U slova" and checks every outcome:
 // a clean rejection, or words that read back as the number that was typed, and the same
 // number in styles drawn from the option tables, each agreeing with the others.
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <cctype>
 #include <cstdio>

@@ -1,6 +1,7 @@
 // lines_fuzz.cpp: the command line's reading of input in chunks. Random chunk boundaries, CR and
 // LF, NUL bytes and long lines must give exactly the lines of a plain reference reader, and a
 // line read in pieces the same words as the line read whole.
+// SPDX-License-Identifier: MIT
 #include <cstdio>
 #include <cstdlib>
 #include <string>

@@ -1,6 +1,7 @@
 #!/bin/sh
 # deps.sh: installs the Debian packages that the build and the tests need, when any is missing.
 # Usage: deps.sh [PACKAGE...]   (the packages of the default build when none is named)
+# SPDX-License-Identifier: MIT
 set -eu
 
 packages=${*:-"cmake make g++ libgtest-dev qt6-base-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file pkg-config"}

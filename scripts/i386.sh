@@ -2,6 +2,7 @@
 # i386.sh: builds the converter and command-line tests for 32-bit x86 (g++ -m32) and runs them,
 # natively where the kernel runs 32-bit programs and under qemu-user where it does not.
 # Usage: i386.sh BUILD_DIR
+# SPDX-License-Identifier: MIT
 set -eu
 build=${1:?usage: scripts/i386.sh BUILD_DIR}
 here=$(dirname "$0")

@@ -3,6 +3,7 @@
 # "U slova" as a user would, and saves a picture of the window; with "menu", also right-clicks
 # the words and takes the window with its open context menu.
 # Usage: scripts/screenshot.sh OUT.png [TEXT] [menu]
+# SPDX-License-Identifier: MIT
 set -eu
 out=${1:?usage: scripts/screenshot.sh OUT.png [TEXT] [menu]}
 text=${2:-}

@@ -1,5 +1,6 @@
 // caption_reader.cpp: a reader of Serbian number words, written apart from the converter so that
 // a round trip catches wrong words, wrong forms and dropped groups.
+// SPDX-License-Identifier: MIT
 #include "caption_reader.h"
 
 #include <map>

@@ -1,4 +1,5 @@
 // caption_reader.h: reads a caption back into the number it spells, for round-trip tests.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 # cli_hostile.sh: the built uslova-cli under hostile input: a huge line, a long stream, and a
 # reader that stops early. Memory is capped with ulimit, so a leak or a slurp fails the run.
 # Usage: cli_hostile.sh PATH/TO/uslova-cli
+# SPDX-License-Identifier: MIT
 set -u
 cli=$1
 tmp=$(mktemp -d)

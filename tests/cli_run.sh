@@ -1,6 +1,7 @@
 #!/bin/sh
 # cli_run.sh: runs the built uslova-cli as a user would and checks its bytes and exit status.
 # Usage: cli_run.sh PATH/TO/uslova-cli
+# SPDX-License-Identifier: MIT
 set -u
 cli=$1
 failures=0

@@ -1,4 +1,5 @@
 // cli_test.cpp: the command line's output, messages and exit status, on string streams.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <algorithm>

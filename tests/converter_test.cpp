@@ -1,4 +1,5 @@
 // converter_test.cpp: the converter's captions, box texts and rejections, and the click logic.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <random>

@@ -1,4 +1,5 @@
 // fake_window.h: the window operations on plain strings, recording the message box.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

@@ -3,6 +3,7 @@
 # the metainfo, and builds and runs a consumer of the library through find_package(uslova)
 # and through pkg-config.
 # Usage: install_test.sh BUILD_DIR SOURCE_DIR
+# SPDX-License-Identifier: MIT
 set -u
 build=$1
 source=$2

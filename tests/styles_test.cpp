@@ -1,4 +1,5 @@
 // styles_test.cpp: the words in other scripts, spacings and cases, and amounts in a currency.
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <cstdlib>

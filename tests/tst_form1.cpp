@@ -1,5 +1,6 @@
 // tst_form1.cpp: the window through its real widgets: start-up state, clicks, the message box,
 // double-clicks and keys.
+// SPDX-License-Identifier: MIT
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>

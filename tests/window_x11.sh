@@ -3,6 +3,7 @@
 # start-up number, right-click the words, pick "Kopiraj" with the keyboard, and read the
 # clipboard back; then check the window's icon and class against the desktop entry.
 # Usage: window_x11.sh PATH/TO/uslova PATH/TO/rs.uslova.Uslova.desktop
+# SPDX-License-Identifier: MIT
 set -u
 app=$1
 desktop=$2

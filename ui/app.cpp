@@ -1,4 +1,5 @@
 // app.cpp: the window program's start: its options, the display check and the event loop.
+// SPDX-License-Identifier: MIT
 #include "app.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 // app.h: starting the window program.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 namespace uslova {

@@ -1,4 +1,5 @@
 // form1.cpp: the window's controls, their layout and fonts, and the window operations.
+// SPDX-License-Identifier: MIT
 #include "form1.h"
 
 #include <QAccessible>

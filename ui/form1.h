@@ -1,4 +1,5 @@
 // form1.h: the program's only window: the input box, the button "U slova" and the label.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QIcon>

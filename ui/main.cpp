@@ -1,4 +1,5 @@
 // main.cpp: the `uslova` window program.
+// SPDX-License-Identifier: MIT
 #include "app.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,5 @@
 // conversion.h: the converter's variables, shared by the stages of one conversion.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <algorithm>

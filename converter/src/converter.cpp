@@ -1,4 +1,5 @@
 // converter.cpp: one conversion from typed text to caption, stage by stage.
+// SPDX-License-Identifier: MIT
 #include "uslova/converter.h"
 
 #include "conversion.h"

@@ -1,4 +1,5 @@
 // input.cpp: a typed number into the converter's variables: sign, decimal digits and triads.
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <cstring>
 

@@ -1,6 +1,7 @@
 // reader.cpp: the number test and the reading of a typed number, one byte at a time, in fixed
 // 64-bit arithmetic whatever the width of size_t. Reading never depends on the process locale
 // and never goes through a double, so every digit of the integer part is exact.
+// SPDX-License-Identifier: MIT
 #include "uslova/reader.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // render.h: the words of the word model written out in a script, a spacing and a letter case.
 // Every word is spelled in every script and case by the compiler, so writing is copying.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

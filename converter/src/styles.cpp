@@ -1,5 +1,6 @@
 // styles.cpp: a number as the word model, and the model written in a script, a spacing and a
 // letter case; amounts in a currency.
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <cstring>
 

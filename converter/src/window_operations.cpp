@@ -1,4 +1,5 @@
 // window_operations.cpp: the click of "U slova", the same for every front.
+// SPDX-License-Identifier: MIT
 #include "uslova/window_operations.h"
 
 #include "uslova/converter.h"

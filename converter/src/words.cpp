@@ -1,5 +1,6 @@
 // words.cpp: the window's exact text, fast: each group's words come from a table that the
 // compiler builds by rendering the word model of every triad in every group.
+// SPDX-License-Identifier: MIT
 #include "words.h"
 
 #include <algorithm>

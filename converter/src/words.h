@@ -1,5 +1,6 @@
 // words.h: the word tables, and the word model: a number as a short list of words, each with
 // its role, built once and then rendered in any style.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

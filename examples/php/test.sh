@@ -1,6 +1,7 @@
 #!/bin/sh
 # test.sh: the PHP example prints the same words as uslova-cli.
 # Usage: test.sh PATH/TO/php PATH/TO/libuslova.so.1 PATH/TO/uslova-cli
+# SPDX-License-Identifier: MIT
 set -u
 php=$1
 export USLOVA_LIBRARY=$2

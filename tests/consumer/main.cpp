@@ -1,4 +1,5 @@
 // main.cpp: prints the words of its argument through the installed library.
+// SPDX-License-Identifier: MIT
 #include <iostream>
 
 #include "uslova/converter.h"

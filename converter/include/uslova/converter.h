@@ -1,4 +1,5 @@
 // converter.h: writes a typed number in Serbian words, as the window's label shows it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

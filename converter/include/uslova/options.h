@@ -1,6 +1,7 @@
 // options.h: how the words are written, and one table for each option family: its name on the
 // command line, its values and their words. The library, the command line, the C interface and
 // the fuzz target all read these tables.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

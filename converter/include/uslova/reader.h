@@ -1,4 +1,5 @@
 // reader.h: reads a typed number a piece at a time, in bounded memory, whatever its length.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

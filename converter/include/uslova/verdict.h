@@ -1,4 +1,5 @@
 // verdict.h: what became of a typed text, and the prompt of each rejection.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string_view>

@@ -1,5 +1,6 @@
 // window_operations.h: the five operations through which a conversion reaches a window,
 // and the click logic written once against them.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
