@@ -1,16 +1,18 @@
 # Makefile: the project's commands. `make` builds everything and runs nothing; `make run` builds
 # only the window and opens it; `make test` builds everything and runs the whole test suite: the
 # tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the converter's
-# tests built for i386, and 40 seconds of fuzzing. `make fuzz` fuzzes for FUZZ_SECONDS (60 by
-# default); `make bench` measures speed; `make package` builds the Debian packages into
-# build/packages/. Each installs the Debian packages it lacks.
+# tests built for i386, the npm package and the web page (in headless Chromium), and 40 seconds
+# of fuzzing. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed;
+# `make package` builds the Debian packages into build/packages/; `make web` builds the
+# WebAssembly, the npm package and the page into build-web/. Each installs the Debian packages
+# it lacks.
 # SPDX-License-Identifier: MIT
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: all run test fuzz sanitize bench package deps test-deps binaries
+.PHONY: all run test fuzz sanitize bench package web deps test-deps binaries
 
 all: binaries
 
@@ -26,10 +28,15 @@ test: test-deps binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	sh scripts/i386.sh $(BUILD)-i386
+	sh scripts/web_test.sh $(BUILD) $(BUILD)-web
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
 package:
 	sh scripts/package.sh $(BUILD)/packages
+
+# The converter as WebAssembly, the npm package uslova and its tarball, and the web page.
+web:
+	sh scripts/web.sh $(BUILD)-web
 
 deps:
 	@sh scripts/deps.sh
@@ -72,3 +79,11 @@ bench: deps
 	sh bench/startup.sh $(BUILD)-bench
 	PYTHONPATH=python USLOVA_LIBRARY=$(BUILD)-bench/converter/libuslova.so.1 \
 	  /usr/bin/python3 bench/python_bench.py
+	sh scripts/web.sh $(BUILD)-web >/dev/null
+	@sh scripts/deps.sh chromium chromium-driver python3-selenium
+	mkdir -p $(BUILD)-web/tools && cd $(BUILD)-web/tools && \
+	  { [ -f package.json ] || echo '{ "private": true }' >package.json; } && \
+	  npm install --silent --no-audit --no-fund axe-core@4 n2words@4.0.0 >/dev/null
+	node bench/node_bench.mjs $(BUILD)-web/npm/package/index.js $(BUILD)-web/tools/node_modules
+	/usr/bin/python3 tests/web_test.py $(BUILD)-web/site \
+	  $(BUILD)-web/tools/node_modules/axe-core/axe.min.js $(BUILD)-web/web.png --measure

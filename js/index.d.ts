@@ -1,0 +1,34 @@
+// index.d.ts: the types of the uslova package.
+// SPDX-License-Identifier: MIT
+
+/** How the words are written; the names and values are those of uslova-cli. */
+export interface Options {
+  script?: "ascii" | "latin" | "cyrillic";
+  /** exact (the window's blanks), tidy or joined; amounts and short forms read exact as tidy */
+  spacing?: "exact" | "tidy" | "joined";
+  case?: "lower" | "first" | "upper";
+  currency?: "RSD" | "EUR" | "USD";
+  minor?: "words" | "digits" | "fraction";
+  forms?: "long" | "short";
+}
+
+/**
+ * The words of `number`, by default exactly as the uslova window writes them.
+ * `number` is a string as typed ("1.234,56", "22 000"), a bigint, or a safe integer; another
+ * number throws a TypeError, as it cannot hold the digits as typed. A bad option throws a
+ * RangeError naming the choices; a number that cannot be spelled throws RejectedError.
+ * @example spell("1.234,56", { currency: "RSD", spacing: "tidy" })
+ * // "jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para"
+ */
+export function spell(number: string | bigint | number, options?: Options): string;
+
+/** A number that cannot be spelled, with the reason as the uslova window gives it. */
+export class RejectedError extends Error {
+  /** "not_a_number", "too_large", "unsupported" or "too_many_decimals" */
+  readonly verdict: string;
+  /** The Serbian text of the window's message box. */
+  readonly prompt: string;
+}
+
+/** The converter's version, e.g. "1.0.0". */
+export const version: string;

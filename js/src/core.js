@@ -1,0 +1,201 @@
+// core.js: the converter's WebAssembly in JavaScript: spell() and RejectedError over the C
+// interface, for the npm package and for the web page alike. The build wraps this file: as an
+// ES module for the package, as a classic script for the page.
+// SPDX-License-Identifier: MIT
+
+const WORDS_SIZE = 1024; // USLOVA_WORDS_SIZE
+const OPTION_NAMES = ["script", "spacing", "case", "currency", "minor", "forms"];
+
+/** A number that cannot be spelled, with the reason as the uslova window gives it. */
+class RejectedError extends Error {
+  constructor(number, verdict, prompt) {
+    super(`${JSON.stringify(String(number))}: ${prompt}`);
+    this.name = "RejectedError";
+    /** A short name: "not_a_number", "too_large", "unsupported" or "too_many_decimals". */
+    this.verdict = verdict;
+    /** The Serbian text of the window's message box. */
+    this.prompt = prompt;
+  }
+}
+
+/** Decodes base64 into bytes, in Node and in browsers alike. */
+function decodeBase64(text) {
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
+/** Compiles and instantiates the embedded WebAssembly (base64). */
+async function instantiate(base64) {
+  let memory = null;
+  const imports = {
+    env: { emscripten_notify_memory_growth() {} },
+    wasi_snapshot_preview1: {
+      proc_exit(code) {
+        throw new Error(`uslova: the converter stopped (${code})`);
+      },
+      fd_write() {
+        return 0;
+      },
+      fd_close() {
+        return 0;
+      },
+      fd_seek() {
+        return 0;
+      },
+    },
+  };
+  const { instance } = await WebAssembly.instantiate(decodeBase64(base64), imports);
+  memory = instance.exports.memory;
+  if (instance.exports._initialize) instance.exports._initialize();
+  return { exports: instance.exports, memory };
+}
+
+/** The spell() of one instance: text crosses into the module through one buffer that grows
+ * as needed, encoded in place; options are prepared once for each combination. */
+function createUslova({ exports, memory }) {
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  const words = exports.malloc(WORDS_SIZE);
+  const length = exports.malloc(8);
+  let text = 0;
+  let textSize = 0;
+  const prepared = new Map();
+  const cString = (pointer) => {
+    const bytes = new Uint8Array(memory.buffer, pointer);
+    return decoder.decode(bytes.subarray(0, bytes.indexOf(0)));
+  };
+  const writeString = (value) => {
+    const bytes = encoder.encode(`${value}\0`);
+    const pointer = exports.malloc(bytes.length);
+    new Uint8Array(memory.buffer, pointer, bytes.length).set(bytes);
+    return pointer;
+  };
+
+  /** The options struct for `options`, made once for each combination of values. */
+  function optionsFor(options) {
+    if (options === undefined || options === null) return 0; // the window's exact text
+    if (typeof options !== "object") throw new TypeError("options must be an object");
+    let key = "";
+    for (const name of OPTION_NAMES) key += `${options[name] ?? ""}|`;
+    let pointer = prepared.get(key);
+    if (pointer !== undefined) return pointer;
+    for (const name of Object.keys(options)) {
+      if (!OPTION_NAMES.includes(name)) {
+        throw new TypeError(`unknown option '${name}' (choose ${OPTION_NAMES.join(", ")})`);
+      }
+    }
+    pointer = exports.malloc(64);
+    exports.uslova_options_init(pointer);
+    for (const name of OPTION_NAMES) {
+      const value = options[name];
+      if (value === undefined || value === null) continue;
+      const namePointer = writeString(name);
+      const valuePointer = writeString(value);
+      const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
+      const values = cString(exports.uslova_option_values(namePointer));
+      exports.free(namePointer);
+      exports.free(valuePointer);
+      if (result !== 0 || typeof value !== "string") {
+        exports.free(pointer);
+        throw new RangeError(`invalid value '${value}' for ${name} (choose ${values})`);
+      }
+    }
+    prepared.set(key, pointer);
+    return pointer;
+  }
+
+  /** The typed text of `number`: a string as it is, a bigint or a safe integer in digits. */
+  function textOf(number) {
+    if (typeof number === "string") return number;
+    if (typeof number === "bigint") return number.toString();
+    if (typeof number === "number") {
+      if (Number.isSafeInteger(number)) return String(number);
+      throw new TypeError(
+        "a JavaScript number other than a safe integer cannot hold the digits as typed: " +
+          "pass a string or a bigint",
+      );
+    }
+    throw new TypeError(`expected a string, a bigint or a safe integer, not ${typeof number}`);
+  }
+
+  // Views of the module's memory, made again only when the memory has grown.
+  let heap = new Uint8Array(memory.buffer);
+  let lengthView = new Uint32Array(memory.buffer, length, 1);
+  const views = () => {
+    if (heap.buffer !== memory.buffer) {
+      heap = new Uint8Array(memory.buffer);
+      lengthView = new Uint32Array(memory.buffer, length, 1);
+    }
+  };
+
+  /** Writes `typed` as UTF-8 at `text`; ASCII byte by byte, which is quicker for short texts. */
+  function writeText(typed) {
+    const needed = typed.length * 3; // UTF-8 takes at most three bytes for a UTF-16 unit
+    if (needed > textSize) {
+      if (text !== 0) exports.free(text);
+      textSize = Math.max(needed, 256);
+      text = exports.malloc(textSize);
+    }
+    views();
+    for (let i = 0; i < typed.length; i++) {
+      const unit = typed.charCodeAt(i);
+      if (unit > 0x7f) return encoder.encodeInto(typed, heap.subarray(text, text + textSize)).written;
+      heap[text + i] = unit;
+    }
+    return typed.length;
+  }
+
+  /** Writes the digits of a safe integer so that they end at `text` + 17, and returns where
+   * they begin, without making a string of them first. The digits come from two halves below
+   * 10^8, small integers for the engine, as the remainder of a large double is slow. */
+  function writeInteger(number) {
+    if (textSize < 32) writeText(""); // makes the buffer
+    views();
+    const magnitude = Math.abs(number);
+    let high = Math.floor(magnitude / 1e8);
+    let low = magnitude - high * 1e8;
+    let at = text + 17; // a safe integer has at most 16 digits, and a sign
+    for (let i = 0; i < 8 && (low !== 0 || high !== 0 || i === 0); i++) {
+      heap[--at] = 48 + (low % 10);
+      low = (low / 10) | 0;
+    }
+    while (high !== 0) {
+      heap[--at] = 48 + (high % 10);
+      high = (high / 10) | 0;
+    }
+    if (number < 0) heap[--at] = 45; // "-"
+    return at;
+  }
+
+  /**
+   * The words of `number`, by default exactly as the uslova window writes them.
+   * @param {string|bigint|number} number a string as typed ("1.234,56"), a bigint, or a safe integer
+   * @param {object} [options] as uslova-cli names them: script, spacing, case, currency, minor, forms
+   */
+  function spell(number, options) {
+    const optionsPointer = optionsFor(options);
+    let start;
+    let written;
+    if (typeof number === "number" && Number.isSafeInteger(number)) {
+      start = writeInteger(number);
+      written = text + 17 - start;
+    } else {
+      written = writeText(textOf(number));
+      start = text; // known once the buffer is there
+    }
+    const verdict = exports.uslova_spell(start, written, optionsPointer, words, WORDS_SIZE, length);
+    views();
+    if (verdict !== 0) {
+      throw new RejectedError(
+        number,
+        cString(exports.uslova_verdict_name(verdict)),
+        cString(exports.uslova_prompt(verdict)),
+      );
+    }
+    return decoder.decode(heap.subarray(words, words + lengthView[0]));
+  }
+
+  return { spell, version: cString(exports.uslova_version()) };
+}

@@ -1,0 +1,53 @@
+#!/bin/sh
+# web.sh: the converter as WebAssembly (emscripten), the npm package uslova and its tarball,
+# and the static web page, all in build-web/.
+# Usage: web.sh [BUILD_DIR]   (build-web by default)
+# SPDX-License-Identifier: MIT
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$top/build-web}
+sh "$top/scripts/deps.sh" emscripten node-acorn nodejs
+version=$(sed -n 's/^project(uslova VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+mkdir -p "$out/include/uslova" "$out/npm/package" "$out/site"
+sed "s/@PROJECT_VERSION@/$version/" "$top/converter/version.h.in" >"$out/include/uslova/version.h"
+
+# The converter alone, with its C interface: no Qt, no iostreams, no JavaScript glue. Debian's
+# emscripten runs its optimizer with Node, which finds acorn only through NODE_PATH.
+exports=_uslova_spell,_uslova_options_init,_uslova_option_set,_uslova_option_values
+exports=$exports,_uslova_prompt,_uslova_verdict_name,_uslova_version,_malloc,_free
+NODE_PATH=/usr/share/nodejs em++ -O3 -std=c++20 -fconstexpr-steps=50000000 \
+  -I"$top/converter/include" -I"$out/include" \
+  "$top/converter/src/reader.cpp" "$top/converter/src/input.cpp" \
+  "$top/converter/src/converter.cpp" "$top/converter/src/words.cpp" \
+  "$top/converter/src/styles.cpp" "$top/converter/src/c_api.cpp" \
+  -o "$out/uslova.wasm" -sSTANDALONE_WASM --no-entry -sALLOW_MEMORY_GROWTH=1 \
+  -sEXPORTED_FUNCTIONS="$exports"
+wasm=$(base64 -w0 "$out/uslova.wasm")
+
+# The npm package: an ES module with the WebAssembly embedded, ready at import.
+{
+  echo "// uslova $version: numbers in Serbian words. Built by scripts/web.sh; MIT licence."
+  cat "$top/js/src/core.js"
+  echo "const WASM = \"$wasm\";"
+  echo "const api = createUslova(await instantiate(WASM));"
+  echo "export const spell = api.spell;"
+  echo "export const version = api.version;"
+  echo "export { RejectedError };"
+} >"$out/npm/package/index.js"
+cp "$top/js/index.d.ts" "$top/js/README.md" "$top/LICENSE" "$out/npm/package/"
+sed "s/@VERSION@/$version/" "$top/js/package.json" >"$out/npm/package/package.json"
+(cd "$out/npm" && rm -f uslova-*.tgz && npm pack ./package --silent >/dev/null)
+
+# The page: classic scripts, so that it also works opened from disk.
+{
+  echo "// uslova $version in the browser. Built by scripts/web.sh; MIT licence."
+  echo '"use strict";'
+  echo "(function () {"
+  cat "$top/js/src/core.js"
+  echo "const WASM = \"$wasm\";"
+  echo "window.uslovaReady = instantiate(WASM).then(createUslova);"
+  echo "})();"
+} >"$out/site/uslova.js"
+cp "$top/web/index.html" "$top/web/style.css" "$top/web/app.js" "$out/site/"
+size=$(cat "$out/site"/* | gzip -9 | wc -c)
+echo "web.sh: $out/site ($size bytes gzip-compressed) and $(ls "$out"/npm/uslova-*.tgz)"

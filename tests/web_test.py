@@ -1,0 +1,147 @@
+# SPDX-License-Identifier: MIT
+"""web_test.py: the web page in Debian's headless Chromium, driven by Selenium, opened from
+disk: the words with their exact blanks, Enter, a rejection, a style, an amount, the copy
+button, an accessibility check with axe-core, and a narrow screen. Saves a screenshot; with
+--measure, prints the page's size and the time to its first words instead.
+
+Usage: web_test.py SITE_DIR AXE_JS SCREENSHOT [--measure]
+"""
+
+import gzip
+import os
+import sys
+import tempfile
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select
+
+SITE, AXE, SCREENSHOT = sys.argv[1:4]
+START = ("  dva biliona pet stotina cetrdeset pet milijardi sedam stotina cetrdeset tri miliona "
+         "sest stotina sedamdeset pet hiljada cetiri stotine trideset cetiri")
+
+
+def browser() -> webdriver.Chrome:
+    options = Options()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", "--window-size=900,800",
+                 f"--user-data-dir={tempfile.mkdtemp()}"):
+        options.add_argument(flag)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        self.driver.get("file://" + os.path.abspath(os.path.join(SITE, "index.html")))
+        self.driver.execute_async_script(
+            "const done = arguments[0]; const wait = () => window.uslovaFirstWords !== "
+            "undefined ? done() : setTimeout(wait, 1); wait();")
+
+    def element(self, name):
+        return self.driver.find_element(By.ID, name)
+
+    def words(self):
+        return self.driver.execute_script("return document.getElementById('reci').textContent")
+
+    def type_and_convert(self, text, enter=False):
+        box = self.element("broj")
+        box.clear()
+        box.send_keys(text)
+        if enter:
+            box.send_keys(Keys.ENTER)
+        else:
+            self.element("uslova").click()
+
+    def test_words_with_their_blanks(self):
+        self.assertEqual(self.words(), START)  # the start-up number, at once
+        self.type_and_convert("7")
+        self.assertEqual(self.words(), "  sedam")
+        self.element("broj").clear()
+        self.element("broj").send_keys("2545743675434")
+        self.element("uslova").click()
+        self.assertEqual(self.words(), START)
+        self.assertEqual(len(self.words()), 152)
+        self.type_and_convert("-1234,5", enter=True)  # Enter converts here
+        self.assertEqual(self.words(), "minus jedna hiljada dve stotine trideset cetiri zapeta   pet")
+
+    def test_rejection_alert_keeps_the_words(self):
+        self.type_and_convert("7")
+        self.type_and_convert("abc")
+        self.assertEqual(self.element("greska").text,
+                         "Nemoguce prevesti u slova, jer ulazni parametar nije broj!")
+        self.assertEqual(self.element("greska").get_attribute("role"), "alert")
+        self.assertEqual(self.words(), "  sedam")
+
+    def test_style_and_amount(self):
+        Select(self.element("script")).select_by_value("cyrillic")
+        Select(self.element("spacing")).select_by_value("tidy")
+        self.type_and_convert("21000")
+        self.assertEqual(self.words(), "двадесет једна хиљада")
+        Select(self.element("script")).select_by_value("ascii")
+        Select(self.element("currency")).select_by_value("RSD")
+        self.type_and_convert("1.234,56")
+        self.assertEqual(self.words(),
+                         "jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para")
+
+    def test_copy_button(self):
+        self.driver.execute_script(
+            "navigator.clipboard.writeText = async (text) => { window.copiedText = text; };")
+        self.element("uslova").click()
+        self.element("kopiraj").click()
+        self.assertEqual(self.driver.execute_script("return window.copiedText"), START)
+
+    def test_accessibility_and_narrow_screen(self):
+        self.element("uslova").click()
+        with open(AXE, encoding="utf-8") as axe:
+            self.driver.execute_script(axe.read())
+        violations = self.driver.execute_async_script(
+            "axe.run(document).then(r => arguments[0](r.violations.map(v => v.id + ': ' + "
+            "v.nodes.map(n => n.target).join(' '))))")
+        self.assertEqual(violations, [])
+        self.driver.set_window_size(320, 700)
+        width = self.driver.execute_script(
+            "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
+        self.assertLessEqual(width[0], width[1])
+        self.driver.set_window_size(900, 800)
+        self.driver.save_screenshot(SCREENSHOT)
+
+
+def measure():
+    """The page's size, and the time from its load event to its first words."""
+    size = sum(len(gzip.compress(open(os.path.join(SITE, name), "rb").read(), 9))
+               for name in os.listdir(SITE))
+    driver = browser()
+    times = []
+    try:
+        for _ in range(5):
+            driver.get("file://" + os.path.abspath(os.path.join(SITE, "index.html")))
+            times.append(driver.execute_async_script(
+                "const done = arguments[0]; const wait = () => window.uslovaFirstWords ? "
+                "done(window.uslovaFirstWords - performance.timing.loadEventEnd + "
+                "performance.timing.navigationStart) : setTimeout(wait, 1); wait();"))
+    finally:
+        driver.quit()
+    times.sort()
+    print(f"web page: {size / 1000:.1f} KB gzip-compressed; first words {times[2]:.1f} ms "
+          f"after the load event (median of 5, headless Chromium)")
+
+
+if __name__ == "__main__":
+    if "--measure" in sys.argv:
+        measure()
+    else:
+        unittest.main(argv=[sys.argv[0], "-v"])
