@@ -77,7 +77,7 @@ const char* uslova_option_values(const char* name);
  * result is USLOVA_BUFFER_TOO_SMALL, `*length` is still the length of the words, and nothing
  * is written. On a rejection nothing is written either.
  * e.g. uslova_spell("-1234,5", 7, NULL, words, sizeof words, &length) writes
- * "minus jedna hiljada dve stotine trideset cetiri zapeta   pet" and sets length to 59. */
+ * "minus jedna hiljada dve stotine trideset cetiri zapeta   pet" and sets length to 60. */
 uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                             char* buffer, size_t size, size_t* length);
 
