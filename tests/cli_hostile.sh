@@ -58,5 +58,21 @@ exec 3>&- 4<&-
 wait
 [ "$answer" = "  sedam" ] || fail "coprocess answer: [$answer]"
 
+# Input that would block is waited for, not taken for the end: a non-blocking pipe that is
+# empty at first.
+if [ -x /usr/bin/python3 ]; then
+  out=$(/usr/bin/python3 -c '
+import fcntl, os, subprocess, sys, time
+r, w = os.pipe()
+fcntl.fcntl(r, fcntl.F_SETFL, fcntl.fcntl(r, fcntl.F_GETFL) | os.O_NONBLOCK)
+cli = subprocess.Popen([sys.argv[1]], stdin=r, stdout=subprocess.PIPE)
+os.close(r)
+time.sleep(0.3)
+os.write(w, b"7\n")
+os.close(w)
+print(cli.communicate(timeout=10)[0].decode(), end="")' "$cli")
+  [ "$out" = "  sedam" ] || fail "non-blocking input: [$out]"
+fi
+
 if [ $failures -eq 0 ]; then echo "cli_hostile: all checks passed"; fi
 [ $failures -eq 0 ]
