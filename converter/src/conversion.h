@@ -44,10 +44,6 @@ class Text {
   static constexpr std::size_t kFront = 64;  // room for what is put in front
   static constexpr std::size_t kBack = 320;  // room for what is appended, and a piece's slot
 
-  constexpr void assign(std::string_view s) {
-    begin_ = end_ = kFront;
-    append(s);
-  }
   constexpr void clear() { begin_ = end_ = kFront; }
   constexpr void append(std::string_view s) {
     CopyBytes(data_.data() + end_, s.data(), s.size());

@@ -2,7 +2,6 @@
 // letter case; amounts in a currency.
 // SPDX-License-Identifier: MIT
 #include <algorithm>
-#include <cstring>
 
 #include "render.h"
 

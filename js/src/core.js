@@ -28,28 +28,11 @@ function decodeBase64(text) {
 
 /** Compiles and instantiates the embedded WebAssembly (base64). */
 async function instantiate(base64) {
-  let memory = null;
-  const imports = {
-    env: { emscripten_notify_memory_growth() {} },
-    wasi_snapshot_preview1: {
-      proc_exit(code) {
-        throw new Error(`uslova: the converter stopped (${code})`);
-      },
-      fd_write() {
-        return 0;
-      },
-      fd_close() {
-        return 0;
-      },
-      fd_seek() {
-        return 0;
-      },
-    },
-  };
+  // The module's one import: told when its memory grows; the views are checked on every call.
+  const imports = { env: { emscripten_notify_memory_growth() {} } };
   const { instance } = await WebAssembly.instantiate(decodeBase64(base64), imports);
-  memory = instance.exports.memory;
   if (instance.exports._initialize) instance.exports._initialize();
-  return { exports: instance.exports, memory };
+  return { exports: instance.exports, memory: instance.exports.memory };
 }
 
 /** The spell() of one instance: text crosses into the module through one buffer that grows

@@ -31,8 +31,6 @@ Number = Union[str, int, decimal.Decimal]
 
 _WORDS_SIZE = 1024  # USLOVA_WORDS_SIZE: room for the words of any number in any style
 _ACCEPTED = 0
-_BUFFER_TOO_SMALL = 100
-_BAD_OPTIONS = 101
 
 
 class _Options(ctypes.Structure):
