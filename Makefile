@@ -1,18 +1,18 @@
 # Makefile: the project's commands. `make` builds everything and runs nothing; `make run` builds
 # only the window and opens it; `make test` builds everything and runs the whole test suite: the
-# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the converter's
-# tests built for i386, the npm package and the web page (in headless Chromium), and 40 seconds
-# of fuzzing. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default); `make bench` measures speed;
-# `make package` builds the Debian packages into build/packages/; `make web` builds the
-# WebAssembly, the npm package and the page into build-web/. Each installs the Debian packages
-# it lacks.
+# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the C interface
+# from sixteen threads under ThreadSanitizer, the converter's tests built for i386, the npm
+# package and the web page (in headless Chromium), and 40 seconds of fuzzing. `make fuzz` fuzzes
+# for FUZZ_SECONDS (60 by default); `make bench` measures speed; `make package` builds the Debian
+# packages into build/packages/; `make web` builds the WebAssembly, the npm package and the page
+# into build-web/. Each installs the Debian packages it lacks.
 # SPDX-License-Identifier: MIT
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: all run test fuzz sanitize bench package web deps test-deps binaries
+.PHONY: all run test fuzz sanitize tsan bench package web deps test-deps binaries
 
 all: binaries
 
@@ -27,6 +27,7 @@ run:
 test: test-deps binaries
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory tsan
 	sh scripts/i386.sh $(BUILD)-i386
 	sh scripts/web_test.sh $(BUILD) $(BUILD)-web
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
@@ -55,17 +56,27 @@ sanitize: deps
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	ctest --test-dir $(BUILD)-sanitize --output-on-failure -j $(JOBS)
 
+# The C interface from sixteen threads at once, built with ThreadSanitizer.
+tsan: deps
+	@sh scripts/deps.sh libtsan2
+	$(CONFIGURE) -B $(BUILD)-tsan -DUSLOVA_TSAN=ON -DUSLOVA_WINDOW=OFF
+	cmake --build $(BUILD)-tsan -j $(JOBS) --target c_threads_test uslova-cli
+	ctest --test-dir $(BUILD)-tsan --output-on-failure -R c_threads_test
+
 # A crash stops the run and leaves its input in build-fuzz/findings/.
 fuzz:
 	@sh scripts/deps.sh cmake make clang libclang-rt-dev
 	$(CONFIGURE) -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DUSLOVA_FUZZ=ON \
 	  -DUSLOVA_WINDOW=OFF -DBUILD_TESTING=OFF
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
-	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/lines-corpus $(BUILD)-fuzz/findings
+	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/lines-corpus $(BUILD)-fuzz/options-corpus \
+	  $(BUILD)-fuzz/findings
 	cd $(BUILD)-fuzz && ./convert_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=findings/ corpus ../fuzz/corpus
 	cd $(BUILD)-fuzz && ./lines_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=4096 \
 	  -print_final_stats=1 -artifact_prefix=findings/ lines-corpus
+	cd $(BUILD)-fuzz && ./options_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) \
+	  -print_final_stats=1 -artifact_prefix=findings/ options-corpus
 
 # An optimised build of its own: the converter against ICU, the command line on a million
 # lines, and the window's start on a virtual display.

@@ -30,7 +30,8 @@ constexpr std::string_view kOutro =
     "      print the version and exit\n"
     "  --\n"
     "      end the options: every later argument is a number\n"
-    "An argument of \"-\" and a digit, \",\" or \".\" is a number: -7, -,5.\n"
+    "Only arguments that begin with \"--\", or with \"-\" and a letter, are options; every\n"
+    "other argument is a number: -7, -,5, and -+5, which is rejected as one.\n"
     "\n"
     "A number that cannot be spelled gets an empty line of output and a line on standard\n"
     "error that names it and says why. Lines of input are read in pieces, of any length; a\n"
@@ -110,10 +111,11 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
   };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    const bool dash = arg.size() > 1 && arg[0] == '-';
-    const bool signedNumber =
-        dash && std::string_view("0123456789.,").find(arg[1]) != std::string_view::npos;
-    if (optionsEnded || !dash || signedNumber) {
+    // Only "--..." and "-" with a letter are options: "-7", "-+5" and "- 5" are numbers.
+    const char second = arg.size() > 1 && arg[0] == '-' ? arg[1] : '\0';
+    const bool option =
+        second == '-' || (second >= 'a' && second <= 'z') || (second >= 'A' && second <= 'Z');
+    if (optionsEnded || !option) {
       a.numbers.push_back(i);
     } else if (arg == "--") {
       optionsEnded = true;
@@ -154,23 +156,10 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       given.push_back(&family);
     }
   }
-  // Amounts and short forms are not the window's words: they are written tidy or joined.
   const auto isGiven = [&](std::string_view name) {
     return std::any_of(given.begin(), given.end(), [&](auto* f) { return f->name == name; });
   };
-  const bool amount = a.options.currency != Options::Currency::None;
-  const bool exact =
-      a.options.spacing == Options::Spacing::Exact && (isGiven("spacing") || !amount);
-  if (amount && exact) {
-    a.problem =
-        "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
-  } else if (a.options.forms == Options::Forms::Short && exact) {
-    a.problem =
-        "--forms=short needs --spacing=tidy or --spacing=joined: the window's exact text "
-        "has the long forms";
-  } else if (!amount && isGiven("minor")) {
-    a.problem = "--minor needs --currency";
-  }
+  a.problem = OptionsProblem({a.options, isGiven("spacing"), isGiven("minor")});
   return a;
 }
 

@@ -23,8 +23,8 @@ struct Arguments {
 
 /// Reads the arguments as getopt_long would: "--script=latin" or "--script latin", an option
 /// abbreviated where that is unambiguous ("--sc latin"), "-h" and "-V", and "--" to end the
-/// options. An argument of "-" and a digit, "," or "." is a number ("-7", "-,5"); so is every
-/// argument that does not begin with "-".
+/// options. Only an argument that begins with "--", or with "-" and a letter, is an option;
+/// every other one is a number ("-7", "-,5", "-+5", "- 5").
 /// e.g. {"--spacing", "tidy", "-7"} gives tidy spacing and the number at position 2.
 Arguments ReadArguments(std::span<const std::string_view> args);
 

@@ -4,10 +4,11 @@
 /** How the words are written; the names and values are those of uslova-cli. */
 export interface Options {
   script?: "ascii" | "latin" | "cyrillic";
-  /** exact (the window's blanks), tidy or joined; amounts and short forms read exact as tidy */
+  /** exact (the window's blanks), tidy or joined; unset: exact, or tidy for an amount */
   spacing?: "exact" | "tidy" | "joined";
   case?: "lower" | "first" | "upper";
   currency?: "RSD" | "EUR" | "USD";
+  /** only with a currency */
   minor?: "words" | "digits" | "fraction";
   forms?: "long" | "short";
 }
@@ -15,8 +16,11 @@ export interface Options {
 /**
  * The words of `number`, by default exactly as the uslova window writes them.
  * `number` is a string as typed ("1.234,56", "22 000"), a bigint, or a safe integer; another
- * number throws a TypeError, as it cannot hold the digits as typed. A bad option throws a
- * RangeError naming the choices; a number that cannot be spelled throws RejectedError.
+ * number throws a TypeError, as it cannot hold the digits as typed. An unknown option name
+ * throws a TypeError, a bad value a RangeError naming the choices, and a combination that
+ * uslova-cli refuses (an explicit exact spacing with a currency or with short forms, a minor
+ * style without a currency) a TypeError with its reason. A text too long for the converter's
+ * memory throws a RangeError. A number that cannot be spelled throws RejectedError.
  * @example spell("1.234,56", { currency: "RSD", spacing: "tidy" })
  * // "jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para"
  */

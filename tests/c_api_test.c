@@ -22,6 +22,22 @@ struct verdict_case {
   const char* prompt; /* the end of it */
 };
 
+/* Options by name, NULL for unset, and the part of uslova-cli's reason that each is refused with.
+ */
+struct combination {
+  const char *spacing, *currency, *minor, *forms, *problem;
+};
+static const struct combination combinations[] = {
+    {NULL, "RSD", NULL, NULL, NULL},
+    {"tidy", NULL, NULL, "short", NULL},
+    {"joined", "EUR", "fraction", "short", NULL},
+    {"exact", "RSD", NULL, NULL, "cannot be used with --currency"},
+    {"exact", NULL, NULL, "short", "--forms=short needs"},
+    {NULL, NULL, NULL, "short", "--forms=short needs"},
+    {"tidy", NULL, "words", NULL, "--minor needs --currency"},
+    {NULL, NULL, "digits", NULL, "--minor needs --currency"},
+};
+
 int main(void) {
   static const struct verdict_case cases[] = {
       {"7", USLOVA_ACCEPTED, "accepted", ""},
@@ -88,12 +104,34 @@ int main(void) {
   options.minor = 7;
   check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_BAD_OPTIONS,
         "an option out of range");
-  uslova_options_init(&options);
-  options.size = sizeof(size_t) + sizeof(int); /* an older caller that knew the script only */
-  options.spacing = USLOVA_SPACING_TIDY;       /* beyond its size: not read */
-  check(uslova_spell("0", 1, &options, words, sizeof words, &length) == USLOVA_ACCEPTED &&
-            strcmp(words, " ") == 0,
-        "a smaller struct reads the rest as defaults");
+
+  /* Only the size of the shipped struct is read, and nothing past it. */
+  for (i = 0; i < 64; ++i) {
+    uslova_options_init(&options);
+    options.currency = USLOVA_CURRENCY_RSD;
+    options.size = i;
+    check((uslova_spell("1234,5", 6, &options, words, sizeof words, &length) == USLOVA_ACCEPTED) ==
+              (i == sizeof options),
+          "a struct of another size");
+  }
+
+  /* The combinations uslova-cli refuses, by value and by name. */
+  for (i = 0; i < sizeof combinations / sizeof combinations[0]; ++i) {
+    const struct combination* c = &combinations[i];
+    const char* problem;
+    uslova_options_init(&options);
+    if (c->spacing != NULL) uslova_option_set(&options, "spacing", c->spacing);
+    if (c->currency != NULL) uslova_option_set(&options, "currency", c->currency);
+    if (c->minor != NULL) uslova_option_set(&options, "minor", c->minor);
+    if (c->forms != NULL) uslova_option_set(&options, "forms", c->forms);
+    problem = uslova_options_problem(&options);
+    check(c->problem == NULL ? problem == NULL
+                             : problem != NULL && strstr(problem, c->problem) != NULL,
+          c->problem == NULL ? "a usable combination" : c->problem);
+    check((uslova_spell("7", 1, &options, words, sizeof words, &length) == USLOVA_BAD_OPTIONS) ==
+              (c->problem != NULL),
+          "a combination's verdict");
+  }
 
   printf("%s: %d failed\n", failures == 0 ? "c_api_test passed" : "c_api_test", failures);
   return failures == 0 ? 0 : 1;

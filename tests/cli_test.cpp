@@ -87,6 +87,20 @@ TEST(Cli, ConvertsArgumentsInOrder) {
   EXPECT_EQ(r.status, kSomeRejected);
 }
 
+// Only "--..." and "-" with a letter are options: any other argument reads as the same text
+// would as a line of input, and the rest of the batch goes on.
+TEST(Cli, ArgumentsThatAreNotOptionsAreNumbers) {
+  const std::vector<std::string_view> numbers = {"-+5", "- 5", "-\t5", "-\u00a05", "-",
+                                                 "-,5", "-7",  "+-5",  "-\xff",    "7"};
+  std::string lines;
+  for (std::string_view n : numbers)
+    lines.append(n).push_back('\n');
+  const Result asArguments = RunWith(numbers), asLines = RunWith({}, lines);
+  EXPECT_EQ(asArguments.out, asLines.out);
+  EXPECT_EQ(asArguments.status, asLines.status);
+  EXPECT_EQ(std::count(asArguments.out.begin(), asArguments.out.end(), '\n'), numbers.size());
+}
+
 TEST(Cli, ConvertsLinesOfInput) {
   struct Case {
     std::string_view name, input, out;

@@ -96,6 +96,11 @@ class Page(unittest.TestCase):
         self.type_and_convert("1.234,56")
         self.assertEqual(self.words(),
                          "jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para")
+        # What the converter refuses cannot be chosen: the window's blanks for an amount.
+        self.assertFalse(self.element("spacing").find_element(
+            By.CSS_SELECTOR, "option[value=exact]").is_enabled())
+        Select(self.element("currency")).select_by_value("")
+        self.assertFalse(self.element("minor").is_enabled())
 
     def test_copy_button(self):
         self.driver.execute_script(

@@ -12,11 +12,29 @@
   const copied = document.getElementById("kopirano");
   const choices = ["script", "spacing", "case", "currency", "minor", "forms"];
 
+  /** Greys out the choices that cannot go with the others, as the converter refuses them: the
+   * window's blanks for an amount, the short forms with the window's blanks, and the hundredths
+   * without an amount; a choice that became impossible moves to the nearest possible one. */
+  function settle() {
+    const choice = (name, value) =>
+      document.querySelector(`#${name} option[value="${value}"]`);
+    const spacing = document.getElementById("spacing");
+    const forms = document.getElementById("forms");
+    const amount = document.getElementById("currency").value !== "";
+    choice("spacing", "exact").disabled = amount;
+    if (amount && spacing.value === "exact") spacing.value = "tidy";
+    const exact = spacing.value === "exact";
+    choice("forms", "short").disabled = exact;
+    if (exact && forms.value === "short") forms.value = "long";
+    document.getElementById("minor").disabled = !amount;
+  }
+
   function options() {
+    settle();
     const chosen = {};
     for (const name of choices) {
-      const value = document.getElementById(name).value;
-      if (value !== "") chosen[name] = value;
+      const select = document.getElementById(name);
+      if (select.value !== "" && !select.disabled) chosen[name] = select.value;
     }
     return chosen;
   }
@@ -30,8 +48,7 @@
       copy.disabled = false;
       if (window.uslovaFirstWords === undefined) window.uslovaFirstWords = performance.now();
     } catch (rejected) {
-      if (!rejected.prompt) throw rejected;
-      error.textContent = rejected.prompt;
+      error.textContent = rejected.prompt ?? rejected.message; // a text too long has no prompt
     }
     copied.textContent = "";
   }

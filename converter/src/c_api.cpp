@@ -29,6 +29,10 @@ constexpr std::array<int uslova_options::*, std::size(kOptionFamilies)> kFields{
     &uslova_options::script,   &uslova_options::spacing, &uslova_options::letter_case,
     &uslova_options::currency, &uslova_options::minor,   &uslova_options::forms};
 
+/// The value of spacing and minor that uslova_options_init leaves them at.
+constexpr int kUnset = -1;
+static_assert(USLOVA_SPACING_UNSET == kUnset && USLOVA_MINOR_UNSET == kUnset);
+
 /// Each family's values as "ascii, latin, cyrillic", written by the compiler.
 constexpr auto kValueLists = [] {
   std::array<std::array<char, 64>, std::size(kOptionFamilies)> lists{};
@@ -53,28 +57,31 @@ const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
   return nullptr;
 }
 
-/// The options that `given` holds, or false when one is out of range or unknown.
-bool ReadOptions(const uslova_options* given, Options& options) {
-  if (given == nullptr) return true;
-  if (given->size < sizeof(std::size_t)) return false;
-  uslova_options known;
-  uslova_options_init(&known);
-  std::memcpy(&known, given, std::min(given->size, sizeof known));
-  // Fields of a later, larger struct are fine at their defaults of zero only.
-  const auto* bytes = reinterpret_cast<const unsigned char*>(given);
-  if (!std::all_of(bytes + std::min(given->size, sizeof known), bytes + given->size,
-                   [](unsigned char b) { return b == 0; })) {
-    return false;
-  }
+/// The options that `given` holds, or why they cannot be used.
+std::string_view ReadOptions(const uslova_options* given, Options& options) {
+  if (given == nullptr) return {};
+  // Only the size of a shipped struct is read past its first field: never more than it covers.
+  if (given->size != sizeof(uslova_options)) return "the options struct has an unknown size";
+  GivenOptions read;
   for (std::size_t f = 0; f < kFields.size(); ++f) {
     const OptionFamily& family = kOptionFamilies[f];
-    const int value = known.*kFields[f];
-    const bool listed = std::any_of(family.choices.begin(), family.choices.end(),
-                                    [&](const Choice& c) { return c.value == value; });
-    if (!listed && value != family.get(Options{})) return false;
-    family.set(options, static_cast<std::uint8_t>(value));
+    const int value = given->*kFields[f];
+    if (value == kUnset &&
+        (kFields[f] == &uslova_options::spacing || kFields[f] == &uslova_options::minor)) {
+      continue;
+    }
+    // The default is a value too, though the currency's, none, has no name.
+    if (value != family.get(Options{}) &&
+        std::none_of(family.choices.begin(), family.choices.end(),
+                     [&](const Choice& c) { return c.value == value; })) {
+      return "an option has a value out of its range";
+    }
+    family.set(read.options, static_cast<std::uint8_t>(value));
+    if (kFields[f] == &uslova_options::spacing) read.spacingGiven = true;
+    if (kFields[f] == &uslova_options::minor) read.minorGiven = true;
   }
-  return true;
+  options = read.options;
+  return OptionsProblem(read);
 }
 
 }  // namespace
@@ -89,6 +96,14 @@ void uslova_options_init(uslova_options* options) {
   options->size = sizeof *options;
   for (std::size_t f = 0; f < kFields.size(); ++f)
     options->*kFields[f] = kOptionFamilies[f].get(Options{});
+  options->spacing = USLOVA_SPACING_UNSET;
+  options->minor = USLOVA_MINOR_UNSET;
+}
+
+const char* uslova_options_problem(const uslova_options* options) {
+  Options read;
+  const std::string_view problem = ReadOptions(options, read);
+  return problem.empty() ? nullptr : problem.data();  // the problems are literals
 }
 
 int uslova_option_set(uslova_options* options, const char* name, const char* value) {
@@ -112,7 +127,7 @@ const char* uslova_option_values(const char* name) {
 uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                             char* buffer, size_t size, size_t* length) {
   Options read;
-  if (!ReadOptions(options, read)) return USLOVA_BAD_OPTIONS;
+  if (!ReadOptions(options, read).empty()) return USLOVA_BAD_OPTIONS;
   Number number;
   Verdict verdict = ReadNumber({text, text_length}, number);
   WordsBuffer words;

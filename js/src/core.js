@@ -9,7 +9,9 @@ const OPTION_NAMES = ["script", "spacing", "case", "currency", "minor", "forms"]
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 class RejectedError extends Error {
   constructor(number, verdict, prompt) {
-    super(`${JSON.stringify(String(number))}: ${prompt}`);
+    const text = String(number);
+    const shown = text.length > 80 ? `${text.slice(0, 60)}...${text.slice(-10)}` : text;
+    super(`${JSON.stringify(shown)}: ${prompt}`);
     this.name = "RejectedError";
     /** A short name: "not_a_number", "too_large", "unsupported" or "too_many_decimals". */
     this.verdict = verdict;
@@ -40,8 +42,6 @@ async function instantiate(base64) {
 function createUslova({ exports, memory }) {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
-  const words = exports.malloc(WORDS_SIZE);
-  const length = exports.malloc(8);
   let text = 0;
   let textSize = 0;
   const prepared = new Map();
@@ -49,41 +49,75 @@ function createUslova({ exports, memory }) {
     const bytes = new Uint8Array(memory.buffer, pointer);
     return decoder.decode(bytes.subarray(0, bytes.indexOf(0)));
   };
+  /** Memory of the module's, or an error that says none could be had: the module's memory
+   * is never written through a failed allocation. */
+  const allocate = (bytes) => {
+    const pointer = exports.malloc(bytes);
+    if (pointer === 0) {
+      throw new RangeError(`the converter cannot hold ${bytes} more bytes of text`);
+    }
+    return pointer;
+  };
   const writeString = (value) => {
     const bytes = encoder.encode(`${value}\0`);
-    const pointer = exports.malloc(bytes.length);
+    const pointer = allocate(bytes.length);
     new Uint8Array(memory.buffer, pointer, bytes.length).set(bytes);
     return pointer;
   };
+  const words = allocate(WORDS_SIZE);
+  const length = allocate(8);
+  /** The values of an option as the library lists them, e.g. "ascii, latin, cyrillic". */
+  const valuesOf = (name) => {
+    const namePointer = writeString(name);
+    const values = cString(exports.uslova_option_values(namePointer));
+    exports.free(namePointer);
+    return values;
+  };
 
-  /** The options struct for `options`, made once for each combination of values. */
+  /** The options struct for `options`, made once for each combination of checked values.
+   * Every call's options are checked before the cache is asked: only the names and strings
+   * that can make up a key reach it. */
   function optionsFor(options) {
     if (options === undefined || options === null) return 0; // the window's exact text
     if (typeof options !== "object") throw new TypeError("options must be an object");
     let key = "";
-    for (const name of OPTION_NAMES) key += `${options[name] ?? ""}|`;
-    let pointer = prepared.get(key);
-    if (pointer !== undefined) return pointer;
-    for (const name of Object.keys(options)) {
+    for (const name in options) {
       if (!OPTION_NAMES.includes(name)) {
         throw new TypeError(`unknown option '${name}' (choose ${OPTION_NAMES.join(", ")})`);
       }
     }
-    pointer = exports.malloc(64);
-    exports.uslova_options_init(pointer);
     for (const name of OPTION_NAMES) {
       const value = options[name];
-      if (value === undefined || value === null) continue;
-      const namePointer = writeString(name);
-      const valuePointer = writeString(value);
-      const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
-      const values = cString(exports.uslova_option_values(namePointer));
-      exports.free(namePointer);
-      exports.free(valuePointer);
-      if (result !== 0 || typeof value !== "string") {
-        exports.free(pointer);
-        throw new RangeError(`invalid value '${value}' for ${name} (choose ${values})`);
+      if (value === undefined || value === null) {
+        key += "|";
+      } else if (typeof value === "string" && value !== "" && !value.includes("|")) {
+        key += `${value}|`;
+      } else {
+        throw new RangeError(`invalid value '${value}' for ${name} (choose ${valuesOf(name)})`);
       }
+    }
+    let pointer = prepared.get(key);
+    if (pointer !== undefined) return pointer;
+    pointer = allocate(64);
+    exports.uslova_options_init(pointer);
+    try {
+      for (const name of OPTION_NAMES) {
+        const value = options[name];
+        if (value === undefined || value === null) continue;
+        const namePointer = writeString(name);
+        const valuePointer = writeString(value);
+        const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
+        exports.free(namePointer);
+        exports.free(valuePointer);
+        if (result !== 0) {
+          throw new RangeError(`invalid value '${value}' for ${name} (choose ${valuesOf(name)})`);
+        }
+      }
+      const problem = exports.uslova_options_problem(pointer);
+      if (problem !== 0) throw new TypeError(cString(problem));
+    } catch (error) {
+      exports.free(pointer);
+      throw error;
     }
     prepared.set(key, pointer);
     return pointer;
@@ -113,14 +147,21 @@ function createUslova({ exports, memory }) {
     }
   };
 
+  /** Makes the text buffer hold at least `needed` bytes. When that cannot be had, the old
+   * buffer is gone too and the error says so; the next call starts afresh. */
+  function reserve(needed) {
+    if (needed <= textSize) return;
+    if (text !== 0) exports.free(text);
+    text = 0;
+    textSize = 0;
+    const size = Math.max(needed, 256);
+    text = allocate(size);
+    textSize = size;
+  }
+
   /** Writes `typed` as UTF-8 at `text`; ASCII byte by byte, which is quicker for short texts. */
   function writeText(typed) {
-    const needed = typed.length * 3; // UTF-8 takes at most three bytes for a UTF-16 unit
-    if (needed > textSize) {
-      if (text !== 0) exports.free(text);
-      textSize = Math.max(needed, 256);
-      text = exports.malloc(textSize);
-    }
+    reserve(typed.length * 3); // UTF-8 takes at most three bytes for a UTF-16 unit
     views();
     for (let i = 0; i < typed.length; i++) {
       const unit = typed.charCodeAt(i);
@@ -134,7 +175,7 @@ function createUslova({ exports, memory }) {
    * they begin, without making a string of them first. The digits come from two halves below
    * 10^8, small integers for the engine, as the remainder of a large double is slow. */
   function writeInteger(number) {
-    if (textSize < 32) writeText(""); // makes the buffer
+    reserve(32);
     views();
     const magnitude = Math.abs(number);
     let high = Math.floor(magnitude / 1e8);

@@ -5,8 +5,26 @@
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { test } from "node:test";
+import { pathToFileURL } from "node:url";
 
 const { spell, RejectedError, version } = await import(process.env.USLOVA_PACKAGE);
+/** A module instance of its own, untouched by the other tests. */
+const freshSpell = async (name) =>
+  (await import(`${pathToFileURL(process.env.USLOVA_PACKAGE)}?${name}`)).spell;
+
+/** uslova-cli's lines for `inputs` with `options`, and what it said on standard error. */
+function cli(options, inputs) {
+  const args = Object.entries(options).map(([name, value]) => `--${name}=${value}`);
+  try {
+    const stdout = execFileSync(process.env.USLOVA_CLI, args, {
+      input: inputs.map((line) => `${line}\n`).join(""), encoding: "utf8",
+      stdio: ["pipe", "pipe", "pipe"],
+    });
+    return { lines: stdout.split("\n").slice(0, -1), said: "" };
+  } catch (failed) {
+    return { lines: failed.stdout.split("\n").slice(0, -1), said: failed.stderr };
+  }
+}
 
 test("numbers of each kind", () => {
   const cases = [
@@ -47,16 +65,7 @@ test("the same words as uslova-cli", { skip: !process.env.USLOVA_CLI }, () => {
     { currency: "USD", minor: "digits" }, { forms: "short", spacing: "joined" },
     { script: "latin", case: "first" }];
   for (const options of styles) {
-    const args = Object.entries(options).map(([name, value]) => `--${name}=${value}`);
-    let cli;
-    try {
-      cli = execFileSync(process.env.USLOVA_CLI, args, {
-        input: inputs.join("\n") + "\n", encoding: "utf8", stdio: ["pipe", "pipe", "ignore"],
-      });
-    } catch (failed) {
-      cli = failed.stdout; // some inputs are rejected: exit status 1
-    }
-    const lines = cli.split("\n").slice(0, -1);
+    const { lines } = cli(options, inputs);
     inputs.forEach((number, i) => {
       let words = "";
       try {
@@ -67,4 +76,38 @@ test("the same words as uslova-cli", { skip: !process.env.USLOVA_CLI }, () => {
       assert.equal(words, lines[i], `${number} ${JSON.stringify(options)}`);
     });
   }
+});
+
+test("every call's options are checked, whatever came before", () => {
+  const sequences = [ // a good call, then a bad one that differs from it
+    [{ spacing: "tidy" }, { spacing: "tidy", curency: "RSD" }, TypeError],
+    [{}, { script: "" }, RangeError],
+    [{ script: "latin" }, { script: ["latin"] }, RangeError],
+    [{ currency: "RSD" }, { currency: "RSD|" }, RangeError],
+  ];
+  for (const [good, bad, error] of sequences) {
+    spell("1,5", good);
+    assert.throws(() => spell("1,5", bad), error, JSON.stringify(bad));
+  }
+});
+
+test("combinations refused with uslova-cli's reason", { skip: !process.env.USLOVA_CLI }, () => {
+  for (const options of [{ minor: "digits" }, { spacing: "exact", currency: "RSD" },
+    { forms: "short" }, { spacing: "exact", forms: "short" }]) {
+    const { said } = cli(options, []);
+    assert.throws(() => spell("7", options), (e) => e instanceof TypeError &&
+      said.includes(e.message), JSON.stringify(options));
+  }
+});
+
+test("an instance stays exact after its memory runs out", async () => {
+  const fresh = await freshSpell("memory");
+  assert.equal(fresh(-1234), "minus jedna hiljada dve stotine trideset cetiri"); // a first call
+  assert.equal(fresh("0".repeat(3e8) + "7"), "  sedam");
+  assert.equal(fresh("7", { script: "latin" }), "  sedam");
+  assert.throws(() => fresh("0".repeat(536e6) + "7"), RangeError);
+  assert.equal(fresh("1234"), spell("1234"));
+  assert.equal(fresh(1234), spell("1234"));
+  assert.throws(() => fresh("abc"), { verdict: "not_a_number" });
+  assert.equal(fresh("2,5", { currency: "EUR" }), "dva evra i pedeset centi");
 });

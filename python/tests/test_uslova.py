@@ -105,5 +105,51 @@ class SameAsTheCommandLine(unittest.TestCase):
                     self.check([f"--{key}={val}" for key, val in options.items()], options)
 
 
+def cli(arguments, inputs):
+    """uslova-cli's lines for `inputs`, and what it said on standard error."""
+    run = subprocess.run([os.environ["USLOVA_CLI"], *arguments], input="".join(
+        f"{line}\n" for line in inputs), capture_output=True, text=True, check=False)
+    return run.stdout.split("\n")[:-1], run.stderr
+
+
+@unittest.skipUnless(os.environ.get("USLOVA_CLI"), "USLOVA_CLI names the built uslova-cli")
+class Hostile(unittest.TestCase):
+    """What a hostile caller tries: each is read as uslova-cli reads the same text."""
+
+    def test_numbers_read_as_their_text(self):
+        huge = 10 ** 5000
+        cases = [  # the number, and the text uslova-cli gets for it
+            (decimal.Decimal("1E+1000000000"), "1e15"), (decimal.Decimal("1E+99999999999"), "1e15"),
+            (decimal.Decimal("-1E-999999999999999999"), "-0,0001"), (huge, "1e15"),
+            (-huge, "-1e15"), (decimal.Decimal("0E+1000000000"), "0"),
+            (decimal.Decimal("0E-10"), "0,0000000000"), (decimal.Decimal("123.45678"), "123,45678"),
+            (decimal.Decimal("-0.00049"), "-0,00049"), (decimal.Decimal("1E+14"), "1" + "0" * 14),
+            (decimal.Decimal("9.99E+14"), "999" + "0" * 12), (type("M", (int,), {"__str__":
+                                                                    lambda self: "M"})(5), "5"),
+            ("\ud800", "\ufffd"),
+        ]
+        for options in ({}, {"spacing": "tidy"}, {"currency": "RSD"}):
+            arguments = [f"--{name}={value}" for name, value in options.items()]
+            lines, _ = cli(arguments, [text for _, text in cases])
+            for (number, _), line in zip(cases, lines):
+                with self.subTest(number=uslova._shown(number), options=options):
+                    self.assertEqual(uslova.spell_many([number], **options), [line or None])
+        self.assertEqual(uslova.spell_many(["7", huge]), ["  sedam", None])
+        with self.assertRaises(uslova.RejectedError) as caught:
+            uslova.spell(huge)
+        self.assertEqual(caught.exception.verdict, "too_large")
+
+    def test_combinations_refused_with_the_command_lines_reason(self):
+        for options in ({"minor": "digits"}, {"minor": "words", "spacing": "tidy"},
+                        {"spacing": "exact", "currency": "EUR"}, {"forms": "short"}):
+            with self.subTest(options=options):
+                _, said = cli([f"--{name}={value}" for name, value in options.items()], [])
+                with self.assertRaises(ValueError) as caught:
+                    uslova.spell("7", **options)
+                self.assertIn(str(caught.exception), said)
+        with self.assertRaisesRegex(TypeError, "'curency' .*currency"):
+            uslova.spell_many(["7"], curency="RSD")
+
+
 if __name__ == "__main__":
     unittest.main()

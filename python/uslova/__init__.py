@@ -53,6 +53,8 @@ def _load() -> ctypes.CDLL:
     library.uslova_option_set.restype = ctypes.c_int
     library.uslova_option_values.argtypes = [ctypes.c_char_p]
     library.uslova_option_values.restype = ctypes.c_char_p
+    library.uslova_options_problem.argtypes = [ctypes.POINTER(_Options)]
+    library.uslova_options_problem.restype = ctypes.c_char_p
     # Addresses are passed as plain ints: the cheapest way through ctypes, for a hot call.
     library.uslova_spell.argtypes = [
         ctypes.c_char_p,
@@ -75,6 +77,14 @@ _library = _load()
 __version__: str = _library.uslova_version().decode()
 
 
+def _shown(number: object) -> str:
+    """The number for a message, in a line: a long text cut short, a huge int by its size."""
+    if isinstance(number, int) and number.bit_length() > 1000:
+        return f"<an integer of about {number.bit_length() * 30103 // 100000 + 1} digits>"
+    text = repr(number)
+    return text if len(text) <= 80 else text[:60] + "..." + text[-10:]
+
+
 class RejectedError(ValueError):
     """A number that cannot be spelled, with the reason as the window gives it.
 
@@ -89,7 +99,7 @@ class RejectedError(ValueError):
     """
 
     def __init__(self, number: Number, verdict: str, prompt: str) -> None:
-        super().__init__(f"{number!r}: {prompt}")
+        super().__init__(f"{_shown(number)}: {prompt}")
         self.number = number
         self.verdict = verdict
         self.prompt = prompt
@@ -106,28 +116,75 @@ class _Prepared:
 
 
 _prepared: Dict[Tuple[Optional[str], ...], _Prepared] = {}
+_OPTION_NAMES = ("script", "spacing", "case", "currency", "minor", "forms")
 
 
-def _options(script: Optional[str], spacing: Optional[str], case: Optional[str],
-             currency: Optional[str], minor: Optional[str], forms: Optional[str]) -> _Prepared:
+def _options(script: Optional[str] = None, spacing: Optional[str] = None,
+             case: Optional[str] = None, currency: Optional[str] = None,
+             minor: Optional[str] = None, forms: Optional[str] = None) -> _Prepared:
     key = (script, spacing, case, currency, minor, forms)
     prepared = _prepared.get(key)
     if prepared is not None:
         return prepared
     options = _Options()
     _library.uslova_options_init(ctypes.byref(options))
-    given = {"script": script, "spacing": spacing, "case": case, "currency": currency,
-             "minor": minor, "forms": forms}
-    for name, value in given.items():
+    for name, value in zip(_OPTION_NAMES, key):
         if value is None:
             continue
         if not isinstance(value, str) or _library.uslova_option_set(
-                ctypes.byref(options), name.encode(), value.encode()) != 0:
+                ctypes.byref(options), name.encode(), value.encode("utf-8", "replace")) != 0:
             values = _library.uslova_option_values(name.encode()).decode()
             raise ValueError(f"invalid value {value!r} for {name} (choose {values})")
+    problem = _library.uslova_options_problem(ctypes.byref(options))
+    if problem is not None:
+        raise ValueError(problem.decode())
     if len(_prepared) < 1024:  # a bound, for callers that make up options without end
         _prepared[key] = _Prepared(options)
     return _prepared.get(key) or _Prepared(options)
+
+
+def _checked_options(options: Dict[str, Optional[str]]) -> _Prepared:
+    unknown = [name for name in options if name not in _OPTION_NAMES]
+    if unknown:
+        raise TypeError(f"unknown option {unknown[0]!r} (choose {', '.join(_OPTION_NAMES)})")
+    return _options(**options)
+
+
+_TOO_LARGE = 2  # USLOVA_TOO_LARGE
+_LIMIT = 10 ** 15  # the integer part must stay below it
+
+
+class _TooLarge(Exception):
+    """Raised before any digit is written: the integer part has more than fifteen digits."""
+
+
+def _decimal_text(number: decimal.Decimal) -> str:
+    """The digits of a Decimal as typed, written out only as far as they are read: an integer
+    part of more than fifteen digits is too large, and after the third decimal digit one more
+    stands for all the rest (nonzero when any of them is), which is all the converter reads of
+    them. Constant memory whatever the exponent."""
+    if not number.is_finite():
+        return str(number)  # "NaN", "Infinity": not a number
+    sign, digits, exponent = number.as_tuple()
+    if not any(digits):
+        digits, exponent = (0,), min(exponent, 0)  # a zero: its exponent says only its decimals
+    elif number.adjusted() >= 15:
+        raise _TooLarge
+    assert isinstance(exponent, int)
+    text = "".join(map(str, digits))
+    if exponent >= 0:
+        whole, decimals, zeros = text + "0" * exponent, "", 0
+    else:
+        point = len(text) + exponent
+        whole = text[:point] if point > 0 else "0"
+        decimals = text[max(point, 0):]
+        zeros = max(-point, 0)  # decimal zeros before the digits, never written out whole
+    if zeros + len(decimals) > 3:
+        shown = ("0" * min(zeros, 3) + decimals)[:3]
+        rest = decimals[max(3 - zeros, 0):]
+        decimals, zeros = shown + ("1" if rest.strip("0") else "0"), 0
+    decimals = "0" * zeros + decimals
+    return ("-" if sign else "") + whole + ("." + decimals if decimals else "")
 
 
 def _text(number: Number) -> bytes:
@@ -136,9 +193,11 @@ def _text(number: Number) -> bytes:
     if isinstance(number, bool):
         raise TypeError("a bool is not a number to spell")
     if isinstance(number, int):
-        return str(number).encode()
+        if not -_LIMIT < number < _LIMIT:
+            raise _TooLarge
+        return int.__repr__(number).encode()  # the value's digits, whatever a subclass says
     if isinstance(number, decimal.Decimal):
-        return format(number, "f").encode()  # digits as written, never an exponent
+        return _decimal_text(number).encode()
     if isinstance(number, float):
         raise TypeError("a float cannot hold the digits as typed (0.1 is not exactly 0.1): "
                         "pass a str or a decimal.Decimal")
@@ -162,9 +221,14 @@ _spell_c = _library.uslova_spell
 
 def _spell(number: Number, options: _Prepared) -> Optional[str]:
     """The words, or None with the verdict left in _buffer.verdict."""
-    kind = type(number)
-    text = number.encode() if kind is str else str(number).encode() if kind is int else _text(number)
     buffer = _buffer
+    try:
+        text = number.encode() if type(number) is str else _text(number)
+    except UnicodeEncodeError:  # a lone surrogate: its bytes are no number, as the library says
+        text = number.encode("utf-8", "surrogatepass")  # type: ignore[union-attr]
+    except _TooLarge:
+        buffer.verdict = _TOO_LARGE
+        return None
     verdict = _spell_c(text, len(text), options.address, buffer.address, _SIZE, None)
     if verdict == _ACCEPTED:
         return buffer.words.value.decode()  # the words end at their NUL
@@ -178,17 +242,19 @@ def _rejection(number: Number) -> RejectedError:
                          _library.uslova_prompt(verdict).decode())
 
 
-def spell(number: Number, *, script: str = "ascii", spacing: Optional[str] = None,
-          case: str = "lower", currency: Optional[str] = None, minor: str = "words",
-          forms: str = "long") -> str:
+def spell(number: Number, *, script: Optional[str] = None, spacing: Optional[str] = None,
+          case: Optional[str] = None, currency: Optional[str] = None,
+          minor: Optional[str] = None, forms: Optional[str] = None) -> str:
     """The words of ``number``, by default exactly as the uslova window writes them.
 
     ``number`` is a str as typed ("-1.234,5", "22 000"), an int, or a decimal.Decimal; a float
     raises TypeError, as it cannot hold the digits as typed. The options are those of
     uslova-cli: script ascii|latin|cyrillic, spacing exact|tidy|joined (None: exact, or tidy
-    for amounts and short forms), case lower|first|upper, currency None|RSD|EUR|USD, minor
-    words|digits|fraction, forms long|short. A bad option raises ValueError naming the
-    choices; a number that cannot be spelled raises RejectedError.
+    for an amount), case lower|first|upper, currency None|RSD|EUR|USD, minor
+    words|digits|fraction (only with a currency), forms long|short (not with exact spacing).
+    None leaves an option at its default. A bad value, or a combination that uslova-cli
+    refuses, raises ValueError with uslova-cli's reason; a number that cannot be spelled
+    raises RejectedError.
 
     >>> spell("1,01", currency="EUR", case="upper")
     'JEDAN EVRO I JEDAN CENT'
@@ -211,7 +277,6 @@ def spell_many(numbers: Iterable[Number], **options: Optional[str]) -> List[Opti
     >>> spell_many(["7", "abc", 12], spacing="tidy")
     ['sedam', None, 'dvanaest']
     """
-    prepared = _options(**{"script": "ascii", "spacing": None, "case": "lower",
-                           "currency": None, "minor": "words", "forms": "long", **options})
+    prepared = _checked_options(options)
     spell_one = _spell
     return [spell_one(number, prepared) for number in numbers]

@@ -163,4 +163,28 @@ inline constexpr OptionFamily kOptionFamilies[] = {
      detail::Set<&Options::forms>, detail::Get<&Options::forms>},
 };
 
+/// Options as a front received them: the values, and whether spacing and minor were given or
+/// left unset. An unset spacing is the window's exact text, or tidy for an amount.
+struct GivenOptions {
+  Options options;
+  bool spacingGiven = false;
+  bool minorGiven = false;
+};
+
+/// Why `given` cannot be used as it stands, in uslova-cli's words, or empty when it can. Every
+/// front asks this, so that each refuses the same combinations for the same reason.
+constexpr std::string_view OptionsProblem(const GivenOptions& given) {
+  const Options& o = given.options;
+  const bool amount = o.currency != Options::Currency::None;
+  const bool exact = o.spacing == Options::Spacing::Exact && (given.spacingGiven || !amount);
+  if (amount && exact)
+    return "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
+  if (o.forms == Options::Forms::Short && exact) {
+    return "--forms=short needs --spacing=tidy or --spacing=joined: the window's exact text has "
+           "the long forms";
+  }
+  if (!amount && given.minorGiven) return "--minor needs --currency";
+  return {};
+}
+
 }  // namespace uslova

@@ -34,7 +34,15 @@ typedef enum uslova_verdict {
 
 /** How the words are written; the values of each option in the order uslova-cli lists them. */
 typedef enum { USLOVA_SCRIPT_ASCII, USLOVA_SCRIPT_LATIN, USLOVA_SCRIPT_CYRILLIC } uslova_script;
-typedef enum { USLOVA_SPACING_EXACT, USLOVA_SPACING_TIDY, USLOVA_SPACING_JOINED } uslova_spacing;
+/** Spacing and minor may be left unset, as uslova_options_init leaves them: an unset spacing is
+ * the window's exact text, or tidy for an amount; an explicit exact spacing with a currency or
+ * with short forms, and a minor style without a currency, are USLOVA_BAD_OPTIONS. */
+typedef enum {
+  USLOVA_SPACING_UNSET = -1,
+  USLOVA_SPACING_EXACT,
+  USLOVA_SPACING_TIDY,
+  USLOVA_SPACING_JOINED
+} uslova_spacing;
 typedef enum { USLOVA_CASE_LOWER, USLOVA_CASE_FIRST, USLOVA_CASE_UPPER } uslova_case;
 typedef enum {
   USLOVA_CURRENCY_NONE,
@@ -42,23 +50,30 @@ typedef enum {
   USLOVA_CURRENCY_EUR,
   USLOVA_CURRENCY_USD
 } uslova_currency;
-typedef enum { USLOVA_MINOR_WORDS, USLOVA_MINOR_DIGITS, USLOVA_MINOR_FRACTION } uslova_minor;
+typedef enum {
+  USLOVA_MINOR_UNSET = -1,
+  USLOVA_MINOR_WORDS,
+  USLOVA_MINOR_DIGITS,
+  USLOVA_MINOR_FRACTION
+} uslova_minor;
 typedef enum { USLOVA_FORMS_LONG, USLOVA_FORMS_SHORT } uslova_forms;
 
 /** The options of a conversion. Fill it with uslova_options_init, which also sets `size`, so
  * that a program built against this header keeps working with a later library whose struct
- * has grown. */
+ * has grown. The library reads a struct only at a size that a release has shipped (today only
+ * this one), and never past it; any other size is USLOVA_BAD_OPTIONS. */
 typedef struct uslova_options {
   size_t size;     /**< sizeof(uslova_options), as the caller knows it */
   int script;      /**< uslova_script */
-  int spacing;     /**< uslova_spacing; amounts and short forms read exact as tidy */
+  int spacing;     /**< uslova_spacing; unset: exact, or tidy for an amount */
   int letter_case; /**< uslova_case */
   int currency;    /**< uslova_currency */
-  int minor;       /**< uslova_minor: the hundredths of an amount */
+  int minor;       /**< uslova_minor: the hundredths of an amount; only with a currency */
   int forms;       /**< uslova_forms */
 } uslova_options;
 
-/** Sets `options` to the defaults, which give the window's exact text.
+/** Sets `options` to the defaults, which give the window's exact text: spacing and minor
+ * unset, the first value of every other option, and no currency.
  * e.g. uslova_options o; uslova_options_init(&o); o.currency = USLOVA_CURRENCY_RSD; */
 void uslova_options_init(uslova_options* options);
 
@@ -70,6 +85,10 @@ int uslova_option_set(uslova_options* options, const char* name, const char* val
 /** The values of the option `name`, as uslova-cli lists them, e.g. "ascii, latin, cyrillic"
  * for "script"; NULL for an unknown name. */
 const char* uslova_option_values(const char* name);
+
+/** NULL when `options` can be used, or else why not, in the words of uslova-cli's usage errors,
+ * e.g. "--minor needs --currency". For USLOVA_BAD_OPTIONS, which uslova_spell gives then. */
+const char* uslova_options_problem(const uslova_options* options);
 
 /** Writes the words of `text` (`text_length` bytes) into `buffer` (`size` bytes), with a NUL
  * after them, as `options` say (NULL: the window's exact text), and returns the verdict.

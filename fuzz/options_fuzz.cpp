@@ -1,0 +1,38 @@
+// options_fuzz.cpp: the C interface given an options struct of any size and any field values.
+// It must never crash or read past the bytes the struct's size covers, and it must never accept
+// a struct of a size that no release has shipped. The struct is a heap block of exactly the
+// bytes its caller owns, so AddressSanitizer stops any read past them.
+// SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "uslova/uslova.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // The first bytes are the struct as the caller holds it, the rest the text.
+  constexpr std::size_t kMost = 48;
+  if (size < 1 + kMost) return 0;
+  std::size_t declared;
+  std::memcpy(&declared, data + 1, sizeof declared);
+  if (data[0] & 1) declared %= kMost + 1;  // often a size near the real one
+  // A caller owns the bytes its size says, or, for a size beyond any struct, just a few.
+  const std::size_t owned =
+      std::max(sizeof declared, declared <= kMost ? declared : std::size_t{data[0] % kMost});
+  const auto block = std::make_unique<unsigned char[]>(owned);
+  std::memcpy(block.get(), data + 1, std::min(owned, kMost));
+  std::memcpy(block.get(), &declared, sizeof declared);
+  const char* text = reinterpret_cast<const char*>(data + 1 + kMost);
+  const std::size_t textLength = size - 1 - kMost;
+  char words[USLOVA_WORDS_SIZE];
+  std::size_t length = 0;
+  const auto* options = reinterpret_cast<const uslova_options*>(block.get());
+  const uslova_verdict verdict =
+      uslova_spell(text, textLength, options, words, sizeof words, &length);
+  if (declared != sizeof(uslova_options) && verdict != USLOVA_BAD_OPTIONS) std::abort();
+  if ((uslova_options_problem(options) == nullptr) != (verdict != USLOVA_BAD_OPTIONS)) std::abort();
+  if (verdict == USLOVA_ACCEPTED && (length >= sizeof words || words[length] != '\0')) std::abort();
+  return 0;
+}
