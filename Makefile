@@ -3,16 +3,17 @@
 # tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the C interface
 # from sixteen threads under ThreadSanitizer, the converter's tests built for i386, the npm
 # package and the web page (in headless Chromium), and 40 seconds of fuzzing. `make fuzz` fuzzes
-# for FUZZ_SECONDS (60 by default); `make bench` measures speed; `make package` builds the Debian
-# packages into build/packages/; `make web` builds the WebAssembly, the npm package and the page
-# into build-web/. Each installs the Debian packages it lacks.
+# for FUZZ_SECONDS (60 by default), and `make fuzz-corpus` keeps what it found; `make bench`
+# measures speed; `make package` builds the Debian packages into build/packages/; `make web`
+# builds the WebAssembly, the npm package and the page into build-web/. Each installs the Debian
+# packages it lacks.
 # SPDX-License-Identifier: MIT
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
 
-.PHONY: all run test fuzz sanitize tsan bench package web deps test-deps binaries
+.PHONY: all run test fuzz fuzz-corpus sanitize tsan bench package web deps test-deps binaries
 
 all: binaries
 
@@ -72,12 +73,21 @@ fuzz:
 	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/lines-corpus $(BUILD)-fuzz/options-corpus \
 	  $(BUILD)-fuzz/findings
 	cd $(BUILD)-fuzz && ./convert_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	  -artifact_prefix=findings/ corpus ../fuzz/corpus
+	  -artifact_prefix=findings/ corpus ../fuzz/corpus/convert
 	cd $(BUILD)-fuzz && ./lines_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=4096 \
-	  -print_final_stats=1 -artifact_prefix=findings/ lines-corpus
+	  -print_final_stats=1 -artifact_prefix=findings/ lines-corpus ../fuzz/corpus/lines
 	cd $(BUILD)-fuzz && ./options_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) \
-	  -print_final_stats=1 -artifact_prefix=findings/ options-corpus
+	  -print_final_stats=1 -artifact_prefix=findings/ options-corpus ../fuzz/corpus/options
 
+# Keeps in fuzz/corpus/ the fewest inputs that reach all that the kept ones and those of the
+# last `make fuzz` reach: a few hundred small files, which every ctest replays.
+fuzz-corpus:
+	cd $(BUILD)-fuzz && for target in convert lines options; do \
+	  rm -rf merged && mkdir merged && \
+	  ./$${target}_fuzz -set_cover_merge=1 -max_len=256 merged ../fuzz/corpus/$$target \
+	    $$( [ $$target = convert ] && echo corpus || echo $$target-corpus ) 2>/dev/null && \
+	  rm -rf ../fuzz/corpus/$$target && mv merged ../fuzz/corpus/$$target || exit 1; done
+	ls fuzz/corpus/* | wc -l
 # An optimised build of its own: the converter against ICU, the command line on a million
 # lines, and the window's start on a virtual display.
 bench: deps

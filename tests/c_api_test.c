@@ -18,8 +18,24 @@ static void check(int holds, const char* what) {
 struct verdict_case {
   const char* text;
   uslova_verdict verdict;
-  const char* name;
-  const char* prompt; /* the end of it */
+};
+
+static const struct {
+  uslova_verdict verdict;
+  const char *name, *prompt;
+} verdicts[] = {
+    {USLOVA_ACCEPTED, "accepted", ""},
+    {USLOVA_NOT_A_NUMBER, "not_a_number",
+     "Nemoguce prevesti u slova, jer ulazni parametar nije broj!"},
+    {USLOVA_TOO_LARGE, "too_large", "Nemoguce prevesti u slova, jer je broj prevelik!"},
+    {USLOVA_UNSUPPORTED, "unsupported", "Nemoguce prevesti u slova, jer zapis broja nije podrzan!"},
+    {USLOVA_TOO_MANY_DECIMALS, "too_many_decimals",
+     "Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!"},
+    {USLOVA_BUFFER_TOO_SMALL, "buffer_too_small", ""},
+    {USLOVA_BAD_OPTIONS, "bad_options", ""},
+    {(uslova_verdict)5, "unknown", ""},
+    {(uslova_verdict)-1, "unknown", ""},
+    {(uslova_verdict)102, "unknown", ""},
 };
 
 /* Options by name, NULL for unset, and the part of uslova-cli's reason that each is refused with.
@@ -40,10 +56,10 @@ static const struct combination combinations[] = {
 
 int main(void) {
   static const struct verdict_case cases[] = {
-      {"7", USLOVA_ACCEPTED, "accepted", ""},
-      {"abc", USLOVA_NOT_A_NUMBER, "not_a_number", "nije broj!"},
-      {"1e15", USLOVA_TOO_LARGE, "too_large", "prevelik!"},
-      {"1.2.3", USLOVA_UNSUPPORTED, "unsupported", "nije podrzan!"},
+      {"7", USLOVA_ACCEPTED},
+      {"abc", USLOVA_NOT_A_NUMBER},
+      {"1e15", USLOVA_TOO_LARGE},
+      {"1.2.3", USLOVA_UNSUPPORTED},
   };
   char words[USLOVA_WORDS_SIZE];
   size_t length = 0;
@@ -51,14 +67,15 @@ int main(void) {
   uslova_options options;
 
   for (i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
-    const char* prompt = uslova_prompt(cases[i].verdict);
     check(uslova_spell(cases[i].text, strlen(cases[i].text), NULL, words, sizeof words, &length) ==
               cases[i].verdict,
           cases[i].text);
-    check(strcmp(uslova_verdict_name(cases[i].verdict), cases[i].name) == 0, cases[i].name);
-    check(strlen(prompt) >= strlen(cases[i].prompt) &&
-              strcmp(prompt + strlen(prompt) - strlen(cases[i].prompt), cases[i].prompt) == 0,
-          "the prompt");
+  }
+  /* Every code's name and prompt, and codes that are none. */
+  for (i = 0; i < sizeof verdicts / sizeof verdicts[0]; ++i) {
+    check(strcmp(uslova_verdict_name(verdicts[i].verdict), verdicts[i].name) == 0 &&
+              strcmp(uslova_prompt(verdicts[i].verdict), verdicts[i].prompt) == 0,
+          verdicts[i].name);
   }
 
   /* The text's length counts, not a NUL: "-1234,5" and more. */
@@ -67,6 +84,11 @@ int main(void) {
           strcmp(words, "minus jedna hiljada dve stotine trideset cetiri zapeta   pet") == 0 &&
           length == 60,
       "the words of -1234,5");
+
+  /* The sign counts every typed digit, those after the third decimal too. */
+  check(uslova_spell("-0,0001", 7, NULL, words, sizeof words, &length) == USLOVA_ACCEPTED &&
+            strcmp(words, "minus  zapeta  ") == 0,
+        "the sign of -0,0001");
 
   /* Too small a buffer: the length it needs, and nothing written. */
   memset(words, 'x', sizeof words);

@@ -286,5 +286,40 @@ TEST(Cli, MessagesInWholeLinesAndInOrder) {
   }
 }
 
+// Input in pieces, each of which would keep the reader waiting: before each wait, the answers
+// to every whole line read so far are out.
+TEST(Cli, AnswersAreOutBeforeEveryWait) {
+  class WaitingInput : public Input {
+   public:
+    WaitingInput(std::vector<std::string_view> pieces, const std::vector<std::string>& writes)
+        : pieces_(std::move(pieces)), writes_(writes) {}
+    std::ptrdiff_t read(char* buffer, std::size_t size, std::string&) override {
+      std::string out;
+      for (const std::string& w : writes_)
+        out += w;
+      seen.push_back(out);
+      if (next_ == pieces_.size()) return 0;
+      const std::string_view piece = pieces_[next_++];
+      std::memcpy(buffer, piece.data(), std::min(size, piece.size()));
+      return static_cast<std::ptrdiff_t>(piece.size());
+    }
+    bool ready() override { return false; }
+    std::vector<std::string> seen;  // what was written at each read
+
+   private:
+    std::vector<std::string_view> pieces_;
+    std::size_t next_ = 0;
+    const std::vector<std::string>& writes_;
+  };
+  std::vector<std::string> outWrites, errWrites;
+  WaitingInput in({"7\n", "ab", "c\n8", "\n"}, outWrites);
+  StringOutput out(outWrites), err(errWrites);
+  EXPECT_EQ(cli::Run({}, {in, out, err, false, false}), kSomeRejected);
+  const std::vector<std::string> expected = {"", "  sedam\n", "  sedam\n", "  sedam\n\n",
+                                             "  sedam\n\n  osam\n"};
+  EXPECT_EQ(in.seen, expected);
+  EXPECT_EQ(errWrites.size(), 1u);
+}
+
 }  // namespace
 }  // namespace uslova::cli

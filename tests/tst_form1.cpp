@@ -156,6 +156,9 @@ class TestForm1 : public QObject {
     QTest::newRow("zero") << "0"
                           << " "
                           << "0";
+    QTest::newRow("sign after the third decimal") << "-0,0001"
+                                                  << "minus  zapeta  "
+                                                  << "-0,0001";
   }
   void clickSpellsTypedInput() {
     QFETCH(QString, input);

@@ -1,0 +1,77 @@
+// reader_test.cpp: how typed text reads as a number: groups of every length at every place,
+// whole and fed in pieces.
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "uslova/converter.h"
+
+namespace uslova {
+namespace {
+
+// Groups after the first have three digits, wherever they stand: one of another length is
+// refused, never read with a digit dropped or added, in every kind of grouping. A lone "." or
+// "," is a decimal separator, so those groupings start at three groups.
+TEST(Reader, EveryGroupAfterTheFirstHasThreeDigits) {
+  struct Grouping {
+    std::string separator, decimals;
+  };
+  const Grouping groupings[] = {{".", ""}, {",", ""},        {".", ",5"},   {",", ".25"},
+                                {" ", ""}, {"\u00a0", ",5"}, {"\u202f", ""}};
+  for (const Grouping& grouping : groupings) {
+    const bool lone =
+        grouping.decimals.empty() && grouping.separator.size() == 1 && grouping.separator != " ";
+    for (std::size_t groups = lone ? 3 : 2; groups <= 5; ++groups) {
+      // The number with group `wrong` of `length` digits, typed and plain.
+      const auto number = [&](std::size_t wrong, std::size_t length, bool typed) {
+        std::string text = "1";
+        for (std::size_t g = 1; g < groups; ++g) {
+          text += typed ? grouping.separator : "";
+          text += std::string(g == wrong ? length : 3, static_cast<char>('0' + g));
+        }
+        if (grouping.decimals.empty()) return text;
+        return text + (typed ? grouping.decimals : "," + grouping.decimals.substr(1));
+      };
+      EXPECT_EQ(Convert(number(0, 3, true)).caption, Convert(number(0, 3, false)).caption)
+          << number(0, 3, true);
+      for (std::size_t wrong = 1; wrong < groups; ++wrong) {
+        for (std::size_t length : {1, 2, 4}) {
+          const Outcome outcome = Convert(number(wrong, length, true));
+          EXPECT_FALSE(outcome.accepted()) << number(wrong, length, true) << outcome.caption;
+        }
+      }
+    }
+  }
+}
+
+// "minus" goes by every typed digit, those after the third decimal, which are not spelled,
+// included; the same through every entry point, and read whole or a byte at a time.
+TEST(Reader, SignCountsEveryTypedDigit) {
+  const std::pair<std::string_view, bool> cases[] = {
+      {"-0,0001", true},  {"-0,0000", false}, {"-0,000000000009", true}, {"-0", false},
+      {"-0,000", false},  {"-1", true},       {"-0.000.001", true},      {"-0,0010", true},
+      {"+0,0001", false}, {"-00,00", false},  {"-0e5", false},
+  };
+  for (const auto& [typed, negative] : cases) {
+    SCOPED_TRACE(typed);
+    const Outcome outcome = Convert(typed);
+    ASSERT_TRUE(outcome.accepted());
+    std::string caption, styled;
+    ASSERT_EQ(SpellInto(typed, caption), Verdict::Accepted);
+    ASSERT_EQ(SpellInto(typed, Options{}, styled), Verdict::Accepted);
+    NumberReader reader;
+    for (char ch : typed)
+      reader.feed(std::string_view(&ch, 1));
+    Number number;
+    std::string fed;
+    ASSERT_EQ(reader.finish(number), Verdict::Accepted);
+    ASSERT_EQ(SpellInto(number, Options{}, fed), Verdict::Accepted);
+    for (const std::string& words : {outcome.caption, caption, styled, fed})
+      EXPECT_EQ(words.starts_with("minus"), negative) << words;
+  }
+}
+
+}  // namespace
+}  // namespace uslova

@@ -1,0 +1,233 @@
+// words_test.cpp: every word in every script, spacing and case, judged by properties that an
+// independent model states: Serbian Cyrillic read letter by letter into Latin gives the Latin
+// words, Latin without its diacritics gives the ASCII words (which the other tests check word
+// by word), tidy puts one blank between words and joined none, and upper case is the capitals
+// of lower case. Every word of every table shows up in the numbers below, so no table row can
+// hold a stray character in any column.
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "uslova/converter.h"
+
+namespace uslova {
+namespace {
+
+using Script = Options::Script;
+using Spacing = Options::Spacing;
+using Case = Options::LetterCase;
+
+std::u32string Decode(std::string_view utf8) {
+  std::u32string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t n = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+    char32_t c = n == 1 ? lead : lead & (0x3f >> (n - 1));
+    for (std::size_t k = 1; k < n && i + k < utf8.size(); ++k)
+      c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
+    out += c;
+    i += n;
+  }
+  return out;
+}
+
+std::string Encode(std::u32string_view text) {
+  std::string out;
+  for (char32_t c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xc0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3f));
+    } else {
+      out += static_cast<char>(0xe0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+      out += static_cast<char>(0x80 | (c & 0x3f));
+    }
+  }
+  return out;
+}
+
+/// Each letter rewritten by `table`; a letter it lacks stays as it is.
+std::string Rewrite(std::string_view words, const std::map<char32_t, std::u32string>& table) {
+  std::u32string out;
+  for (char32_t c : Decode(words)) {
+    const auto found = table.find(c);
+    out += found == table.end() ? std::u32string(1, c) : found->second;
+  }
+  return Encode(out);
+}
+
+/// Serbian Cyrillic to Latin, by the one-to-one rule of the two alphabets (lower case).
+const std::map<char32_t, std::u32string> kCyrillicToLatin = {
+    {U'а', U"a"}, {U'б', U"b"},  {U'в', U"v"}, {U'г', U"g"}, {U'д', U"d"},  {U'ђ', U"đ"},
+    {U'е', U"e"}, {U'ж', U"ž"},  {U'з', U"z"}, {U'и', U"i"}, {U'ј', U"j"},  {U'к', U"k"},
+    {U'л', U"l"}, {U'љ', U"lj"}, {U'м', U"m"}, {U'н', U"n"}, {U'њ', U"nj"}, {U'о', U"o"},
+    {U'п', U"p"}, {U'р', U"r"},  {U'с', U"s"}, {U'т', U"t"}, {U'ћ', U"ć"},  {U'у', U"u"},
+    {U'ф', U"f"}, {U'х', U"h"},  {U'ц', U"c"}, {U'ч', U"č"}, {U'џ', U"dž"}, {U'ш', U"š"}};
+/// Latin with diacritics to the letters without them.
+const std::map<char32_t, std::u32string> kLatinToAscii = {
+    {U'č', U"c"}, {U'ć', U"c"}, {U'š', U"s"}, {U'ž', U"z"}, {U'đ', U"dj"}};
+
+char32_t Capital(char32_t c) {
+  if (c >= U'a' && c <= U'z') return c - 0x20;
+  if (c >= U'а' && c <= U'я') return c - 0x20;    // Cyrillic а to я
+  if (c >= 0x450 && c <= 0x45f) return c - 0x50;  // ђ, ј, љ, њ, ћ, џ and the rest
+  if (c == U'č' || c == U'ć' || c == U'š' || c == U'ž' || c == U'đ') return c - 1;
+  return c;
+}
+
+std::string Capitals(std::string_view words, bool firstOnly) {
+  std::u32string text = Decode(words);
+  for (char32_t& c : text) {
+    if (c == U' ') continue;
+    c = Capital(c);
+    if (firstOnly) break;
+  }
+  return Encode(text);
+}
+
+/// A letter of the script's own alphabet, or what any script writes: a blank, a digit, "/".
+bool OfScript(char32_t c, Script script) {
+  if (c == U' ' || c == U'/' || (c >= U'0' && c <= U'9')) return true;
+  const bool ascii = (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+  switch (script) {
+    case Script::Ascii:
+      return ascii;
+    case Script::Latin:
+      return ascii || kLatinToAscii.contains(c) || kLatinToAscii.contains(c + 1);
+    case Script::Cyrillic:
+      return c >= 0x400 && c <= 0x4ff;
+  }
+  return false;
+}
+
+std::string Words(std::string_view typed, Options options) {
+  std::string words;
+  EXPECT_EQ(SpellInto(typed, options, words), Verdict::Accepted) << typed;
+  return words;
+}
+
+/// Texts that between them use every word of every table: every triad, each group's scale
+/// noun in every form, the feminine thousands, decimals, signs and, as amounts, every
+/// currency's nouns after every kind of count.
+std::vector<std::string> Numbers(bool amount) {
+  std::vector<std::string> numbers;
+  if (amount) {
+    for (std::string_view whole : {"0", "1", "2", "5", "11", "21", "22", "25", "1001000"}) {
+      for (std::string_view cents : {"", ",01", ",02", ",05", ",5", ",11", ",21", ",24"})
+        numbers.push_back(std::string(whole) + std::string(cents));
+    }
+    return numbers;
+  }
+  for (int t = 0; t < 1000; ++t) {
+    const std::string triad = std::to_string(t);
+    numbers.push_back(triad);
+    numbers.push_back(triad + "000");
+    numbers.push_back("-0," + std::string(3 - triad.size(), '0') + triad);
+  }
+  for (std::string_view count : {"1", "2", "4", "5", "11", "14", "21", "22", "101", "112"}) {
+    for (std::string_view zeros : {"000000", "000000000", "000000000000"})
+      numbers.push_back(std::string(count) + std::string(zeros));
+  }
+  return numbers;
+}
+
+TEST(Words, EveryScriptSpacingAndCaseAgree) {
+  struct Style {
+    Options::Currency currency;
+    Options::Minor minor;
+    Options::Forms forms;
+  };
+  const Style styles[] = {
+      {Options::Currency::None, Options::Minor::Words, Options::Forms::Long},
+      {Options::Currency::None, Options::Minor::Words, Options::Forms::Short},
+      {Options::Currency::RSD, Options::Minor::Words, Options::Forms::Long},
+      {Options::Currency::EUR, Options::Minor::Digits, Options::Forms::Short},
+      {Options::Currency::USD, Options::Minor::Fraction, Options::Forms::Long},
+      {Options::Currency::USD, Options::Minor::Words, Options::Forms::Long},
+  };
+  for (const Style& style : styles) {
+    const bool amount = style.currency != Options::Currency::None;
+    const bool exactAllowed = !amount && style.forms == Options::Forms::Long;
+    for (const std::string& typed : Numbers(amount)) {
+      for (Spacing spacing : {Spacing::Exact, Spacing::Tidy, Spacing::Joined}) {
+        if (spacing == Spacing::Exact && !exactAllowed) continue;
+        SCOPED_TRACE(typed + " in spacing " + std::to_string(static_cast<int>(spacing)) +
+                     ", currency " + std::to_string(static_cast<int>(style.currency)) + ", forms " +
+                     std::to_string(static_cast<int>(style.forms)));
+        std::string lower[3];
+        for (Script script : {Script::Ascii, Script::Latin, Script::Cyrillic}) {
+          Options o{script, spacing, Case::Lower, style.currency, style.minor, style.forms};
+          const std::string words = Words(typed, o);
+          lower[static_cast<int>(script)] = words;
+          for (char32_t c : Decode(words))
+            ASSERT_TRUE(OfScript(c, script)) << words;
+          o.letterCase = Case::Upper;
+          ASSERT_EQ(Words(typed, o), Capitals(words, false));
+          o.letterCase = Case::First;
+          ASSERT_EQ(Words(typed, o), Capitals(words, true));
+          if (spacing != Spacing::Exact) {
+            o.letterCase = Case::Lower;
+            o.spacing = Spacing::Tidy;
+            const std::string tidy = Words(typed, o);
+            ASSERT_TRUE(!tidy.empty() && tidy.front() != ' ' && tidy.back() != ' ' &&
+                        tidy.find("  ") == std::string::npos)
+                << tidy;
+            o.spacing = Spacing::Joined;
+            std::string joined = tidy;
+            std::erase(joined, ' ');
+            ASSERT_EQ(Words(typed, o), joined);
+          }
+        }
+        ASSERT_EQ(Rewrite(lower[2], kCyrillicToLatin), lower[1]);
+        ASSERT_EQ(Rewrite(lower[1], kLatinToAscii), lower[0]);
+      }
+    }
+  }
+}
+
+// A thousands group of exactly one, and only that, is "hiljadu" in the short forms.
+TEST(Words, ShortFormsSayHiljaduForExactlyOneThousand) {
+  const Options shortForms{.spacing = Spacing::Tidy, .forms = Options::Forms::Short};
+  for (int t = 1; t < 1000; ++t) {
+    for (std::string_view rest : {"000", "001", "000000"}) {
+      const std::string typed = std::to_string(t) + std::string(rest);
+      const std::string words = " " + Words(typed, shortForms) + " ";
+      const bool thousands = rest.size() == 3;
+      EXPECT_EQ(words.find(" hiljadu ") != std::string::npos, thousands && t == 1) << typed;
+    }
+  }
+}
+
+// Each currency's unit and hundredth after a count of one, of two to four and of any other.
+TEST(Words, AmountNounsInEveryForm) {
+  struct Nouns {
+    Options::Currency currency;
+    std::string_view one, few, many, minorOne, minorFew, minorMany;
+  };
+  const Nouns table[] = {
+      {Options::Currency::RSD, "dinar", "dinara", "dinara", "para", "pare", "para"},
+      {Options::Currency::EUR, "evro", "evra", "evra", "cent", "centa", "centi"},
+      {Options::Currency::USD, "dolar", "dolara", "dolara", "cent", "centa", "centi"},
+  };
+  for (const Nouns& n : table) {
+    const std::pair<std::string_view, std::string> cases[] = {
+        {"21,01", " " + std::string(n.one) + " i "},
+        {"3,03", " " + std::string(n.few) + " i tri " + std::string(n.minorFew)},
+        {"12,12", " " + std::string(n.many) + " i dvanaest " + std::string(n.minorMany)},
+    };
+    const Options o{.currency = n.currency};
+    for (const auto& [typed, part] : cases)
+      EXPECT_NE(Words(typed, o).find(part), std::string::npos) << typed << ": " << part;
+    const std::string oneCent = Words("0,01", o), manyCents = Words("0,05", o);
+    EXPECT_TRUE(oneCent.ends_with(" " + std::string(n.minorOne))) << oneCent;
+    EXPECT_TRUE(manyCents.ends_with(" " + std::string(n.minorMany))) << manyCents;
+  }
+}
+
+}  // namespace
+}  // namespace uslova
