@@ -70,11 +70,12 @@ uslova::testing::SpelledNumber ExpectedNumber(std::string_view typed) {
   return n;
 }
 
-std::vector<std::string> WordsOf(const std::string& text) {
+/// The words of `text`, with or without "nula".
+std::vector<std::string> WordsOf(const std::string& text, bool zeros = false) {
   std::istringstream stream(text);
   std::vector<std::string> words;
   for (std::string word; stream >> word;) {
-    if (word != "nula") words.push_back(word);
+    if (zeros || word != "nula") words.push_back(word);
   }
   return words;
 }
@@ -179,26 +180,59 @@ bool GendersAgree(const std::vector<std::string>& words) {
   return true;
 }
 
+/// The decimal digits as typed in the plain form: "" for none, e.g. "-1234,050" gives "050".
+std::string TypedDecimals(std::string_view plain) {
+  const std::size_t separator = plain.find_first_of(".,");
+  if (separator == std::string_view::npos) return {};
+  const std::string_view rest = plain.substr(separator + 1);
+  return std::string(rest.substr(0, rest.find_first_not_of("0123456789")));
+}
+
+/// What tidy ASCII words must be for a number that is not an amount: the window's words up to
+/// "zapeta" ("nula" for a zero integer part), then a "nula" for each leading zero of the
+/// decimals as typed and the window's words of the rest, read as a number of its own.
+std::vector<std::string> TidyModel(const std::string& caption, std::string_view decimals) {
+  std::vector<std::string> words = WordsOf(caption.substr(0, caption.find(" zapeta ")));
+  if (words.empty() || words == std::vector<std::string>{"minus"}) words.push_back("nula");
+  if (decimals.empty()) return words;
+  words.push_back("zapeta");
+  const std::size_t zeros = std::min(decimals.find_first_not_of('0'), decimals.size());
+  words.insert(words.end(), zeros, "nula");
+  if (zeros < decimals.size()) {
+    for (std::string& word : WordsOf(uslova::Convert(decimals.substr(zeros)).caption))
+      words.push_back(std::move(word));
+  }
+  return words;
+}
+
 /// The same number in the styles drawn by `pick`, and in the styles next to it: each rendering
 /// agrees with the others and with the window's words.
 void CheckStyles(const std::string& input, const std::string& plain, const std::string& caption,
                  std::size_t pick) {
   using O = uslova::Options;
   const O options = PickOptions(pick);
+  const bool amount = options.currency != O::Currency::None;
+  const bool windowWords = !amount && options.forms == O::Forms::Long;
+  const O::Spacing spacing =
+      !windowWords && options.spacing == O::Spacing::Exact ? O::Spacing::Tidy : options.spacing;
+  // The styles refuse what they would have to drop: more than two decimals in an amount, more
+  // than three in any reading but the window's.
+  const std::string decimals = TypedDecimals(plain);
+  const auto refused = [&](const O& o) {
+    const bool exact = o.spacing == O::Spacing::Exact && windowWords;
+    if (o.currency != O::Currency::None) return decimals.size() > 2;
+    return !exact && decimals.size() > 3;
+  };
   const auto spell = [&](O o) {
     std::string words;
     const uslova::Verdict verdict = uslova::SpellInto(input, o, words);
-    Check(verdict == uslova::Verdict::Accepted ||
-              (o.currency != O::Currency::None && verdict == uslova::Verdict::TooManyDecimals),
-          "a styled verdict", input);
+    const uslova::Verdict refusal = o.currency != O::Currency::None
+                                        ? uslova::Verdict::TooManyDecimals
+                                        : uslova::Verdict::MoreThanThreeDecimals;
+    Check(verdict == (refused(o) ? refusal : uslova::Verdict::Accepted), "a styled verdict", input);
     return verdict == uslova::Verdict::Accepted ? words : std::string();
   };
   const std::string words = spell(options);
-  if (words.empty()) return;  // an amount with more than two decimals
-  const bool windowWords = options.currency == O::Currency::None && options.forms == O::Forms::Long;
-  const O::Spacing spacing =
-      !windowWords && options.spacing == O::Spacing::Exact ? O::Spacing::Tidy : options.spacing;
-
   O tidy = options, joined = options, lower = options, upper = options, latin = options,
     cyrillic = options;
   tidy.spacing = O::Spacing::Tidy;
@@ -207,20 +241,22 @@ void CheckStyles(const std::string& input, const std::string& plain, const std::
   upper.letterCase = O::LetterCase::Upper;
   latin.script = O::Script::Latin;
   cyrillic.script = O::Script::Cyrillic;
+  Check(Upper(spell(lower)) == spell(upper), "upper is the capitals of lower", input);
+  Check(ToLatin(spell(cyrillic)) == spell(latin), "Cyrillic back in Latin letters", input);
+  if (words.empty() || refused(tidy)) return;
+
   const std::string tidyWords = spell(tidy);
   Check(tidyWords.front() != ' ' && tidyWords.back() != ' ' &&
             tidyWords.find("  ") == std::string::npos,
         "one blank between words", input);
   Check(Without(tidyWords, ' ') == spell(joined), "joined is tidy without blanks", input);
-  Check(Upper(spell(lower)) == spell(upper), "upper is the capitals of lower", input);
-  Check(ToLatin(spell(cyrillic)) == spell(latin), "Cyrillic back in Latin letters", input);
-
   O ascii = lower;
   ascii.script = O::Script::Ascii;
   const std::string asciiWords = spell(ascii);
   O asciiTidy = ascii;
   asciiTidy.spacing = O::Spacing::Tidy;
-  Check(GendersAgree(WordsOf(spell(asciiTidy))), "numerals agree with their nouns", input);
+  const std::string asciiTidyWords = spell(asciiTidy);
+  Check(GendersAgree(WordsOf(asciiTidyWords)), "numerals agree with their nouns", input);
   Check(asciiWords.starts_with(spacing == O::Spacing::Exact ? "minus " : "minus") ==
             TypedNegative(plain),
         "minus exactly for a negative value", input);
@@ -228,9 +264,11 @@ void CheckStyles(const std::string& input, const std::string& plain, const std::
     O exactLatin = latin;
     exactLatin.letterCase = O::LetterCase::Lower;
     Check(WithoutDiacritics(spell(exactLatin)) == caption, "the window's text in Latin", input);
-  }
-  if (windowWords && spacing != O::Spacing::Joined) {
     Check(WordsOf(asciiWords) == WordsOf(caption), "the window's words", input);
+  }
+  if (windowWords) {
+    Check(WordsOf(asciiTidyWords, true) == TidyModel(caption, decimals), "decimals as typed",
+          input);
   }
 }
 

@@ -28,7 +28,8 @@ export function spell(number: string | bigint | number, options?: Options): stri
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 export class RejectedError extends Error {
-  /** "not_a_number", "too_large", "unsupported" or "too_many_decimals" */
+  /** "not_a_number", "too_large", "unsupported", "too_many_decimals" or
+   * "more_than_three_decimals" */
   readonly verdict: string;
   /** The Serbian text of the window's message box. */
   readonly prompt: string;

@@ -17,9 +17,9 @@ exports=_uslova_spell,_uslova_options_init,_uslova_option_set,_uslova_option_val
 exports=$exports,_uslova_options_problem,_uslova_prompt,_uslova_verdict_name,_uslova_version,_malloc,_free
 NODE_PATH=/usr/share/nodejs em++ -O3 -std=c++20 -fconstexpr-steps=50000000 \
   -I"$top/converter/include" -I"$out/include" \
-  "$top/converter/src/reader.cpp" "$top/converter/src/input.cpp" \
-  "$top/converter/src/converter.cpp" "$top/converter/src/words.cpp" \
-  "$top/converter/src/styles.cpp" "$top/converter/src/c_api.cpp" \
+  "$top/converter/src/reader.cpp" "$top/converter/src/words.cpp" \
+  "$top/converter/src/render.cpp" "$top/converter/src/converter.cpp" \
+  "$top/converter/src/c_api.cpp" \
   -o "$out/uslova.wasm" -sSTANDALONE_WASM --no-entry -sALLOW_MEMORY_GROWTH=1 \
   -sEXPORTED_FUNCTIONS="$exports"
 wasm=$(base64 -w0 "$out/uslova.wasm")

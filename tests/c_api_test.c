@@ -31,9 +31,11 @@ static const struct {
     {USLOVA_UNSUPPORTED, "unsupported", "Nemoguce prevesti u slova, jer zapis broja nije podrzan!"},
     {USLOVA_TOO_MANY_DECIMALS, "too_many_decimals",
      "Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!"},
+    {USLOVA_MORE_THAN_THREE_DECIMALS, "more_than_three_decimals",
+     "Nemoguce prevesti u slova, jer broj ima vise od tri decimale!"},
     {USLOVA_BUFFER_TOO_SMALL, "buffer_too_small", ""},
     {USLOVA_BAD_OPTIONS, "bad_options", ""},
-    {(uslova_verdict)5, "unknown", ""},
+    {(uslova_verdict)6, "unknown", ""},
     {(uslova_verdict)-1, "unknown", ""},
     {(uslova_verdict)102, "unknown", ""},
 };

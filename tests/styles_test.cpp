@@ -191,3 +191,46 @@ TEST(Amounts, MoreThanTwoDecimalsAreRejectedNotRounded) {
 
 }  // namespace
 }  // namespace uslova
+
+namespace uslova {
+namespace {
+
+// The window's exact text keeps its reading of decimals: padded on the left and spelled as one
+// number, digits after the third dropped, "minus" by every typed digit, a blank for zero. The
+// other spacings read the digits as typed and refuse what they would drop.
+TEST(Styles, DecimalsAsTypedExceptInTheWindowsText) {
+  struct Reading {
+    std::string_view input, exact, tidy;  // an empty tidy: refused
+  };
+  const Reading cases[] = {
+      {"1,05", "  jedan zapeta   pet", "jedan zapeta nula pet"},
+      {"1,005", "  jedan zapeta   pet", "jedan zapeta nula nula pet"},
+      {"1,50", "  jedan zapeta  pedeset", "jedan zapeta pedeset"},
+      {"12,010", " dvanaest zapeta  deset", "dvanaest zapeta nula deset"},
+      {"5,000", "  pet zapeta  ", "pet zapeta nula nula nula"},
+      {"7,", "  sedam", "sedam"},
+      {"-0,000", "  zapeta  ", "nula zapeta nula nula nula"},
+      {"-0,5", "minus  zapeta   pet", "minus nula zapeta pet"},
+      {"0", " ", "nula"},
+      {"3,14159", "  tri zapeta  stotinu cetrdeset jedan", ""},
+      {"-0,0001", "minus  zapeta  ", ""},
+  };
+  for (const Reading& c : cases) {
+    SCOPED_TRACE(c.input);
+    EXPECT_EQ(Convert(c.input).caption, c.exact);
+    std::string tidy;
+    const Verdict verdict = SpellInto(c.input, Options{.spacing = Options::Spacing::Tidy}, tidy);
+    EXPECT_EQ(verdict, c.tidy.empty() ? Verdict::MoreThanThreeDecimals : Verdict::Accepted);
+    if (!c.tidy.empty()) {
+      EXPECT_EQ(tidy, c.tidy);
+    }
+  }
+  std::string shortForms;
+  ASSERT_EQ(
+      SpellInto("1,100", {.spacing = Spacing::Tidy, .forms = Options::Forms::Short}, shortForms),
+      Verdict::Accepted);
+  EXPECT_EQ(shortForms, "jedan zapeta sto");
+}
+
+}  // namespace
+}  // namespace uslova

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "render.h"  // the private stages, for the test of the caches
 #include "uslova/converter.h"
 
 namespace uslova {
@@ -105,7 +106,7 @@ bool OfScript(char32_t c, Script script) {
   return false;
 }
 
-std::string Words(std::string_view typed, Options options) {
+std::string Spelled(std::string_view typed, Options options) {
   std::string words;
   EXPECT_EQ(SpellInto(typed, options, words), Verdict::Accepted) << typed;
   return words;
@@ -162,25 +163,25 @@ TEST(Words, EveryScriptSpacingAndCaseAgree) {
         std::string lower[3];
         for (Script script : {Script::Ascii, Script::Latin, Script::Cyrillic}) {
           Options o{script, spacing, Case::Lower, style.currency, style.minor, style.forms};
-          const std::string words = Words(typed, o);
+          const std::string words = Spelled(typed, o);
           lower[static_cast<int>(script)] = words;
           for (char32_t c : Decode(words))
             ASSERT_TRUE(OfScript(c, script)) << words;
           o.letterCase = Case::Upper;
-          ASSERT_EQ(Words(typed, o), Capitals(words, false));
+          ASSERT_EQ(Spelled(typed, o), Capitals(words, false));
           o.letterCase = Case::First;
-          ASSERT_EQ(Words(typed, o), Capitals(words, true));
+          ASSERT_EQ(Spelled(typed, o), Capitals(words, true));
           if (spacing != Spacing::Exact) {
             o.letterCase = Case::Lower;
             o.spacing = Spacing::Tidy;
-            const std::string tidy = Words(typed, o);
+            const std::string tidy = Spelled(typed, o);
             ASSERT_TRUE(!tidy.empty() && tidy.front() != ' ' && tidy.back() != ' ' &&
                         tidy.find("  ") == std::string::npos)
                 << tidy;
             o.spacing = Spacing::Joined;
             std::string joined = tidy;
             std::erase(joined, ' ');
-            ASSERT_EQ(Words(typed, o), joined);
+            ASSERT_EQ(Spelled(typed, o), joined);
           }
         }
         ASSERT_EQ(Rewrite(lower[2], kCyrillicToLatin), lower[1]);
@@ -196,7 +197,7 @@ TEST(Words, ShortFormsSayHiljaduForExactlyOneThousand) {
   for (int t = 1; t < 1000; ++t) {
     for (std::string_view rest : {"000", "001", "000000"}) {
       const std::string typed = std::to_string(t) + std::string(rest);
-      const std::string words = " " + Words(typed, shortForms) + " ";
+      const std::string words = " " + Spelled(typed, shortForms) + " ";
       const bool thousands = rest.size() == 3;
       EXPECT_EQ(words.find(" hiljadu ") != std::string::npos, thousands && t == 1) << typed;
     }
@@ -222,10 +223,33 @@ TEST(Words, AmountNounsInEveryForm) {
     };
     const Options o{.currency = n.currency};
     for (const auto& [typed, part] : cases)
-      EXPECT_NE(Words(typed, o).find(part), std::string::npos) << typed << ": " << part;
-    const std::string oneCent = Words("0,01", o), manyCents = Words("0,05", o);
+      EXPECT_NE(Spelled(typed, o).find(part), std::string::npos) << typed << ": " << part;
+    const std::string oneCent = Spelled("0,01", o), manyCents = Spelled("0,05", o);
     EXPECT_TRUE(oneCent.ends_with(" " + std::string(n.minorOne))) << oneCent;
     EXPECT_TRUE(manyCents.ends_with(" " + std::string(n.minorMany))) << manyCents;
+  }
+}
+
+// The caches are built from the model: the words of every triad of every group, and the
+// window's text of each, agree with what SpellGroup and Render give.
+TEST(Words, CachesAgreeWithTheModelOnEveryTriadOfEveryGroup) {
+  for (int group = 1; group <= 5; ++group) {
+    for (unsigned triad = 0; triad < 1000; ++triad) {
+      for (Options::Forms forms : {Options::Forms::Long, Options::Forms::Short}) {
+        Words model;
+        SpellGroup(model, group, triad, forms);
+        const GroupWords& cached = CachedGroup(group, triad, forms);
+        ASSERT_EQ(cached.size, model.size());
+        for (std::size_t i = 0; i < model.size(); ++i) {
+          ASSERT_EQ(cached.words[i].row, model.begin()[i].row) << group << " " << triad;
+        }
+        if (forms == Options::Forms::Short) continue;
+        std::array<char, kMaxRendered> text;
+        ASSERT_EQ(Render(model, Script::Ascii, Spacing::Exact, Case::Lower, text.data()),
+                  ExactGroupText(group, triad))
+            << group << " " << triad;
+      }
+    }
   }
 }
 

@@ -11,6 +11,26 @@
   const copy = document.getElementById("kopiraj");
   const copied = document.getElementById("kopirano");
   const choices = ["script", "spacing", "case", "currency", "minor", "forms"];
+  // The page's words for the values of the option tables; the values themselves come from the
+  // converter, and one without words here shows its name.
+  const LABELS = {
+    script: { ascii: "latinica bez kvačica", latin: "latinica", cyrillic: "ćirilica" },
+    spacing: { exact: "kao u prozoru", tidy: "po jedan", joined: "bez razmaka" },
+    case: { lower: "mala", first: "prvo veliko", upper: "velika" },
+    currency: { RSD: "dinari (RSD)", EUR: "evri (EUR)", USD: "dolari (USD)" },
+    minor: { words: "rečima", digits: "ciframa", fraction: "razlomkom" },
+    forms: { long: "dugi (dve stotine)", short: "kratki (dvesta)" },
+  };
+  // The converter, once each choice lists the values it knows.
+  const ready = window.uslovaReady.then((uslova) => {
+    for (const name of choices) {
+      const select = document.getElementById(name);
+      for (const value of uslova.choices[name]) {
+        select.add(new Option(LABELS[name][value] ?? value, value));
+      }
+    }
+    return uslova;
+  });
 
   /** Greys out the choices that cannot go with the others, as the converter refuses them: the
    * window's blanks for an amount, the short forms with the window's blanks, and the hundredths
@@ -40,7 +60,7 @@
   }
 
   async function convert() {
-    const uslova = await window.uslovaReady;
+    const uslova = await ready;
     try {
       // As the window: a rejection keeps the words shown before and says why.
       words.textContent = uslova.spell(input.value, options());

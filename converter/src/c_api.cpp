@@ -16,7 +16,8 @@ static_assert(sizeof(WordsBuffer) >= USLOVA_WORDS_SIZE);
 static_assert(USLOVA_NOT_A_NUMBER == static_cast<int>(Verdict::NotANumber) &&
               USLOVA_TOO_LARGE == static_cast<int>(Verdict::TooLarge) &&
               USLOVA_UNSUPPORTED == static_cast<int>(Verdict::Unsupported) &&
-              USLOVA_TOO_MANY_DECIMALS == static_cast<int>(Verdict::TooManyDecimals));
+              USLOVA_TOO_MANY_DECIMALS == static_cast<int>(Verdict::TooManyDecimals) &&
+              USLOVA_MORE_THAN_THREE_DECIMALS == static_cast<int>(Verdict::MoreThanThreeDecimals));
 static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrillic) &&
               USLOVA_SPACING_JOINED == static_cast<int>(Options::Spacing::Joined) &&
               USLOVA_CASE_UPPER == static_cast<int>(Options::LetterCase::Upper) &&
@@ -142,7 +143,7 @@ uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_o
 }
 
 const char* uslova_prompt(uslova_verdict verdict) {
-  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_TOO_MANY_DECIMALS) return "";
+  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_MORE_THAN_THREE_DECIMALS) return "";
   return PromptOf(static_cast<Verdict>(verdict)).data();  // the prompts are literals
 }
 
@@ -158,6 +159,8 @@ const char* uslova_verdict_name(uslova_verdict verdict) {
       return "unsupported";
     case USLOVA_TOO_MANY_DECIMALS:
       return "too_many_decimals";
+    case USLOVA_MORE_THAN_THREE_DECIMALS:
+      return "more_than_three_decimals";
     case USLOVA_BUFFER_TOO_SMALL:
       return "buffer_too_small";
     case USLOVA_BAD_OPTIONS:

@@ -1,10 +1,15 @@
-// converter.cpp: one conversion from typed text to caption, stage by stage.
+// converter.cpp: the entry points: text or a Number to words, through read, words and render.
 // SPDX-License-Identifier: MIT
 #include "uslova/converter.h"
 
-#include "conversion.h"
+#include <algorithm>
+
+#include "render.h"
 
 namespace uslova {
+
+static_assert(kMaxRendered <= std::tuple_size_v<WordsBuffer>);
+static_assert(WindowText::kFront + WindowText::kBack <= std::tuple_size_v<WordsBuffer>);
 
 std::string_view PromptOf(Verdict verdict) {
   switch (verdict) {
@@ -18,18 +23,55 @@ std::string_view PromptOf(Verdict verdict) {
       return "Nemoguce prevesti u slova, jer zapis broja nije podrzan!";
     case Verdict::TooManyDecimals:
       return "Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!";
+    case Verdict::MoreThanThreeDecimals:
+      return "Nemoguce prevesti u slova, jer broj ima vise od tri decimale!";
   }
   return {};
 }
 
 Verdict SpellInto(std::string_view typed, std::string& caption) {
-  Conversion c;
-  c.InputText = typed;
-  const Verdict verdict = ReadInput(c);
+  Number number;
+  const Verdict verdict = ReadNumber(typed, number);
   if (verdict != Verdict::Accepted) return verdict;
-  SpellGroups(c);
-  AssembleResult(c);
-  caption.assign(c.Caption.view());
+  WindowText text;
+  text.write(number);
+  caption.assign(text.view());
+  return verdict;
+}
+
+Verdict SpellInto(std::string_view typed, const Options& options, std::string& out) {
+  Number number;
+  if (const Verdict v = ReadNumber(typed, number); v != Verdict::Accepted) return v;
+  return SpellInto(number, options, out);
+}
+
+Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
+                  std::string_view& words) {
+  if (options == Options{}) {  // the window's text, from the words of every group
+    WindowText text;
+    text.write(number);
+    const std::string_view caption = text.view();
+    std::copy(caption.begin(), caption.end(), buffer.begin());
+    words = {buffer.data(), caption.size()};
+    return Verdict::Accepted;
+  }
+  // Amounts and short forms are not the window's words, so exact spacing writes them tidy.
+  Options settled = options;
+  if (settled.spacing == Options::Spacing::Exact &&
+      (options.currency != Options::Currency::None || options.forms == Options::Forms::Short)) {
+    settled.spacing = Options::Spacing::Tidy;
+  }
+  Words model;
+  if (const Verdict v = BuildWords(number, settled, model); v != Verdict::Accepted) return v;
+  words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data());
+  return Verdict::Accepted;
+}
+
+Verdict SpellInto(const Number& number, const Options& options, std::string& out) {
+  WordsBuffer buffer;
+  std::string_view words;
+  const Verdict verdict = SpellInto(number, options, buffer, words);
+  if (verdict == Verdict::Accepted) out.assign(words);  // allocates before it changes `out`
   return verdict;
 }
 

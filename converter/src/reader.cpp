@@ -288,7 +288,7 @@ Verdict NumberReader::finish(Number& number) const {
   padded.fill('0');
   std::memcpy(padded.data() + kMaxIntegerDigits, integer->digits.data(), kMaxIntegerDigits);
   std::memcpy(number.integer.data(), padded.data() + count, kMaxIntegerDigits);
-  number.decimalsTyped = decimals ? std::min<std::uint8_t>(run_, 3) : 0;
+  number.decimalsTyped = decimals ? std::min<std::uint8_t>(run_, 4) : 0;
   number.decimals = runDigits_;
   // The value is below zero: any digit other than 0, also one of the dropped decimals.
   number.negative = sign_ == '-' && (count != 0 || (decimals && runNonzero_));
@@ -320,8 +320,8 @@ bool ReadPlain(std::string_view text, Number& number) {
     for (; p != end && IsDigit(*p); ++p)
       nonzeroDecimal = nonzeroDecimal || *p != '0';
     const auto typed = static_cast<std::size_t>(p - decimals);
-    number.decimalsTyped = static_cast<std::uint8_t>(std::min<std::size_t>(typed, 3));
-    std::memcpy(number.decimals.data(), decimals, number.decimalsTyped);
+    number.decimalsTyped = static_cast<std::uint8_t>(std::min<std::size_t>(typed, 4));
+    std::memcpy(number.decimals.data(), decimals, std::min<std::size_t>(typed, 3));
   } else {
     number.decimalsTyped = 0;
   }

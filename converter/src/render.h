@@ -1,11 +1,15 @@
-// render.h: the words of the word model written out in a script, a spacing and a letter case.
-// Every word is spelled in every script and case by the compiler, so writing is copying.
+// render.h: the third stage: the word model written out in a script, a spacing and a letter
+// case. Every word is spelled in every script and case by the compiler, so writing is copying.
+// The window's exact text is one rendering; render.cpp keeps it precomputed for each group.
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <type_traits>
 
 #include "words.h"
 
@@ -82,7 +86,6 @@ inline constexpr auto kSpelled = detail::SpellAll();
 /// The most a rendering writes, with room for a whole slot after its last word.
 inline constexpr std::size_t kMaxRendered =
     Words::kCapacity * (sizeof(Slot::text) + 2) + sizeof(Slot::text);
-static_assert(kMaxRendered <= std::tuple_size_v<WordsBuffer>);
 
 /// The hundredths of kDigits or kFraction: a count ("5", "50"), or a fraction with two digits
 /// always ("05/100").
@@ -100,6 +103,15 @@ inline constexpr auto kShapes = [] {
     shapes[row] = kWords[row].exact;
   return shapes;
 }();
+
+/// A word's bytes copied as its whole slot: memcpy at run time, a loop for the compiler.
+constexpr void CopySlot(char* to, const Slot& slot) {
+  if (std::is_constant_evaluated()) {
+    std::copy(slot.text.begin(), slot.text.end(), to);
+  } else {
+    std::memcpy(to, slot.text.data(), slot.text.size());
+  }
+}
 
 /// Writes `words` to `out` in a script, spacing and letter case, and returns the text written.
 /// e.g. the words of "101" in ASCII: " stotinu  jedan" exact, "stotinu jedan" tidy,
@@ -130,14 +142,14 @@ constexpr std::string_view Render(const Words& words, Options::Script script,
       const ExactShape shape = kShapes[word.row];
       if (shape != ExactShape::Bare) *out++ = ' ';
       if (shape == ExactShape::Silent) continue;
-      CopyBytes(out, slot->text.data(), slot->text.size());
+      CopySlot(out, *slot);
       out += size;
       if (shape == ExactShape::Around) *out++ = ' ';
     } else {
       // Without branches on the word: a word without letters adds no blank and no bytes.
       *out = ' ';
       out += size != 0 ? blank : 0;
-      CopyBytes(out, slot->text.data(), slot->text.size());  // the whole slot: a fixed copy
+      CopySlot(out, *slot);  // the whole slot: a fixed copy
       out += size;
     }
     current = size != 0 ? &column : current;
@@ -145,5 +157,30 @@ constexpr std::string_view Render(const Words& words, Options::Script script,
   const std::size_t skipped = !exact && out != begin ? blank : 0;
   return {begin + skipped, static_cast<std::size_t>(out - begin) - skipped};
 }
+
+/// The window's exact text of a number: its caption, as Render would write the words of
+/// BuildWords in exact spacing, put together from the precomputed words of each group. It keeps
+/// the old program's readings, which the other styles do not share: the decimals padded on the
+/// left and spelled as one number (1,5 = 1,05 = 1,005), digits after the third dropped,
+/// "minus" by the sign of all typed digits (-0,0001), a blank for zero, and the blanks: one
+/// before each word, one more for a tens digit 0, none before the word after "minus".
+class WindowText {
+ public:
+  static constexpr std::size_t kFront = 8;   // room for "minus" in front
+  static constexpr std::size_t kBack = 352;  // the groups, " zapeta ", the decimals and a slot
+
+  /// Writes the caption of `number`, replacing what was there.
+  void write(const Number& number);
+  std::string_view view() const { return {data_.data() + begin_, end_ - begin_}; }
+
+ private:
+  std::array<char, kFront + kBack> data_;  // only [begin_, end_) is ever read
+  std::size_t begin_ = kFront;
+  std::size_t end_ = kFront;
+};
+
+/// The cached exact words of `triad` in group `group`, for the test that proves them equal to
+/// the rendering of SpellGroup's words.
+std::string_view ExactGroupText(int group, unsigned triad);
 
 }  // namespace uslova

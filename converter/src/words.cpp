@@ -1,91 +1,117 @@
-// words.cpp: the window's exact text, fast: each group's words come from a table that the
-// compiler builds by rendering the word model of every triad in every group.
+// words.cpp: a number as the word model: the groups from a cache of every triad's words that
+// the compiler builds with SpellGroup, the decimals in the reading of each style, and amounts.
 // SPDX-License-Identifier: MIT
 #include "words.h"
 
 #include <algorithm>
 
-#include "render.h"
-
 namespace uslova {
 namespace {
 
-constexpr std::string_view kMinusText = "minus";
-constexpr std::string_view kPointText = " zapeta ";
+using GroupTable = std::array<GroupWords, 1000>;
 
-/// The most one group writes: up to four numerals and a scale noun, and a whole slot after.
-constexpr std::size_t kGroupRendered = 5 * (sizeof(Slot::text) + 2) + sizeof(Slot::text);
-
-/// The exact words of one group for every triad: the numerals and the scale noun.
-using GroupPieces = std::array<Piece, 1000>;
-
-/// Built one group at a time, to stay within the compiler's step limit.
-template <int Group>
-constexpr GroupPieces BuildPieces() {
-  GroupPieces pieces{};
-  for (unsigned value = 0; value < 1000; ++value) {
+/// Built one group and form at a time, to stay within the compiler's step limit.
+template <int Group, Options::Forms Forms>
+constexpr GroupTable BuildGroupTable() {
+  GroupTable table{};
+  for (unsigned triad = 0; triad < 1000; ++triad) {
     Words words;
-    SpellGroupOf(Group, value, Options::Forms::Long, words);
-    std::array<char, kGroupRendered> text{};
-    const std::string_view rendered = Render(words, Options::Script::Ascii, Options::Spacing::Exact,
-                                             Options::LetterCase::Lower, text.data());
-    if (rendered.size() > pieces[value].text.size()) throw "a group's words do not fit their slot";
-    std::copy(rendered.begin(), rendered.end(), pieces[value].text.begin());
-    pieces[value].size = static_cast<std::uint8_t>(rendered.size());
+    SpellGroup(words, Group, triad, Forms);
+    if (words.size() > table[triad].words.size()) throw "a group has more than four words";
+    std::copy(words.begin(), words.end(), table[triad].words.begin());
+    table[triad].size = static_cast<std::uint8_t>(words.size());
   }
-  return pieces;
+  return table;
 }
 
-constexpr GroupPieces kUnitsPieces = BuildPieces<1>();
-constexpr GroupPieces kThousandsPieces = BuildPieces<2>();
-constexpr GroupPieces kMillionsPieces = BuildPieces<3>();
-constexpr GroupPieces kMilliardsPieces = BuildPieces<4>();
-constexpr GroupPieces kBillionsPieces = BuildPieces<5>();
-constexpr std::array<const GroupPieces*, 5> kPieces{
-    &kUnitsPieces, &kThousandsPieces, &kMillionsPieces, &kMilliardsPieces, &kBillionsPieces};
+template <Options::Forms Forms>
+constexpr std::array<GroupTable, 5> kGroupTables{
+    BuildGroupTable<1, Forms>(), BuildGroupTable<2, Forms>(), BuildGroupTable<3, Forms>(),
+    BuildGroupTable<4, Forms>(), BuildGroupTable<5, Forms>()};
 
-constexpr std::size_t kLongestPiece = [] {
-  std::size_t longest = 0;
-  for (const GroupPieces* group : kPieces) {
-    for (const Piece& piece : *group)
-      longest = std::max<std::size_t>(longest, piece.size);
+void AppendGroup(Words& words, int group, unsigned triad, Options::Forms forms) {
+  const GroupWords& cached = CachedGroup(group, triad, forms);
+  words.append(cached.words, cached.size);
+}
+
+/// The decimal digits after "zapeta". The window's exact text reads them as one number padded
+/// on the left, of which a zero is a blank: "5" and "05" alike are "005". Every other reading
+/// takes them as typed: each leading zero is "nula", the rest is spelled as a number.
+void DecimalWords(std::string_view digits, bool windowReading, Options::Forms forms, Words& words) {
+  std::size_t zeros = 0;
+  if (!windowReading) {
+    zeros = std::min(digits.find_first_not_of('0'), digits.size());
+    for (std::size_t i = 0; i < zeros; ++i)
+      words.push(kZero);
+    if (zeros == digits.size()) return;
   }
-  return longest;
-}();
-// The caption fits its buffer: "minus" in front; five pieces, " zapeta " and the decimal words
-// after it, the last with a whole slot behind it.
-static_assert(kMinusText.size() <= Text::kFront);
-static_assert(5 * kLongestPiece + kPointText.size() + sizeof(Piece::text) <= Text::kBack);
+  unsigned value = 0;
+  for (char digit : digits.substr(zeros))
+    value = value * 10 + static_cast<unsigned>(digit - '0');
+  if (value == 0) {
+    words.push(kZero);
+  } else {
+    AppendGroup(words, 1, value, forms);
+  }
+}
 
-constexpr const Piece& PieceOf(std::size_t group, const Triad& t) {
-  return (*kPieces[group - 1])[DigitValue(t[0]) * 100 + DigitValue(t[1]) * 10 + DigitValue(t[2])];
+/// The units of an amount in the form their count takes, then "i" and the hundredths, in
+/// words, digits or as a fraction; a whole amount says nothing of hundredths, unless as a
+/// fraction ("i 00/100"). 1,5 is one unit and fifty hundredths.
+void AmountWords(const Number& number, const Options& options, Words& words) {
+  const auto& [unit, hundredth] = kCurrencyNouns[static_cast<std::size_t>(options.currency) - 1];
+  const unsigned units = TriadOf(number, 1);
+  words.push(FormAfter(unit, units / 10 % 10, units % 10));
+  const std::string_view typed = number.decimalDigits();
+  const unsigned tens = typed.empty() ? 0 : static_cast<unsigned>(typed[0] - '0');
+  const unsigned ones = typed.size() < 2 ? 0 : static_cast<unsigned>(typed[1] - '0');
+  const auto hundredths = static_cast<std::uint8_t>(tens * 10 + ones);
+  if (options.minor == Options::Minor::Fraction) {
+    words.push(kAnd);
+    words.push(kFraction, hundredths);
+    return;
+  }
+  if (hundredths == 0) return;
+  words.push(kAnd);
+  if (options.minor == Options::Minor::Digits) {
+    words.push(kDigits, hundredths);
+  } else {
+    SpellTriad(words, hundredths, hundredth.feminine, options.forms);
+  }
+  words.push(FormAfter(hundredth, tens, ones));
 }
 
 }  // namespace
 
-void SpellGroups(Conversion& c) {
-  // The pieces are looked up, highest group first, with the loop's state in locals, and copied
-  // only then: a copy into the caption's bytes could alias any field of `c`.
-  std::array<const Piece*, 5> pieces;
-  const auto groups = static_cast<std::size_t>(c.GroupCount);
-  for (std::size_t group = groups; group >= 1; --group) {
-    pieces[groups - group] = &PieceOf(group, c.Triads[group - 1]);
-  }
-  c.GroupIndex = c.GroupCount + 1;  // as the group loop leaves them
-  c.CurrentTriad = c.Triads[groups - 1];
-  c.Caption.clear();  // group 1's words replace whatever the caption held
-  c.Caption.append(std::span(pieces.data(), groups));
+const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms) {
+  const auto& tables = forms == Options::Forms::Short ? kGroupTables<Options::Forms::Short>
+                                                      : kGroupTables<Options::Forms::Long>;
+  return tables[static_cast<std::size_t>(group) - 1][triad];
 }
 
-void AssembleResult(Conversion& c) {
-  if (c.SeparatorPos != 0) {
-    c.Caption.append(kPointText);
-    // The decimal digits are spelled as one number: "5" and "05" read as "005".
-    c.CurrentTriad = DecimalTriad(c);
-    const Piece* decimals = &PieceOf(1, c.CurrentTriad);
-    c.Caption.append(std::span(&decimals, 1));
+Verdict BuildWords(const Number& number, const Options& options, Words& words) {
+  const bool amount = options.currency != Options::Currency::None;
+  const bool windowReading = !amount && options.spacing == Options::Spacing::Exact;
+  if (amount && number.decimalsTyped > 2) return Verdict::TooManyDecimals;
+  if (!amount && !windowReading && number.decimalsTyped > 3) {
+    return Verdict::MoreThanThreeDecimals;
   }
-  if (c.IsNegative) c.Caption.prepend(kMinusText);  // the next word brings its own blank
+  // "minus" for a value below zero, which as typed in the styles is one with a digit other
+  // than 0; the window also counts the decimals it drops.
+  if (number.negative) words.push(kMinus);
+  if (number.integerDigits == 0) {
+    words.push(kZero);  // the window leaves a blank; the styles read "nula"
+  } else {
+    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group)
+      AppendGroup(words, group, TriadOf(number, group), options.forms);
+  }
+  if (amount) {
+    AmountWords(number, options, words);
+  } else if (!number.decimalDigits().empty()) {
+    words.push(kPoint);
+    DecimalWords(number.decimalDigits(), windowReading, options.forms, words);
+  }
+  return Verdict::Accepted;
 }
 
 }  // namespace uslova

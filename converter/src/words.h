@@ -1,5 +1,7 @@
-// words.h: the word tables, and the word model: a number as a short list of words, each with
-// its role, built once and then rendered in any style.
+// words.h: the second stage: a Number and the options into the word model, the words in
+// order as rows of one table of every word in every script. Each grammar rule has one place
+// here: the forms after a count, the feminine numerals, "hiljadu", "nula", "minus", the
+// decimals of each reading, and the amounts.
 // SPDX-License-Identifier: MIT
 #pragma once
 
@@ -7,8 +9,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "conversion.h"
 #include "uslova/options.h"
+#include "uslova/reader.h"
+#include "uslova/verdict.h"
 
 namespace uslova {
 
@@ -41,10 +44,9 @@ inline constexpr std::uint8_t kTens = 29;      // + tens digit: "dvadeset" to "d
 inline constexpr std::uint8_t kHundreds = 39;  // + hundreds digit: "stotinu" to "devet stotina"
 inline constexpr std::uint8_t kShortHundreds = 49;  // + hundreds digit: "sto" to "devetsto"
 inline constexpr std::uint8_t kThousandShort = 59;  // "hiljadu"
-inline constexpr std::uint8_t kScaleWords = 60;     // the forms of the four scale nouns
-inline constexpr std::uint8_t kCurrencyWords = 72;  // six forms for each currency
+inline constexpr std::uint8_t kNounWords = 60;      // the forms of the nouns of kNouns
 
-inline constexpr std::array<WordRow, kCurrencyWords> kNumberWords{{
+inline constexpr std::array<WordRow, kNounWords> kNumberWords{{
     {{"", "", ""}, ExactShape::Silent},
     {{"nula", "nula", "нула"}, ExactShape::Silent},
     {{"minus", "minus", "минус"}, ExactShape::Bare},
@@ -110,76 +112,95 @@ inline constexpr std::array<WordRow, kCurrencyWords> kNumberWords{{
     {{"osamsto", "osamsto", "осамсто"}},
     {{"devetsto", "devetsto", "деветсто"}},
     {{"hiljadu", "hiljadu", "хиљаду"}},
-    // the scales: one, few, many
-    {{"hiljada", "hiljada", "хиљада"}},
-    {{"hiljade", "hiljade", "хиљаде"}},
-    {{"hiljada", "hiljada", "хиљада"}},
-    {{"milion", "milion", "милион"}},
-    {{"miliona", "miliona", "милиона"}},
-    {{"miliona", "miliona", "милиона"}},
-    {{"milijarda", "milijarda", "милијарда"}},
-    {{"milijarde", "milijarde", "милијарде"}},
-    {{"milijardi", "milijardi", "милијарди"}},
-    {{"bilion", "bilion", "билион"}},
-    {{"biliona", "biliona", "билиона"}},
-    {{"biliona", "biliona", "билиона"}},
 }};
 
-/// A noun by the rows of its three forms.
-struct NounWords {
-  std::uint8_t one;
-  bool feminine;
+/// A noun that follows a count, by its name: a scale noun by its word, a currency's unit and
+/// hundredth by the currency's code.
+struct NamedNoun {
+  std::string_view name;
+  bool hundredth;  ///< a currency's hundredth: para, cent
+  Noun noun;
 };
 
-/// The scales of groups 2 to 5: thousands, millions, milliards, billions.
-inline constexpr std::array<NounWords, 4> kScales{{{kScaleWords, true},
-                                                   {kScaleWords + 3, false},
-                                                   {kScaleWords + 6, true},
-                                                   {kScaleWords + 9, false}}};
+/// Every noun: the scales of groups 2 to 5, then each currency's unit and hundredth.
+inline constexpr auto kNouns = [] {
+  std::array<NamedNoun, 4 + 2 * std::size(kCurrencies)> nouns{{
+      {"hiljada",
+       false,
+       {{"hiljada", "hiljada", "хиљада"},
+        {"hiljade", "hiljade", "хиљаде"},
+        {"hiljada", "hiljada", "хиљада"},
+        true}},
+      {"milion",
+       false,
+       {{"milion", "milion", "милион"},
+        {"miliona", "miliona", "милиона"},
+        {"miliona", "miliona", "милиона"},
+        false}},
+      {"milijarda",
+       false,
+       {{"milijarda", "milijarda", "милијарда"},
+        {"milijarde", "milijarde", "милијарде"},
+        {"milijardi", "milijardi", "милијарди"},
+        true}},
+      {"bilion",
+       false,
+       {{"bilion", "bilion", "билион"},
+        {"biliona", "biliona", "билиона"},
+        {"biliona", "biliona", "билиона"},
+        false}},
+  }};
+  std::size_t i = 4;
+  for (const CurrencyUnits& currency : kCurrencies) {
+    nouns[i++] = {currency.code, false, currency.major};
+    nouns[i++] = {currency.code, true, currency.minor};
+  }
+  return nouns;
+}();
 
-/// The major and minor units of the currency `currency` (1 for the first row).
-constexpr NounWords MajorUnit(Options::Currency currency) {
-  const auto row = static_cast<std::size_t>(currency) - 1;
-  return {static_cast<std::uint8_t>(kCurrencyWords + 6 * row), kCurrencies[row].major.feminine};
-}
-constexpr NounWords MinorUnit(Options::Currency currency) {
-  const auto row = static_cast<std::size_t>(currency) - 1;
-  return {static_cast<std::uint8_t>(kCurrencyWords + 6 * row + 3), kCurrencies[row].minor.feminine};
-}
+inline constexpr std::size_t kWordCount = kNounWords + 3 * kNouns.size();
 
-inline constexpr std::size_t kWordCount = kCurrencyWords + 6 * std::size(kCurrencies);
-
-/// All the words: the number words, then the forms of each currency's units.
+/// All the words: the number words, then the three forms of each noun.
 inline constexpr std::array<WordRow, kWordCount> kWords = [] {
   std::array<WordRow, kWordCount> rows{};
   std::size_t i = 0;
   for (const WordRow& row : kNumberWords)
     rows[i++] = row;
-  for (const CurrencyUnits& c : kCurrencies) {
-    for (const Noun* noun : {&c.major, &c.minor}) {
-      rows[i++] = {noun->one};
-      rows[i++] = {noun->few};
-      rows[i++] = {noun->many};
-    }
+  for (const NamedNoun& named : kNouns) {
+    for (const Spelling& form : {named.noun.one, named.noun.few, named.noun.many})
+      rows[i++] = {form};
   }
   return rows;
 }();
 
-/// What a word stands for.
-enum class Role : std::uint8_t {
-  Number,      // a numeral: "dve", "stotine", "sto", "jedanaest"
-  Scale,       // a scale noun in the form its count takes: "hiljade", "miliona"
-  Zero,        // "nula", or the blank of a tens digit 0
-  Minus,       // "minus"
-  Point,       // "zapeta"
-  Unit,        // the currency's unit in the form its count takes: "dinara"
-  And,         // "i"
-  Hundredths,  // the amount's hundredths: their numerals, digits or fraction, and their noun
+/// A noun as the rows of its three forms in kWords, and its gender.
+struct NounRows {
+  std::uint8_t one;
+  bool feminine;
 };
+
+constexpr NounRows NounNamed(std::string_view name, bool hundredth = false) {
+  for (std::size_t i = 0; i < kNouns.size(); ++i) {
+    if (kNouns[i].name == name && kNouns[i].hundredth == hundredth)
+      return {static_cast<std::uint8_t>(kNounWords + 3 * i), kNouns[i].noun.feminine};
+  }
+  throw "no noun of that name";
+}
+
+/// The scale nouns of groups 2 to 5.
+inline constexpr std::array<NounRows, 4> kScales{NounNamed("hiljada"), NounNamed("milion"),
+                                                 NounNamed("milijarda"), NounNamed("bilion")};
+
+/// Each currency's unit and hundredth, in the order of Options::Currency from 1.
+inline constexpr auto kCurrencyNouns = [] {
+  std::array<std::array<NounRows, 2>, std::size(kCurrencies)> nouns{};
+  for (std::size_t i = 0; i < nouns.size(); ++i)
+    nouns[i] = {NounNamed(kCurrencies[i].code), NounNamed(kCurrencies[i].code, true)};
+  return nouns;
+}();
 
 struct Word {
   std::uint8_t row;
-  Role role;
   std::uint8_t value;  // the hundredths of kDigits and kFraction
 };
 
@@ -189,9 +210,7 @@ class Words {
  public:
   static constexpr std::size_t kCapacity = 30;
 
-  constexpr void push(std::uint8_t row, Role role, std::uint8_t value = 0) {
-    words_[size_++] = {row, role, value};
-  }
+  constexpr void push(std::uint8_t row, std::uint8_t value = 0) { words_[size_++] = {row, value}; }
   /// Appends the first `count` of `words`, copying all of them: a fixed-size copy is cheaper
   /// than one of varying length, and the capacity leaves room behind the last group.
   template <std::size_t N>
@@ -205,83 +224,78 @@ class Words {
   constexpr std::size_t size() const { return size_; }
 
  private:
-  std::array<Word, kCapacity> words_;  // only [0, size_) is ever read
+  std::array<Word, kCapacity> words_{};  // only [0, size_) is ever read
   std::size_t size_ = 0;
 };
 
-constexpr unsigned DigitValue(char digit) {
-  return static_cast<unsigned>(digit - '0');
-}
-
-/// The triad is "000": compared by its characters, without a call to memcmp.
-constexpr bool IsZero(const Triad& t) {
-  return t[0] == '0' && t[1] == '0' && t[2] == '0';
-}
-
-/// The row of a noun's form after a count whose last two digits are `tens` and `units`, e.g.
-/// "hiljade" after 22 thousands, "hiljada" after 12.
-constexpr std::uint8_t FormAfter(NounWords noun, unsigned tens, unsigned units) {
-  if (tens == 1) return noun.one + 2;  // the teens
+/// The row of a noun's form after a count whose last two digits are `tens` and `units`: after
+/// one (1, 21, 101, not 11), after two to four (2, 22, not 12 to 14), and after any other
+/// count, e.g. "hiljade" after 22 thousands, "hiljada" after 12.
+constexpr std::uint8_t FormAfter(NounRows noun, unsigned tens, unsigned units) {
+  if (tens == 1) return static_cast<std::uint8_t>(noun.one + 2);  // the teens
   if (units == 1) return noun.one;
   return static_cast<std::uint8_t>(noun.one + (units >= 2 && units <= 4 ? 1 : 2));
 }
 
-/// Appends the numerals of `CurrentTriad` to `GroupWords`, for a count of a noun of the given
-/// gender, e.g. "101" appends "stotinu", the blank of the tens digit 0, and "jedan"; before a
-/// feminine noun "stotinu jedna", without the blank. Leaves the value of the third digit in
-/// `CurrentDigit`.
-constexpr void SpellTriad(Conversion& c, Words& GroupWords, bool feminine, Options::Forms forms,
-                          Role role = Role::Number) {
-  const unsigned hundreds = DigitValue(c.CurrentTriad[0]);
-  const unsigned tens = DigitValue(c.CurrentTriad[1]);
-  c.CurrentDigit = DigitValue(c.CurrentTriad[2]);
-  const auto digit = static_cast<std::uint8_t>(c.CurrentDigit);
+/// Appends the numerals of `triad` (0 to 999) for a count of a noun of the given gender, e.g.
+/// 101 appends "stotinu", the blank of the tens digit 0, and "jedan"; before a feminine noun
+/// "stotinu jedna", without the blank.
+constexpr void SpellTriad(Words& words, unsigned triad, bool feminine, Options::Forms forms) {
+  const unsigned hundreds = triad / 100, tens = triad / 10 % 10, units = triad % 10;
   if (hundreds != 0) {
     const std::uint8_t first = forms == Options::Forms::Short ? kShortHundreds : kHundreds;
-    GroupWords.push(static_cast<std::uint8_t>(first + hundreds), role);
+    words.push(static_cast<std::uint8_t>(first + hundreds));
   }
   if (tens == 1) {  // a teen replaces both the tens and the unit word
-    GroupWords.push(static_cast<std::uint8_t>(kTeens + digit), role);
+    words.push(static_cast<std::uint8_t>(kTeens + units));
     return;
   }
-  if (feminine && (digit == 1 || digit == 2)) {
-    if (tens != 0) GroupWords.push(static_cast<std::uint8_t>(kTens + tens), role);
-    GroupWords.push(digit == 1 ? kFeminineOne : kFeminineTwo, role);
+  if (feminine && (units == 1 || units == 2)) {
+    if (tens != 0) words.push(static_cast<std::uint8_t>(kTens + tens));
+    words.push(units == 1 ? kFeminineOne : kFeminineTwo);
     return;
   }
-  if (tens == 0) {
-    GroupWords.push(kBlank, Role::Zero);
-  } else {
-    GroupWords.push(static_cast<std::uint8_t>(kTens + tens), role);
-  }
-  if (digit != 0) GroupWords.push(static_cast<std::uint8_t>(kUnits + digit), role);
+  words.push(tens == 0 ? kBlank : static_cast<std::uint8_t>(kTens + tens));
+  if (units != 0) words.push(static_cast<std::uint8_t>(kUnits + units));
 }
 
-/// Appends the words of group `GroupIndex` (1 for the units, 2 for the thousands, up to 5 for
-/// the billions) with `CurrentTriad` as its digits: the numerals and the scale noun in the form
-/// that the count takes. A group "000" above the units adds nothing; a thousands group of one
-/// in short forms is "hiljadu".
-constexpr void SpellGroup(Conversion& c, Words& words, Options::Forms forms) {
-  if (c.GroupIndex == 1) return SpellTriad(c, words, false, forms);
-  if (IsZero(c.CurrentTriad)) return;
-  if (c.GroupIndex == 2 && forms == Options::Forms::Short && c.CurrentTriad[0] == '0' &&
-      c.CurrentTriad[1] == '0' && c.CurrentTriad[2] == '1') {
-    words.push(kThousandShort, Role::Scale);
+/// Appends the words of group `group` (1 for the units, 2 for the thousands, up to 5 for the
+/// billions) with the digits `triad`: the numerals and the scale noun in the form the count
+/// takes. A group 0 above the units adds nothing; a thousands group of exactly one in short
+/// forms is "hiljadu".
+constexpr void SpellGroup(Words& words, int group, unsigned triad, Options::Forms forms) {
+  if (group == 1) return SpellTriad(words, triad, false, forms);
+  if (triad == 0) return;
+  if (group == 2 && forms == Options::Forms::Short && triad == 1) {
+    words.push(kThousandShort);
     return;
   }
-  const NounWords scale = kScales[static_cast<std::size_t>(c.GroupIndex) - 2];
-  SpellTriad(c, words, scale.feminine, forms);
-  words.push(FormAfter(scale, DigitValue(c.CurrentTriad[1]), c.CurrentDigit), Role::Scale);
+  const NounRows scale = kScales[static_cast<std::size_t>(group) - 2];
+  SpellTriad(words, triad, scale.feminine, forms);
+  words.push(FormAfter(scale, triad / 10 % 10, triad % 10));
 }
 
-/// Appends the words of group `group` whose digits are the three of `value`, e.g. group 2 and
-/// 21 give "dvadeset", "jedna", "hiljada". For the tables that the compiler builds.
-constexpr void SpellGroupOf(int group, unsigned value, Options::Forms forms, Words& words) {
-  Conversion c;
-  c.GroupIndex = group;
-  c.CurrentTriad = {static_cast<char>('0' + value / 100), static_cast<char>('0' + value / 10 % 10),
-                    static_cast<char>('0' + value % 10)};
-  SpellGroup(c, words, forms);
+/// The words of one group for one triad, as SpellGroup gives them: at most three numerals and
+/// a scale noun. Kept for every triad of every group, so that a conversion copies them.
+struct GroupWords {
+  std::array<Word, 4> words{};
+  std::uint8_t size = 0;
+};
+
+/// The cached words of `triad` in `group` and `forms`, the same as SpellGroup's.
+const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms);
+
+/// The digits of group `group` of `number` as a value, 1 for the units.
+constexpr unsigned TriadOf(const Number& number, int group) {
+  const char* digits = number.integer.data() + Number::kMaxDigits - 3 * group;
+  return static_cast<unsigned>((digits[0] - '0') * 100 + (digits[1] - '0') * 10 + digits[2] - '0');
 }
+
+/// The words of `number` as `options` say: "minus", the groups, and the decimals or, with a
+/// currency, the units and hundredths. Spacing::Exact means the window's reading of decimals;
+/// the caller settles what an amount's or the short forms' exact spacing means first. Gives
+/// Verdict::TooManyDecimals for an amount with more than two decimal digits, and
+/// Verdict::MoreThanThreeDecimals for a number in any other reading with more than three.
+Verdict BuildWords(const Number& number, const Options& options, Words& words);
 
 }  // namespace uslova

@@ -13,7 +13,8 @@ class RejectedError extends Error {
     const shown = text.length > 80 ? `${text.slice(0, 60)}...${text.slice(-10)}` : text;
     super(`${JSON.stringify(shown)}: ${prompt}`);
     this.name = "RejectedError";
-    /** A short name: "not_a_number", "too_large", "unsupported" or "too_many_decimals". */
+    /** A short name: "not_a_number", "too_large", "unsupported", "too_many_decimals" or
+     * "more_than_three_decimals". */
     this.verdict = verdict;
     /** The Serbian text of the window's message box. */
     this.prompt = prompt;
@@ -221,5 +222,7 @@ function createUslova({ exports, memory }) {
     return decoder.decode(heap.subarray(words, words + lengthView[0]));
   }
 
-  return { spell, version: cString(exports.uslova_version()) };
+  /** The values of every option, as the converter's tables list them. */
+  const choices = Object.fromEntries(OPTION_NAMES.map((name) => [name, valuesOf(name).split(", ")]));
+  return { spell, version: cString(exports.uslova_version()), choices };
 }

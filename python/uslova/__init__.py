@@ -89,7 +89,8 @@ class RejectedError(ValueError):
     """A number that cannot be spelled, with the reason as the window gives it.
 
     ``verdict`` is a short name ("not_a_number", "too_large", "unsupported",
-    "too_many_decimals"); ``prompt`` is the Serbian text of the window's message box.
+    "too_many_decimals", "more_than_three_decimals"); ``prompt`` is the Serbian text of the
+    window's message box.
 
     >>> try:
     ...     uslova.spell("abc")
@@ -249,9 +250,10 @@ def spell(number: Number, *, script: Optional[str] = None, spacing: Optional[str
 
     ``number`` is a str as typed ("-1.234,5", "22 000"), an int, or a decimal.Decimal; a float
     raises TypeError, as it cannot hold the digits as typed. The options are those of
-    uslova-cli: script ascii|latin|cyrillic, spacing exact|tidy|joined (None: exact, or tidy
-    for an amount), case lower|first|upper, currency None|RSD|EUR|USD, minor
-    words|digits|fraction (only with a currency), forms long|short (not with exact spacing).
+    uslova-cli: script ascii|latin|cyrillic; spacing exact|tidy|joined (None: exact, or tidy
+    for an amount); case lower|first|upper; currency RSD|EUR|USD (None: a plain number);
+    minor words|digits|fraction (only with a currency); forms long|short (not with exact
+    spacing).
     None leaves an option at its default. A bad value, or a combination that uslova-cli
     refuses, raises ValueError with uslova-cli's reason; a number that cannot be spelled
     raises RejectedError.

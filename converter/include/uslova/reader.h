@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -20,12 +21,12 @@ struct Number {
   std::array<char, kMaxDigits> integer{'0', '0', '0', '0', '0', '0', '0', '0',
                                        '0', '0', '0', '0', '0', '0', '0'};
   std::uint8_t integerDigits = 0;  ///< from the first digit that is not 0; 0 for zero
-  std::uint8_t decimalsTyped = 0;  ///< decimal digits typed, counted up to 3 ("3" is 3 or more)
+  std::uint8_t decimalsTyped = 0;  ///< decimal digits typed, counted up to 4 ("4" is 4 or more)
   std::array<char, 3> decimals{};  ///< the first decimal digits, min(decimalsTyped, 3) of them
 
   /// The decimal digits that are spelled: "1,5" gives "5", "1,23456" gives "234", "5," none.
   constexpr std::string_view decimalDigits() const {
-    return {decimals.data(), decimalsTyped < 3 ? decimalsTyped : std::size_t{3}};
+    return {decimals.data(), std::min<std::size_t>(decimalsTyped, 3)};
   }
 };
 

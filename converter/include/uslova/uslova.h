@@ -23,17 +23,24 @@ extern "C" {
 
 /** What became of a text: accepted, one code for each rejection, or a fault of the call. */
 typedef enum uslova_verdict {
-  USLOVA_ACCEPTED = 0,           /**< spelled: the buffer holds the words */
-  USLOVA_NOT_A_NUMBER = 1,       /**< the text does not read as a number */
-  USLOVA_TOO_LARGE = 2,          /**< the integer part is 10^15 or more */
-  USLOVA_UNSUPPORTED = 3,        /**< a number that cannot be spelled as written: 1,5e3, 1.2.3 */
-  USLOVA_TOO_MANY_DECIMALS = 4,  /**< an amount with more than two decimal digits */
+  USLOVA_ACCEPTED = 0,          /**< spelled: the buffer holds the words */
+  USLOVA_NOT_A_NUMBER = 1,      /**< the text does not read as a number */
+  USLOVA_TOO_LARGE = 2,         /**< the integer part is 10^15 or more */
+  USLOVA_UNSUPPORTED = 3,       /**< a number that cannot be spelled as written: 1,5e3, 1.2.3 */
+  USLOVA_TOO_MANY_DECIMALS = 4, /**< an amount with more than two decimal digits */
+  /** a number with more than three decimal digits in a style other than the window's exact
+   * text, which would drop them */
+  USLOVA_MORE_THAN_THREE_DECIMALS = 5,
   USLOVA_BUFFER_TOO_SMALL = 100, /**< nothing written: the words need more room, see *length */
   USLOVA_BAD_OPTIONS = 101       /**< an option out of range, or a size the library does not know */
 } uslova_verdict;
 
 /** How the words are written; the values of each option in the order uslova-cli lists them. */
-typedef enum { USLOVA_SCRIPT_ASCII, USLOVA_SCRIPT_LATIN, USLOVA_SCRIPT_CYRILLIC } uslova_script;
+typedef enum {
+  USLOVA_SCRIPT_ASCII,
+  USLOVA_SCRIPT_LATIN,
+  USLOVA_SCRIPT_CYRILLIC,
+} uslova_script;
 /** Spacing and minor may be left unset, as uslova_options_init leaves them: an unset spacing is
  * the window's exact text, or tidy for an amount; an explicit exact spacing with a currency or
  * with short forms, and a minor style without a currency, are USLOVA_BAD_OPTIONS. */
@@ -41,22 +48,29 @@ typedef enum {
   USLOVA_SPACING_UNSET = -1,
   USLOVA_SPACING_EXACT,
   USLOVA_SPACING_TIDY,
-  USLOVA_SPACING_JOINED
+  USLOVA_SPACING_JOINED,
 } uslova_spacing;
-typedef enum { USLOVA_CASE_LOWER, USLOVA_CASE_FIRST, USLOVA_CASE_UPPER } uslova_case;
+typedef enum {
+  USLOVA_CASE_LOWER,
+  USLOVA_CASE_FIRST,
+  USLOVA_CASE_UPPER,
+} uslova_case;
 typedef enum {
   USLOVA_CURRENCY_NONE,
   USLOVA_CURRENCY_RSD,
   USLOVA_CURRENCY_EUR,
-  USLOVA_CURRENCY_USD
+  USLOVA_CURRENCY_USD,
 } uslova_currency;
 typedef enum {
   USLOVA_MINOR_UNSET = -1,
   USLOVA_MINOR_WORDS,
   USLOVA_MINOR_DIGITS,
-  USLOVA_MINOR_FRACTION
+  USLOVA_MINOR_FRACTION,
 } uslova_minor;
-typedef enum { USLOVA_FORMS_LONG, USLOVA_FORMS_SHORT } uslova_forms;
+typedef enum {
+  USLOVA_FORMS_LONG,
+  USLOVA_FORMS_SHORT,
+} uslova_forms;
 
 /** The options of a conversion. Fill it with uslova_options_init, which also sets `size`, so
  * that a program built against this header keeps working with a later library whose struct
@@ -106,7 +120,8 @@ uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_o
 const char* uslova_prompt(uslova_verdict verdict);
 
 /** A short name for a verdict, for programs and logs: "accepted", "not_a_number", "too_large",
- * "unsupported", "too_many_decimals", "buffer_too_small", "bad_options". */
+ * "unsupported", "too_many_decimals", "more_than_three_decimals", "buffer_too_small",
+ * "bad_options". */
 const char* uslova_verdict_name(uslova_verdict verdict);
 
 /** The library's version, e.g. "1.0.0". */

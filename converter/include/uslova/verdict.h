@@ -16,6 +16,9 @@ enum class Verdict {
   TooLarge,         ///< the integer part is 10^15 or more
   Unsupported,      ///< a number, but not one that can be spelled digit by digit (1,5e3, 15e-1)
   TooManyDecimals,  ///< an amount in a currency with more than two decimal digits
+  /// a number with more than three decimal digits in a style that reads them as typed, where
+  /// none is ever dropped (the window's exact text spells the first three)
+  MoreThanThreeDecimals,
 };
 
 /// The message box prompt for a rejection, e.g.

@@ -1,0 +1,108 @@
+// render.cpp: the window's exact text, fast: each group's words come from a table that the
+// compiler builds by rendering the word model of every triad in every group, and "minus" and
+// " zapeta " are the renderings of their rows.
+// SPDX-License-Identifier: MIT
+#include "render.h"
+
+namespace uslova {
+namespace {
+
+/// One group's exact words in a fixed-size slot, so that copying one is a few moves whatever
+/// its length; the longest is checked below.
+struct Piece {
+  std::array<char, 47> text;
+  std::uint8_t size;
+};
+using GroupPieces = std::array<Piece, 1000>;
+
+/// The window's text of `words` alone.
+constexpr Piece RenderPiece(const Words& words) {
+  std::array<char, kMaxRendered> text{};
+  const std::string_view rendered = Render(words, Options::Script::Ascii, Options::Spacing::Exact,
+                                           Options::LetterCase::Lower, text.data());
+  Piece piece{};
+  if (rendered.size() > piece.text.size()) throw "a group's words do not fit their slot";
+  std::copy(rendered.begin(), rendered.end(), piece.text.begin());
+  piece.size = static_cast<std::uint8_t>(rendered.size());
+  return piece;
+}
+
+/// Built one group at a time, to stay within the compiler's step limit.
+template <int Group>
+constexpr GroupPieces BuildPieces() {
+  GroupPieces pieces{};
+  for (unsigned triad = 0; triad < 1000; ++triad) {
+    Words words;
+    SpellGroup(words, Group, triad, Options::Forms::Long);
+    pieces[triad] = RenderPiece(words);
+  }
+  return pieces;
+}
+
+constexpr GroupPieces kUnitsPieces = BuildPieces<1>();
+constexpr GroupPieces kThousandsPieces = BuildPieces<2>();
+constexpr GroupPieces kMillionsPieces = BuildPieces<3>();
+constexpr GroupPieces kMilliardsPieces = BuildPieces<4>();
+constexpr GroupPieces kBillionsPieces = BuildPieces<5>();
+constexpr std::array<const GroupPieces*, 5> kPieces{
+    &kUnitsPieces, &kThousandsPieces, &kMillionsPieces, &kMilliardsPieces, &kBillionsPieces};
+
+constexpr Piece WordPiece(std::uint8_t row) {
+  Words words;
+  words.push(row);
+  return RenderPiece(words);
+}
+constexpr Piece kMinusPiece = WordPiece(kMinus);
+constexpr Piece kPointPiece = WordPiece(kPoint);
+
+constexpr std::size_t kLongestPiece = [] {
+  std::size_t longest = 0;
+  for (const GroupPieces* group : kPieces) {
+    for (const Piece& piece : *group)
+      longest = std::max<std::size_t>(longest, piece.size);
+  }
+  return longest;
+}();
+// The caption fits its buffer: "minus" in front; five pieces, " zapeta " and the decimal words
+// after it, the last with a whole slot behind it.
+static_assert(kMinusPiece.size <= WindowText::kFront);
+static_assert(5 * kLongestPiece + kPointPiece.size + sizeof(Piece::text) <= WindowText::kBack);
+
+const Piece& PieceOf(int group, unsigned triad) {
+  return (*kPieces[static_cast<std::size_t>(group) - 1])[triad];
+}
+
+}  // namespace
+
+void WindowText::write(const Number& number) {
+  // The pieces are copied whole, each starting where the words of the one before end.
+  char* out = data_.data() + kFront;
+  const auto append = [&out](const Piece& piece) {
+    std::memcpy(out, piece.text.data(), piece.text.size());
+    out += piece.size;
+  };
+  for (int group = std::max((number.integerDigits + 2) / 3, 1); group >= 1; --group)
+    append(PieceOf(group, TriadOf(number, group)));
+  const std::string_view decimals = number.decimalDigits();
+  if (!decimals.empty()) {
+    append(kPointPiece);
+    // The decimal digits are spelled as one number: "5" and "05" read as "005".
+    unsigned value = 0;
+    for (char digit : decimals)
+      value = value * 10 + static_cast<unsigned>(digit - '0');
+    append(PieceOf(1, value));
+  }
+  end_ = static_cast<std::size_t>(out - data_.data());
+  begin_ = kFront;
+  if (number.negative) {  // the next word brings its own blank
+    begin_ -= kMinusPiece.size;
+    std::memcpy(data_.data() + begin_, kMinusPiece.text.data(), kMinusPiece.size);
+  }
+}
+
+std::string_view ExactGroupText(int group, unsigned triad) {
+  const Piece& piece = PieceOf(group, triad);
+  return {piece.text.data(), piece.size};
+}
+
+}  // namespace uslova
