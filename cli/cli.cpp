@@ -50,12 +50,13 @@ class Batch {
         out_(streams.out),
         err_(streams.err),
         messages_(streams.sameFile ? out_ : err_),
-        terminal_(streams.terminal) {}
+        terminal_(streams.terminal),
+        reader_(options.decimal) {}
 
   /// Converts the argument `typed` at position `n`.
   void convertArgument(std::string_view typed, std::size_t n) {
     Number number;
-    reader_ = {};
+    reader_ = NumberReader(options_.decimal);
     reader_.feed(typed);
     write(reader_.finish(number), number, "argument", n);
   }
@@ -68,7 +69,7 @@ class Batch {
   void endLine() {
     Number number;
     write(reader_.finish(number), number, "line", line_++);
-    reader_ = {};
+    reader_ = NumberReader(options_.decimal);
   }
   std::size_t line() const { return line_; }
   /// The run fails, as when a number is rejected.

@@ -11,6 +11,8 @@ export interface Options {
   /** only with a currency */
   minor?: "words" | "digits" | "fraction";
   forms?: "long" | "short";
+  /** auto (a lone "." or "," is the decimal separator), comma ("15.000" is 15000) or point */
+  decimal?: "auto" | "comma" | "point";
 }
 
 /**

@@ -1,6 +1,7 @@
 /* c_api_test.c: the C interface from a program compiled as C: every verdict, a buffer too
  * small, options by value and by name, and options of another size.
  * SPDX-License-Identifier: MIT */
+#include <stddef.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -120,6 +121,11 @@ int main(void) {
   check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_ACCEPTED &&
             strcmp(words, "ДВА ДОЛАРА") == 0,
         "upper-case Cyrillic dollars");
+  uslova_options_init(&options);
+  check(uslova_option_set(&options, "decimal", "comma") == 0 &&
+            uslova_spell("15.000", 6, &options, words, sizeof words, &length) == USLOVA_ACCEPTED &&
+            strcmp(words, " petnaest hiljada ") == 0,
+        "a chosen decimal separator");
   check(strcmp(uslova_option_values("currency"), "RSD, EUR, USD") == 0 &&
             uslova_option_values("colour") == NULL,
         "the values of an option");
@@ -135,7 +141,7 @@ int main(void) {
     options.currency = USLOVA_CURRENCY_RSD;
     options.size = i;
     check((uslova_spell("1234,5", 6, &options, words, sizeof words, &length) == USLOVA_ACCEPTED) ==
-              (i == sizeof options),
+              (i == sizeof options || i == offsetof(uslova_options, decimal)),
           "a struct of another size");
   }
 

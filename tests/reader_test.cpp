@@ -75,3 +75,63 @@ TEST(Reader, SignCountsEveryTypedDigit) {
 
 }  // namespace
 }  // namespace uslova
+
+namespace uslova {
+namespace {
+
+// A chosen decimal separator makes the other one group, even alone; what it cannot read as
+// groups of three or one decimal separator is refused. Each row reads as its plain form does,
+// whole and a byte at a time.
+TEST(Reader, DecimalSeparatorAsChosen) {
+  using D = Options::Decimal;
+  struct Row {
+    std::string_view typed;
+    D decimal;
+    std::string_view plain;  // empty: refused as "zapis broja nije podrzan"
+  };
+  const Row rows[] = {
+      {"15.000", D::Comma, "15000"},
+      {"15.000", D::Point, "15,000"},
+      {"15,000", D::Comma, "15,000"},
+      {"15,000", D::Point, "15000"},
+      {"1.234.567,89", D::Comma, "1234567,89"},
+      {"1.234.567,89", D::Point, ""},
+      {"1,234.56", D::Point, "1234,56"},
+      {"1,234.56", D::Comma, ""},
+      {"2.25", D::Comma, ""},
+      {"1.", D::Comma, ""},
+      {"1,5", D::Point, ""},
+      {",5", D::Comma, "0,5"},
+      {".5", D::Comma, ""},
+      {"1,2,3", D::Comma, ""},
+      {"1 234,5", D::Comma, "1234,5"},
+      {"1 234.5", D::Comma, ""},
+      {"1 234.5", D::Point, "1234,5"},
+      {"-1.000.000", D::Comma, "-1000000"},
+      {"1e3", D::Comma, "1000"},
+      {"1.000e3", D::Comma, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.typed) + " " + std::to_string(static_cast<int>(row.decimal)));
+    Number whole, fed, plain;
+    NumberReader reader(row.decimal);
+    for (char ch : row.typed)
+      reader.feed(std::string_view(&ch, 1));
+    const Verdict verdict = ReadNumber(row.typed, whole, row.decimal);
+    EXPECT_EQ(reader.finish(fed), verdict);
+    if (row.plain.empty()) {
+      EXPECT_EQ(verdict, Verdict::Unsupported);
+      continue;
+    }
+    ASSERT_EQ(verdict, Verdict::Accepted);
+    ASSERT_EQ(ReadNumber(row.plain, plain), Verdict::Accepted);
+    for (const Number* n : {&whole, &fed}) {
+      EXPECT_EQ(n->integer, plain.integer);
+      EXPECT_EQ(n->decimalDigits(), plain.decimalDigits());
+      EXPECT_EQ(n->negative, plain.negative);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace uslova

@@ -10,7 +10,7 @@
   const error = document.getElementById("greska");
   const copy = document.getElementById("kopiraj");
   const copied = document.getElementById("kopirano");
-  const choices = ["script", "spacing", "case", "currency", "minor", "forms"];
+  const choices = ["script", "spacing", "case", "currency", "minor", "forms", "decimal"];
   // The page's words for the values of the option tables; the values themselves come from the
   // converter, and one without words here shows its name.
   const LABELS = {
@@ -20,6 +20,7 @@
     currency: { RSD: "dinari (RSD)", EUR: "evri (EUR)", USD: "dolari (USD)" },
     minor: { words: "rečima", digits: "ciframa", fraction: "razlomkom" },
     forms: { long: "dugi (dve stotine)", short: "kratki (dvesta)" },
+    decimal: { auto: "kao u prozoru", comma: "zarez (15.000,50)", point: "tačka (15,000.50)" },
   };
   // The converter, once each choice lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstring>
 
 #include "uslova/converter.h"
@@ -23,12 +24,17 @@ static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrill
               USLOVA_CASE_UPPER == static_cast<int>(Options::LetterCase::Upper) &&
               USLOVA_CURRENCY_USD == static_cast<int>(Options::Currency::USD) &&
               USLOVA_MINOR_FRACTION == static_cast<int>(Options::Minor::Fraction) &&
-              USLOVA_FORMS_SHORT == static_cast<int>(Options::Forms::Short));
+              USLOVA_FORMS_SHORT == static_cast<int>(Options::Forms::Short) &&
+              USLOVA_DECIMAL_POINT == static_cast<int>(Options::Decimal::Point));
 
 /// The fields of uslova_options, in the order of kOptionFamilies.
 constexpr std::array<int uslova_options::*, std::size(kOptionFamilies)> kFields{
     &uslova_options::script,   &uslova_options::spacing, &uslova_options::letter_case,
-    &uslova_options::currency, &uslova_options::minor,   &uslova_options::forms};
+    &uslova_options::currency, &uslova_options::minor,   &uslova_options::forms,
+    &uslova_options::decimal};
+
+/// The size of the struct of the first release, 1.0, which had no `decimal`.
+constexpr std::size_t kFirstSize = offsetof(uslova_options, decimal);
 
 /// The value of spacing and minor that uslova_options_init leaves them at.
 constexpr int kUnset = -1;
@@ -62,10 +68,13 @@ const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
 std::string_view ReadOptions(const uslova_options* given, Options& options) {
   if (given == nullptr) return {};
   // Only the size of a shipped struct is read past its first field: never more than it covers.
-  if (given->size != sizeof(uslova_options)) return "the options struct has an unknown size";
+  if (given->size != sizeof(uslova_options) && given->size != kFirstSize) {
+    return "the options struct has an unknown size";
+  }
   GivenOptions read;
   for (std::size_t f = 0; f < kFields.size(); ++f) {
     const OptionFamily& family = kOptionFamilies[f];
+    if (kFields[f] == &uslova_options::decimal && given->size == kFirstSize) continue;
     const int value = given->*kFields[f];
     if (value == kUnset &&
         (kFields[f] == &uslova_options::spacing || kFields[f] == &uslova_options::minor)) {
@@ -130,7 +139,7 @@ uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_o
   Options read;
   if (!ReadOptions(options, read).empty()) return USLOVA_BAD_OPTIONS;
   Number number;
-  Verdict verdict = ReadNumber({text, text_length}, number);
+  Verdict verdict = ReadNumber({text, text_length}, number, read.decimal);
   WordsBuffer words;
   std::string_view spelled;
   if (verdict == Verdict::Accepted) verdict = SpellInto(number, read, words, spelled);

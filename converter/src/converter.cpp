@@ -41,13 +41,17 @@ Verdict SpellInto(std::string_view typed, std::string& caption) {
 
 Verdict SpellInto(std::string_view typed, const Options& options, std::string& out) {
   Number number;
-  if (const Verdict v = ReadNumber(typed, number); v != Verdict::Accepted) return v;
+  if (const Verdict v = ReadNumber(typed, number, options.decimal); v != Verdict::Accepted) {
+    return v;
+  }
   return SpellInto(number, options, out);
 }
 
 Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
                   std::string_view& words) {
-  if (options == Options{}) {  // the window's text, from the words of every group
+  Options rendering = options;
+  rendering.decimal = Options::Decimal::Auto;  // a matter of reading only
+  if (rendering == Options{}) {                // the window's text, from the words of every group
     WindowText text;
     text.write(number);
     const std::string_view caption = text.view();

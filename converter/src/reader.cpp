@@ -263,10 +263,18 @@ Verdict NumberReader::finish(Number& number) const {
   // 1,5e3 would need its digits moved across the separator.
   if (exponent_ && (separators_ > 0 || blank_ != 0)) return Verdict::Unsupported;
 
-  // With two or more separators the first is the group separator, and the last one the
-  // decimal separator unless it is a group separator too.
-  const bool grouped = separators_ >= 2;
-  const bool lastRunIsGroup = grouped && lastSeparator_ == groupSeparator_;
+  // By default, with two or more separators the first is the group separator, and the last
+  // one the decimal separator unless it is a group separator too. A chosen decimal separator
+  // makes the other one group, even alone ("15.000"); it may follow no other separator, nor
+  // may a group separator follow blank groups.
+  bool grouped = separators_ >= 2;
+  bool lastRunIsGroup = grouped && lastSeparator_ == groupSeparator_;
+  if (decimal_ != Options::Decimal::Auto && separators_ > 0) {
+    const char group = decimal_ == Options::Decimal::Comma ? '.' : ',';
+    grouped = groupSeparator_ == group;
+    if ((!grouped && separators_ >= 2) || (grouped && blank_ != 0)) return Verdict::Unsupported;
+    lastRunIsGroup = grouped && lastSeparator_ == group;
+  }
   if (grouped && (firstRun_ < 1 || firstRun_ > 3 || groupsBad_ || (lastRunIsGroup && run_ != 3))) {
     return Verdict::Unsupported;
   }
@@ -295,12 +303,13 @@ Verdict NumberReader::finish(Number& number) const {
   return Verdict::Accepted;
 }
 
-namespace {
-
 /// The common form, an optional sign and at most fifteen significant digits with at most one
-/// separator and its decimal digits, read straight into `number`. Returns false, with nothing
-/// decided, for anything else.
-bool ReadPlain(std::string_view text, Number& number) {
+/// decimal separator and its decimal digits, read straight into `number`. Returns false, with
+/// nothing decided, for anything else.
+bool NumberReader::readPlain(std::string_view text, Number& number, Options::Decimal decimal) {
+  const char grouping = decimal == Options::Decimal::Comma   ? '.'
+                        : decimal == Options::Decimal::Point ? ','
+                                                             : '\0';
   const char* p = text.data();
   const char* const end = p + text.size();
   const bool minus = p != end && *p == '-';
@@ -315,7 +324,7 @@ bool ReadPlain(std::string_view text, Number& number) {
   if (p == digits || count > Number::kMaxDigits) return false;
   const char* const integerEnd = p;
   bool nonzeroDecimal = false;
-  if (p != end && IsSeparator(*p)) {
+  if (p != end && IsSeparator(*p) && *p != grouping) {
     const char* const decimals = ++p;
     for (; p != end && IsDigit(*p); ++p)
       nonzeroDecimal = nonzeroDecimal || *p != '0';
@@ -334,11 +343,9 @@ bool ReadPlain(std::string_view text, Number& number) {
   return true;
 }
 
-}  // namespace
-
-Verdict ReadNumber(std::string_view text, Number& number) {
-  if (ReadPlain(text, number)) return Verdict::Accepted;
-  NumberReader reader;
+Verdict NumberReader::read(std::string_view text, Number& number, Options::Decimal decimal) {
+  if (readPlain(text, number, decimal)) return Verdict::Accepted;
+  NumberReader reader(decimal);
   reader.feed(text);
   return reader.finish(number);
 }

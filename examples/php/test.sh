@@ -34,6 +34,7 @@ done <<'LISTS'
 --currency=EUR --spacing=exact 7
 --forms=short 7
 --spacing 7
+--decimal=comma --currency=RSD 15.000 1.234,5 1,234.5
 LISTS
 printf '7\n1,5\nabc\n' | "$php" "$here/uslova.php" --spacing=tidy >/dev/null 2>&1
 [ $? -eq 1 ] || fail "lines of standard input"

@@ -25,7 +25,7 @@ final class Uslova
     private const DECLARATIONS = <<<'C'
         typedef struct uslova_options {
           size_t size; int script; int spacing; int letter_case; int currency; int minor;
-          int forms;
+          int forms; int decimal;
         } uslova_options;
         void uslova_options_init(uslova_options* options);
         int uslova_option_set(uslova_options* options, const char* name, const char* value);
@@ -39,7 +39,7 @@ final class Uslova
         C;
 
     /** The option names, in the order uslova-cli lists them. */
-    public const OPTIONS = ['script', 'spacing', 'case', 'currency', 'minor', 'forms'];
+    public const OPTIONS = ['script', 'spacing', 'case', 'currency', 'minor', 'forms', 'decimal'];
 
     private static ?FFI $ffi = null;
 
@@ -177,7 +177,7 @@ if (PHP_SAPI === 'cli' && realpath($argv[0]) === __FILE__) {
     if ($help) {
         echo "Usage: $name [OPTION]... [NUMBER]...\n",
             "Writes each NUMBER in Serbian words, as uslova-cli does; with no NUMBER, each line of\n",
-            "standard input. Options: --script, --spacing, --case, --currency, --minor, --forms,\n",
+            "standard input. Options: --" . implode(', --', Uslova::OPTIONS) . ",\n",
             "with the values of uslova-cli (--name=value or --name value), -h, -V, and -- to end\n",
             "the options. Exit status: 0, 1 when any number was rejected, 2 on a usage error.\n";
         exit(0);

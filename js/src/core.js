@@ -4,7 +4,7 @@
 // SPDX-License-Identifier: MIT
 
 const WORDS_SIZE = 1024; // USLOVA_WORDS_SIZE
-const OPTION_NAMES = ["script", "spacing", "case", "currency", "minor", "forms"];
+const OPTION_NAMES = ["script", "spacing", "case", "currency", "minor", "forms", "decimal"];
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 class RejectedError extends Error {

@@ -60,10 +60,11 @@ test("rejections and bad options", () => {
 
 test("the same words as uslova-cli", { skip: !process.env.USLOVA_CLI }, () => {
   const inputs = ["7", "-1234,5", "1.234.567,89", "22 000", "0,05", "abc", "1000", "600",
-    "2,01", "101000", "1e5", "-0,5", "999999999999999"];
+    "2,01", "101000", "1e5", "-0,5", "999999999999999", "15.000", "1,234.5"];
   const styles = [{}, { script: "cyrillic", spacing: "tidy", case: "upper" },
     { currency: "USD", minor: "digits" }, { forms: "short", spacing: "joined" },
-    { script: "latin", case: "first" }];
+    { script: "latin", case: "first" }, { decimal: "comma", currency: "RSD" },
+    { decimal: "point" }];
   for (const options of styles) {
     const { lines } = cli(options, inputs);
     inputs.forEach((number, i) => {

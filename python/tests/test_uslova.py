@@ -93,7 +93,8 @@ class SameAsTheCommandLine(unittest.TestCase):
     def test_every_option_value(self):
         families = {"script": ["ascii", "latin", "cyrillic"], "spacing": ["tidy", "joined"],
                     "case": ["lower", "first", "upper"], "currency": ["RSD", "EUR", "USD"],
-                    "minor": ["words", "digits", "fraction"], "forms": ["long", "short"]}
+                    "minor": ["words", "digits", "fraction"], "forms": ["long", "short"],
+                    "decimal": ["auto", "comma", "point"]}
         for name, values in families.items():
             for value in values:
                 options = {name: value}

@@ -42,6 +42,7 @@ class _Options(ctypes.Structure):
         ("currency", ctypes.c_int),
         ("minor", ctypes.c_int),
         ("forms", ctypes.c_int),
+        ("decimal", ctypes.c_int),
     ]
 
 
@@ -117,13 +118,14 @@ class _Prepared:
 
 
 _prepared: Dict[Tuple[Optional[str], ...], _Prepared] = {}
-_OPTION_NAMES = ("script", "spacing", "case", "currency", "minor", "forms")
+_OPTION_NAMES = ("script", "spacing", "case", "currency", "minor", "forms", "decimal")
 
 
 def _options(script: Optional[str] = None, spacing: Optional[str] = None,
              case: Optional[str] = None, currency: Optional[str] = None,
-             minor: Optional[str] = None, forms: Optional[str] = None) -> _Prepared:
-    key = (script, spacing, case, currency, minor, forms)
+             minor: Optional[str] = None, forms: Optional[str] = None,
+             decimal: Optional[str] = None) -> _Prepared:
+    key = (script, spacing, case, currency, minor, forms, decimal)
     prepared = _prepared.get(key)
     if prepared is not None:
         return prepared
@@ -245,7 +247,8 @@ def _rejection(number: Number) -> RejectedError:
 
 def spell(number: Number, *, script: Optional[str] = None, spacing: Optional[str] = None,
           case: Optional[str] = None, currency: Optional[str] = None,
-          minor: Optional[str] = None, forms: Optional[str] = None) -> str:
+          minor: Optional[str] = None, forms: Optional[str] = None,
+          decimal: Optional[str] = None) -> str:
     """The words of ``number``, by default exactly as the uslova window writes them.
 
     ``number`` is a str as typed ("-1.234,5", "22 000"), an int, or a decimal.Decimal; a float
@@ -253,7 +256,8 @@ def spell(number: Number, *, script: Optional[str] = None, spacing: Optional[str
     uslova-cli: script ascii|latin|cyrillic; spacing exact|tidy|joined (None: exact, or tidy
     for an amount); case lower|first|upper; currency RSD|EUR|USD (None: a plain number);
     minor words|digits|fraction (only with a currency); forms long|short (not with exact
-    spacing).
+    spacing); decimal auto|comma|point (which of "." and "," is the decimal separator: by
+    default a lone one; "comma" reads "15.000" as fifteen thousand).
     None leaves an option at its default. A bad value, or a combination that uslova-cli
     refuses, raises ValueError with uslova-cli's reason; a number that cannot be spelled
     raises RejectedError.
@@ -263,9 +267,9 @@ def spell(number: Number, *, script: Optional[str] = None, spacing: Optional[str
     >>> spell(1600, spacing="tidy", forms="short")
     'hiljadu seststo'
     """
-    prepared = _prepared.get((script, spacing, case, currency, minor, forms))
+    prepared = _prepared.get((script, spacing, case, currency, minor, forms, decimal))
     if prepared is None:
-        prepared = _options(script, spacing, case, currency, minor, forms)
+        prepared = _options(script, spacing, case, currency, minor, forms, decimal)
     words = _spell(number, prepared)
     if words is None:
         raise _rejection(number)

@@ -46,6 +46,13 @@ struct Options {
     Long,   ///< the window's words: "stotinu", "dve stotine", "jedna hiljada"
     Short,  ///< as on cheques: "sto", "dvesta", "petsto", and "hiljadu" for one thousand
   };
+  /// How "." and "," are read.
+  enum class Decimal : std::uint8_t {
+    Auto,   ///< the window's rule: a lone one is the decimal separator (1.234 is 1,234); of
+            ///< two or more, the first groups and a different last one is the decimal one
+    Comma,  ///< "," is the decimal separator and "." groups: 15.000 is 15000, 1.234.567,89
+    Point,  ///< "." is the decimal separator and "," groups: 15,000 is 15000, 1,234.56
+  };
 
   Script script = Script::Ascii;
   Spacing spacing = Spacing::Exact;
@@ -58,6 +65,7 @@ struct Options {
   Minor minor = Minor::Words;  ///< how the hundredths of an amount are written
   /// Short forms change the window's words, so Spacing::Exact reads as Spacing::Tidy with them.
   Forms forms = Forms::Long;
+  Decimal decimal = Decimal::Auto;  ///< how the text is read; the window reads Auto
 
   bool operator==(const Options&) const = default;
 };
@@ -135,6 +143,7 @@ inline constexpr Choice kCases[] = {{"lower", 0}, {"first", 1}, {"upper", 2}};
 inline constexpr auto kCurrencyChoices = CurrencyChoices();
 inline constexpr Choice kMinors[] = {{"words", 0}, {"digits", 1}, {"fraction", 2}};
 inline constexpr Choice kForms[] = {{"long", 0}, {"short", 1}};
+inline constexpr Choice kDecimals[] = {{"auto", 0}, {"comma", 1}, {"point", 2}};
 }  // namespace detail
 
 /// Every option family; the first value of each is the default, except for currency, whose
@@ -161,6 +170,11 @@ inline constexpr OptionFamily kOptionFamilies[] = {
      "the window's words (the default), or the short forms of cheques: \"sto\", \"dvesta\", "
      "\"hiljadu\"; not with exact spacing",
      detail::Set<&Options::forms>, detail::Get<&Options::forms>},
+    {"decimal", detail::kDecimals,
+     "a lone \".\" or \",\" is the decimal separator (the default, the window's rule), or \",\" is "
+     "the decimal separator and \".\" groups (15.000 is fifteen thousand), or the mirror image: "
+     "\".\" decimal, \",\" groups",
+     detail::Set<&Options::decimal>, detail::Get<&Options::decimal>},
 };
 
 /// Options as a front received them: the values, and whether spacing and minor were given or

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "uslova/options.h"
 #include "uslova/verdict.h"
 
 namespace uslova {
@@ -38,9 +39,19 @@ struct Number {
 /// or an exponent ("1e5"); blanks (space, tab) around it are ignored. A number may also be
 /// written in groups of three digits: with "." or "," ("1.234.567", "1.234,56", "1,234.56") or
 /// with one kind of blank (space, U+00A0 or U+202F) between the groups ("22 000", "1 234,5").
+/// Which of "." and "," is the decimal separator is `decimal`'s choice: by default a lone one,
+/// or with Options::Decimal::Comma or Point always the one named, the other grouping.
 /// e.g. NumberReader r; r.feed("1.234"); r.feed(".567,8"); r.finish(n) gives 1234567,8.
 class NumberReader {
  public:
+  explicit NumberReader(Options::Decimal decimal = Options::Decimal::Auto) : decimal_(decimal) {}
+
+  /// Reads a whole text, the common plain form ("-1234,5") straight into `number` and any
+  /// other byte by byte, e.g. "1.234,5" gives Verdict::Accepted and 1234 with the decimal
+  /// digit "5".
+  [[nodiscard]] static Verdict read(std::string_view text, Number& number,
+                                    Options::Decimal decimal = Options::Decimal::Auto);
+
   /// Reads the next bytes of the text.
   void feed(std::string_view bytes);
 
@@ -81,7 +92,9 @@ class NumberReader {
   void separator(char ch);
   bool closeBlankGroup(char kind);
   Verdict adjust(Integer& integer, bool lastRunIsGroup) const;
+  static bool readPlain(std::string_view text, Number& number, Options::Decimal decimal);
 
+  Options::Decimal decimal_;
   Phase phase_ = Phase::Lead;
   char sign_ = 0;
   bool leadingSeparator_ = false;  // ".5": no digit before the separator
@@ -106,8 +119,10 @@ class NumberReader {
   Integer integer_;
 };
 
-/// Reads a whole text at once, as a NumberReader fed with it would, e.g. "1.234,5" gives
-/// Verdict::Accepted and 1234 with the decimal digit "5".
-[[nodiscard]] Verdict ReadNumber(std::string_view text, Number& number);
+/// Reads a whole text at once, as a NumberReader fed with it would: NumberReader::read.
+[[nodiscard]] inline Verdict ReadNumber(std::string_view text, Number& number,
+                                        Options::Decimal decimal = Options::Decimal::Auto) {
+  return NumberReader::read(text, number, decimal);
+}
 
 }  // namespace uslova

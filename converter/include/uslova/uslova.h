@@ -71,11 +71,17 @@ typedef enum {
   USLOVA_FORMS_LONG,
   USLOVA_FORMS_SHORT,
 } uslova_forms;
+typedef enum {
+  USLOVA_DECIMAL_AUTO,
+  USLOVA_DECIMAL_COMMA,
+  USLOVA_DECIMAL_POINT,
+} uslova_decimal;
 
 /** The options of a conversion. Fill it with uslova_options_init, which also sets `size`, so
  * that a program built against this header keeps working with a later library whose struct
- * has grown. The library reads a struct only at a size that a release has shipped (today only
- * this one), and never past it; any other size is USLOVA_BAD_OPTIONS. */
+ * has grown. The library reads a struct only at a size that a release has shipped (this one,
+ * and 1.0's, which ended before `decimal`), and never past it; any other size is
+ * USLOVA_BAD_OPTIONS. */
 typedef struct uslova_options {
   size_t size;     /**< sizeof(uslova_options), as the caller knows it */
   int script;      /**< uslova_script */
@@ -84,6 +90,7 @@ typedef struct uslova_options {
   int currency;    /**< uslova_currency */
   int minor;       /**< uslova_minor: the hundredths of an amount; only with a currency */
   int forms;       /**< uslova_forms */
+  int decimal;     /**< uslova_decimal: which of "." and "," is the decimal separator; since 1.1 */
 } uslova_options;
 
 /** Sets `options` to the defaults, which give the window's exact text: spacing and minor
