@@ -1,7 +1,8 @@
 #!/bin/sh
 # cli.sh: times uslova-cli over a million generated lines (the benchmark's mix: integers of 1 to
 # 15 digits, some negative, some with decimals), output to /dev/null; best of five runs. Then
-# the same lines with one in ten replaced by a rejected one, and the lines in tidy Latin.
+# the same lines with one in ten replaced by a rejected one, the lines in tidy Latin, and the
+# same amounts as the second of five fields of a CSV export, with --column=2.
 # Usage: bench/cli.sh PATH/TO/uslova-cli
 # SPDX-License-Identifier: MIT
 set -eu
@@ -41,11 +42,17 @@ best() {
   done
   echo "$result"
 }
+# A five-field export: a date, the amount (quoted when it holds ","), a text, a count, a code.
+awk -F '\n' '{ a = index($0, ",") ? "\"" $0 "\"" : $0
+  printf "%d.%d.2026;%s;Racun za robu;%d;SIF-%06d\r\n", NR % 28 + 1, NR % 12 + 1, a, NR % 97, NR
+}' "$tmp/valid" >"$tmp/export.csv"
 valid=$(best "$tmp/valid")
+csv=$(best "$tmp/export.csv" --column=2 --delimiter=";")
 mixed=$(best "$tmp/mixed")
 tidy=$(best "$tmp/valid" --spacing=tidy --script=latin)
-echo "$lines $valid $mixed $tidy" | awk '{
+echo "$lines $valid $mixed $tidy $csv" | awk '{
   printf "uslova-cli: %d lines in %.3f s: %.2f million lines a second\n", $1, $2, $1 / $2 / 1e6
   printf "uslova-cli, one line in ten rejected: %.3f s, %.2fx the time of valid lines\n", $3, $3 / $2
   printf "uslova-cli --spacing=tidy --script=latin: %.3f s, %.2fx the time of the default\n", $4, $4 / $2
+  printf "uslova-cli --column=2, the same amounts in a five-field CSV: %.3f s, %.2fx the time of lines\n", $5, $5 / $2
 }'

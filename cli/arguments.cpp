@@ -3,6 +3,7 @@
 #include "arguments.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace uslova::cli {
@@ -40,9 +41,23 @@ constexpr std::string_view kOutro =
     "Exit status: 0 when every number was spelled, 1 when any was rejected, the input could\n"
     "not be read or the output could not be written, 2 on a usage error.\n";
 
-/// The long options: the two flags, then the option families.
+/// The long options: the flags, the CSV mode's options, then the option families.
 constexpr std::string_view kHelpOption = "help";
 constexpr std::string_view kVersionOption = "version";
+constexpr std::string_view kHeaderOption = "header";
+constexpr std::string_view kColumnOption = "column";
+constexpr std::string_view kDelimiterOption = "delimiter";
+
+constexpr std::string_view kCsvHelp =
+    "  --column=COLUMN\n"
+    "      read CSV on standard input and write it back with a field after COLUMN (a number\n"
+    "      from 1, or a name in the first row, which is then a header) holding the words of\n"
+    "      that column's cell; the header gets the name followed by \" slovima\"\n"
+    "  --header\n"
+    "      with a numbered --column: the first row is a header\n"
+    "  --delimiter=;|,|tab\n"
+    "      with --column: the field delimiter; by default the first of ;  , and a tab found\n"
+    "      outside quotes in the first row\n";
 
 std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
   std::string names;
@@ -82,6 +97,8 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
   std::vector<Match> candidates{{kHelpOption}, {kVersionOption}};
   for (const OptionFamily& family : kOptionFamilies)
     candidates.push_back({family.name, &family});
+  for (std::string_view csv : {kHeaderOption, kColumnOption, kDelimiterOption})
+    candidates.push_back({csv});
   std::vector<Match> found;
   for (const Match& m : candidates) {
     if (m.option == name) return m;
@@ -96,6 +113,31 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
       problem.append(" '--").append(m.option).append("'");
   }
   return std::nullopt;
+}
+
+/// Takes the value of --column or --delimiter into `a`, or says why it cannot.
+std::string CsvOption(std::string_view option, std::string_view value, Arguments& a) {
+  if (option == kDelimiterOption) {
+    if (value == ";" || value == ",") {
+      a.csvSettings.delimiter = value[0];
+    } else if (value == "tab" || value == "\t") {
+      a.csvSettings.delimiter = '\t';
+    } else {
+      return "invalid value '" + std::string(value) + "' for --delimiter (choose ;, ',', tab)";
+    }
+    return {};
+  }
+  a.csv = true;
+  if (value.empty()) return "--column needs a column's number or name";
+  std::size_t number = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (error == std::errc{} && end == value.data() + value.size() && value[0] != '+') {
+    if (number == 0) return "--column counts from 1";
+    a.csvSettings.number = number;
+  } else {
+    a.csvSettings.name = std::string(value);
+  }
+  return {};
 }
 
 }  // namespace
@@ -130,22 +172,34 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       std::string problem;
       const std::optional<Match> match = FindOption(name, problem);
       if (!match) return fail(problem);
-      if (match->family == nullptr) {
+      const bool takesValue = match->option == kColumnOption || match->option == kDelimiterOption;
+      if (match->family == nullptr && !takesValue) {
         if (equals != std::string_view::npos)
           return fail("unknown option '" + std::string(arg) + "'");
-        (match->option == kHelpOption ? a.help : a.version) = true;
+        bool& flag = match->option == kHelpOption      ? a.help
+                     : match->option == kVersionOption ? a.version
+                                                       : a.csvSettings.header;
+        flag = true;
         continue;
       }
-      const OptionFamily& family = *match->family;
+      // The value: after "=", or the next argument.
       std::string_view value;
       if (equals != std::string_view::npos) {
         value = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        return fail("option '--" + std::string(family.name) + "' needs a value (choose " +
-                    ChoiceNames(family, ", ") + ")");
+        problem = "option '--" + std::string(match->option) + "' needs a value";
+        if (match->family != nullptr)
+          problem.append(" (choose ").append(ChoiceNames(*match->family, ", ")).append(")");
+        return fail(problem);
       }
+      if (takesValue) {
+        problem = CsvOption(match->option, value, a);
+        if (!problem.empty()) return fail(problem);
+        continue;
+      }
+      const OptionFamily& family = *match->family;
       const auto choice = std::find_if(family.choices.begin(), family.choices.end(),
                                        [&](const Choice& c) { return c.name == value; });
       if (choice == family.choices.end()) {
@@ -160,6 +214,11 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
     return std::any_of(given.begin(), given.end(), [&](auto* f) { return f->name == name; });
   };
   a.problem = OptionsProblem({a.options, isGiven("spacing"), isGiven("minor")});
+  if (a.problem.empty() && !a.csv && (a.csvSettings.header || a.csvSettings.delimiter != 0)) {
+    a.problem = "--header and --delimiter go with --column";
+  } else if (a.problem.empty() && a.csv && !a.numbers.empty()) {
+    a.problem = "--column reads CSV on standard input: no NUMBER arguments";
+  }
   return a;
 }
 
@@ -170,7 +229,7 @@ std::string HelpText() {
     text += '\n';
     AppendWrapped(text, family.help);
   }
-  return text.append(kOutro);
+  return text.append(kCsvHelp).append(kOutro);
 }
 
 }  // namespace uslova::cli

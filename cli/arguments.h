@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "csv.h"
 #include "uslova/options.h"
 
 namespace uslova::cli {
@@ -14,6 +15,8 @@ namespace uslova::cli {
 /// What the arguments of one run asked for.
 struct Arguments {
   Options options;
+  bool csv = false;  ///< --column: CSV on standard input, as `csvSettings` say
+  CsvSettings csvSettings;
   bool help = false;
   bool version = false;
   std::vector<std::size_t> numbers;  ///< positions in the arguments, from 0

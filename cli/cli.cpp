@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "arguments.h"
+#include "chunks.h"
+#include "csv.h"
 #include "lines.h"
 
 #include "uslova/converter.h"
@@ -127,53 +129,24 @@ class Batch {
   WordsBuffer words_;
 };
 
-constexpr std::string_view kUtf8Mark = "\xef\xbb\xbf";
-constexpr std::string_view kUtf16Marks[] = {"\xff\xfe", "\xfe\xff"};
-
-/// The input may yet begin with a byte-order mark: `start` is a mark's beginning.
-bool MayBeMark(std::string_view start) {
-  if (start.size() < kUtf8Mark.size() && kUtf8Mark.starts_with(start)) return true;
-  return std::any_of(std::begin(kUtf16Marks), std::end(kUtf16Marks), [&](std::string_view mark) {
-    return start.size() < mark.size() && mark.starts_with(start);
-  });
-}
-
 /// Converts each line of the input as it arrives, holding no more than a chunk of it.
 void ConvertLines(Input& in, Batch& batch) {
-  std::string chunk(1 << 16, '\0');
-  std::string error;
   LineSplitter lines;
   const auto piece = [&](std::string_view p) { batch.feed(p); };
   const auto end = [&] { batch.endLine(); };
-  std::size_t held = 0;  // the first bytes, while they may be a byte-order mark
-  bool atStart = true;
-  for (;;) {
-    if (!in.ready() && !batch.flush()) return;  // answers first, then wait for more
-    const std::ptrdiff_t read = in.read(chunk.data() + held, chunk.size() - held, error);
-    if (read < 0) {
-      batch.message("line " + std::to_string(batch.line()) + ": cannot read the input: " + error);
-      batch.fail();
-      return;
-    }
-    std::string_view data(chunk.data(), held + static_cast<std::size_t>(read));
-    if (atStart) {
-      if (read > 0 && MayBeMark(data)) {
-        held = data.size();
-        continue;
-      }
-      atStart = false;
-      held = 0;
-      if (data.starts_with(kUtf8Mark)) data.remove_prefix(kUtf8Mark.size());  // from spreadsheets
-      for (std::string_view mark : kUtf16Marks) {
-        if (!data.starts_with(mark)) continue;
-        batch.message(
-            "the input is UTF-16; convert it to UTF-8 first, e.g. iconv -f UTF-16 -t UTF-8");
-        batch.fail();
-        return;
-      }
-    }
-    lines.split(data, piece, end);
-    if (read == 0 || !batch.ok()) break;
+  const std::string problem = ReadChunks(
+      in,
+      [&](std::string_view data) {
+        lines.split(data, piece, end);
+        return batch.ok();
+      },
+      [](std::string_view) {}, [&] { return batch.flush(); });  // answers first, then wait
+  if (!problem.empty()) {
+    batch.message(problem == kUtf16Problem
+                      ? problem
+                      : "line " + std::to_string(batch.line()) + ": " + problem);
+    batch.fail();
+    return;
   }
   lines.finish(end);
 }
@@ -200,6 +173,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
     return kSomeRejected;
   }
 
+  if (arguments.csv) return ConvertCsv(arguments.csvSettings, arguments.options, streams);
   Batch batch(arguments.options, streams);
   if (arguments.numbers.empty()) ConvertLines(streams.in, batch);
   for (std::size_t i : arguments.numbers) {

@@ -171,7 +171,7 @@ TEST(Cli, OptionForms) {
     EXPECT_EQ(r.out, c.out) << r.err;
     EXPECT_EQ(r.status, kAllAccepted);
   }
-  for (std::string_view flag : {"-h", "--he", "-V", "--vers"}) {
+  for (std::string_view flag : {"-h", "--hel", "-V", "--vers"}) {
     const Result r = RunWith({flag, "7"});
     EXPECT_TRUE(r.out.starts_with(flag.find('h') != flag.npos ? "Usage:" : "uslova-cli 1."))
         << flag;
@@ -198,6 +198,10 @@ TEST(Cli, OptionErrors) {
       {{"--currency=RSD", "--spacing=exact", "7"},
        "uslova-cli: --spacing=exact cannot be used with --currency"},
       {{"--minor=digits", "7"}, "uslova-cli: --minor needs --currency"},
+      {{"--header", "7"}, "uslova-cli: --header and --delimiter go with --column"},
+      {{"--column=0"}, "uslova-cli: --column counts from 1"},
+      {{"--column=Iznos", "7"}, "uslova-cli: --column reads CSV on standard input"},
+      {{"--column=1", "--delimiter=|"}, "uslova-cli: invalid value '|' for --delimiter"},
   };
   for (const Case& c : cases) {
     const Result r = RunWith(c.args);

@@ -1,0 +1,327 @@
+// csv.cpp: the CSV mode: a byte-at-a-time reader of RFC 4180 rows that copies what it reads
+// and adds the words of one column after it, in runs between the bytes that matter.
+// SPDX-License-Identifier: MIT
+#include "csv.h"
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+#include "chunks.h"
+#include "uslova/converter.h"
+
+namespace uslova::cli {
+namespace {
+
+constexpr std::string_view kName = "uslova-cli";
+constexpr std::string_view kCandidates = ";,\t";  // the delimiters, in the order they win
+constexpr std::size_t kFlushAt = 1 << 16;         // whole rows are written once this is held
+constexpr std::size_t kLongRow = 1 << 20;         // a longer row is written as it goes
+constexpr std::size_t kLongestHeaderName = 1 << 12;
+
+std::string Counted(std::size_t n) {
+  std::array<char, 24> digits;
+  return {digits.data(), std::to_chars(digits.begin(), digits.end(), n).ptr};
+}
+
+class CsvColumn {
+ public:
+  CsvColumn(const CsvSettings& settings, const Options& options, const Streams& streams)
+      : settings_(settings),
+        options_(options),
+        streams_(streams),
+        target_(settings.number),
+        headerRow_(settings.header || !settings.name.empty()) {
+    setDelimiter(settings.delimiter);
+    startField();
+  }
+
+  /// The bytes of a UTF-8 byte-order mark, kept at the start of the output.
+  void mark(std::string_view bytes) { out_.append(bytes); }
+
+  /// The next bytes of the input; false once nothing more is to be read. The input's bytes
+  /// are copied to the output in runs, broken only where a field of ours goes in.
+  bool feed(std::string_view bytes) {
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    const char* copied = p;  // the input before it is in out_
+    const auto copy = [&](const char* upTo) {
+      out_.append(copied, upTo);
+      copied = upTo;
+    };
+    while (p != end && status_ != kUsageError) {
+      switch (state_) {
+        case State::Return:  // a "\r" outside quotes ends the row if "\n" follows
+          if (*p == '\n') {
+            copied = ++p;
+            endRow("\r\n");
+          } else {
+            out_ += '\r';  // a lone "\r" is data
+            cell("\r");
+            state_ = State::Unquoted;
+          }
+          continue;
+        case State::FieldStart:
+          if (*p == '"') {
+            ++p;
+            state_ = State::Quoted;
+            continue;
+          }
+          state_ = State::Unquoted;
+          [[fallthrough]];
+        case State::Unquoted: {
+          const char* run = p;
+          p = fieldEnd(p, end);
+          cell({run, static_cast<std::size_t>(p - run)});
+          if (p == end) break;
+          if (*p == '\n' || *p == '\r') {
+            copy(p);  // the row's words go before its line ending
+            copied = p + 1;
+            if (*p++ == '\r') {
+              state_ = State::Return;
+            } else {
+              endRow("\n");
+            }
+          } else {
+            if (inColumn_) copy(p);  // its words go before the delimiter
+            endField(*p++);
+          }
+          continue;
+        }
+        case State::Quoted: {
+          const auto* quote = static_cast<const char*>(std::memchr(p, '"', end - p));
+          const char* runEnd = quote == nullptr ? end : quote;
+          cell({p, static_cast<std::size_t>(runEnd - p)});
+          p = runEnd;
+          if (p == end) break;
+          ++p;
+          state_ = State::QuoteInQuoted;
+          continue;
+        }
+        case State::QuoteInQuoted:
+          if (*p == '"') {  // a doubled quote: one quote of the field's text
+            ++p;
+            cell("\"");
+            state_ = State::Quoted;
+          } else {
+            state_ = State::Unquoted;  // the quotes are closed; what follows is read as it is
+          }
+          continue;
+      }
+    }
+    if (status_ == kUsageError) return false;
+    copy(end);
+    if (out_.size() >= kLongRow) writeOut(out_.size());  // a long row goes out as it grows
+    return ok_;
+  }
+
+  /// Writes the rows read so far; false when the output failed.
+  bool flush() {
+    writeOut(rowStart_);
+    return ok_;
+  }
+
+  /// The input has ended, or `problem` stopped it: the last row, and the exit status.
+  int finish(std::string_view problem) {
+    if (!problem.empty()) {
+      message(problem == kUtf16Problem ? std::string(problem)
+                                       : "row " + Counted(row_) + ": " + std::string(problem));
+    } else if (status_ != kUsageError && (state_ == State::Quoted)) {
+      message("row " + Counted(row_) + ": a quoted field does not close before the input ends");
+      if (rowStart_ <= out_.size()) out_.resize(rowStart_);  // not a row: nothing of it
+    } else if (status_ != kUsageError && (state_ != State::FieldStart || field_ > 1)) {
+      endRow(state_ == State::Return ? "\r" : "");  // a last row without a line ending
+    }
+    if (status_ == kUsageError) {  // nothing of the file is written
+      writeMessages();
+      return status_;
+    }
+    writeOut(out_.size());
+    writeMessages();
+    if (!ok_) {
+      err_.append(kName).append(": the output could not be written\n");
+      writeMessages();
+      return kSomeRejected;
+    }
+    return status_;
+  }
+
+ private:
+  enum class State : std::uint8_t { FieldStart, Unquoted, Quoted, QuoteInQuoted, Return };
+
+  /// The byte ends an unquoted field: a line ending, the delimiter, or any candidate while
+  /// none is known.
+  bool ends(char ch) const { return ends_[static_cast<unsigned char>(ch)]; }
+  /// The first byte from `p` on that ends an unquoted field, or `end`; eight bytes at a time
+  /// once the delimiter is known, as fields are read far more than they are spelled.
+  const char* fieldEnd(const char* p, const char* end) const {
+    if (std::endian::native == std::endian::little && delimiter_ != 0) {
+      constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
+      const auto zeroBytes = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+      const std::uint64_t delimiters = kOnes * static_cast<unsigned char>(delimiter_);
+      for (; end - p >= 8; p += 8) {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, p, sizeof bytes);
+        // The lowest flagged byte is exact: a false flag can only follow a true one.
+        const std::uint64_t found = zeroBytes(bytes ^ delimiters) |
+                                    zeroBytes(bytes ^ (kOnes * '\n')) |
+                                    zeroBytes(bytes ^ (kOnes * '\r'));
+        if (found != 0) return p + std::countr_zero(found) / 8;
+      }
+    }
+    while (p != end && !ends(*p))
+      ++p;
+    return p;
+  }
+
+  void setDelimiter(char delimiter) {
+    delimiter_ = delimiter;
+    ends_.fill(false);
+    ends_['\n'] = ends_['\r'] = true;
+    for (char ch : delimiter != 0 ? std::string_view(&delimiter_, 1) : kCandidates)
+      ends_[static_cast<unsigned char>(ch)] = true;
+  }
+
+  /// The text of the current field, without its quotes: for the column, read as a number.
+  void cell(std::string_view text) {
+    if (!inColumn_ || text.empty()) return;
+    if (!headerRow_) {
+      if (!reader_.failed()) reader_.feed(text);
+      return;
+    }
+    if (headerName_.size() < kLongestHeaderName) {
+      headerName_.append(text.substr(0, kLongestHeaderName - headerName_.size()));
+    }
+    headerLength_ += text.size();
+  }
+
+  void startField() {
+    const bool naming = headerRow_ && !settings_.name.empty();
+    inColumn_ = naming || field_ == target_;
+    if (!inColumn_) return;
+    if (!headerRow_) reader_ = NumberReader(options_.decimal);
+    headerName_.clear();
+    headerLength_ = 0;
+  }
+
+  /// The field ends at `delimiter`, which stays in the input still to be copied.
+  void endField(char delimiter) {
+    if (delimiter_ == 0) setDelimiter(delimiter);
+    closeField();
+    ++field_;
+    state_ = State::FieldStart;
+    startField();
+  }
+
+  /// After the column's field: its words, or in a header row its name and " slovima".
+  void closeField() {
+    if (headerRow_ && !settings_.name.empty() && target_ == 0 &&
+        headerLength_ == settings_.name.size() && headerName_ == settings_.name) {
+      target_ = field_;
+    }
+    if (field_ != target_) return;
+    out_ += delimiter_;
+    if (headerRow_) {
+      const std::string name = settings_.name.empty() ? headerName_ : settings_.name;
+      appendField(name + " slovima");
+      return;
+    }
+    Number number;
+    Verdict verdict = reader_.finish(number);
+    std::string_view words;
+    if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
+    if (verdict == Verdict::Accepted) {
+      out_.append(words);  // letters, blanks, digits and "/": never a quote or a delimiter
+    } else {
+      message("row " + Counted(row_) + ": " + std::string(PromptOf(verdict)));
+    }
+  }
+
+  void endRow(std::string_view ending) {
+    if (delimiter_ == 0) setDelimiter(kCandidates[0]);  // a first row of one field
+    closeField();
+    if (headerRow_ && target_ == 0) {
+      message("no column named '" + settings_.name + "' in the first row");
+      status_ = kUsageError;
+      return;
+    }
+    if (field_ < target_) {
+      message("row " + Counted(row_) + ": the row has no column " + Counted(target_));
+    }
+    out_.append(ending);
+    ++row_;
+    headerRow_ = false;
+    field_ = 1;
+    state_ = State::FieldStart;
+    startField();
+    rowStart_ = out_.size();
+    if (out_.size() >= kFlushAt || streams_.terminal) flush();
+  }
+
+  /// Appends a field of ours, quoted only when it must be.
+  void appendField(std::string_view text) {
+    if (text.find_first_of(std::string{delimiter_, '"', '\r', '\n'}) == std::string_view::npos) {
+      out_.append(text);
+      return;
+    }
+    out_ += '"';
+    for (char ch : text) {
+      if (ch == '"') out_ += '"';
+      out_ += ch;
+    }
+    out_ += '"';
+  }
+
+  void message(std::string_view text) {
+    err_.append(kName).append(": ").append(text).push_back('\n');
+    if (status_ == kAllAccepted) status_ = kSomeRejected;
+  }
+
+  /// Writes the first `count` bytes held, and the messages that belong with them.
+  void writeOut(std::size_t count) {
+    count = std::min(count, out_.size());
+    if (count != 0 && ok_) ok_ = streams_.out.write(std::string_view(out_).substr(0, count));
+    out_.erase(0, count);
+    rowStart_ = rowStart_ >= count ? rowStart_ - count : kWritten;
+    writeMessages();
+  }
+  void writeMessages() {
+    if (!err_.empty()) streams_.err.write(err_);
+    err_.clear();
+  }
+
+  static constexpr std::size_t kWritten = static_cast<std::size_t>(-1);  // the row went out
+
+  const CsvSettings& settings_;
+  const Options& options_;
+  const Streams& streams_;
+  char delimiter_ = 0;
+  std::array<bool, 256> ends_{};
+  std::size_t target_;  // the column's number; 0 while a name is looked for
+  bool headerRow_;      // the row being read is the header
+  State state_ = State::FieldStart;
+  std::size_t row_ = 1, field_ = 1;
+  bool inColumn_ = false;  // the field is the column's, or a header field to compare
+  NumberReader reader_;
+  std::string headerName_;        // the header field's text, up to kLongestHeaderName
+  std::size_t headerLength_ = 0;  // its length in all
+  std::string out_, err_;         // what is held for the output, and for standard error
+  std::size_t rowStart_ = 0;      // where the current row begins in out_, or kWritten
+  bool ok_ = true;                // every write so far succeeded
+  int status_ = kAllAccepted;
+  WordsBuffer words_;
+};
+
+}  // namespace
+
+int ConvertCsv(const CsvSettings& settings, const Options& options, const Streams& streams) {
+  CsvColumn csv(settings, options, streams);
+  const std::string problem = ReadChunks(
+      streams.in, [&](std::string_view bytes) { return csv.feed(bytes); },
+      [&](std::string_view mark) { csv.mark(mark); }, [&] { return csv.flush(); });
+  return csv.finish(problem);
+}
+
+}  // namespace uslova::cli

@@ -1,0 +1,32 @@
+// csv.h: uslova-cli's CSV mode: every row copied as it came, with the words of one column's
+// cell in a new field right after it, streamed in bounded memory whatever the file's size.
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "cli.h"
+#include "uslova/options.h"
+
+namespace uslova::cli {
+
+/// Which column to spell, and how the file is laid out.
+struct CsvSettings {
+  std::size_t number = 0;  ///< the column's 1-based number, or 0 when it is named
+  std::string name;        ///< the column's name in the first row, which is then a header
+  bool header = false;     ///< the first row is a header, whatever names the column
+  char delimiter = 0;      ///< ';', ',' or '\t'; 0: the first of them outside quotes in row 1
+};
+
+/// Copies the CSV of `streams.in` to `streams.out`, adding after the column's field one that
+/// holds its words in `options`, e.g. with column 2, "7;12,5\n" gives
+/// "7;12,5;  dvanaest zapeta   pet\n". Quoting is RFC 4180's: a quoted field may hold the
+/// delimiter, doubled quotes and line breaks; every field, line ending and a UTF-8 byte-order
+/// mark is written back byte for byte. A header row gets the column's name and " slovima".
+/// A cell that cannot be spelled gets an empty field and a message naming its row; a row
+/// without the column is kept as it is, with a message. Returns the exit status: kUsageError
+/// when the named column is not in the first row, kSomeRejected after any message.
+int ConvertCsv(const CsvSettings& settings, const Options& options, const Streams& streams);
+
+}  // namespace uslova::cli

@@ -1,0 +1,100 @@
+# SPDX-License-Identifier: MIT
+"""uslova-cli --column on generated exports: every byte of the input comes back where it was,
+and the new field holds what uslova-cli writes for the cell's text in line mode.
+
+Usage: csv_test.py PATH/TO/uslova-cli"""
+
+import random
+import subprocess
+import sys
+import unittest
+
+CLI = sys.argv.pop(1) if len(sys.argv) > 1 else "uslova-cli"
+
+
+def run(arguments, data):
+    return subprocess.run([CLI, *arguments], input=data, capture_output=True, check=False)
+
+
+def raw(text, delimiter, rng):
+    """A field as a spreadsheet may write it: quoted when it must be, and sometimes anyway."""
+    if any(c in text for c in (delimiter, '"', "\r", "\n")) or rng.random() < 0.2:
+        return '"' + text.replace('"', '""') + '"'
+    return text
+
+
+def export(rng, delimiter, ending, rows):
+    """A CSV export: a header, then rows of a date, an amount, a description, a count and a
+    code; the amounts as typed in Serbian spreadsheets, some not numbers at all."""
+    amounts = ["15.000", "1.234,56", "7", "-0,5", "1.000.000,00", "abc", "", "12,5", "0,01",
+               "999.999.999.999,99", "1,234", "2.25", "1 234,50"]
+    texts = ["Račun; broj 7", 'Rekao je "da"', "više\r\nredova", "", "obično", "ćirilica: дин"]
+    table = [["Datum", "Iznos", "Opis", "Kom", "Šifra"]]
+    for n in range(rows):
+        table.append([f"{n % 28 + 1}.3.2026", rng.choice(amounts), rng.choice(texts),
+                      str(rng.randrange(100)), f"X-{n}"])
+    lines = [[raw(cell, delimiter, rng) for cell in row] for row in table]
+    return table, lines
+
+
+class CsvColumn(unittest.TestCase):
+    def check(self, delimiter, ending, arguments, mark=b""):
+        rng = random.Random(f"{delimiter}{ending}{arguments}")
+        table, lines = export(rng, delimiter, ending, 300)
+        data = mark + "".join(delimiter.join(line) + ending for line in lines).encode()
+        spelled = run(arguments, "".join(row[1] + "\n" for row in table[1:]).encode())
+        words = spelled.stdout.decode().split("\n")[:-1]
+        expected = [line[:2] + ["Iznos slovima"] + line[2:] for line in lines[:1]]
+        expected += [line[:2] + [w] + line[2:] for line, w in zip(lines[1:], words)]
+        want = mark + "".join(delimiter.join(line) + ending for line in expected).encode()
+        result = run(["--column=Iznos", *arguments], data)
+        self.assertEqual(result.stdout, want)
+        rejected = [n + 2 for n, w in enumerate(words) if not w]
+        self.assertEqual(result.stderr.decode().count("\n"), len(rejected))
+        for n in rejected:
+            self.assertIn(f"uslova-cli: row {n}: Nemoguce", result.stderr.decode())
+        self.assertEqual(result.returncode, 1 if rejected else 0)
+
+    def test_exports(self):
+        cases = [(";", "\r\n", ["--decimal=comma", "--currency=RSD"], b"\xef\xbb\xbf"),
+                 (",", "\n", ["--spacing=tidy"], b""),
+                 ("\t", "\r\n", ["--decimal=comma", "--script=cyrillic", "--spacing=joined"],
+                  b""),
+                 (";", "\n", [], b"\xef\xbb\xbf")]
+        for delimiter, ending, arguments, mark in cases:
+            with self.subTest(delimiter=delimiter, arguments=arguments):
+                self.check(delimiter, ending, arguments, mark)
+
+    def test_columns_by_number_header_and_delimiter(self):
+        data = b'a,b;c\n"1,5",2\n'
+        cases = [  # arguments, output, exit status
+            (["--column=1", "--delimiter=,"], b'a,,b;c\n"1,5",  jedan zapeta   pet,2\n', 1),
+            (["--column=1", "--header", "--delimiter=,"],
+             b'a,a slovima,b;c\n"1,5",  jedan zapeta   pet,2\n', 0),
+            (["--column=2", "--header"], b'a,b;c,b;c slovima\n"1,5",2,  dva\n', 0),
+            (["--column=x"], b"", 2),
+        ]
+        for arguments, output, status in cases:
+            with self.subTest(arguments=arguments):
+                result = run(arguments, data)
+                self.assertEqual((result.stdout, result.returncode), (output, status))
+
+    def test_hostile_input_keeps_every_complete_row(self):
+        cases = [  # input, what comes back
+            (b'1;2\n3;"4\n5', b"1;2;  dva\n"),  # a quoted field that never closes
+            (b"1;\x00;7\n\xff\xfe;8\n", b"1;\x00;;7\n\xff\xfe;8;  osam\n"),
+            (b'1;"' + b'"' * 10001 + b";7\n", None),
+        ]
+        for data, output in cases:
+            with self.subTest(data=data[:20]):
+                result = run(["--column=2"], data)
+                self.assertEqual(result.returncode, 1)
+                if output is not None:
+                    self.assertEqual(result.stdout, output)
+        wide = b";".join(b"7" for _ in range(100000)) + b"\n"
+        result = run(["--column=99999"], wide)
+        self.assertEqual(result.stdout, wide[:-3] + b";  sedam;7\n")
+
+
+if __name__ == "__main__":
+    unittest.main()
