@@ -33,8 +33,10 @@ test: test-deps binaries
 	sh scripts/web_test.sh $(BUILD) $(BUILD)-web
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
-package:
+# The Debian packages, and the Calc add-in as a self-contained .oxt, into build/packages/.
+package: binaries
 	sh scripts/package.sh $(BUILD)/packages
+	sh scripts/oxt.sh $(BUILD) $(BUILD)/packages
 
 # The converter as WebAssembly, the npm package uslova and its tarball, and the web page.
 web:
@@ -44,10 +46,11 @@ deps:
 	@sh scripts/deps.sh
 
 test-deps:
-	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli debhelper lintian
+	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli debhelper lintian \
+	  libreoffice-calc-nogui python3-uno
 
 binaries: deps
-	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON -DUSLOVA_WINDOW=ON
+	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON -DUSLOVA_WINDOW=ON -DUSLOVA_CALC=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The converter, command-line and window tests built with the sanitizers; any report fails the
@@ -93,13 +96,17 @@ fuzz-corpus:
 bench: deps
 	@sh scripts/deps.sh libbenchmark-dev libicu-dev libxcb1-dev pkg-config xvfb xauth python3 \
 	  python3-num2words
-	cmake -DCMAKE_BUILD_TYPE=Release -S . -B $(BUILD)-bench -DUSLOVA_BENCH=ON -DBUILD_TESTING=OFF
+	cmake -DCMAKE_BUILD_TYPE=Release -S . -B $(BUILD)-bench -DUSLOVA_BENCH=ON -DBUILD_TESTING=OFF \
+	  -DUSLOVA_CALC=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/converter_bench
 	sh bench/cli.sh $(BUILD)-bench/uslova-cli
 	sh bench/startup.sh $(BUILD)-bench
 	PYTHONPATH=python USLOVA_LIBRARY=$(BUILD)-bench/converter/libuslova.so.1 \
 	  /usr/bin/python3 bench/python_bench.py
+	@sh scripts/deps.sh libreoffice-calc-nogui python3-uno
+	PYTHONPATH=python USLOVA_LIBRARY=$(BUILD)-bench/converter/libuslova.so.1 \
+	  /usr/bin/python3 bench/calc_bench.py $(BUILD)-bench/calc
 	sh scripts/web.sh $(BUILD)-web >/dev/null
 	@sh scripts/deps.sh chromium chromium-driver python3-selenium
 	mkdir -p $(BUILD)-web/tools && cd $(BUILD)-web/tools && \

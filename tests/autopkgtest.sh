@@ -16,6 +16,7 @@ ln -s /usr/bin/python3 "$root/bin/python3"  # Debian's Python, as the package's 
 export PATH="$prefix/bin:$root/bin:$PATH" LD_LIBRARY_PATH="$libdir"
 export PYTHONPATH="$prefix/lib/python3/dist-packages" CMAKE_PREFIX_PATH="$prefix"
 export PKG_CONFIG_PATH="$libdir/pkgconfig" PKG_CONFIG_SYSROOT_DIR="$root"
+export USLOVA_EXTENSIONS="$prefix/lib/libreoffice/share/extensions"  # the Calc add-in
 failures=0
 for test in $(sed -n 's/^Tests: //p' "$source/debian/tests/control"); do
   export AUTOPKGTEST_TMP="$root/tmp-$test"

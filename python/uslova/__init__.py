@@ -13,8 +13,9 @@ the rejections are the library's own.
 >>> uslova.spell(21, script="cyrillic", spacing="tidy")
 'двадесет један'
 
-The library is found through the normal loader path (it is installed with this package), or
-at the path in the environment variable USLOVA_LIBRARY.
+The library is found at the path in the environment variable USLOVA_LIBRARY, beside this file
+when it is shipped with it, or through the normal loader path (it is installed with this
+package).
 """
 
 from __future__ import annotations
@@ -47,7 +48,11 @@ class _Options(ctypes.Structure):
 
 
 def _load() -> ctypes.CDLL:
-    library = ctypes.CDLL(os.environ.get("USLOVA_LIBRARY") or "libuslova.so.1")
+    # USLOVA_LIBRARY, or a library shipped beside the package (as in the Calc extension), or
+    # the one on the loader's path.
+    bundled = os.path.join(os.path.dirname(os.path.abspath(__file__)), "libuslova.so.1")
+    library = ctypes.CDLL(os.environ.get("USLOVA_LIBRARY")
+                          or (bundled if os.path.exists(bundled) else "libuslova.so.1"))
     library.uslova_options_init.argtypes = [ctypes.POINTER(_Options)]
     library.uslova_options_init.restype = None
     library.uslova_option_set.argtypes = [ctypes.POINTER(_Options), ctypes.c_char_p, ctypes.c_char_p]
@@ -108,13 +113,15 @@ class RejectedError(ValueError):
 
 
 class _Prepared:
-    """Options ready for the C library: the struct and its address."""
+    """Options ready for the C library: the struct and its address, and the decimal separator
+    that the digits of an int or a Decimal are written with, as the options read it."""
 
-    __slots__ = ("struct", "address")
+    __slots__ = ("struct", "address", "point")
 
-    def __init__(self, struct: _Options) -> None:
+    def __init__(self, struct: _Options, point: str) -> None:
         self.struct = struct
         self.address = ctypes.c_void_p(ctypes.addressof(struct))
+        self.point = point
 
 
 _prepared: Dict[Tuple[Optional[str], ...], _Prepared] = {}
@@ -141,9 +148,10 @@ def _options(script: Optional[str] = None, spacing: Optional[str] = None,
     problem = _library.uslova_options_problem(ctypes.byref(options))
     if problem is not None:
         raise ValueError(problem.decode())
+    point = "," if decimal == "comma" else "."
     if len(_prepared) < 1024:  # a bound, for callers that make up options without end
-        _prepared[key] = _Prepared(options)
-    return _prepared.get(key) or _Prepared(options)
+        _prepared[key] = _Prepared(options, point)
+    return _prepared.get(key) or _Prepared(options, point)
 
 
 def _checked_options(options: Dict[str, Optional[str]]) -> _Prepared:
@@ -161,7 +169,7 @@ class _TooLarge(Exception):
     """Raised before any digit is written: the integer part has more than fifteen digits."""
 
 
-def _decimal_text(number: decimal.Decimal) -> str:
+def _decimal_text(number: decimal.Decimal, separator: str = ".") -> str:
     """The digits of a Decimal as typed, written out only as far as they are read: an integer
     part of more than fifteen digits is too large, and after the third decimal digit one more
     stands for all the rest (nonzero when any of them is), which is all the converter reads of
@@ -187,10 +195,10 @@ def _decimal_text(number: decimal.Decimal) -> str:
         rest = decimals[max(3 - zeros, 0):]
         decimals, zeros = shown + ("1" if rest.strip("0") else "0"), 0
     decimals = "0" * zeros + decimals
-    return ("-" if sign else "") + whole + ("." + decimals if decimals else "")
+    return ("-" if sign else "") + whole + (separator + decimals if decimals else "")
 
 
-def _text(number: Number) -> bytes:
+def _text(number: Number, point: str = ".") -> bytes:
     if isinstance(number, str):
         return number.encode()
     if isinstance(number, bool):
@@ -200,7 +208,7 @@ def _text(number: Number) -> bytes:
             raise _TooLarge
         return int.__repr__(number).encode()  # the value's digits, whatever a subclass says
     if isinstance(number, decimal.Decimal):
-        return _decimal_text(number).encode()
+        return _decimal_text(number, point).encode()
     if isinstance(number, float):
         raise TypeError("a float cannot hold the digits as typed (0.1 is not exactly 0.1): "
                         "pass a str or a decimal.Decimal")
@@ -226,7 +234,7 @@ def _spell(number: Number, options: _Prepared) -> Optional[str]:
     """The words, or None with the verdict left in _buffer.verdict."""
     buffer = _buffer
     try:
-        text = number.encode() if type(number) is str else _text(number)
+        text = number.encode() if type(number) is str else _text(number, options.point)
     except UnicodeEncodeError:  # a lone surrogate: its bytes are no number, as the library says
         text = number.encode("utf-8", "surrogatepass")  # type: ignore[union-attr]
     except _TooLarge:

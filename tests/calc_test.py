@@ -1,0 +1,160 @@
+# SPDX-License-Identifier: MIT
+"""USLOVA() in headless LibreOffice Calc with a fresh profile: a sheet of text cells, number
+cells and formulas in several currencies and styles, each result the same as uslova-cli's for
+the same input and options, and each rejection Err:502 while the rest of the sheet computes.
+
+Usage: calc_test.py EXTENSIONS PATH/TO/uslova-cli [CELLS]
+EXTENSIONS is a folder that holds the unpacked extension uslova/, whose Python package and
+library are found as PYTHONPATH and USLOVA_LIBRARY say, or an .oxt, which is unpacked and
+used alone, as a user who installs it has it: with neither variable set."""
+
+import csv
+import io
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+import zipfile
+from xml.sax.saxutils import escape, quoteattr
+
+FUNCTION = "RS.USLOVA.CALC.USLOVAADDIN.USLOVA"
+STYLES = [  # Valuta, Stil, and the same as uslova-cli's arguments
+    ("", "", []),
+    ("RSD", "", ["--currency=RSD"]),
+    ("EUR", "script=latin case=first", ["--currency=EUR", "--script=latin", "--case=first"]),
+    ("USD", "spacing=joined forms=short", ["--currency=USD", "--spacing=joined", "--forms=short"]),
+    ("", "spacing=tidy script=cyrillic", ["--spacing=tidy", "--script=cyrillic"]),
+    ("RSD", "minor=digits decimal=comma", ["--currency=RSD", "--minor=digits", "--decimal=comma"]),
+    ("GBP", "", None), ("", "colour=red", None), ("", "minor=digits", None),  # bad options
+]
+
+
+def fods(rows):
+    """A flat spreadsheet: each row a list of cells, each a (kind, value) pair: "string",
+    "float", "formula" or "matrix" (an array formula over `value` of three rows)."""
+    def cell(kind, value):
+        if kind == "string":
+            return f'<table:table-cell office:value-type="string"><text:p>{escape(value)}</text:p></table:table-cell>'
+        if kind == "float":
+            return f'<table:table-cell office:value-type="float" office:value="{value}"/>'
+        span = ' table:number-matrix-columns-spanned="1" table:number-matrix-rows-spanned="3"' if kind == "matrix" else ""
+        return f'<table:table-cell table:formula={quoteattr("of:=" + value)}{span}/>'
+    body = "".join("<table:table-row>" + "".join(cell(*c) for c in row) + "</table:table-row>"
+                   for row in rows)
+    return ('<?xml version="1.0" encoding="UTF-8"?>'
+            '<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" '
+            'xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" '
+            'xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" '
+            'xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2" office:version="1.2" '
+            'office:mimetype="application/vnd.oasis.opendocument.spreadsheet"><office:body>'
+            '<office:spreadsheet><table:table table:name="USLOVA">' + body +
+            "</table:table></office:spreadsheet></office:body></office:document>")
+
+
+def calc(extensions, rows, convert="csv:Text - txt - csv (StarCalc):44,34,76", profile=None):
+    """The sheet computed by headless Calc, with a fresh profile unless one is named: its CSV
+    rows (or the bytes of what `convert` made), and the seconds the run took."""
+    with tempfile.TemporaryDirectory() as work:
+        profile = profile or os.path.join(work, "profile")
+        with open(os.path.join(work, "sheet.fods"), "w", encoding="utf-8") as sheet:
+            sheet.write(fods(rows))
+        start = time.monotonic()
+        subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}",
+                        f"-env:BUNDLED_EXTENSIONS=file://{os.path.abspath(extensions)}",
+                        "--headless", "--convert-to", convert, "--outdir", work,
+                        os.path.join(work, "sheet.fods")], check=True, capture_output=True)
+        seconds = time.monotonic() - start
+        name = "sheet." + convert.split(":")[0]
+        with open(os.path.join(work, name), "rb") as made:
+            data = made.read()
+    if convert.startswith("csv"):
+        return list(csv.reader(io.StringIO(data.decode("utf-8")))), seconds
+    return data, seconds
+
+
+def inputs(count):
+    """Text cells as typed and number cells, mixed as a sheet of amounts has them."""
+    rng = random.Random(21)
+    pieces = ["0", "7", "-", "1.234", ",5", "000", "9", " ", "x", "12", ".", "1 234", "e3"]
+    cells = []
+    for n in range(count):
+        kind = n % 4
+        if kind == 0:
+            cells.append(("float", repr(rng.randrange(-10 ** 6, 10 ** 9) / 100)))
+        elif kind == 1:
+            cells.append(("float", str(rng.randrange(10 ** rng.randrange(1, 16)))))
+        elif kind == 2:
+            cells.append(("string", "".join(rng.choice(pieces) for _ in range(rng.randrange(1, 5)))))
+        else:
+            cells.append(("string", f"{rng.randrange(10 ** 6):,}".replace(",", ".") + "," +
+                          str(rng.randrange(100))))
+    return cells + [("float", "0.1"), ("float", "1e15"), ("string", ""), ("float", "0.3333333333333333")]
+
+
+def typed(kind, value, style):
+    """The text uslova-cli gets for a cell: a text as it is, a number as Calc's General format
+    shows it, with the decimal separator the style reads."""
+    if kind == "string":
+        return value
+    text = format(float(value), ".15g")
+    if "e+" in text:
+        text = format(int(float(value)), "d")
+    return text.replace(".", ",") if "decimal=comma" in style else text
+
+
+def cli(arguments, texts):
+    run = subprocess.run([CLI, *arguments], input="".join(t + "\n" for t in texts),
+                         capture_output=True, text=True, check=False)
+    return run.stdout.split("\n")[:-1]
+
+
+class Uslova(unittest.TestCase):
+    def test_the_same_words_as_uslova_cli(self):
+        first = [("string", "7"), ("float", "12.5"), ("string", "1.234,56")]  # the array's
+        cells = first + inputs(CELLS)
+        rows = []
+        for n, cell in enumerate(cells, start=1):
+            row = [cell]
+            for currency, style, _ in STYLES:
+                row.append(("formula", f'{FUNCTION}([.A{n}];"{currency}";"{style}")'))
+            rows.append(row)
+        # In a last column: an array formula over the first three cells, formulas, an empty cell.
+        others = [("matrix", f"{FUNCTION}([.A1:.A3])"), None, None,
+                  ("formula", f"{FUNCTION}(0.1+0.2)"), ("formula", f'{FUNCTION}(1/3;"RSD")'),
+                  ("formula", f"{FUNCTION}([.Z1])")]
+        for row, cell in zip(rows, others):
+            if cell is not None:
+                row.append(cell)
+        result, _ = calc(EXTENSIONS, rows)
+        for column, (currency, style, arguments) in enumerate(STYLES, start=1):
+            expected = (cli(arguments, [typed(k, v, style) for k, v in cells])
+                        if arguments is not None else [""] * len(cells))
+            for n, (cell, words) in enumerate(zip(cells, expected)):
+                with self.subTest(cell=cell, currency=currency, style=style):
+                    self.assertEqual(result[n][column], words or "Err:502")
+        last = len(STYLES) + 1
+        self.assertEqual([result[n][last] for n in range(6)],
+                         cli([], ["7", "12.5", "1.234,56", "0.3"]) + ["Err:502", " "])
+
+
+def unpacked(oxt):
+    """A folder holding the .oxt unpacked as uslova/, and an environment that does not point
+    the Python package or its library anywhere else."""
+    folder = tempfile.mkdtemp()
+    with zipfile.ZipFile(oxt) as archive:
+        archive.extractall(os.path.join(folder, "uslova"))
+    for name in ("PYTHONPATH", "USLOVA_LIBRARY"):
+        os.environ.pop(name, None)
+    return folder
+
+
+if __name__ == "__main__":
+    EXTENSIONS, CLI = sys.argv[1], sys.argv[2]
+    CELLS = int(sys.argv[3]) if len(sys.argv) > 3 else 300
+    if EXTENSIONS.endswith(".oxt"):
+        EXTENSIONS = unpacked(EXTENSIONS)
+    del sys.argv[1:]
+    unittest.main()
