@@ -91,7 +91,8 @@ class CsvColumn {
           continue;
         }
         case State::Quoted: {
-          const auto* quote = static_cast<const char*>(std::memchr(p, '"', end - p));
+          const auto* quote =
+              static_cast<const char*>(std::memchr(p, '"', static_cast<std::size_t>(end - p)));
           const char* runEnd = quote == nullptr ? end : quote;
           cell({p, static_cast<std::size_t>(runEnd - p)});
           p = runEnd;
