@@ -47,7 +47,7 @@ deps:
 
 test-deps:
 	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli debhelper lintian \
-	  libreoffice-calc-nogui python3-uno
+	  libreoffice-calc-nogui python3-uno python3-venv python3-wheel-whl
 
 binaries: deps
 	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON -DUSLOVA_WINDOW=ON -DUSLOVA_CALC=ON

@@ -4,7 +4,7 @@
 # SPDX-License-Identifier: MIT
 set -eu
 
-packages=${*:-"cmake make g++ libgtest-dev qt6-base-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file pkg-config libreoffice-dev"}
+packages=${*:-"cmake make g++ libgtest-dev qt6-base-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file pkg-config libreoffice-dev python3-dev"}
 
 missing=""
 for p in $packages; do

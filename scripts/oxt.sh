@@ -14,7 +14,9 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp -R "$build/calc/uslova/." "$stage/"
 mkdir -p "$stage/pythonpath/uslova" "$out"
-cp "$top/python/uslova/__init__.py" "$top/python/uslova/py.typed" "$stage/pythonpath/uslova/"
+for file in __init__.py __init__.pyi _common.py _ctypes.py py.typed; do
+  cp "$top/python/uslova/$file" "$stage/pythonpath/uslova/"
+done
 cp -L "$build/converter/libuslova.so.1" "$stage/pythonpath/uslova/libuslova.so.1"
 oxt=$(cd "$out" && pwd)/uslova-$version.oxt
 rm -f "$oxt"

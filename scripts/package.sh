@@ -7,7 +7,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$top/build/packages}
 sh "$top/scripts/deps.sh" debhelper dpkg-dev cmake make g++ librsvg2-bin qt6-base-dev python3 \
-  libreoffice-dev
+  python3-dev dh-python libreoffice-dev
 
 mkdir -p "$top/build" "$out"
 work=$(mktemp -d "$top/build/package.XXXXXX")

@@ -43,7 +43,8 @@ TEST(Tables, EveryPlaceWrittenByHandNamesEveryOption) {
   const std::string header = Source("converter/include/uslova/uslova.h");
   const std::string types = Source("js/index.d.ts");
   const std::string manual = Source("packaging/uslova-cli.1");
-  const std::string python = Source("python/uslova/__init__.py");
+  const std::string python = Source("python/uslova/_ctypes.py");
+  const std::string stub = Source("python/uslova/__init__.pyi");
   const std::string page = Source("web/app.js");
   std::string names;  // the families in order, as each binding lists them
   for (const OptionFamily& family : kOptionFamilies) {
@@ -66,10 +67,15 @@ TEST(Tables, EveryPlaceWrittenByHandNamesEveryOption) {
         << "packaging/uslova-cli.1";
     EXPECT_NE(python.find(std::string(family.name) + " " + Joined(family, "|", "")),
               std::string::npos)
-        << "the docstring of python/uslova/__init__.py";
+        << "the docstring of python/uslova/_ctypes.py";
+    EXPECT_NE(stub.find("Literal[" + Joined(family, ", ", "\"") + "]"), std::string::npos)
+        << "the types of python/uslova/__init__.pyi";
   }
   EXPECT_NE(Source("js/src/core.js").find("[" + names + "]"), std::string::npos) << "core.js";
-  EXPECT_NE(python.find("(" + names + ")"), std::string::npos) << "python/uslova/__init__.py";
+  EXPECT_NE(Source("python/uslova/_common.py").find("(" + names + ")"), std::string::npos)
+      << "python/uslova/_common.py";
+  EXPECT_NE(Source("python/uslova/_uslova.c").find("{" + names + "}"), std::string::npos)
+      << "python/uslova/_uslova.c";
   std::string php = names;
   std::replace(php.begin(), php.end(), '"', '\'');
   EXPECT_NE(Source("examples/php/uslova.php").find("[" + php + "]"), std::string::npos)

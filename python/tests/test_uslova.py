@@ -13,8 +13,15 @@ import uslova
 
 
 def load_tests(loader, tests, ignore):
-    tests.addTests(doctest.DocTestSuite(uslova, extraglobs={"uslova": uslova}))
+    modules = [uslova, uslova._common] + ([uslova._chosen] if uslova.LAYER == "ctypes" else [])
+    for module in modules:
+        tests.addTests(doctest.DocTestSuite(module, extraglobs={"uslova": uslova}))
     return tests
+
+
+class Layer(unittest.TestCase):
+    def test_the_layer_asked_for(self):
+        self.assertEqual(uslova.LAYER, "ctypes" if os.environ.get("USLOVA_PURE") else "compiled")
 
 
 class Spell(unittest.TestCase):

@@ -2,8 +2,9 @@
 """Numbers in Serbian words, exactly as the uslova window writes them, and in the styles of
 uslova-cli: scripts, spacing, letter case, short forms, and amounts in dinars, euros or dollars.
 
-A thin layer over the C library libuslova.so.1, through ctypes: the words, the option names and
-the rejections are the library's own.
+A compiled extension over the converter's C interface, with a pure-Python fallback through
+ctypes and the C library libuslova.so.1 where the extension is not built (USLOVA_PURE=1 forces
+it): the words, the option names and the rejections are the converter's own.
 
 >>> import uslova
 >>> uslova.spell("2.25")
@@ -12,285 +13,46 @@ the rejections are the library's own.
 'jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para'
 >>> uslova.spell(21, script="cyrillic", spacing="tidy")
 'двадесет један'
-
-The library is found at the path in the environment variable USLOVA_LIBRARY, beside this file
-when it is shipped with it, or through the normal loader path (it is installed with this
-package).
 """
 
 from __future__ import annotations
 
-import ctypes
-import decimal
 import os
-import threading
-from typing import Dict, Iterable, List, Optional, Tuple, Union
 
-__all__ = ["spell", "spell_many", "RejectedError", "Number", "__version__"]
+from ._common import Number, RejectedError, Verdict
+from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-Number = Union[str, int, decimal.Decimal]
-
-_WORDS_SIZE = 1024  # USLOVA_WORDS_SIZE: room for the words of any number in any style
-_ACCEPTED = 0
+__all__ = ["spell", "spell_many", "RejectedError", "Number", "Verdict", "__version__"]
 
 
-class _Options(ctypes.Structure):
-    _fields_ = [
-        ("size", ctypes.c_size_t),
-        ("script", ctypes.c_int),
-        ("spacing", ctypes.c_int),
-        ("letter_case", ctypes.c_int),
-        ("currency", ctypes.c_int),
-        ("minor", ctypes.c_int),
-        ("forms", ctypes.c_int),
-        ("decimal", ctypes.c_int),
-    ]
-
-
-def _load() -> ctypes.CDLL:
-    # USLOVA_LIBRARY, or a library shipped beside the package (as in the Calc extension), or
-    # the one on the loader's path.
-    bundled = os.path.join(os.path.dirname(os.path.abspath(__file__)), "libuslova.so.1")
-    library = ctypes.CDLL(os.environ.get("USLOVA_LIBRARY")
-                          or (bundled if os.path.exists(bundled) else "libuslova.so.1"))
-    library.uslova_options_init.argtypes = [ctypes.POINTER(_Options)]
-    library.uslova_options_init.restype = None
-    library.uslova_option_set.argtypes = [ctypes.POINTER(_Options), ctypes.c_char_p, ctypes.c_char_p]
-    library.uslova_option_set.restype = ctypes.c_int
-    library.uslova_option_values.argtypes = [ctypes.c_char_p]
-    library.uslova_option_values.restype = ctypes.c_char_p
-    library.uslova_options_problem.argtypes = [ctypes.POINTER(_Options)]
-    library.uslova_options_problem.restype = ctypes.c_char_p
-    # Addresses are passed as plain ints: the cheapest way through ctypes, for a hot call.
-    library.uslova_spell.argtypes = [
-        ctypes.c_char_p,
-        ctypes.c_size_t,
-        ctypes.c_void_p,
-        ctypes.c_void_p,
-        ctypes.c_size_t,
-        ctypes.c_void_p,
-    ]
-    library.uslova_spell.restype = ctypes.c_int
-    for name in ("uslova_prompt", "uslova_verdict_name"):
-        getattr(library, name).argtypes = [ctypes.c_int]
-        getattr(library, name).restype = ctypes.c_char_p
-    library.uslova_version.argtypes = []
-    library.uslova_version.restype = ctypes.c_char_p
-    return library
-
-
-_library = _load()
-__version__: str = _library.uslova_version().decode()
-
-
-def _shown(number: object) -> str:
-    """The number for a message, in a line: a long text cut short, a huge int by its size."""
-    if isinstance(number, int) and number.bit_length() > 1000:
-        return f"<an integer of about {number.bit_length() * 30103 // 100000 + 1} digits>"
-    text = repr(number)
-    return text if len(text) <= 80 else text[:60] + "..." + text[-10:]
-
-
-class RejectedError(ValueError):
-    """A number that cannot be spelled, with the reason as the window gives it.
-
-    ``verdict`` is a short name ("not_a_number", "too_large", "unsupported",
-    "too_many_decimals", "more_than_three_decimals"); ``prompt`` is the Serbian text of the
-    window's message box.
-
-    >>> try:
-    ...     uslova.spell("abc")
-    ... except uslova.RejectedError as e:
-    ...     print(e.verdict, "|", e.prompt)
-    not_a_number | Nemoguce prevesti u slova, jer ulazni parametar nije broj!
-    """
-
-    def __init__(self, number: Number, verdict: str, prompt: str) -> None:
-        super().__init__(f"{_shown(number)}: {prompt}")
-        self.number = number
-        self.verdict = verdict
-        self.prompt = prompt
-
-
-class _Prepared:
-    """Options ready for the C library: the struct and its address, and the decimal separator
-    that the digits of an int or a Decimal are written with, as the options read it."""
-
-    __slots__ = ("struct", "address", "point")
-
-    def __init__(self, struct: _Options, point: str) -> None:
-        self.struct = struct
-        self.address = ctypes.c_void_p(ctypes.addressof(struct))
-        self.point = point
-
-
-_prepared: Dict[Tuple[Optional[str], ...], _Prepared] = {}
-_OPTION_NAMES = ("script", "spacing", "case", "currency", "minor", "forms", "decimal")
-
-
-def _options(script: Optional[str] = None, spacing: Optional[str] = None,
-             case: Optional[str] = None, currency: Optional[str] = None,
-             minor: Optional[str] = None, forms: Optional[str] = None,
-             decimal: Optional[str] = None) -> _Prepared:
-    key = (script, spacing, case, currency, minor, forms, decimal)
-    prepared = _prepared.get(key)
-    if prepared is not None:
-        return prepared
-    options = _Options()
-    _library.uslova_options_init(ctypes.byref(options))
-    for name, value in zip(_OPTION_NAMES, key):
-        if value is None:
-            continue
-        if not isinstance(value, str) or _library.uslova_option_set(
-                ctypes.byref(options), name.encode(), value.encode("utf-8", "replace")) != 0:
-            values = _library.uslova_option_values(name.encode()).decode()
-            raise ValueError(f"invalid value {value!r} for {name} (choose {values})")
-    problem = _library.uslova_options_problem(ctypes.byref(options))
-    if problem is not None:
-        raise ValueError(problem.decode())
-    point = "," if decimal == "comma" else "."
-    if len(_prepared) < 1024:  # a bound, for callers that make up options without end
-        _prepared[key] = _Prepared(options, point)
-    return _prepared.get(key) or _Prepared(options, point)
-
-
-def _checked_options(options: Dict[str, Optional[str]]) -> _Prepared:
-    unknown = [name for name in options if name not in _OPTION_NAMES]
-    if unknown:
-        raise TypeError(f"unknown option {unknown[0]!r} (choose {', '.join(_OPTION_NAMES)})")
-    return _options(**options)
-
-
-_TOO_LARGE = 2  # USLOVA_TOO_LARGE
-_LIMIT = 10 ** 15  # the integer part must stay below it
-
-
-class _TooLarge(Exception):
-    """Raised before any digit is written: the integer part has more than fifteen digits."""
-
-
-def _decimal_text(number: decimal.Decimal, separator: str = ".") -> str:
-    """The digits of a Decimal as typed, written out only as far as they are read: an integer
-    part of more than fifteen digits is too large, and after the third decimal digit one more
-    stands for all the rest (nonzero when any of them is), which is all the converter reads of
-    them. Constant memory whatever the exponent."""
-    if not number.is_finite():
-        return str(number)  # "NaN", "Infinity": not a number
-    sign, digits, exponent = number.as_tuple()
-    if not any(digits):
-        digits, exponent = (0,), min(exponent, 0)  # a zero: its exponent says only its decimals
-    elif number.adjusted() >= 15:
-        raise _TooLarge
-    assert isinstance(exponent, int)
-    text = "".join(map(str, digits))
-    if exponent >= 0:
-        whole, decimals, zeros = text + "0" * exponent, "", 0
-    else:
-        point = len(text) + exponent
-        whole = text[:point] if point > 0 else "0"
-        decimals = text[max(point, 0):]
-        zeros = max(-point, 0)  # decimal zeros before the digits, never written out whole
-    if zeros + len(decimals) > 3:
-        shown = ("0" * min(zeros, 3) + decimals)[:3]
-        rest = decimals[max(3 - zeros, 0):]
-        decimals, zeros = shown + ("1" if rest.strip("0") else "0"), 0
-    decimals = "0" * zeros + decimals
-    return ("-" if sign else "") + whole + (separator + decimals if decimals else "")
-
-
-def _text(number: Number, point: str = ".") -> bytes:
-    if isinstance(number, str):
-        return number.encode()
-    if isinstance(number, bool):
-        raise TypeError("a bool is not a number to spell")
-    if isinstance(number, int):
-        if not -_LIMIT < number < _LIMIT:
-            raise _TooLarge
-        return int.__repr__(number).encode()  # the value's digits, whatever a subclass says
-    if isinstance(number, decimal.Decimal):
-        return _decimal_text(number, point).encode()
-    if isinstance(number, float):
-        raise TypeError("a float cannot hold the digits as typed (0.1 is not exactly 0.1): "
-                        "pass a str or a decimal.Decimal")
-    raise TypeError(f"expected a str, int or decimal.Decimal, not {type(number).__name__}")
-
-
-class _Buffer(threading.local):
-    """Each thread's buffer for the words, and the verdict of its last call."""
-
-    def __init__(self) -> None:
-        super().__init__()
-        self.words = ctypes.create_string_buffer(_WORDS_SIZE)
-        self.address = ctypes.c_void_p(ctypes.addressof(self.words))
-        self.verdict = _ACCEPTED
-
-
-_buffer = _Buffer()
-_SIZE = ctypes.c_size_t(_WORDS_SIZE)
-_spell_c = _library.uslova_spell
-
-
-def _spell(number: Number, options: _Prepared) -> Optional[str]:
-    """The words, or None with the verdict left in _buffer.verdict."""
-    buffer = _buffer
+def _layer():
+    """The compiled layer, or the ctypes one where it is missing or USLOVA_PURE is set."""
+    problems = []
+    if not os.environ.get("USLOVA_PURE"):
+        try:
+            from . import _uslova
+            from ._common import native_text
+            _uslova._setup(RejectedError, native_text)
+            return _uslova
+        except ImportError as problem:
+            problems.append(f"the compiled module uslova._uslova: {problem}")
     try:
-        text = number.encode() if type(number) is str else _text(number, options.point)
-    except UnicodeEncodeError:  # a lone surrogate: its bytes are no number, as the library says
-        text = number.encode("utf-8", "surrogatepass")  # type: ignore[union-attr]
-    except _TooLarge:
-        buffer.verdict = _TOO_LARGE
-        return None
-    verdict = _spell_c(text, len(text), options.address, buffer.address, _SIZE, None)
-    if verdict == _ACCEPTED:
-        return buffer.words.value.decode()  # the words end at their NUL
-    buffer.verdict = verdict
-    return None
+        from . import _ctypes
+        return _ctypes
+    except OSError as problem:
+        problems.append(f"the C library libuslova.so.1: {problem}")
+    raise ImportError(
+        "uslova cannot load " + "; nor ".join(problems) + ". Install it with "
+        "'pip install ./python' from a clone of uslova (which builds the compiled module), or "
+        "the Debian package python3-uslova, or point USLOVA_LIBRARY at libuslova.so.1.")
 
 
-def _rejection(number: Number) -> RejectedError:
-    verdict = _buffer.verdict
-    return RejectedError(number, _library.uslova_verdict_name(verdict).decode(),
-                         _library.uslova_prompt(verdict).decode())
-
-
-def spell(number: Number, *, script: Optional[str] = None, spacing: Optional[str] = None,
-          case: Optional[str] = None, currency: Optional[str] = None,
-          minor: Optional[str] = None, forms: Optional[str] = None,
-          decimal: Optional[str] = None) -> str:
-    """The words of ``number``, by default exactly as the uslova window writes them.
-
-    ``number`` is a str as typed ("-1.234,5", "22 000"), an int, or a decimal.Decimal; a float
-    raises TypeError, as it cannot hold the digits as typed. The options are those of
-    uslova-cli: script ascii|latin|cyrillic; spacing exact|tidy|joined (None: exact, or tidy
-    for an amount); case lower|first|upper; currency RSD|EUR|USD (None: a plain number);
-    minor words|digits|fraction (only with a currency); forms long|short (not with exact
-    spacing); decimal auto|comma|point (which of "." and "," is the decimal separator: by
-    default a lone one; "comma" reads "15.000" as fifteen thousand).
-    None leaves an option at its default. A bad value, or a combination that uslova-cli
-    refuses, raises ValueError with uslova-cli's reason; a number that cannot be spelled
-    raises RejectedError.
-
-    >>> spell("1,01", currency="EUR", case="upper")
-    'JEDAN EVRO I JEDAN CENT'
-    >>> spell(1600, spacing="tidy", forms="short")
-    'hiljadu seststo'
-    """
-    prepared = _prepared.get((script, spacing, case, currency, minor, forms, decimal))
-    if prepared is None:
-        prepared = _options(script, spacing, case, currency, minor, forms, decimal)
-    words = _spell(number, prepared)
-    if words is None:
-        raise _rejection(number)
-    return words
-
-
-def spell_many(numbers: Iterable[Number], **options: Optional[str]) -> List[Optional[str]]:
-    """The words of each number, in order, with the options of spell(); None for a number that
-    cannot be spelled, so that a batch keeps its places. A float still raises TypeError.
-
-    >>> spell_many(["7", "abc", 12], spacing="tidy")
-    ['sedam', None, 'dvanaest']
-    """
-    prepared = _checked_options(options)
-    spell_one = _spell
-    return [spell_one(number, prepared) for number in numbers]
+_chosen = _layer()
+#: The words of a number, by default exactly as the uslova window writes them; see _ctypes.spell
+#: for the options, which are those of uslova-cli.
+spell = _chosen.spell
+#: The words of each number in order, None for one that cannot be spelled.
+spell_many = _chosen.spell_many
+__version__: str = _chosen.version
+#: "compiled" or "ctypes": the layer in use.
+LAYER = "compiled" if _chosen.__name__.endswith("_uslova") else "ctypes"

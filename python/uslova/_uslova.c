@@ -1,0 +1,270 @@
+/* _uslova.c: the uslova package's compiled layer, a CPython extension over the converter's C
+ * interface: spell() and spell_many() straight from Python's objects into the converter and
+ * back, with each combination of options checked once and kept. The package's __init__.py
+ * gives it RejectedError, and the reading of number types other than str and int.
+ * SPDX-License-Identifier: MIT */
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+#include <string.h>
+
+#include "uslova/uslova.h"
+
+/* Set by _setup(): uslova.RejectedError, and uslova._native_text(number, point), which gives
+ * the bytes of another type's number, None for one too large to spell, or raises TypeError. */
+static PyObject* rejected_error = NULL;
+static PyObject* native_text = NULL;
+/* (names, values...) of each combination of options used: bytes of a uslova_options and the
+ * decimal separator that ints and Decimals are written with. */
+static PyObject* prepared = NULL;
+
+/* clang-format off: one line, as the test of the option tables reads it */
+static const char* const option_names[] = {"script", "spacing", "case", "currency", "minor", "forms", "decimal"};
+/* clang-format on */
+#define OPTION_COUNT (sizeof option_names / sizeof option_names[0])
+#define MOST_PREPARED 1024
+
+typedef struct {
+  uslova_options options;
+  char point;
+} Prepared;
+
+/* The options of `count` keyword arguments, checked as uslova-cli checks them, as bytes. */
+static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t count) {
+  Prepared p;
+  Py_ssize_t i;
+  size_t k;
+  const char* problem;
+  uslova_options_init(&p.options);
+  p.point = '.';
+  for (i = 0; i < count; ++i) {
+    const char* name = PyUnicode_AsUTF8(PyTuple_GET_ITEM(names, i));
+    const char* value;
+    if (name == NULL) return NULL;
+    for (k = 0; k < OPTION_COUNT && strcmp(name, option_names[k]) != 0; ++k) {
+    }
+    if (k == OPTION_COUNT) {
+      char known[128] = "";
+      for (k = 0; k < OPTION_COUNT; ++k) {
+        if (k != 0) strcat(known, ", ");
+        strcat(known, option_names[k]);
+      }
+      return PyErr_Format(PyExc_TypeError, "unknown option '%s' (choose %s)", name, known);
+    }
+    if (values[i] == Py_None) continue;
+    value = PyUnicode_Check(values[i]) ? PyUnicode_AsUTF8(values[i]) : NULL;
+    if (value == NULL || uslova_option_set(&p.options, name, value) != 0) {
+      PyErr_Clear();
+      return PyErr_Format(PyExc_ValueError, "invalid value %R for %s (choose %s)", values[i],
+                          name, uslova_option_values(name));
+    }
+    if (strcmp(name, "decimal") == 0 && strcmp(value, "comma") == 0) p.point = ',';
+  }
+  problem = uslova_options_problem(&p.options);
+  if (problem != NULL) return PyErr_Format(PyExc_ValueError, "%s", problem);
+  return PyBytes_FromStringAndSize((const char*)&p, sizeof p);
+}
+
+/* The prepared options of a call's keyword arguments, kept for the next call with the same
+ * ones; NULL options for none, the window's text. Returns 0, or -1 with an exception. */
+static int options_for(PyObject* names, PyObject* const* values, const Prepared** out,
+                       PyObject** owner) {
+  Py_ssize_t count = names == NULL ? 0 : PyTuple_GET_SIZE(names), i;
+  PyObject *key, *found;
+  *out = NULL;
+  *owner = NULL;
+  if (count == 0) return 0;
+  key = PyTuple_New(count + 1);
+  if (key == NULL) return -1;
+  Py_INCREF(names);
+  PyTuple_SET_ITEM(key, 0, names);
+  for (i = 0; i < count; ++i) {
+    Py_INCREF(values[i]);
+    PyTuple_SET_ITEM(key, i + 1, values[i]);
+  }
+  found = PyDict_GetItemWithError(prepared, key); /* borrowed */
+  if (found != NULL) {
+    Py_INCREF(found);
+  } else {
+    PyErr_Clear(); /* a value that cannot be hashed is refused by prepare() */
+    found = prepare(names, values, count);
+    if (found != NULL && PyDict_GET_SIZE(prepared) < MOST_PREPARED &&
+        PyDict_SetItem(prepared, key, found) < 0) {
+      PyErr_Clear();
+    }
+  }
+  Py_DECREF(key);
+  if (found == NULL) return -1;
+  *owner = found;
+  *out = (const Prepared*)PyBytes_AS_STRING(found);
+  return 0;
+}
+
+enum { SPELLED, REJECTED, FAILED };
+
+/* The words of `number` in `words`, or the verdict of a rejection, or an exception. */
+static int convert(PyObject* number, const Prepared* p, char* words, Py_ssize_t* length,
+                   uslova_verdict* verdict) {
+  char digits[32];
+  const char* text = NULL;
+  Py_ssize_t size = 0;
+  PyObject* owner = NULL;
+  size_t written = 0;
+  if (PyUnicode_Check(number)) {
+    text = PyUnicode_AsUTF8AndSize(number, &size);
+    if (text == NULL) { /* a lone surrogate: its bytes are no number, as the converter says */
+      PyErr_Clear();
+      owner = PyUnicode_AsEncodedString(number, "utf-8", "surrogatepass");
+      if (owner == NULL) return FAILED;
+      text = PyBytes_AS_STRING(owner);
+      size = PyBytes_GET_SIZE(owner);
+    }
+  } else if (PyLong_CheckExact(number)) {
+    int overflow = 0;
+    long long value = PyLong_AsLongLongAndOverflow(number, &overflow);
+    unsigned long long magnitude;
+    char* at = digits + sizeof digits;
+    if (value == -1 && PyErr_Occurred()) return FAILED;
+    if (overflow != 0 || value >= 1000000000000000LL || value <= -1000000000000000LL) {
+      *verdict = USLOVA_TOO_LARGE; /* decided from the size, no digit written */
+      return REJECTED;
+    }
+    magnitude = value < 0 ? (unsigned long long)(-value) : (unsigned long long)value;
+    do {
+      *--at = (char)('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) *--at = '-';
+    text = at;
+    size = digits + sizeof digits - at;
+  } else {
+    owner = PyObject_CallFunction(native_text, "OC", number, p == NULL ? '.' : p->point);
+    if (owner == NULL) return FAILED;
+    if (owner == Py_None) {
+      Py_DECREF(owner);
+      *verdict = USLOVA_TOO_LARGE;
+      return REJECTED;
+    }
+    text = PyBytes_AS_STRING(owner);
+    size = PyBytes_GET_SIZE(owner);
+  }
+  *verdict = uslova_spell(text, (size_t)size, p == NULL ? NULL : &p->options, words,
+                          USLOVA_WORDS_SIZE, &written);
+  Py_XDECREF(owner);
+  *length = (Py_ssize_t)written;
+  return *verdict == USLOVA_ACCEPTED ? SPELLED : REJECTED;
+}
+
+static void raise_rejected(PyObject* number, uslova_verdict verdict) {
+  PyObject* error = PyObject_CallFunction(rejected_error, "Oss", number,
+                                          uslova_verdict_name(verdict), uslova_prompt(verdict));
+  if (error != NULL) {
+    PyErr_SetObject((PyObject*)Py_TYPE(error), error);
+    Py_DECREF(error);
+  }
+}
+
+static int ready(void) {
+  if (rejected_error != NULL) return 1;
+  PyErr_SetString(PyExc_ImportError, "uslova._uslova is used through the uslova package");
+  return 0;
+}
+
+static PyObject* spell(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                       PyObject* names) {
+  const Prepared* p;
+  PyObject *owner, *result = NULL;
+  char words[USLOVA_WORDS_SIZE];
+  Py_ssize_t length = 0;
+  uslova_verdict verdict = USLOVA_ACCEPTED;
+  (void)module;
+  if (!ready()) return NULL;
+  if (nargs != 1) {
+    return PyErr_Format(PyExc_TypeError, "spell() takes one number and the options by name");
+  }
+  if (options_for(names, args + nargs, &p, &owner) < 0) return NULL;
+  switch (convert(args[0], p, words, &length, &verdict)) {
+    case SPELLED:
+      result = PyUnicode_DecodeUTF8(words, length, NULL);
+      break;
+    case REJECTED:
+      raise_rejected(args[0], verdict);
+      break;
+  }
+  Py_XDECREF(owner);
+  return result;
+}
+
+static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                            PyObject* names) {
+  const Prepared* p;
+  PyObject *owner, *iterator, *item, *list;
+  char words[USLOVA_WORDS_SIZE];
+  (void)module;
+  if (!ready()) return NULL;
+  if (nargs != 1) {
+    return PyErr_Format(PyExc_TypeError,
+                        "spell_many() takes one iterable of numbers and the options by name");
+  }
+  if (options_for(names, args + nargs, &p, &owner) < 0) return NULL;
+  iterator = PyObject_GetIter(args[0]);
+  list = iterator == NULL ? NULL : PyList_New(0);
+  while (list != NULL && (item = PyIter_Next(iterator)) != NULL) {
+    Py_ssize_t length = 0;
+    uslova_verdict verdict;
+    PyObject* words_of_item = NULL;
+    switch (convert(item, p, words, &length, &verdict)) {
+      case SPELLED:
+        words_of_item = PyUnicode_DecodeUTF8(words, length, NULL);
+        break;
+      case REJECTED:
+        Py_INCREF(Py_None);
+        words_of_item = Py_None;
+        break;
+    }
+    Py_DECREF(item);
+    if (words_of_item == NULL || PyList_Append(list, words_of_item) < 0) Py_CLEAR(list);
+    Py_XDECREF(words_of_item);
+  }
+  if (list != NULL && PyErr_Occurred()) Py_CLEAR(list);
+  Py_XDECREF(iterator);
+  Py_XDECREF(owner);
+  return list;
+}
+
+static PyObject* setup(PyObject* module, PyObject* args) {
+  PyObject *error, *text;
+  (void)module;
+  if (!PyArg_ParseTuple(args, "OO", &error, &text)) return NULL;
+  Py_INCREF(error);
+  Py_INCREF(text);
+  Py_XDECREF(rejected_error);
+  Py_XDECREF(native_text);
+  rejected_error = error;
+  native_text = text;
+  Py_RETURN_NONE;
+}
+
+static PyMethodDef methods[] = {
+    {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
+     "spell(number, **options): the words of number, as uslova.spell says."},
+    {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
+     "spell_many(numbers, **options): the words of each, or None, as uslova.spell_many says."},
+    {"_setup", setup, METH_VARARGS, "_setup(RejectedError, native_text): for the package."},
+    {NULL, NULL, 0, NULL},
+};
+
+static struct PyModuleDef module_definition = {
+    PyModuleDef_HEAD_INIT, "uslova._uslova",
+    "The compiled layer of the uslova package, over the converter's C interface.", -1, methods,
+    NULL, NULL, NULL, NULL};
+
+PyMODINIT_FUNC PyInit__uslova(void) {
+  PyObject* module = PyModule_Create(&module_definition);
+  if (module == NULL) return NULL;
+  prepared = PyDict_New();
+  if (prepared == NULL || PyModule_AddStringConstant(module, "version", uslova_version()) < 0) {
+    Py_DECREF(module);
+    return NULL;
+  }
+  return module;
+}
