@@ -47,7 +47,8 @@ deps:
 
 test-deps:
 	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli debhelper lintian \
-	  libreoffice-calc-nogui python3-uno python3-venv python3-wheel-whl
+	  libreoffice-calc-nogui python3-uno python3-venv python3-wheel-whl python3-dask \
+	  python3-distributed python3-pandas
 
 binaries: deps
 	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON -DUSLOVA_WINDOW=ON -DUSLOVA_CALC=ON
@@ -102,11 +103,9 @@ bench: deps
 	$(BUILD)-bench/converter_bench
 	sh bench/cli.sh $(BUILD)-bench/uslova-cli
 	sh bench/startup.sh $(BUILD)-bench
-	PYTHONPATH=python USLOVA_LIBRARY=$(BUILD)-bench/converter/libuslova.so.1 \
-	  /usr/bin/python3 bench/python_bench.py
+	PYTHONPATH=$(BUILD)-bench/python /usr/bin/python3 bench/python_bench.py
 	@sh scripts/deps.sh libreoffice-calc-nogui python3-uno
-	PYTHONPATH=python USLOVA_LIBRARY=$(BUILD)-bench/converter/libuslova.so.1 \
-	  /usr/bin/python3 bench/calc_bench.py $(BUILD)-bench/calc
+	PYTHONPATH=$(BUILD)-bench/python /usr/bin/python3 bench/calc_bench.py $(BUILD)-bench/calc
 	sh scripts/web.sh $(BUILD)-web >/dev/null
 	@sh scripts/deps.sh chromium chromium-driver python3-selenium
 	mkdir -p $(BUILD)-web/tools && cd $(BUILD)-web/tools && \

@@ -28,11 +28,28 @@ export interface Options {
  */
 export function spell(number: string | bigint | number, options?: Options): string;
 
+/**
+ * The words of each number in order, in one crossing into the WebAssembly for each few
+ * thousand; null for a number that cannot be spelled, so that the array keeps its places. A
+ * number of a type that cannot hold the digits, or bad options, throw as for spell.
+ * @example spellMany(["7", "abc"], { spacing: "tidy" }) // ["sedam", null]
+ */
+export function spellMany(
+  numbers: Iterable<string | bigint | number>,
+  options?: Options,
+): (string | null)[];
+
+/** The short name of a rejection. */
+export type Verdict =
+  | "not_a_number"
+  | "too_large"
+  | "unsupported"
+  | "too_many_decimals"
+  | "more_than_three_decimals";
+
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 export class RejectedError extends Error {
-  /** "not_a_number", "too_large", "unsupported", "too_many_decimals" or
-   * "more_than_three_decimals" */
-  readonly verdict: string;
+  readonly verdict: Verdict;
   /** The Serbian text of the window's message box. */
   readonly prompt: string;
 }

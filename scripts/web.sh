@@ -14,27 +14,39 @@ sed "s/@PROJECT_VERSION@/$version/" "$top/converter/version.h.in" >"$out/include
 # The converter alone, with its C interface: no Qt, no iostreams, no JavaScript glue. Debian's
 # emscripten runs its optimizer with Node, which finds acorn only through NODE_PATH.
 exports=_uslova_spell,_uslova_options_init,_uslova_option_set,_uslova_option_values
-exports=$exports,_uslova_options_problem,_uslova_prompt,_uslova_verdict_name,_uslova_version,_malloc,_free
+exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_prompt,_uslova_verdict_name,_uslova_version,_malloc,_free
 NODE_PATH=/usr/share/nodejs em++ -O3 -std=c++20 -fconstexpr-steps=50000000 \
   -I"$top/converter/include" -I"$out/include" \
   "$top/converter/src/reader.cpp" "$top/converter/src/words.cpp" \
   "$top/converter/src/render.cpp" "$top/converter/src/converter.cpp" \
-  "$top/converter/src/c_api.cpp" \
+  "$top/converter/src/c_api.cpp" "$top/js/src/many.cpp" \
   -o "$out/uslova.wasm" -sSTANDALONE_WASM --no-entry -sALLOW_MEMORY_GROWTH=1 \
   -sEXPORTED_FUNCTIONS="$exports"
 wasm=$(base64 -w0 "$out/uslova.wasm")
 
-# The npm package: an ES module with the WebAssembly embedded, ready at import.
+# The npm package, with the WebAssembly embedded: an ES module, ready at import (bundlers get
+# it too, and compile the WebAssembly as browsers want it), and a CommonJS module for
+# require(), which compiles it at once, as Node allows.
 {
   echo "// uslova $version: numbers in Serbian words. Built by scripts/web.sh; MIT licence."
   cat "$top/js/src/core.js"
   echo "const WASM = \"$wasm\";"
   echo "const api = createUslova(await instantiate(WASM));"
   echo "export const spell = api.spell;"
+  echo "export const spellMany = api.spellMany;"
   echo "export const version = api.version;"
   echo "export { RejectedError };"
 } >"$out/npm/package/index.js"
+{
+  echo "// uslova $version: numbers in Serbian words. Built by scripts/web.sh; MIT licence."
+  echo '"use strict";'
+  cat "$top/js/src/core.js"
+  echo "const WASM = \"$wasm\";"
+  echo "const api = createUslova(instantiateSync(WASM));"
+  echo "module.exports = { spell: api.spell, spellMany: api.spellMany, version: api.version, RejectedError };"
+} >"$out/npm/package/index.cjs"
 cp "$top/js/index.d.ts" "$top/js/README.md" "$top/LICENSE" "$out/npm/package/"
+cp "$top/js/index.d.ts" "$out/npm/package/index.d.cts"
 sed "s/@VERSION@/$version/" "$top/js/package.json" >"$out/npm/package/package.json"
 (cd "$out/npm" && rm -f uslova-*.tgz && npm pack ./package --silent >/dev/null)
 

@@ -29,13 +29,24 @@ function decodeBase64(text) {
   return bytes;
 }
 
-/** Compiles and instantiates the embedded WebAssembly (base64). */
-async function instantiate(base64) {
-  // The module's one import: told when its memory grows; the views are checked on every call.
-  const imports = { env: { emscripten_notify_memory_growth() {} } };
-  const { instance } = await WebAssembly.instantiate(decodeBase64(base64), imports);
+// The module's one import: told when its memory grows; the views are checked after every call
+// that may allocate.
+const IMPORTS = { env: { emscripten_notify_memory_growth() {} } };
+
+function started(instance) {
   if (instance.exports._initialize) instance.exports._initialize();
   return { exports: instance.exports, memory: instance.exports.memory };
+}
+
+/** Compiles and instantiates the embedded WebAssembly (base64), as browsers want it. */
+async function instantiate(base64) {
+  const { instance } = await WebAssembly.instantiate(decodeBase64(base64), IMPORTS);
+  return started(instance);
+}
+
+/** The same at once, for require() in Node, which compiles a module of any size in place. */
+function instantiateSync(base64) {
+  return started(new WebAssembly.Instance(new WebAssembly.Module(decodeBase64(base64)), IMPORTS));
 }
 
 /** The spell() of one instance: text crosses into the module through one buffer that grows
@@ -74,6 +85,16 @@ function createUslova({ exports, memory }) {
     exports.free(namePointer);
     return values;
   };
+
+  // ASCII words (the default script) are decoded as Latin-1 where Node offers it, which is
+  // quicker than UTF-8; other scripts as UTF-8.
+  const latin1Slice = typeof Buffer === "function" ? Buffer.prototype.latin1Slice : undefined;
+  const asciiOf = new Map(); // options pointer -> the words are ASCII
+  asciiOf.set(0, true);
+  const decodeWords = (start, end, ascii) =>
+    ascii && latin1Slice !== undefined
+      ? latin1Slice.call(heap, start, end)
+      : decoder.decode(heap.subarray(start, end));
 
   /** The options struct for `options`, made once for each combination of checked values.
    * Every call's options are checked before the cache is asked: only the names and strings
@@ -121,6 +142,8 @@ function createUslova({ exports, memory }) {
       throw error;
     }
     prepared.set(key, pointer);
+    asciiOf.set(pointer, options.script === undefined || options.script === null ||
+      options.script === "ascii");
     return pointer;
   }
 
@@ -176,8 +199,8 @@ function createUslova({ exports, memory }) {
    * they begin, without making a string of them first. The digits come from two halves below
    * 10^8, small integers for the engine, as the remainder of a large double is slow. */
   function writeInteger(number) {
-    reserve(32);
-    views();
+    if (textSize < 32) reserve(32);
+    if (heap.buffer !== memory.buffer) views();
     const magnitude = Math.abs(number);
     let high = Math.floor(magnitude / 1e8);
     let low = magnitude - high * 1e8;
@@ -200,7 +223,7 @@ function createUslova({ exports, memory }) {
    * @param {object} [options] as uslova-cli names them: script, spacing, case, currency, minor, forms
    */
   function spell(number, options) {
-    const optionsPointer = optionsFor(options);
+    const optionsPointer = options === undefined ? 0 : optionsFor(options);
     let start;
     let written;
     if (typeof number === "number" && Number.isSafeInteger(number)) {
@@ -210,8 +233,8 @@ function createUslova({ exports, memory }) {
       written = writeText(textOf(number));
       start = text; // known once the buffer is there
     }
+    // The call allocates nothing: the views made before it are good.
     const verdict = exports.uslova_spell(start, written, optionsPointer, words, WORDS_SIZE, length);
-    views();
     if (verdict !== 0) {
       throw new RejectedError(
         number,
@@ -219,10 +242,58 @@ function createUslova({ exports, memory }) {
         cString(exports.uslova_prompt(verdict)),
       );
     }
-    return decoder.decode(heap.subarray(words, words + lengthView[0]));
+    return decodeWords(words, words + lengthView[0],
+      optionsPointer === 0 || asciiOf.get(optionsPointer));
+  }
+
+  // spellMany's buffers: the texts laid end to end, their lengths, and the words' ends.
+  const BATCH = 4096;
+  const lengths = allocate(4 * BATCH);
+  const ends = allocate(4 * BATCH);
+  const many = allocate(BATCH * 160); // the words of a batch; a full one ends it early
+
+  /**
+   * The words of each number in order, in one crossing into the module for each batch; null
+   * for a number that cannot be spelled, so that the array keeps its places.
+   * @param {Iterable<string|bigint|number>} numbers
+   * @param {object} [options] as for spell
+   */
+  function spellMany(numbers, options) {
+    const optionsPointer = optionsFor(options);
+    const ascii = asciiOf.get(optionsPointer);
+    const texts = Array.from(numbers, textOf);
+    const result = new Array(texts.length);
+    for (let first = 0; first < texts.length; ) {
+      const count = Math.min(BATCH, texts.length - first);
+      let bytes = 0;
+      for (let i = first; i < first + count; i++) bytes += texts[i].length * 3;
+      reserve(bytes);
+      views();
+      const lengthViews = new Uint32Array(memory.buffer, lengths, count);
+      let at = text;
+      for (let i = 0; i < count; i++) {
+        const written = encoder.encodeInto(texts[first + i], heap.subarray(at, text + textSize)).written;
+        lengthViews[i] = written;
+        at += written;
+      }
+      const done = exports.uslova_js_spell_many(text, lengths, count, optionsPointer, many,
+        BATCH * 160, ends);
+      const endViews = new Uint32Array(memory.buffer, ends, done);
+      let start = many;
+      for (let i = 0; i < done; i++) {
+        if (endViews[i] === 0xffffffff) {
+          result[first + i] = null;
+        } else {
+          result[first + i] = decodeWords(start, many + endViews[i], ascii);
+          start = many + endViews[i];
+        }
+      }
+      first += done;
+    }
+    return result;
   }
 
   /** The values of every option, as the converter's tables list them. */
   const choices = Object.fromEntries(OPTION_NAMES.map((name) => [name, valuesOf(name).split(", ")]));
-  return { spell, version: cString(exports.uslova_version()), choices };
+  return { spell, spellMany, version: cString(exports.uslova_version()), choices };
 }

@@ -5,9 +5,13 @@
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { test } from "node:test";
+import { createRequire } from "node:module";
 import { pathToFileURL } from "node:url";
 
-const { spell, RejectedError, version } = await import(process.env.USLOVA_PACKAGE);
+const { spell, spellMany, RejectedError, version } = await import(process.env.USLOVA_PACKAGE);
+// The same package through require(), as CommonJS programs load it.
+const required = createRequire(import.meta.url)(
+  process.env.USLOVA_PACKAGE.replace(/index\.js$/, ""));
 /** A module instance of its own, untouched by the other tests. */
 const freshSpell = async (name) =>
   (await import(`${pathToFileURL(process.env.USLOVA_PACKAGE)}?${name}`)).spell;
@@ -67,6 +71,9 @@ test("the same words as uslova-cli", { skip: !process.env.USLOVA_CLI }, () => {
     { decimal: "point" }];
   for (const options of styles) {
     const { lines } = cli(options, inputs);
+    const expected = lines.map((line) => line || null);
+    assert.deepEqual(spellMany(inputs, options), expected, JSON.stringify(options));
+    assert.deepEqual(required.spellMany(inputs, options), expected, "through require()");
     inputs.forEach((number, i) => {
       let words = "";
       try {
@@ -111,4 +118,12 @@ test("an instance stays exact after its memory runs out", async () => {
   assert.equal(fresh(1234), spell("1234"));
   assert.throws(() => fresh("abc"), { verdict: "not_a_number" });
   assert.equal(fresh("2,5", { currency: "EUR" }), "dva evra i pedeset centi");
+});
+
+test("require() gives the same package", () => {
+  assert.equal(required.version, version);
+  assert.equal(required.spell(-1234), spell(-1234));
+  assert.throws(() => required.spell("abc"), required.RejectedError);
+  assert.throws(() => spellMany([7, 0.5]), TypeError);
+  assert.deepEqual(spellMany([]), []);
 });
