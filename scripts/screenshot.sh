@@ -22,7 +22,7 @@ inside='
   [ -n "$win" ] || { echo "screenshot.sh: the window did not appear" >&2; exit 1; }
   if [ -n "$2" ]; then
     xdotool mousemove --window "$win" 100 38 click --repeat 3 1 key --clearmodifiers BackSpace
-    xdotool type --delay 20 "$2"
+    xdotool type --delay 20 -- "$2"
   fi
   xdotool mousemove --window "$win" 332 36 click 1  # the middle of "U slova"
   sleep 1

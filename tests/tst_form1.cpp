@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "form1.h"
+#include "uslova/converter.h"
 
 /// Closes each message box that opens while it lives, as a user pressing OK, and records the
 /// last one.
@@ -167,6 +168,25 @@ class TestForm1 : public QObject {
     typeAndClick(input);
     QCOMPARE(label1->text(), caption);
     QCOMPARE(text1->text(), text);
+  }
+
+  // Every caption is shown whole: the longest ones (every group full, decimals, "minus") fit
+  // the label's height as laid out, in a smaller font only where they must; the words stay
+  // exact, and a short caption gets the usual font back.
+  void longestCaptionsFitTheLabel_data() {
+    QTest::addColumn<QString>("input");
+    QTest::newRow("every group full, minus and decimals") << "-777.777.777.777.777,777";
+    QTest::newRow("every group full") << "777777777777777";
+    QTest::newRow("the start-up number") << "2545743675434";
+  }
+  void longestCaptionsFitTheLabel() {
+    QFETCH(QString, input);
+    typeAndClick(input);
+    QCOMPARE(label1->text().toStdString(), uslova::Convert(input.toStdString()).caption);
+    QVERIFY(label1->heightForWidth(label1->width()) <= label1->height());
+    QCOMPARE(label1->geometry(), QRect(16, 72, 353, 81));
+    typeAndClick("7");
+    QCOMPARE(label1->font().pointSizeF(), 9.75);
   }
 
   void rejectionShowsTheMessageBox() {

@@ -46,6 +46,11 @@ class Page(unittest.TestCase):
         cls.driver.quit()
 
     def setUp(self):
+        self.load()
+        self.driver.execute_script("window.localStorage.clear()")  # each test from the defaults
+        self.load()
+
+    def load(self):
         self.driver.get("file://" + os.path.abspath(os.path.join(SITE, "index.html")))
         self.driver.execute_async_script(
             "const done = arguments[0]; const wait = () => window.uslovaFirstWords !== "
@@ -78,13 +83,30 @@ class Page(unittest.TestCase):
         self.type_and_convert("-1234,5", enter=True)  # Enter converts here
         self.assertEqual(self.words(), "minus jedna hiljada dve stotine trideset cetiri zapeta   pet")
 
-    def test_rejection_alert_keeps_the_words(self):
-        self.type_and_convert("7")
-        self.type_and_convert("abc")
+    def test_rejection_clears_the_words(self):
+        self.type_and_convert("500")
+        self.assertTrue(self.element("kopiraj").is_enabled())
+        self.type_and_convert("5OO")  # letters O: no words may stay that look like its words
         self.assertEqual(self.element("greska").text,
                          "Nemoguce prevesti u slova, jer ulazni parametar nije broj!")
         self.assertEqual(self.element("greska").get_attribute("role"), "alert")
+        self.assertEqual(self.words(), "")
+        self.assertFalse(self.element("kopiraj").is_enabled())
+        self.type_and_convert("7")
         self.assertEqual(self.words(), "  sedam")
+        self.assertTrue(self.element("kopiraj").is_enabled())
+
+    def test_choices_kept_after_a_reload(self):
+        chosen = {"script": "cyrillic", "spacing": "tidy", "currency": "EUR", "minor": "digits",
+                  "decimal": "comma"}
+        for name, value in chosen.items():
+            Select(self.element(name)).select_by_value(value)
+        self.load()
+        for name, value in chosen.items():
+            self.assertEqual(Select(self.element(name)).first_selected_option.get_attribute(
+                "value"), value, name)
+        self.type_and_convert("15.000")
+        self.assertEqual(self.words(), "петнаест хиљада евра")
 
     def test_style_and_amount(self):
         Select(self.element("script")).select_by_value("cyrillic")

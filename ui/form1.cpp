@@ -28,6 +28,9 @@ constexpr QRect kLabel1Rect{16, 72, 353, 81};
 constexpr QRect kButtonRect{304, 16, 57, 41};
 constexpr qreal kText1PointSize = 24;
 constexpr qreal kLabel1PointSize = 9.75;
+// The smallest the label's font gets for the longest words, which the old program's narrower
+// font held in the label's size; the common captions keep kLabel1PointSize.
+constexpr qreal kLabel1SmallestPointSize = 6;
 constexpr const char* kStartText = "2545743675434";
 constexpr const char* kAppId = "rs.uslova.Uslova";
 const QKeySequence kCopyShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
@@ -156,10 +159,24 @@ std::string Form1::label1Caption() const {
 
 void Form1::setLabel1Caption(std::string_view caption) {
   Label1->setText(FromUtf8(caption));
+  fitLabel1();
   // Screen readers read the words as the label's description, and hear when they change.
   Label1->setAccessibleDescription(Label1->text());
   QAccessibleEvent changed(Label1, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&changed);
+}
+
+void Form1::fitLabel1() {
+  // The whole caption is shown, never cut: its font gets smaller only while the words would
+  // need more lines than the label holds. The label keeps its place, size and words.
+  QFont font = Label1->font();
+  font.setPointSizeF(kLabel1PointSize);
+  Label1->setFont(font);
+  while (Label1->heightForWidth(Label1->width()) > Label1->height() &&
+         font.pointSizeF() > kLabel1SmallestPointSize) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+    Label1->setFont(font);
+  }
 }
 
 void Form1::copyCaption() {

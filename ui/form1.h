@@ -39,6 +39,9 @@ class Form1 : public QWidget, public uslova::WindowOperations {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  /// Gives `Label1` the largest font, up to its usual one, at which its words fit it whole.
+  void fitLabel1();
+
   QLineEdit* Text1;
   QLabel* Label1;
   QPushButton* dgmUslova;

@@ -30,6 +30,7 @@
         select.add(new Option(LABELS[name][value] ?? value, value));
       }
     }
+    restore();
     return uslova;
   });
 
@@ -63,22 +64,58 @@
   async function convert() {
     const uslova = await ready;
     try {
-      // As the window: a rejection keeps the words shown before and says why.
       words.textContent = uslova.spell(input.value, options());
       error.textContent = "";
       copy.disabled = false;
       if (window.uslovaFirstWords === undefined) window.uslovaFirstWords = performance.now();
     } catch (rejected) {
+      // Unlike the window, whose message box names the reason, the page shows no words that
+      // are not those of the number in the box: they could be taken for its words.
+      words.textContent = "";
+      copy.disabled = true;
       error.textContent = rejected.prompt ?? rejected.message; // a text too long has no prompt
     }
     copied.textContent = "";
+  }
+
+  // The reader's choices are kept in the browser, where it lets the page keep them (not from
+  // file:// in some browsers, nor in private windows; then the page works as before).
+  const STORED = "uslova.choices";
+  function remember() {
+    try {
+      const kept = {};
+      for (const name of choices) kept[name] = document.getElementById(name).value;
+      window.localStorage.setItem(STORED, JSON.stringify(kept));
+    } catch {
+      // no storage: the choices last as long as the page
+    }
+  }
+  function restore() {
+    let kept;
+    try {
+      kept = JSON.parse(window.localStorage.getItem(STORED) ?? "{}");
+    } catch {
+      return;
+    }
+    for (const name of choices) {
+      const select = document.getElementById(name);
+      const value = kept?.[name];
+      // Only a value the converter still offers: a stored one may be from an older page.
+      if (typeof value === "string" && [...select.options].some((o) => o.value === value)) {
+        select.value = value;
+      }
+    }
   }
 
   form.addEventListener("submit", (event) => {
     event.preventDefault(); // Enter in the box converts, unlike the desktop window
     convert();
   });
-  for (const name of choices) document.getElementById(name).addEventListener("change", convert);
+  for (const name of choices) {
+    document.getElementById(name).addEventListener("change", () => {
+      convert().then(remember);
+    });
+  }
   // The start-up number's words, as soon as the converter is ready.
   convert();
   copy.addEventListener("click", async () => {
