@@ -97,7 +97,7 @@ fuzz-corpus:
 bench: deps
 	@sh scripts/deps.sh libbenchmark-dev libicu-dev libxcb1-dev pkg-config xvfb xauth python3 \
 	  python3-num2words
-	cmake -DCMAKE_BUILD_TYPE=Release -S . -B $(BUILD)-bench -DUSLOVA_BENCH=ON -DBUILD_TESTING=OFF \
+	cmake -DCMAKE_BUILD_TYPE=Release -S . -B $(BUILD)-bench -DUSLOVA_BENCH=ON -DBUILD_TESTING=OFF -DUSLOVA_WINDOW=ON \
 	  -DUSLOVA_CALC=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/converter_bench
