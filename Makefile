@@ -20,7 +20,7 @@ all: binaries
 # The window alone: its packages, and no tests.
 run:
 	@sh scripts/deps.sh cmake make g++ qt6-base-dev librsvg2-bin
-	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=OFF -DUSLOVA_WINDOW=ON
+	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=OFF -DUSLOVA_WINDOW=ON -DUSLOVA_PYTHON=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target uslova
 	$(BUILD)/uslova
 
@@ -51,7 +51,7 @@ test-deps:
 	  python3-distributed python3-pandas
 
 binaries: deps
-	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON -DUSLOVA_WINDOW=ON -DUSLOVA_CALC=ON
+	$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON -DUSLOVA_WINDOW=ON -DUSLOVA_CALC=ON -DUSLOVA_PYTHON=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The converter, command-line and window tests built with the sanitizers; any report fails the
