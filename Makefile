@@ -104,6 +104,8 @@ bench: deps
 	sh bench/cli.sh $(BUILD)-bench/uslova-cli
 	sh bench/startup.sh $(BUILD)-bench
 	PYTHONPATH=$(BUILD)-bench/python /usr/bin/python3 bench/python_bench.py
+	@# The same with the C library's allocator, which keeps freed memory for the next list
+	PYTHONMALLOC=malloc PYTHONPATH=$(BUILD)-bench/python /usr/bin/python3 bench/python_bench.py
 	@sh scripts/deps.sh libreoffice-calc-nogui python3-uno
 	PYTHONPATH=$(BUILD)-bench/python /usr/bin/python3 bench/calc_bench.py $(BUILD)-bench/calc
 	sh scripts/web.sh $(BUILD)-web >/dev/null

@@ -253,5 +253,20 @@ TEST(Words, CachesAgreeWithTheModelOnEveryTriadOfEveryGroup) {
   }
 }
 
+TEST(Words, WindowPiecesJoinIntoTheCaption) {
+  for (const char* typed : {"0", "-7", "2545743675434", "-0,0001", "1.5", "1 000 000,25",
+                            "-999999999999999,999", "100200300"}) {
+    Number number;
+    ASSERT_EQ(ReadNumber(typed, number), Verdict::Accepted) << typed;
+    std::array<std::uint16_t, kMostWindowPieces> ids;
+    const std::size_t count = WindowPieces(number, ids.data());
+    std::string joined;
+    for (std::size_t i = 0; i < count; ++i)
+      joined += WindowPieceText(ids[i]);
+    EXPECT_EQ(joined, Convert(typed).caption) << typed;
+  }
+  EXPECT_EQ(WindowPieceText(5002), "");  // no piece has this id
+}
+
 }  // namespace
 }  // namespace uslova

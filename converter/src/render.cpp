@@ -72,26 +72,38 @@ const Piece& PieceOf(int group, unsigned triad) {
   return (*kPieces[static_cast<std::size_t>(group) - 1])[triad];
 }
 
+// The ids of WindowPieces: a group's piece is 1000 * (group - 1) + triad, then these two.
+constexpr std::uint16_t kPointId = 5000;
+constexpr std::uint16_t kMinusId = 5001;
+
+/// Calls `append(piece, id)` for each piece of the caption of `number` after "minus": the
+/// groups, and " zapeta " and the decimals.
+template <typename Append>
+void ForEachPiece(const Number& number, Append append) {
+  for (int group = std::max((number.integerDigits + 2) / 3, 1); group >= 1; --group) {
+    const unsigned triad = TriadOf(number, group);
+    append(PieceOf(group, triad), static_cast<std::uint16_t>(1000 * (group - 1) + triad));
+  }
+  const std::string_view decimals = number.decimalDigits();
+  if (!decimals.empty()) {
+    append(kPointPiece, kPointId);
+    // The decimal digits are spelled as one number: "5" and "05" read as "005".
+    unsigned value = 0;
+    for (char digit : decimals)
+      value = value * 10 + static_cast<unsigned>(digit - '0');
+    append(PieceOf(1, value), static_cast<std::uint16_t>(value));
+  }
+}
+
 }  // namespace
 
 void WindowText::write(const Number& number) {
   // The pieces are copied whole, each starting where the words of the one before end.
   char* out = data_.data() + kFront;
-  const auto append = [&out](const Piece& piece) {
+  ForEachPiece(number, [&out](const Piece& piece, std::uint16_t) {
     std::memcpy(out, piece.text.data(), piece.text.size());
     out += piece.size;
-  };
-  for (int group = std::max((number.integerDigits + 2) / 3, 1); group >= 1; --group)
-    append(PieceOf(group, TriadOf(number, group)));
-  const std::string_view decimals = number.decimalDigits();
-  if (!decimals.empty()) {
-    append(kPointPiece);
-    // The decimal digits are spelled as one number: "5" and "05" read as "005".
-    unsigned value = 0;
-    for (char digit : decimals)
-      value = value * 10 + static_cast<unsigned>(digit - '0');
-    append(PieceOf(1, value));
-  }
+  });
   end_ = static_cast<std::size_t>(out - data_.data());
   begin_ = kFront;
   if (number.negative) {  // the next word brings its own blank
@@ -103,6 +115,21 @@ void WindowText::write(const Number& number) {
 std::string_view ExactGroupText(int group, unsigned triad) {
   const Piece& piece = PieceOf(group, triad);
   return {piece.text.data(), piece.size};
+}
+
+std::size_t WindowPieces(const Number& number, std::uint16_t* ids) {
+  std::size_t count = 0;
+  if (number.negative) ids[count++] = kMinusId;
+  ForEachPiece(number, [&](const Piece&, std::uint16_t id) { ids[count++] = id; });
+  return count;
+}
+
+std::string_view WindowPieceText(std::uint16_t id) {
+  const Piece* piece = id < kPointId    ? &PieceOf(id / 1000 + 1, id % 1000)
+                       : id == kPointId ? &kPointPiece
+                       : id == kMinusId ? &kMinusPiece
+                                        : nullptr;
+  return piece == nullptr ? std::string_view{} : std::string_view{piece->text.data(), piece->size};
 }
 
 }  // namespace uslova

@@ -5,6 +5,7 @@
 
 const WORDS_SIZE = 1024; // USLOVA_WORDS_SIZE
 const OPTION_NAMES = ["script", "spacing", "case", "currency", "minor", "forms", "decimal"];
+const UNSET = "|".repeat(OPTION_NAMES.length); // the key of options that set none
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 class RejectedError extends Error {
@@ -118,6 +119,7 @@ function createUslova({ exports, memory }) {
         throw new RangeError(`invalid value '${value}' for ${name} (choose ${valuesOf(name)})`);
       }
     }
+    if (key === UNSET) return 0; // no option given: the window's text, as without options
     let pointer = prepared.get(key);
     if (pointer !== undefined) return pointer;
     pointer = allocate(64);
@@ -161,15 +163,49 @@ function createUslova({ exports, memory }) {
     throw new TypeError(`expected a string, a bigint or a safe integer, not ${typeof number}`);
   }
 
+  // The window's caption comes as the ids of its pieces, whose texts are decoded once each
+  // and kept: the caption is their strings joined, with no words to decode.
+  const pieces = allocate(16); // uslova_js_window_pieces writes at most 8 ids
+  const pieceStrings = [];
+  const pieceText = (id) => {
+    let piece = pieceStrings[id];
+    if (piece === undefined) {
+      const start = exports.uslova_js_window_piece(id, length);
+      views();
+      piece = decodeWords(start, start + lengthView[0], true);
+      pieceStrings[id] = piece;
+    }
+    return piece;
+  };
+
   // Views of the module's memory, made again only when the memory has grown.
   let heap = new Uint8Array(memory.buffer);
   let lengthView = new Uint32Array(memory.buffer, length, 1);
+  let pieceIds = new Uint16Array(memory.buffer, pieces, 8);
   const views = () => {
     if (heap.buffer !== memory.buffer) {
       heap = new Uint8Array(memory.buffer);
       lengthView = new Uint32Array(memory.buffer, length, 1);
+      pieceIds = new Uint16Array(memory.buffer, pieces, 8);
     }
   };
+
+  /** The window's caption of `number` from the `count` ids of its pieces, or its rejection
+   * for a negative count. */
+  function caption(number, count) {
+    if (count < 0) throw rejected(number, -count);
+    if (heap.buffer !== memory.buffer) views();
+    let words = pieceText(pieceIds[0]);
+    for (let i = 1; i < count; i++) words += pieceText(pieceIds[i]);
+    return words;
+  }
+
+  /** The error for `number`, which the converter refused with `verdict`. */
+  const rejected = (number, verdict) => new RejectedError(
+    number,
+    cString(exports.uslova_verdict_name(verdict)),
+    cString(exports.uslova_prompt(verdict)),
+  );
 
   /** Makes the text buffer hold at least `needed` bytes. When that cannot be had, the old
    * buffer is gone too and the error says so; the next call starts afresh. */
@@ -224,26 +260,26 @@ function createUslova({ exports, memory }) {
    */
   function spell(number, options) {
     const optionsPointer = options === undefined ? 0 : optionsFor(options);
+    const integer = typeof number === "number" && Number.isSafeInteger(number);
+    if (integer && optionsPointer === 0) {
+      return caption(number, exports.uslova_js_window_integer_pieces(number, pieces));
+    }
     let start;
     let written;
-    if (typeof number === "number" && Number.isSafeInteger(number)) {
+    if (integer) {
       start = writeInteger(number);
       written = text + 17 - start;
     } else {
       written = writeText(textOf(number));
       start = text; // known once the buffer is there
     }
-    // The call allocates nothing: the views made before it are good.
-    const verdict = exports.uslova_spell(start, written, optionsPointer, words, WORDS_SIZE, length);
-    if (verdict !== 0) {
-      throw new RejectedError(
-        number,
-        cString(exports.uslova_verdict_name(verdict)),
-        cString(exports.uslova_prompt(verdict)),
-      );
+    // The calls allocate nothing: the views made before them are good.
+    if (optionsPointer === 0) {
+      return caption(number, exports.uslova_js_window_pieces(start, written, pieces));
     }
-    return decodeWords(words, words + lengthView[0],
-      optionsPointer === 0 || asciiOf.get(optionsPointer));
+    const verdict = exports.uslova_spell(start, written, optionsPointer, words, WORDS_SIZE, length);
+    if (verdict !== 0) throw rejected(number, verdict);
+    return decodeWords(words, words + lengthView[0], asciiOf.get(optionsPointer));
   }
 
   // spellMany's buffers: the texts laid end to end, their lengths, and the words' ends.

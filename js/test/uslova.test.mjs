@@ -99,6 +99,31 @@ test("every call's options are checked, whatever came before", () => {
   }
 });
 
+test("the window's words of many numbers as uslova-cli", { skip: !process.env.USLOVA_CLI }, () => {
+  // Integers of every length and sign as numbers, and with up to three decimals as text: the
+  // captions that spell() puts together from pieces, against uslova-cli's.
+  let seed = 7;
+  const random = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
+  const below = (limit) => Math.floor(random() * limit);
+  const numbers = [0, -0, "-0,0001", Number.MAX_SAFE_INTEGER, -Number.MAX_SAFE_INTEGER];
+  for (let i = 0; i < 3000; i++) {
+    const integer = below(10 ** (1 + below(15))) * (below(2) ? -1 : 1);
+    const decimals = String(below(10 ** 4)).slice(0, below(4));
+    numbers.push(decimals === "" ? integer : `${integer},${decimals}`);
+  }
+  const { lines } = cli({}, numbers);
+  const caption = (number) => {
+    try {
+      return spell(number);
+    } catch (e) {
+      if (!(e instanceof RejectedError)) throw e;
+      return "";
+    }
+  };
+  numbers.forEach((number, i) => assert.equal(caption(number), lines[i], String(number)));
+  assert.deepEqual(spellMany(numbers), lines.map((line) => line || null));
+});
+
 test("combinations refused with uslova-cli's reason", { skip: !process.env.USLOVA_CLI }, () => {
   for (const options of [{ minor: "digits" }, { spacing: "exact", currency: "RSD" },
     { forms: "short" }, { spacing: "exact", forms: "short" }]) {
