@@ -82,7 +82,8 @@ template <typename Append>
 void ForEachPiece(const Number& number, Append append) {
   for (int group = std::max((number.integerDigits + 2) / 3, 1); group >= 1; --group) {
     const unsigned triad = TriadOf(number, group);
-    append(PieceOf(group, triad), static_cast<std::uint16_t>(1000 * (group - 1) + triad));
+    append(PieceOf(group, triad),
+           static_cast<std::uint16_t>(1000 * static_cast<unsigned>(group - 1) + triad));
   }
   const std::string_view decimals = number.decimalDigits();
   if (!decimals.empty()) {
@@ -125,7 +126,7 @@ std::size_t WindowPieces(const Number& number, std::uint16_t* ids) {
 }
 
 std::string_view WindowPieceText(std::uint16_t id) {
-  const Piece* piece = id < kPointId    ? &PieceOf(id / 1000 + 1, id % 1000)
+  const Piece* piece = id < kPointId    ? &PieceOf(id / 1000 + 1, id % 1000u)
                        : id == kPointId ? &kPointPiece
                        : id == kMinusId ? &kMinusPiece
                                         : nullptr;
