@@ -195,8 +195,13 @@ function createUslova({ exports, memory }) {
   function caption(number, count) {
     if (count < 0) throw rejected(number, -count);
     if (heap.buffer !== memory.buffer) views();
-    let words = pieceText(pieceIds[0]);
-    for (let i = 1; i < count; i++) words += pieceText(pieceIds[i]);
+    return joined(pieceIds, 0, count);
+  }
+
+  /** The strings of the `count` pieces whose ids are at `ids[at]` on, joined. */
+  function joined(ids, at, count) {
+    let words = pieceText(ids[at]);
+    for (let i = 1; i < count; i++) words += pieceText(ids[at + i]);
     return words;
   }
 
@@ -286,7 +291,9 @@ function createUslova({ exports, memory }) {
   const BATCH = 4096;
   const lengths = allocate(4 * BATCH);
   const ends = allocate(4 * BATCH);
-  const many = allocate(BATCH * 160); // the words of a batch; a full one ends it early
+  // The words of a batch, a full one ending it early; or the pieces' ids of a batch of the
+  // window's captions, 8 of 2 bytes for each.
+  const many = allocate(BATCH * 160);
 
   /**
    * The words of each number in order, in one crossing into the module for each batch; null
@@ -311,6 +318,16 @@ function createUslova({ exports, memory }) {
         const written = encoder.encodeInto(texts[first + i], heap.subarray(at, text + textSize)).written;
         lengthViews[i] = written;
         at += written;
+      }
+      if (optionsPointer === 0) { // the window's captions, as pieces: `many` holds their ids
+        exports.uslova_js_window_pieces_many(text, lengths, count, many, ends);
+        const counts = new Int32Array(memory.buffer, ends, count);
+        const ids = new Uint16Array(memory.buffer, many, 8 * count);
+        for (let i = 0; i < count; i++) {
+          result[first + i] = counts[i] < 0 ? null : joined(ids, 8 * i, counts[i]);
+        }
+        first += count;
+        continue;
       }
       const done = exports.uslova_js_spell_many(text, lengths, count, optionsPointer, many,
         BATCH * 160, ends);

@@ -62,3 +62,13 @@ extern "C" std::int32_t uslova_js_window_integer_pieces(double value, std::uint1
   if (integer < 0) *--at = '-';
   return uslova_js_window_pieces(at, static_cast<std::uint32_t>(end - at), ids);
 }
+
+/// uslova_js_window_pieces for each of the `count` texts that lie end to end at `texts`,
+/// `lengths` bytes each: the ids of text i at `ids` + 8 i, and its count or minus its verdict
+/// at `counts[i]`.
+extern "C" void uslova_js_window_pieces_many(const char* texts, const std::uint32_t* lengths,
+                                             std::uint32_t count, std::uint16_t* ids,
+                                             std::int32_t* counts) {
+  for (std::uint32_t i = 0; i < count; texts += lengths[i], ++i)
+    counts[i] = uslova_js_window_pieces(texts, lengths[i], ids + 8 * i);
+}
