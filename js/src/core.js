@@ -91,7 +91,6 @@ function createUslova({ exports, memory }) {
   // quicker than UTF-8; other scripts as UTF-8.
   const latin1Slice = typeof Buffer === "function" ? Buffer.prototype.latin1Slice : undefined;
   const asciiOf = new Map(); // options pointer -> the words are ASCII
-  asciiOf.set(0, true);
   const decodeWords = (start, end, ascii) =>
     ascii && latin1Slice !== undefined
       ? latin1Slice.call(heap, start, end)
@@ -194,7 +193,7 @@ function createUslova({ exports, memory }) {
    * for a negative count. */
   function caption(number, count) {
     if (count < 0) throw rejected(number, -count);
-    if (heap.buffer !== memory.buffer) views();
+    views();
     return joined(pieceIds, 0, count);
   }
 
