@@ -75,18 +75,20 @@ fuzz:
 	  -DUSLOVA_WINDOW=OFF -DBUILD_TESTING=OFF
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
 	mkdir -p $(BUILD)-fuzz/corpus $(BUILD)-fuzz/lines-corpus $(BUILD)-fuzz/options-corpus \
-	  $(BUILD)-fuzz/findings
+	  $(BUILD)-fuzz/csv-corpus $(BUILD)-fuzz/findings
 	cd $(BUILD)-fuzz && ./convert_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=findings/ corpus ../fuzz/corpus/convert
 	cd $(BUILD)-fuzz && ./lines_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=4096 \
 	  -print_final_stats=1 -artifact_prefix=findings/ lines-corpus ../fuzz/corpus/lines
+	cd $(BUILD)-fuzz && ./csv_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=4096 \
+	  -print_final_stats=1 -artifact_prefix=findings/ csv-corpus ../fuzz/corpus/csv
 	cd $(BUILD)-fuzz && ./options_fuzz -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) \
 	  -print_final_stats=1 -artifact_prefix=findings/ options-corpus ../fuzz/corpus/options
 
 # Keeps in fuzz/corpus/ the fewest inputs that reach all that the kept ones and those of the
 # last `make fuzz` reach: a few hundred small files, which every ctest replays.
 fuzz-corpus:
-	cd $(BUILD)-fuzz && for target in convert lines options; do \
+	cd $(BUILD)-fuzz && for target in convert lines csv options; do \
 	  rm -rf merged && mkdir merged && \
 	  ./$${target}_fuzz -set_cover_merge=1 -max_len=256 merged ../fuzz/corpus/$$target \
 	    $$( [ $$target = convert ] && echo corpus || echo $$target-corpus ) 2>/dev/null && \

@@ -14,14 +14,20 @@ import uslova
 IMPLEMENTATION = "rs.uslova.calc.UslovaAddIn"
 
 
+def _left_out(argument):
+    """Calc hands an empty cell given as an argument as 0.0, and one left out as None: either
+    way the option is not set, so that a column of currencies may have blank rows."""
+    return argument is None or argument == "" or (isinstance(argument, float) and argument == 0)
+
+
 def _options(currency, style):
     """uslova.spell's options from the Valuta and Stil arguments; ValueError when they are bad."""
     options = {}
-    if currency not in (None, ""):
+    if not _left_out(currency):
         if not isinstance(currency, str):
             raise ValueError("Valuta is a text: RSD, EUR or USD")
         options["currency"] = currency
-    if style not in (None, ""):
+    if not _left_out(style):
         if not isinstance(style, str):
             raise ValueError('Stil is a text such as "script=latin case=first"')
         for setting in style.split():
@@ -32,14 +38,29 @@ def _options(currency, style):
     return options
 
 
-def _number(cell):
+AMOUNT_LIMIT = 10 ** 13  # from here on, 15 significant digits leave no room for the cents
+
+
+def _number(cell, options):
     """A cell's value as the converter reads it: a text as typed, a number as Calc shows it in
-    its General format (at most 15 significant digits: =0,1+0,2 is 0,3)."""
+    its General format (at most 15 significant digits: =0,1+0,2 is 0,3). So an amount of 10^13
+    or more with cents is refused: its cents are beyond what a number cell shows, and words
+    with any cents would be wrong. A whole amount is exact, and a text cell has every digit
+    typed."""
     if isinstance(cell, str):
         return cell
     if isinstance(cell, float):
-        return decimal.Decimal(format(cell, ".15g"))
+        number = decimal.Decimal(format(cell, ".15g"))
+        if "currency" in options and abs(cell) >= AMOUNT_LIMIT and not cell.is_integer():
+            raise ValueError("a number cell holds 15 significant digits, too few for the cents "
+                             "of an amount of 10^13 or more: type the amount as a text")
+        return number
     raise ValueError("Broj is a number or a text")
+
+
+def _words(cell, options):
+    """The words of one cell of a range; "" for an empty cell, which Calc hands over as ""."""
+    return "" if cell == "" else uslova.spell(_number(cell, options), **options)
 
 
 class UslovaAddIn(unohelper.Base, XUslova):
@@ -50,9 +71,9 @@ class UslovaAddIn(unohelper.Base, XUslova):
         try:
             options = _options(currency, style)
             # A range (in an array formula) gives an array of words, a value one word.
-            cells = number if isinstance(number, tuple) else ((number,),)
-            return tuple(tuple(uslova.spell(_number(cell), **options) for cell in row)
-                         for row in cells)
+            if not isinstance(number, tuple):
+                return ((uslova.spell(_number(number, options), **options),),)
+            return tuple(tuple(_words(cell, options) for cell in row) for row in number)
         except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
             raise IllegalArgumentException(str(problem), self, 1) from None
 

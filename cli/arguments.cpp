@@ -52,12 +52,12 @@ constexpr std::string_view kCsvHelp =
     "  --column=COLUMN\n"
     "      read CSV on standard input and write it back with a field after COLUMN (a number\n"
     "      from 1, or a name in the first row, which is then a header) holding the words of\n"
-    "      that column's cell; the header gets the name followed by \" slovima\"\n"
+    "      that column's cell; the header gets the name followed by \" slovima\"; given once\n"
     "  --header\n"
     "      with a numbered --column: the first row is a header\n"
     "  --delimiter=;|,|tab\n"
-    "      with --column: the field delimiter; by default the first of ;  , and a tab found\n"
-    "      outside quotes in the first row\n";
+    "      with --column: the field delimiter; by default, counted outside quotes in the\n"
+    "      first row, ; if there is one, else a tab if there is one, else ,\n";
 
 std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
   std::string names;
@@ -127,16 +127,21 @@ std::string CsvOption(std::string_view option, std::string_view value, Arguments
     }
     return {};
   }
+  if (a.csv) return "--column may be given once: one column is spelled";
   a.csv = true;
   if (value.empty()) return "--column needs a column's number or name";
-  std::size_t number = 0;
-  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-  if (error == std::errc{} && end == value.data() + value.size() && value[0] != '+') {
-    if (number == 0) return "--column counts from 1";
-    a.csvSettings.number = number;
-  } else {
+  // Digits, with a sign or without, are a number; anything else is a name.
+  const bool negative = value[0] == '-';
+  const std::string_view digits = value.substr(value[0] == '-' || value[0] == '+' ? 1 : 0);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
     a.csvSettings.name = std::string(value);
+    return {};
   }
+  std::size_t number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (negative || (error == std::errc{} && number == 0)) return "--column counts from 1";
+  if (error != std::errc{}) return "--column " + std::string(value) + " is out of range";
+  a.csvSettings.number = number;
   return {};
 }
 

@@ -16,15 +16,57 @@ namespace uslova::cli {
 namespace {
 
 constexpr std::string_view kName = "uslova-cli";
-constexpr std::string_view kCandidates = ";,\t";  // the delimiters, in the order they win
-constexpr std::size_t kFlushAt = 1 << 16;         // whole rows are written once this is held
-constexpr std::size_t kLongRow = 1 << 20;         // a longer row is written as it goes
+constexpr std::size_t kFlushAt = 1 << 16;  // whole rows are written once this is held
+constexpr std::size_t kLongRow = 1 << 20;  // a longer row is written as it goes
 constexpr std::size_t kLongestHeaderName = 1 << 12;
 
 std::string Counted(std::size_t n) {
   std::array<char, 24> digits;
   return {digits.data(), std::to_chars(digits.begin(), digits.end(), n).ptr};
 }
+
+/// The first row, held until its delimiter is known, and the delimiters counted in it outside
+/// quotes. A quote opens a field where a field can start: at the row's start or after any of
+/// ";", "," and a tab, as the rows are read once the delimiter is known. The first ";" settles
+/// it, and so does the row's end; a first row longer than kLongestFirstRow without a ";" is
+/// settled by what it has shown by then, so that memory stays bounded.
+class FirstRow {
+ public:
+  static constexpr std::size_t kLongestFirstRow = 1 << 24;
+
+  /// Holds `bytes`; true once the delimiter is known.
+  bool feed(std::string_view bytes) {
+    const std::size_t from = held_.size();
+    held_.append(bytes);
+    for (std::size_t i = from; i < held_.size(); ++i) {
+      const char ch = held_[i];
+      if (state_ == State::Quoted) {
+        if (ch == '"') state_ = State::QuoteInQuoted;
+        continue;
+      }
+      if (ch == '"' && state_ != State::Unquoted) {  // opens, or is doubled within quotes
+        state_ = State::Quoted;
+        continue;
+      }
+      if (ch == '\n') return true;
+      const std::size_t which = std::string_view(";\t,").find(ch);
+      if (which != std::string_view::npos) ++counts_[which];
+      if (which == 0) return true;  // ";" wins whatever follows
+      state_ = which != std::string_view::npos ? State::FieldStart : State::Unquoted;
+    }
+    return held_.size() >= kLongestFirstRow;
+  }
+  /// ";" if the row has one, else a tab if it has one, else ",".
+  char delimiter() const { return counts_[0] != 0 ? ';' : counts_[1] != 0 ? '\t' : ','; }
+  /// The bytes held, which are no longer.
+  std::string take() { return std::move(held_); }
+
+ private:
+  std::string held_;
+  enum class State : std::uint8_t { FieldStart, Unquoted, Quoted, QuoteInQuoted };
+  State state_ = State::FieldStart;
+  std::array<std::size_t, 3> counts_{};  // ";", tabs and "," outside quotes
+};
 
 class CsvColumn {
  public:
@@ -34,7 +76,7 @@ class CsvColumn {
         streams_(streams),
         target_(settings.number),
         headerRow_(settings.header || !settings.name.empty()) {
-    setDelimiter(settings.delimiter);
+    if (settings.delimiter != 0) setDelimiter(settings.delimiter);
     startField();
   }
 
@@ -44,6 +86,12 @@ class CsvColumn {
   /// The next bytes of the input; false once nothing more is to be read. The input's bytes
   /// are copied to the output in runs, broken only where a field of ours goes in.
   bool feed(std::string_view bytes) {
+    if (delimiter_ == 0) {  // the first row is held until it ends, and its delimiter is known
+      if (!firstRow_.feed(bytes)) return ok_;
+      setDelimiter(firstRow_.delimiter());
+      const std::string held = firstRow_.take();
+      return feed(held);
+    }
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
     const char* copied = p;  // the input before it is in out_
@@ -86,7 +134,8 @@ class CsvColumn {
             }
           } else {
             if (inColumn_) copy(p);  // its words go before the delimiter
-            endField(*p++);
+            ++p;
+            endField();
           }
           continue;
         }
@@ -126,12 +175,19 @@ class CsvColumn {
 
   /// The input has ended, or `problem` stopped it: the last row, and the exit status.
   int finish(std::string_view problem) {
-    if (!problem.empty()) {
-      message(problem == kUtf16Problem ? std::string(problem)
-                                       : "row " + Counted(row_) + ": " + std::string(problem));
+    if (delimiter_ == 0) {  // the input ended within its first row
+      setDelimiter(firstRow_.delimiter());
+      feed(firstRow_.take());
+    }
+    if (problem == kUtf16Problem) {
+      out_.clear();  // not even the UTF-8 mark before it: nothing of the input was read
+      message(problem);
+    } else if (!problem.empty()) {
+      message("row " + Counted(row_) + ": " + std::string(problem));
     } else if (status_ != kUsageError && (state_ == State::Quoted)) {
-      message("row " + Counted(row_) + ": a quoted field does not close before the input ends");
-      if (rowStart_ <= out_.size()) out_.resize(rowStart_);  // not a row: nothing of it
+      // Whatever follows the quote is written as it came: no byte of the input is lost.
+      message("row " + Counted(row_) + ": a quoted field does not close before the input ends;" +
+              " the rest of the input is written unchanged");
     } else if (status_ != kUsageError && (state_ != State::FieldStart || field_ > 1)) {
       endRow(state_ == State::Return ? "\r" : "");  // a last row without a line ending
     }
@@ -152,13 +208,12 @@ class CsvColumn {
  private:
   enum class State : std::uint8_t { FieldStart, Unquoted, Quoted, QuoteInQuoted, Return };
 
-  /// The byte ends an unquoted field: a line ending, the delimiter, or any candidate while
-  /// none is known.
+  /// The byte ends an unquoted field: a line ending or the delimiter.
   bool ends(char ch) const { return ends_[static_cast<unsigned char>(ch)]; }
-  /// The first byte from `p` on that ends an unquoted field, or `end`; eight bytes at a time
-  /// once the delimiter is known, as fields are read far more than they are spelled.
+  /// The first byte from `p` on that ends an unquoted field, or `end`; eight bytes at a time,
+  /// as fields are read far more than they are spelled.
   const char* fieldEnd(const char* p, const char* end) const {
-    if (std::endian::native == std::endian::little && delimiter_ != 0) {
+    if (std::endian::native == std::endian::little) {
       constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
       const auto zeroBytes = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
       const std::uint64_t delimiters = kOnes * static_cast<unsigned char>(delimiter_);
@@ -180,9 +235,7 @@ class CsvColumn {
   void setDelimiter(char delimiter) {
     delimiter_ = delimiter;
     ends_.fill(false);
-    ends_['\n'] = ends_['\r'] = true;
-    for (char ch : delimiter != 0 ? std::string_view(&delimiter_, 1) : kCandidates)
-      ends_[static_cast<unsigned char>(ch)] = true;
+    ends_['\n'] = ends_['\r'] = ends_[static_cast<unsigned char>(delimiter)] = true;
   }
 
   /// The text of the current field, without its quotes: for the column, read as a number.
@@ -207,9 +260,8 @@ class CsvColumn {
     headerLength_ = 0;
   }
 
-  /// The field ends at `delimiter`, which stays in the input still to be copied.
-  void endField(char delimiter) {
-    if (delimiter_ == 0) setDelimiter(delimiter);
+  /// The field ends at the delimiter, which stays in the input still to be copied.
+  void endField() {
     closeField();
     ++field_;
     state_ = State::FieldStart;
@@ -241,7 +293,6 @@ class CsvColumn {
   }
 
   void endRow(std::string_view ending) {
-    if (delimiter_ == 0) setDelimiter(kCandidates[0]);  // a first row of one field
     closeField();
     if (headerRow_ && target_ == 0) {
       message("no column named '" + settings_.name + "' in the first row");
@@ -298,7 +349,8 @@ class CsvColumn {
   const CsvSettings& settings_;
   const Options& options_;
   const Streams& streams_;
-  char delimiter_ = 0;
+  char delimiter_ = 0;  // 0 while the first row is held to find it
+  FirstRow firstRow_;
   std::array<bool, 256> ends_{};
   std::size_t target_;  // the column's number; 0 while a name is looked for
   bool headerRow_;      // the row being read is the header

@@ -31,7 +31,8 @@ export function spell(number: string | bigint | number, options?: Options): stri
 /**
  * The words of each number in order, in one crossing into the WebAssembly for each few
  * thousand; null for a number that cannot be spelled, so that the array keeps its places. A
- * number of a type that cannot hold the digits, or bad options, throw as for spell.
+ * number of a type that cannot hold the digits, or bad options, throw as for spell; a string,
+ * or anything that is not iterable, is a TypeError: its characters are not the numbers meant.
  * @example spellMany(["7", "abc"], { spacing: "tidy" }) // ["sedam", null]
  */
 export function spellMany(

@@ -19,7 +19,7 @@ for file in __init__.py __init__.pyi _common.py _ctypes.py py.typed; do
 done
 cp -L "$build/converter/libuslova.so.1" "$stage/pythonpath/uslova/libuslova.so.1"
 oxt=$(cd "$out" && pwd)/uslova-$version.oxt
-rm -f "$oxt"
+rm -f "$oxt" "$out"/uslova-*.oxt  # an older version's too: one .oxt in OUT_DIR
 (cd "$stage" && python3 - "$oxt" <<'PY'
 import os, sys, zipfile
 with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as oxt:

@@ -57,7 +57,65 @@ static const struct combination combinations[] = {
     {NULL, NULL, "digits", NULL, "--minor needs --currency"},
 };
 
-int main(void) {
+/* Sizes given to uslova_options_init_size, and what uslova_option_set says to "decimal" then. */
+static const struct {
+  size_t size;
+  int decimal;
+} sizes[] = {
+    {sizeof(uslova_options), 0},
+    {offsetof(uslova_options, decimal), -1},
+    {sizeof(uslova_options) + 4, -3},
+    {12, -3},
+    {4, -3},
+};
+
+/* Every case of the table that cases.py writes from uslova-cli: the words, the prompt of a
+ * rejection, or the reason uslova-cli refuses the options with. */
+static void run_cases(const char* path) {
+  char line[4096], words[USLOVA_WORDS_SIZE];
+  size_t length;
+  int cases = 0;
+  FILE* table = fopen(path, "r");
+  check(table != NULL, "the table of cases");
+  while (table != NULL && fgets(line, sizeof line, table) != NULL) {
+    char* input = strchr(line, '\t');
+    char* outcome = input == NULL ? NULL : strchr(input + 1, '\t');
+    char *setting, *next;
+    const char* problem;
+    uslova_options options;
+    uslova_verdict verdict;
+    if (outcome == NULL) {
+      check(0, "a line of three fields");
+      break;
+    }
+    *input++ = '\0';
+    *outcome++ = '\0';
+    outcome[strcspn(outcome, "\n")] = '\0';
+    uslova_options_init(&options);
+    for (setting = line; *setting != '\0'; setting = next) {
+      char* equals = strchr(setting, '=');
+      next = setting + strcspn(setting, " ");
+      if (*next == ' ') *next++ = '\0';
+      *equals = '\0';
+      check(uslova_option_set(&options, setting, equals + 1) == 0, "an option of the table");
+    }
+    problem = uslova_options_problem(&options);
+    verdict = uslova_spell(input, strlen(input), &options, words, sizeof words, &length);
+    if (*outcome == '?') {
+      check(problem != NULL && strcmp(problem, outcome + 1) == 0 && verdict == USLOVA_BAD_OPTIONS,
+            outcome);
+    } else if (*outcome == '!') {
+      check(verdict != USLOVA_ACCEPTED && strcmp(uslova_prompt(verdict), outcome + 1) == 0, input);
+    } else {
+      check(verdict == USLOVA_ACCEPTED && strcmp(words, outcome) == 0, input);
+    }
+    ++cases;
+  }
+  check(cases > 0, "cases in the table");
+  if (table != NULL) fclose(table);
+}
+
+int main(int argc, char** argv) {
   static const struct verdict_case cases[] = {
       {"7", USLOVA_ACCEPTED},
       {"abc", USLOVA_NOT_A_NUMBER},
@@ -145,6 +203,28 @@ int main(void) {
           "a struct of another size");
   }
 
+  /* A sized init writes the sizes that releases shipped, and never past the size it is given;
+   * option_set then refuses what that struct does not have. */
+  for (i = 0; i < sizeof sizes / sizeof sizes[0]; ++i) {
+    union {
+      uslova_options options;
+      unsigned char bytes[sizeof(uslova_options) + 16];
+    } u;
+    size_t b, kept = sizes[i].size < sizeof(size_t) ? 0 : sizes[i].size;
+    int intact = 1;
+    memset(u.bytes, 0xA5, sizeof u.bytes);
+    uslova_options_init_size(&u.options, sizes[i].size);
+    for (b = kept; b < sizeof u.bytes; ++b)
+      intact = intact && u.bytes[b] == 0xA5;
+    check(intact, "nothing past the size given");
+    check(uslova_option_set(&u.options, "decimal", "point") == sizes[i].decimal,
+          "decimal only in a struct that has it");
+    check((uslova_options_problem(&u.options) == NULL) == (sizes[i].decimal != -3),
+          "only a shipped size is usable");
+  }
+  check(uslova_options_size() == sizeof(uslova_options) && uslova_option_set(NULL, "a", "b") == -3,
+        "the size of today's struct");
+
   /* The combinations uslova-cli refuses, by value and by name. */
   for (i = 0; i < sizeof combinations / sizeof combinations[0]; ++i) {
     const struct combination* c = &combinations[i];
@@ -162,6 +242,8 @@ int main(void) {
               (c->problem != NULL),
           "a combination's verdict");
   }
+
+  if (argc > 1) run_cases(argv[1]);
 
   printf("%s: %d failed\n", failures == 0 ? "c_api_test passed" : "c_api_test", failures);
   return failures == 0 ? 0 : 1;

@@ -34,8 +34,10 @@ STYLES = [  # Valuta, Stil, and the same as uslova-cli's arguments
 
 def fods(rows):
     """A flat spreadsheet: each row a list of cells, each a (kind, value) pair: "string",
-    "float", "formula" or "matrix" (an array formula over `value` of three rows)."""
+    "float", "empty", "formula" or "matrix" (an array formula over `value` of three rows)."""
     def cell(kind, value):
+        if kind == "empty":
+            return "<table:table-cell/>"
         if kind == "string":
             return f'<table:table-cell office:value-type="string"><text:p>{escape(value)}</text:p></table:table-cell>'
         if kind == "float":
@@ -138,6 +140,33 @@ class Uslova(unittest.TestCase):
         last = len(STYLES) + 1
         self.assertEqual([result[n][last] for n in range(6)],
                          cli([], ["7", "12.5", "1.234,56", "0.3"]) + ["Err:502", " "])
+
+
+class Edges(unittest.TestCase):
+    def test_blank_cells_and_amounts_beyond_a_number_cell(self):
+        # An empty Valuta or Stil is left out; an empty cell of a range gives "" and the others
+        # their words; a number cell cannot show the cents of an amount of 10^13 or more, but
+        # holds a whole one exactly.
+        rows = [
+            [("string", "7"), ("formula", f"{FUNCTION}([.A1];[.Z1])"),
+             ("formula", f'{FUNCTION}([.A1];"";[.Z1])'), ("matrix", f"{FUNCTION}([.A1:.A3])")],
+            [("empty", None), ("formula", f'{FUNCTION}([.A4];"EUR")'),
+             ("formula", f'{FUNCTION}("98765432109876.54";"EUR")')],
+            [("float", "8"), ("formula", f'{FUNCTION}([.A5];"EUR")'),
+             ("formula", f'{FUNCTION}(-[.A4];"EUR")')],
+            [("float", "98765432109876.54")],
+            [("float", "9999999999999.99")],
+            [("float", "1e13")],
+            [("formula", f'{FUNCTION}([.A6];"EUR")')],
+        ]
+        result, _ = calc(EXTENSIONS, rows)
+        seven, eight = cli([], ["7", "8"])
+        big, largest = cli(["--currency=EUR"], ["98765432109876.54", "9999999999999.99"])
+        self.assertEqual([result[0][1], result[0][2]], [seven, seven])
+        self.assertEqual([result[n][3] for n in range(3)], [seven, "", eight])
+        self.assertEqual([result[1][1], result[1][2]], ["Err:502", big])
+        self.assertEqual([result[2][1], result[2][2]], [largest, "Err:502"])
+        self.assertEqual(result[6][0], cli(["--currency=EUR"], ["10000000000000"])[0])
 
 
 def unpacked(oxt):

@@ -21,17 +21,21 @@ out=$( (ulimit -v 200000; "$cli" <"$tmp/nines") 2>&1)
 [ "$out" = "$(printf '\nuslova-cli: line 1: Nemoguce prevesti u slova, jer je broj prevelik!')" ] ||
   fail "50 million nines: [$(echo "$out" | head -c 200)]"
 
-# CSV: a quoted field of a billion bytes, and then an amount, in 200 MB; a quoted field that
-# never closes keeps the rows before it, and no part of its own, and says so.
+# CSV: a quoted field of a billion bytes, and then an amount, in 200 MB, in the first row too; a
+# quoted field that never closes keeps every byte of the input, and says so.
 out=$( (printf '1;"'; head -c 1000000000 /dev/zero | tr '\0' 'x'; printf '"\n2;5\n') |
   (ulimit -v 200000; "$cli" --column=2; echo "rc=$?") 2>&1 | tail -c 200)
 expected=$(printf 'xxx";\n2;5;  pet\nuslova-cli: row 1: Nemoguce prevesti u slova, jer ulazni parametar nije broj!\nrc=1')
 case $out in *"$expected") ;; *)
   fail "a billion-byte CSV field: [$(echo "$out" | tail -c 200)]" ;;
 esac
-out=$( (printf '7;8\n"'; head -c 100000 /dev/zero) | (ulimit -v 200000; "$cli" --column=1 2>&1))
-[ "$out" = "$(printf '7;  sedam;8\nuslova-cli: row 2: a quoted field does not close before the input ends')" ] ||
-  fail "an unterminated CSV field: [$(echo "$out" | head -c 200)]"
+for size in 10 100000 3000000; do
+  (printf '7;8\n"'; head -c $size /dev/zero | tr '\0' 'x') >"$tmp/unclosed"
+  (ulimit -v 200000; "$cli" --column=1 <"$tmp/unclosed" >"$tmp/out" 2>"$tmp/err")
+  (printf '7;  sedam;8\n"'; head -c $size /dev/zero | tr '\0' 'x') >"$tmp/want"
+  cmp -s "$tmp/out" "$tmp/want" && grep -q '^uslova-cli: row 2: a quoted field does not close' "$tmp/err" ||
+    fail "an unterminated CSV field after $size bytes: [$(head -c 200 "$tmp/err")]"
+done
 
 # Ten million short lines in 20 MB of address space: it holds a line and a buffer, no more.
 lines=$(yes 1234567 | head -n 10000000 | (ulimit -v 20000; "$cli") | wc -l)

@@ -202,12 +202,43 @@ TEST(Cli, OptionErrors) {
       {{"--column=0"}, "uslova-cli: --column counts from 1"},
       {{"--column=Iznos", "7"}, "uslova-cli: --column reads CSV on standard input"},
       {{"--column=1", "--delimiter=|"}, "uslova-cli: invalid value '|' for --delimiter"},
+      {{"--column=2", "--column=a"}, "uslova-cli: --column may be given once"},
+      {{"--column=-1"}, "uslova-cli: --column counts from 1"},
+      {{"--column=99999999999999999999999"},
+       "uslova-cli: --column 99999999999999999999999 is out of range"},
   };
   for (const Case& c : cases) {
     const Result r = RunWith(c.args);
     EXPECT_EQ(r.status, kUsageError) << c.message;
     EXPECT_EQ(r.out, "");
     EXPECT_TRUE(r.err.starts_with(c.message)) << r.err;
+  }
+}
+
+// Counted outside quotes in the first row: ";" if there is one, else a tab, else ",". The
+// input comes a byte at a time too, so the first row is held across reads.
+TEST(Csv, DelimiterOfTheFirstRow) {
+  struct Case {
+    std::string_view input, output;
+  };
+  const Case cases[] = {
+      {"1.234,56;Avans\n7,00;Konacno\n",
+       "1.234,56;jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para;Avans\n"
+       "7,00;sedam dinara;Konacno\n"},
+      {"1,5;x\ty\n", "1,5;jedan dinar i pedeset para;x\ty\n"},           // ";" beats a tab
+      {"1,5\t\"a;b\"\n", "1,5\tjedan dinar i pedeset para\t\"a;b\"\n"},  // a quoted ";"
+      {"1,5,\"a;b\"\n", "1,jedan dinar,5,\"a;b\"\n"},
+      {"\"a\"\"b;c\",7\n", "\"a\"\"b;c\",,7\n"},  // a doubled quote stays within quotes
+      {"7,1\n", "7,sedam dinara,1\n"},
+      {"7\n", "7,sedam dinara\n"},  // one field: ","
+      {"7", "7,sedam dinara"},
+  };
+  for (const Case& c : cases) {
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{1} << 20}) {
+      const Result r =
+          RunWith({"--column=1", "--currency=RSD", "--decimal=comma"}, c.input, {.chunk = chunk});
+      EXPECT_EQ(r.out, c.output) << c.input << " in chunks of " << chunk;
+    }
   }
 }
 

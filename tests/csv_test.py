@@ -71,7 +71,8 @@ class CsvColumn(unittest.TestCase):
             (["--column=1", "--delimiter=,"], b'a,,b;c\n"1,5",  jedan zapeta   pet,2\n', 1),
             (["--column=1", "--header", "--delimiter=,"],
              b'a,a slovima,b;c\n"1,5",  jedan zapeta   pet,2\n', 0),
-            (["--column=2", "--header"], b'a,b;c,b;c slovima\n"1,5",2,  dva\n', 0),
+            # ";" wins wherever it stands in the first row
+            (["--column=2", "--header"], b'a,b;c;c slovima\n"1,5",2\n', 1),
             (["--column=x"], b"", 2),
         ]
         for arguments, output, status in cases:
@@ -81,7 +82,7 @@ class CsvColumn(unittest.TestCase):
 
     def test_hostile_input_keeps_every_complete_row(self):
         cases = [  # input, what comes back
-            (b'1;2\n3;"4\n5', b"1;2;  dva\n"),  # a quoted field that never closes
+            (b'1;2\n3;"4\n5', b'1;2;  dva\n3;"4\n5'),  # a quoted field that never closes
             (b"1;\x00;7\n\xff\xfe;8\n", b"1;\x00;;7\n\xff\xfe;8;  osam\n"),
             (b'1;"' + b'"' * 10001 + b";7\n", None),
         ]

@@ -96,6 +96,14 @@ class Page(unittest.TestCase):
         self.assertEqual(self.words(), "  sedam")
         self.assertTrue(self.element("kopiraj").is_enabled())
 
+    def test_words_follow_the_box(self):
+        self.type_and_convert("1000")
+        self.element("broj").send_keys("2000")  # neither Enter nor the button
+        self.assertEqual(self.words(), " deset miliona dve hiljade ")
+        self.element("broj").send_keys("x")
+        self.assertEqual(self.words(), "")
+        self.assertFalse(self.element("kopiraj").is_enabled())
+
     def test_choices_kept_after_a_reload(self):
         chosen = {"script": "cyrillic", "spacing": "tidy", "currency": "EUR", "minor": "digits",
                   "decimal": "comma"}

@@ -1,5 +1,5 @@
-// app.js: the page's behaviour: convert on the button or Enter, show the words with their exact
-// blanks or the reason for a rejection, copy the words.
+// app.js: the page's behaviour: convert as the number is typed, and on the button or Enter; show
+// the words with their exact blanks or the reason for a rejection; copy the words.
 // SPDX-License-Identifier: MIT
 "use strict";
 
@@ -107,6 +107,10 @@
     }
   }
 
+  // The words follow the box as it is typed in: never words beside a number that is not theirs.
+  input.addEventListener("input", () => {
+    convert();
+  });
   form.addEventListener("submit", (event) => {
     event.preventDefault(); // Enter in the box converts, unlike the desktop window
     convert();

@@ -27,14 +27,31 @@ static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrill
               USLOVA_FORMS_SHORT == static_cast<int>(Options::Forms::Short) &&
               USLOVA_DECIMAL_POINT == static_cast<int>(Options::Decimal::Point));
 
+/// A field of uslova_options, and where it begins: a struct too small to hold it lacks it.
+struct Field {
+  int uslova_options::*member;
+  std::size_t offset;
+  std::size_t end() const { return offset + sizeof(int); }
+};
 /// The fields of uslova_options, in the order of kOptionFamilies.
-constexpr std::array<int uslova_options::*, std::size(kOptionFamilies)> kFields{
-    &uslova_options::script,   &uslova_options::spacing, &uslova_options::letter_case,
-    &uslova_options::currency, &uslova_options::minor,   &uslova_options::forms,
-    &uslova_options::decimal};
+constexpr std::array<Field, std::size(kOptionFamilies)> kFields{{
+    {&uslova_options::script, offsetof(uslova_options, script)},
+    {&uslova_options::spacing, offsetof(uslova_options, spacing)},
+    {&uslova_options::letter_case, offsetof(uslova_options, letter_case)},
+    {&uslova_options::currency, offsetof(uslova_options, currency)},
+    {&uslova_options::minor, offsetof(uslova_options, minor)},
+    {&uslova_options::forms, offsetof(uslova_options, forms)},
+    {&uslova_options::decimal, offsetof(uslova_options, decimal)},
+}};
 
-/// The size of the struct of the first release, 1.0, which had no `decimal`.
+/// The sizes of the struct that releases have shipped: 1.0's, which had no `decimal`, and
+/// today's. The library writes and reads a struct only at one of them.
 constexpr std::size_t kFirstSize = offsetof(uslova_options, decimal);
+constexpr std::array<std::size_t, 2> kShippedSizes{kFirstSize, sizeof(uslova_options)};
+
+bool Shipped(std::size_t size) {
+  return std::find(kShippedSizes.begin(), kShippedSizes.end(), size) != kShippedSizes.end();
+}
 
 /// The value of spacing and minor that uslova_options_init leaves them at.
 constexpr int kUnset = -1;
@@ -68,16 +85,15 @@ const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
 std::string_view ReadOptions(const uslova_options* given, Options& options) {
   if (given == nullptr) return {};
   // Only the size of a shipped struct is read past its first field: never more than it covers.
-  if (given->size != sizeof(uslova_options) && given->size != kFirstSize) {
-    return "the options struct has an unknown size";
-  }
+  if (!Shipped(given->size)) return "the options struct has an unknown size";
   GivenOptions read;
   for (std::size_t f = 0; f < kFields.size(); ++f) {
     const OptionFamily& family = kOptionFamilies[f];
-    if (kFields[f] == &uslova_options::decimal && given->size == kFirstSize) continue;
-    const int value = given->*kFields[f];
+    const int uslova_options::*member = kFields[f].member;
+    if (kFields[f].end() > given->size) continue;  // an older struct: the option's default
+    const int value = given->*member;
     if (value == kUnset &&
-        (kFields[f] == &uslova_options::spacing || kFields[f] == &uslova_options::minor)) {
+        (member == &uslova_options::spacing || member == &uslova_options::minor)) {
       continue;
     }
     // The default is a value too, though the currency's, none, has no name.
@@ -87,8 +103,8 @@ std::string_view ReadOptions(const uslova_options* given, Options& options) {
       return "an option has a value out of its range";
     }
     family.set(read.options, static_cast<std::uint8_t>(value));
-    if (kFields[f] == &uslova_options::spacing) read.spacingGiven = true;
-    if (kFields[f] == &uslova_options::minor) read.minorGiven = true;
+    if (member == &uslova_options::spacing) read.spacingGiven = true;
+    if (member == &uslova_options::minor) read.minorGiven = true;
   }
   options = read.options;
   return OptionsProblem(read);
@@ -101,13 +117,29 @@ using namespace uslova;
 
 extern "C" {
 
-void uslova_options_init(uslova_options* options) {
-  *options = {};
-  options->size = sizeof *options;
+void uslova_options_init_size(uslova_options* options, size_t size) {
+  if (!Shipped(size)) {
+    if (size >= sizeof options->size) options->size = size;  // refused by every later call
+    return;
+  }
+  uslova_options defaults{};
+  defaults.size = size;
   for (std::size_t f = 0; f < kFields.size(); ++f)
-    options->*kFields[f] = kOptionFamilies[f].get(Options{});
-  options->spacing = USLOVA_SPACING_UNSET;
-  options->minor = USLOVA_MINOR_UNSET;
+    defaults.*kFields[f].member = kOptionFamilies[f].get(Options{});
+  defaults.spacing = USLOVA_SPACING_UNSET;
+  defaults.minor = USLOVA_MINOR_UNSET;
+  std::memcpy(options, &defaults, size);  // never past the caller's struct
+}
+
+// The function that programs built against the headers of 1.0 and 1.1 call, by this name and
+// without a size: it fills 1.0's struct, the smallest that any of them has. The parentheses
+// keep the header's macro of the same name out of the definition.
+void(uslova_options_init)(uslova_options* options) {
+  uslova_options_init_size(options, kFirstSize);
+}
+
+size_t uslova_options_size(void) {
+  return sizeof(uslova_options);
 }
 
 const char* uslova_options_problem(const uslova_options* options) {
@@ -117,12 +149,13 @@ const char* uslova_options_problem(const uslova_options* options) {
 }
 
 int uslova_option_set(uslova_options* options, const char* name, const char* value) {
+  if (options == nullptr || !Shipped(options->size)) return -3;
   std::size_t f;
   const OptionFamily* family = FamilyNamed(name, f);
-  if (family == nullptr) return -1;
+  if (family == nullptr || kFields[f].end() > options->size) return -1;
   for (const Choice& choice : family->choices) {
     if (value != nullptr && choice.name == value) {
-      options->*kFields[f] = choice.value;
+      options->*kFields[f].member = choice.value;
       return 0;
     }
   }

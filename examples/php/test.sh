@@ -51,6 +51,10 @@ EXAMPLE="$here/uslova.php" "$php" -r '
     [fn () => Uslova::spell("7", ["script" => ["latin"]]), ValueError::class],
     [fn () => Uslova::spell("1,234", ["currency" => "RSD"]), UslovaRejected::class],
   ];
+  // null leaves an option unset, as None and undefined do in Python and JavaScript.
+  if (Uslova::spell("7", ["spacing" => null, "currency" => null]) !== Uslova::spell("7")) {
+    echo "FAIL: null options are not unset\n";
+  }
   foreach ($cases as $n => [$call, $class]) {
     try {
       $call();

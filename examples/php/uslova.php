@@ -27,7 +27,7 @@ final class Uslova
           size_t size; int script; int spacing; int letter_case; int currency; int minor;
           int forms; int decimal;
         } uslova_options;
-        void uslova_options_init(uslova_options* options);
+        void uslova_options_init_size(uslova_options* options, size_t size);
         int uslova_option_set(uslova_options* options, const char* name, const char* value);
         const char* uslova_option_values(const char* name);
         const char* uslova_options_problem(const uslova_options* options);
@@ -56,11 +56,14 @@ final class Uslova
     {
         $ffi = self::ffi();
         $settings = $ffi->new('uslova_options');
-        $ffi->uslova_options_init(FFI::addr($settings));
+        $ffi->uslova_options_init_size(FFI::addr($settings), FFI::sizeof($settings));
         foreach ($options as $name => $value) {
             $name = (string)$name;
             if (!in_array($name, self::OPTIONS, true)) {
                 throw new ValueError("unknown option '$name' (choose " . implode(', ', self::OPTIONS) . ')');
+            }
+            if ($value === null) {
+                continue;  // unset, as None in Python and null in JavaScript
             }
             if (!is_string($value) || $ffi->uslova_option_set(FFI::addr($settings), $name, $value) !== 0) {
                 $shown = is_scalar($value) ? (string)$value : get_debug_type($value);

@@ -96,46 +96,48 @@ function createUslova({ exports, memory }) {
       ? latin1Slice.call(heap, start, end)
       : decoder.decode(heap.subarray(start, end));
 
+  /** A value for a message, without running any code of the caller's. */
+  const described = (value) =>
+    ["string", "number", "boolean", "bigint"].includes(typeof value) ? String(value) : typeof value;
+
   /** The options struct for `options`, made once for each combination of checked values.
-   * Every call's options are checked before the cache is asked: only the names and strings
-   * that can make up a key reach it. */
+   * Each option is read exactly once, into a snapshot from which the cache's key, the struct
+   * and the script's flag all come: a getter or a proxy that answers differently each time
+   * cannot give the cache one value and the converter another. */
+  const optionsSize = exports.uslova_options_size();
   function optionsFor(options) {
     if (options === undefined || options === null) return 0; // the window's exact text
     if (typeof options !== "object") throw new TypeError("options must be an object");
-    let key = "";
     for (const name in options) {
       if (!OPTION_NAMES.includes(name)) {
         throw new TypeError(`unknown option '${name}' (choose ${OPTION_NAMES.join(", ")})`);
       }
     }
-    for (const name of OPTION_NAMES) {
+    const values = OPTION_NAMES.map((name) => {
       const value = options[name];
-      if (value === undefined || value === null) {
-        key += "|";
-      } else if (typeof value === "string" && value !== "" && !value.includes("|")) {
-        key += `${value}|`;
-      } else {
-        throw new RangeError(`invalid value '${value}' for ${name} (choose ${valuesOf(name)})`);
-      }
-    }
+      if (value === undefined || value === null) return undefined;
+      if (typeof value === "string" && value !== "" && !value.includes("|")) return value;
+      throw new RangeError(
+        `invalid value '${described(value)}' for ${name} (choose ${valuesOf(name)})`);
+    });
+    const key = values.map((value) => value ?? "").join("|") + "|";
     if (key === UNSET) return 0; // no option given: the window's text, as without options
     let pointer = prepared.get(key);
     if (pointer !== undefined) return pointer;
-    pointer = allocate(64);
-    exports.uslova_options_init(pointer);
+    pointer = allocate(optionsSize);
+    exports.uslova_options_init_size(pointer, optionsSize);
     try {
-      for (const name of OPTION_NAMES) {
-        const value = options[name];
-        if (value === undefined || value === null) continue;
+      OPTION_NAMES.forEach((name, i) => {
+        if (values[i] === undefined) return;
         const namePointer = writeString(name);
-        const valuePointer = writeString(value);
+        const valuePointer = writeString(values[i]);
         const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
         exports.free(namePointer);
         exports.free(valuePointer);
         if (result !== 0) {
-          throw new RangeError(`invalid value '${value}' for ${name} (choose ${valuesOf(name)})`);
+          throw new RangeError(`invalid value '${values[i]}' for ${name} (choose ${valuesOf(name)})`);
         }
-      }
+      });
       const problem = exports.uslova_options_problem(pointer);
       if (problem !== 0) throw new TypeError(cString(problem));
     } catch (error) {
@@ -143,8 +145,8 @@ function createUslova({ exports, memory }) {
       throw error;
     }
     prepared.set(key, pointer);
-    asciiOf.set(pointer, options.script === undefined || options.script === null ||
-      options.script === "ascii");
+    asciiOf.set(pointer, values[OPTION_NAMES.indexOf("script")] === undefined ||
+      values[OPTION_NAMES.indexOf("script")] === "ascii");
     return pointer;
   }
 
@@ -301,6 +303,13 @@ function createUslova({ exports, memory }) {
    * @param {object} [options] as for spell
    */
   function spellMany(numbers, options) {
+    // A string is iterable too, but its characters are not the numbers meant.
+    if (typeof numbers === "string" || numbers instanceof String ||
+        typeof numbers?.[Symbol.iterator] !== "function") {
+      throw new TypeError("spellMany takes an array or another iterable of numbers, not " +
+        (typeof numbers === "string" || numbers instanceof String ? "a string"
+          : numbers === null ? "null" : typeof numbers));
+    }
     const optionsPointer = optionsFor(options);
     const ascii = asciiOf.get(optionsPointer);
     const texts = Array.from(numbers, textOf);

@@ -99,6 +99,53 @@ test("every call's options are checked, whatever came before", () => {
   }
 });
 
+test("hostile option objects never change a later call's words", async () => {
+  // Getters and proxies that answer differently each time they are read, options from a
+  // prototype, odd values: whatever such calls give, every plain call after them gives what
+  // an instance that never saw them gives.
+  const [spelled, reference] = [await freshSpell("hostile"), await freshSpell("reference")];
+  const values = { script: ["ascii", "cyrillic"], spacing: ["tidy", "joined"],
+    decimal: ["comma", "point"], currency: ["RSD"] };
+  let seed = 11;
+  const pick = (list) => list[(seed = (seed * 1103515245 + 12345) % 2147483648) % list.length];
+  const hostile = () => {
+    const options = {};
+    for (const [name, choices] of Object.entries(values)) {
+      const kind = pick(["flip", "flip", "plain", "none", "odd"]);
+      if (kind === "plain") options[name] = pick(choices);
+      if (kind === "odd") options[name] = pick([7, Symbol("x"), ["tidy"], new String("tidy"), true]);
+      if (kind === "flip") {
+        const order = [pick(choices), pick(choices), pick(choices)];
+        let reads = 0;
+        Object.defineProperty(options, name, { enumerable: true, get: () => order[reads++ % 3] });
+      }
+    }
+    const how = pick(["own", "proxy", "prototype"]);
+    if (how === "prototype") return Object.create(options);
+    if (how === "own") return options;
+    let reads = 0;
+    return new Proxy(options, { get: (target, key) => (reads++ % 2 ? target[key] : undefined) });
+  };
+  const outcome = (spelling, number, options) => {
+    try {
+      return spelling(number, options);
+    } catch (e) {
+      return e.verdict ?? e.name;
+    }
+  };
+  for (let i = 0; i < 400; i++) outcome(spelled, "15.000", hostile());
+  let plain = [{}];
+  for (const [name, choices] of Object.entries(values)) {
+    plain = plain.flatMap((options) => [options, ...choices.map((v) => ({ ...options, [name]: v }))]);
+  }
+  for (const options of plain) {
+    for (const number of ["15.000", "21"]) {
+      assert.equal(outcome(spelled, number, options), outcome(reference, number, options),
+        `${number} ${JSON.stringify(options)}`);
+    }
+  }
+});
+
 test("the window's words of many numbers as uslova-cli", { skip: !process.env.USLOVA_CLI }, () => {
   // Integers of every length and sign as numbers, and with up to three decimals as text: the
   // captions that spell() puts together from pieces, against uslova-cli's.
@@ -151,4 +198,10 @@ test("require() gives the same package", () => {
   assert.throws(() => required.spell("abc"), required.RejectedError);
   assert.throws(() => spellMany([7, 0.5]), TypeError);
   assert.deepEqual(spellMany([]), []);
+  // Any iterable of numbers, but not a string, whose characters are not the numbers meant.
+  for (const notNumbers of [5, {}, true, null, undefined, "12", new String("12")]) {
+    assert.throws(() => spellMany(notNumbers), TypeError, String(notNumbers));
+  }
+  assert.deepEqual(spellMany(new Set(["7", 8])), ["  sedam", "  osam"]);
+  assert.deepEqual(spellMany((function* () { yield 12n; })()), [" dvanaest"]);
 });

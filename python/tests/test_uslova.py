@@ -6,10 +6,32 @@ import decimal
 import doctest
 import os
 import random
+import re
 import subprocess
 import unittest
 
 import uslova
+
+
+def layers():
+    """The package's two layers, each loaded where it can be: one table runs through both, so
+    that they cannot drift. The tests' runs under ctest have both; an installed package may
+    have only the compiled one."""
+    found = {uslova.LAYER: uslova._chosen}
+    try:
+        if uslova.LAYER == "ctypes":
+            from uslova import _uslova
+            _uslova._setup(uslova.RejectedError, uslova._common.native_text)
+            found["compiled"] = _uslova
+        else:
+            from uslova import _ctypes
+            found["ctypes"] = _ctypes
+    except (ImportError, OSError):
+        pass
+    return found
+
+
+LAYERS = layers()
 
 
 def load_tests(loader, tests, ignore):
@@ -113,6 +135,47 @@ class SameAsTheCommandLine(unittest.TestCase):
                     self.check([f"--{key}={val}" for key, val in options.items()], options)
 
 
+def typed(text, options):
+    """`text`, and the int and Decimal that hold the same number where there are such."""
+    numbers = [text]
+    if re.fullmatch(r"-?(0|[1-9][0-9]*)", text):
+        numbers += [int(text), decimal.Decimal(text)]
+    elif re.fullmatch(r"-?[0-9]+\.[0-9]+", text) and options.get("decimal") != "comma":
+        numbers.append(decimal.Decimal(text))
+    return numbers
+
+
+@unittest.skipUnless(os.environ.get("USLOVA_CASES"), "USLOVA_CASES names the table of cases")
+class Cases(unittest.TestCase):
+    """The table of cases that every front runs (tests/cases.py), through both layers."""
+
+    def test_the_table(self):
+        table = {}
+        with open(os.environ["USLOVA_CASES"], encoding="utf-8") as lines:
+            for line in lines:
+                options, text, outcome = line.rstrip("\n").split("\t")
+                table.setdefault(options, []).append((text, outcome))
+        for options, rows in table.items():
+            settings = dict(setting.split("=") for setting in options.split())
+            for name, layer in LAYERS.items():
+                with self.subTest(options=options, layer=name):
+                    if rows[0][1].startswith("?"):  # options uslova-cli refuses
+                        with self.assertRaises(ValueError) as caught:
+                            layer.spell("7", **settings)
+                        self.assertEqual("?" + str(caught.exception), rows[0][1])
+                        continue
+                    words = layer.spell_many([text for text, _ in rows], **settings)
+                    self.assertEqual([w or "!" for w in words],
+                                     [o if o[0] != "!" else "!" for _, o in rows])
+                    for text, outcome in rows:
+                        for number in typed(text, settings):
+                            try:
+                                got = layer.spell(number, **settings)
+                            except uslova.RejectedError as rejected:
+                                got = "!" + rejected.prompt
+                            self.assertEqual(got, outcome, repr(number))
+
+
 def cli(arguments, inputs):
     """uslova-cli's lines for `inputs`, and what it said on standard error."""
     run = subprocess.run([os.environ["USLOVA_CLI"], *arguments], input="".join(
@@ -135,17 +198,28 @@ class Hostile(unittest.TestCase):
             (decimal.Decimal("9.99E+14"), "999" + "0" * 12), (type("M", (int,), {"__str__":
                                                                     lambda self: "M"})(5), "5"),
             ("\ud800", "\ufffd"),
+            # a str is spelled by its characters, whatever its methods say
+            (type("S", (str,), {"encode": lambda self, *a, **k: b"999", "__str__":
+                                lambda self: "8"})("7"), "7"),
         ]
         for options in ({}, {"spacing": "tidy"}, {"currency": "RSD"}):
             arguments = [f"--{name}={value}" for name, value in options.items()]
             lines, _ = cli(arguments, [text for _, text in cases])
             for (number, _), line in zip(cases, lines):
-                with self.subTest(number=uslova._shown(number), options=options):
-                    self.assertEqual(uslova.spell_many([number], **options), [line or None])
-        self.assertEqual(uslova.spell_many(["7", huge]), ["  sedam", None])
-        with self.assertRaises(uslova.RejectedError) as caught:
-            uslova.spell(huge)
-        self.assertEqual(caught.exception.verdict, "too_large")
+                for name, layer in LAYERS.items():
+                    with self.subTest(number=uslova._shown(number), options=options, layer=name):
+                        self.assertEqual(layer.spell_many([number], **options), [line or None])
+                        try:
+                            words = layer.spell(number, **options)
+                        except uslova.RejectedError:
+                            words = ""
+                        self.assertEqual(words, line)
+        for name, layer in LAYERS.items():
+            with self.subTest(layer=name):
+                self.assertEqual(layer.spell_many(["7", huge]), ["  sedam", None])
+                for text in ("12", b"12", bytearray(b"12")):  # not a batch of characters
+                    with self.assertRaises(TypeError):
+                        layer.spell_many(text)
 
     def test_combinations_refused_with_the_command_lines_reason(self):
         for options in ({"minor": "digits"}, {"minor": "words", "spacing": "tidy"},

@@ -87,7 +87,7 @@ def decimal_text(number: decimal.Decimal, separator: str = ".") -> str:
 def text_of(number: Number, point: str = ".") -> bytes:
     """The bytes the converter reads for `number`; TooLarge or TypeError where it cannot."""
     if isinstance(number, str):
-        return number.encode()
+        return str.encode(number)  # its characters, whatever a subclass's encode() says
     if isinstance(number, bool):
         raise TypeError("a bool is not a number to spell")
     if isinstance(number, int):
@@ -100,6 +100,13 @@ def text_of(number: Number, point: str = ".") -> bytes:
         raise TypeError("a float cannot hold the digits as typed (0.1 is not exactly 0.1): "
                         "pass a str or a decimal.Decimal")
     raise TypeError(f"expected a str, int or decimal.Decimal, not {type(number).__name__}")
+
+
+def check_many(numbers: object) -> None:
+    """TypeError for a str or bytes given as a batch: its characters are not the numbers meant."""
+    if isinstance(numbers, (str, bytes, bytearray)):
+        raise TypeError(f"spell_many() takes an iterable of numbers, not a {type(numbers).__name__}"
+                        ": pass [text] for one number")
 
 
 def native_text(number: Number, point: str) -> Optional[bytes]:

@@ -11,7 +11,8 @@ import os
 import threading
 from typing import Dict, Iterable, List, Optional, Tuple
 
-from ._common import OPTION_NAMES, TOO_LARGE, Number, RejectedError, TooLarge, text_of
+from ._common import (OPTION_NAMES, TOO_LARGE, Number, RejectedError, TooLarge, check_many,
+                      text_of)
 
 _WORDS_SIZE = 1024  # USLOVA_WORDS_SIZE: room for the words of any number in any style
 _ACCEPTED = 0
@@ -36,8 +37,8 @@ def _load() -> ctypes.CDLL:
     bundled = os.path.join(os.path.dirname(os.path.abspath(__file__)), "libuslova.so.1")
     library = ctypes.CDLL(os.environ.get("USLOVA_LIBRARY")
                           or (bundled if os.path.exists(bundled) else "libuslova.so.1"))
-    library.uslova_options_init.argtypes = [ctypes.POINTER(_Options)]
-    library.uslova_options_init.restype = None
+    library.uslova_options_init_size.argtypes = [ctypes.POINTER(_Options), ctypes.c_size_t]
+    library.uslova_options_init_size.restype = None
     library.uslova_option_set.argtypes = [ctypes.POINTER(_Options), ctypes.c_char_p, ctypes.c_char_p]
     library.uslova_option_set.restype = ctypes.c_int
     library.uslova_option_values.argtypes = [ctypes.c_char_p]
@@ -90,7 +91,7 @@ def _options(script: Optional[str] = None, spacing: Optional[str] = None,
     if prepared is not None:
         return prepared
     options = _Options()
-    _library.uslova_options_init(ctypes.byref(options))
+    _library.uslova_options_init_size(ctypes.byref(options), ctypes.sizeof(options))
     for name, value in zip(OPTION_NAMES, key):
         if value is None:
             continue
@@ -135,7 +136,7 @@ def _spell(number: Number, options: _Prepared) -> Optional[str]:
     try:
         text = number.encode() if type(number) is str else text_of(number, options.point)
     except UnicodeEncodeError:  # a lone surrogate: its bytes are no number, as the library says
-        text = number.encode("utf-8", "surrogatepass")  # type: ignore[union-attr]
+        text = str.encode(number, "utf-8", "surrogatepass")  # type: ignore[arg-type]
     except TooLarge:
         buffer.verdict = TOO_LARGE
         return None
@@ -190,6 +191,7 @@ def spell_many(numbers: Iterable[Number], **options: Optional[str]) -> List[Opti
     >>> spell_many(["7", "abc", 12], spacing="tidy")
     ['sedam', None, 'dvanaest']
     """
+    check_many(numbers)
     prepared = _checked_options(options)
     spell_one = _spell
     return [spell_one(number, prepared) for number in numbers]

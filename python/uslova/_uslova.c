@@ -205,6 +205,13 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
     return PyErr_Format(PyExc_TypeError,
                         "spell_many() takes one iterable of numbers and the options by name");
   }
+  /* A text is iterable too, but its characters are not the numbers meant. */
+  if (PyUnicode_Check(args[0]) || PyBytes_Check(args[0]) || PyByteArray_Check(args[0])) {
+    return PyErr_Format(PyExc_TypeError,
+                        "spell_many() takes an iterable of numbers, not a %s: pass [text] for "
+                        "one number",
+                        Py_TYPE(args[0])->tp_name);
+  }
   if (options_for(names, args + nargs, &p, &owner) < 0) return NULL;
   iterator = PyObject_GetIter(args[0]);
   list = iterator == NULL ? NULL : PyList_New(0);

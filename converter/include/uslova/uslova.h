@@ -77,13 +77,14 @@ typedef enum {
   USLOVA_DECIMAL_POINT,
 } uslova_decimal;
 
-/** The options of a conversion. Fill it with uslova_options_init, which also sets `size`, so
- * that a program built against this header keeps working with a later library whose struct
- * has grown. The library reads a struct only at a size that a release has shipped (this one,
- * and 1.0's, which ended before `decimal`), and never past it; any other size is
- * USLOVA_BAD_OPTIONS. */
+/** The options of a conversion. Fill it with uslova_options_init, which passes the size of the
+ * struct as this header has it, so that a program keeps its release's behaviour with every
+ * later library: the library writes and reads a struct only at a size that a release has
+ * shipped (1.0's, which ended before `decimal`, and this one), and never past it; any other
+ * size is USLOVA_BAD_OPTIONS. A program that sets options only by name need not know the
+ * struct at all: see uslova_options_size. */
 typedef struct uslova_options {
-  size_t size;     /**< sizeof(uslova_options), as the caller knows it */
+  size_t size;     /**< the size of the struct, as the caller knows it */
   int script;      /**< uslova_script */
   int spacing;     /**< uslova_spacing; unset: exact, or tidy for an amount */
   int letter_case; /**< uslova_case */
@@ -93,14 +94,28 @@ typedef struct uslova_options {
   int decimal;     /**< uslova_decimal: which of "." and "," is the decimal separator; since 1.1 */
 } uslova_options;
 
-/** Sets `options` to the defaults, which give the window's exact text: spacing and minor
- * unset, the first value of every other option, and no currency.
- * e.g. uslova_options o; uslova_options_init(&o); o.currency = USLOVA_CURRENCY_RSD; */
-void uslova_options_init(uslova_options* options);
+/** Sets the first `size` bytes of `options` to the defaults, which give the window's exact
+ * text: spacing and minor unset, the first value of every other option, and no currency; and
+ * sets `size`. A size that no release has shipped is written to `size` alone (when it has room
+ * for it), so that every later call refuses the struct. Since 1.2; call it through
+ * uslova_options_init. */
+void uslova_options_init_size(uslova_options* options, size_t size);
+
+/** Sets `options` to the defaults, e.g.
+ * uslova_options o; uslova_options_init(&o); o.currency = USLOVA_CURRENCY_RSD;
+ * Programs built against the headers of 1.0 and 1.1 call a function of this name, which fills
+ * 1.0's struct. */
+#define uslova_options_init(options) uslova_options_init_size((options), sizeof *(options))
+
+/** The size of the largest options struct this library knows. A program that allocates this
+ * many bytes (aligned as a size_t), fills them with uslova_options_init_size and sets options
+ * only with uslova_option_set needs no copy of the struct's layout. Since 1.2. */
+size_t uslova_options_size(void);
 
 /** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
- * uslova_option_set(&o, "script", "cyrillic"). Returns 0, -1 for an unknown name, -2 for an
- * unknown value. */
+ * uslova_option_set(&o, "script", "cyrillic"). Returns 0; -1 for an unknown name, or one that
+ * the struct, at the size it was filled at, does not have; -2 for an unknown value; -3, writing
+ * nothing, when `options` is NULL or has a size that no release has shipped. */
 int uslova_option_set(uslova_options* options, const char* name, const char* value);
 
 /** The values of the option `name`, as uslova-cli lists them, e.g. "ascii, latin, cyrillic"
@@ -131,7 +146,7 @@ const char* uslova_prompt(uslova_verdict verdict);
  * "bad_options". */
 const char* uslova_verdict_name(uslova_verdict verdict);
 
-/** The library's version, e.g. "1.0.0". */
+/** The library's version, e.g. "1.2.0". */
 const char* uslova_version(void);
 
 #ifdef __cplusplus

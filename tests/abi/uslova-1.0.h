@@ -1,0 +1,134 @@
+/* uslova.h: the converter for C and every language that can call C: Python, PHP, C#.
+ * SPDX-License-Identifier: MIT
+ *
+ * Plain C99, usable from C++ too. No global state: every function may be called from any
+ * thread, and nothing is allocated on the caller's behalf. Texts are UTF-8.
+ *
+ *   char words[USLOVA_WORDS_SIZE];
+ *   size_t length;
+ *   if (uslova_spell("2545743675434", 13, NULL, words, sizeof words, &length) == USLOVA_ACCEPTED)
+ *     puts(words);  // "  dva biliona pet stotina ... trideset cetiri"
+ */
+#ifndef USLOVA_USLOVA_H
+#define USLOVA_USLOVA_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/** A buffer of this many bytes holds the words of any number in any style, and their NUL. */
+#define USLOVA_WORDS_SIZE 1024
+
+/** What became of a text: accepted, one code for each rejection, or a fault of the call. */
+typedef enum uslova_verdict {
+  USLOVA_ACCEPTED = 0,          /**< spelled: the buffer holds the words */
+  USLOVA_NOT_A_NUMBER = 1,      /**< the text does not read as a number */
+  USLOVA_TOO_LARGE = 2,         /**< the integer part is 10^15 or more */
+  USLOVA_UNSUPPORTED = 3,       /**< a number that cannot be spelled as written: 1,5e3, 1.2.3 */
+  USLOVA_TOO_MANY_DECIMALS = 4, /**< an amount with more than two decimal digits */
+  /** a number with more than three decimal digits in a style other than the window's exact
+   * text, which would drop them */
+  USLOVA_MORE_THAN_THREE_DECIMALS = 5,
+  USLOVA_BUFFER_TOO_SMALL = 100, /**< nothing written: the words need more room, see *length */
+  USLOVA_BAD_OPTIONS = 101       /**< an option out of range, or a size the library does not know */
+} uslova_verdict;
+
+/** How the words are written; the values of each option in the order uslova-cli lists them. */
+typedef enum {
+  USLOVA_SCRIPT_ASCII,
+  USLOVA_SCRIPT_LATIN,
+  USLOVA_SCRIPT_CYRILLIC,
+} uslova_script;
+/** Spacing and minor may be left unset, as uslova_options_init leaves them: an unset spacing is
+ * the window's exact text, or tidy for an amount; an explicit exact spacing with a currency or
+ * with short forms, and a minor style without a currency, are USLOVA_BAD_OPTIONS. */
+typedef enum {
+  USLOVA_SPACING_UNSET = -1,
+  USLOVA_SPACING_EXACT,
+  USLOVA_SPACING_TIDY,
+  USLOVA_SPACING_JOINED,
+} uslova_spacing;
+typedef enum {
+  USLOVA_CASE_LOWER,
+  USLOVA_CASE_FIRST,
+  USLOVA_CASE_UPPER,
+} uslova_case;
+typedef enum {
+  USLOVA_CURRENCY_NONE,
+  USLOVA_CURRENCY_RSD,
+  USLOVA_CURRENCY_EUR,
+  USLOVA_CURRENCY_USD,
+} uslova_currency;
+typedef enum {
+  USLOVA_MINOR_UNSET = -1,
+  USLOVA_MINOR_WORDS,
+  USLOVA_MINOR_DIGITS,
+  USLOVA_MINOR_FRACTION,
+} uslova_minor;
+typedef enum {
+  USLOVA_FORMS_LONG,
+  USLOVA_FORMS_SHORT,
+} uslova_forms;
+
+/** The options of a conversion. Fill it with uslova_options_init, which also sets `size`, so
+ * that a program built against this header keeps working with a later library whose struct
+ * has grown. The library reads a struct only at a size that a release has shipped (today only
+ * this one), and never past it; any other size is USLOVA_BAD_OPTIONS. */
+typedef struct uslova_options {
+  size_t size;     /**< sizeof(uslova_options), as the caller knows it */
+  int script;      /**< uslova_script */
+  int spacing;     /**< uslova_spacing; unset: exact, or tidy for an amount */
+  int letter_case; /**< uslova_case */
+  int currency;    /**< uslova_currency */
+  int minor;       /**< uslova_minor: the hundredths of an amount; only with a currency */
+  int forms;       /**< uslova_forms */
+} uslova_options;
+
+/** Sets `options` to the defaults, which give the window's exact text: spacing and minor
+ * unset, the first value of every other option, and no currency.
+ * e.g. uslova_options o; uslova_options_init(&o); o.currency = USLOVA_CURRENCY_RSD; */
+void uslova_options_init(uslova_options* options);
+
+/** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
+ * uslova_option_set(&o, "script", "cyrillic"). Returns 0, -1 for an unknown name, -2 for an
+ * unknown value. */
+int uslova_option_set(uslova_options* options, const char* name, const char* value);
+
+/** The values of the option `name`, as uslova-cli lists them, e.g. "ascii, latin, cyrillic"
+ * for "script"; NULL for an unknown name. */
+const char* uslova_option_values(const char* name);
+
+/** NULL when `options` can be used, or else why not, in the words of uslova-cli's usage errors,
+ * e.g. "--minor needs --currency". For USLOVA_BAD_OPTIONS, which uslova_spell gives then. */
+const char* uslova_options_problem(const uslova_options* options);
+
+/** Writes the words of `text` (`text_length` bytes) into `buffer` (`size` bytes), with a NUL
+ * after them, as `options` say (NULL: the window's exact text), and returns the verdict.
+ * `*length` gets the length of the words without the NUL; when the buffer is too small the
+ * result is USLOVA_BUFFER_TOO_SMALL, `*length` is still the length of the words, and nothing
+ * is written. On a rejection nothing is written either.
+ * e.g. uslova_spell("-1234,5", 7, NULL, words, sizeof words, &length) writes
+ * "minus jedna hiljada dve stotine trideset cetiri zapeta   pet" and sets length to 60. */
+uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
+                            char* buffer, size_t size, size_t* length);
+
+/** The Serbian prompt for a rejection, as the window's message box shows it, e.g.
+ * "Nemoguce prevesti u slova, jer ulazni parametar nije broj!" for USLOVA_NOT_A_NUMBER; ""
+ * for USLOVA_ACCEPTED and the faults of a call. The title of the box is "Greska". */
+const char* uslova_prompt(uslova_verdict verdict);
+
+/** A short name for a verdict, for programs and logs: "accepted", "not_a_number", "too_large",
+ * "unsupported", "too_many_decimals", "more_than_three_decimals", "buffer_too_small",
+ * "bad_options". */
+const char* uslova_verdict_name(uslova_verdict verdict);
+
+/** The library's version, e.g. "1.0.0". */
+const char* uslova_version(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* USLOVA_USLOVA_H */

@@ -1,0 +1,62 @@
+# SPDX-License-Identifier: MIT
+"""Writes the table of cases that every front's test runs: inputs as typed, in option sets as
+uslova-cli names them, each with what uslova-cli gives for it. One line a case, three fields
+apart by tabs: the options ("currency=RSD spacing=tidy", empty for none), the input, and the
+outcome: the words, "!" and the prompt of a rejection, or "?" and uslova-cli's usage error for
+options it refuses.
+
+Usage: cases.py PATH/TO/uslova-cli OUTPUT.tsv"""
+
+import re
+import subprocess
+import sys
+
+# Each input stands for something a front may get wrong: every scale and form, the window's
+# blanks, decimals as typed, groups, signs, and every rejection.
+INPUTS = [
+    "2545743675434", "7", "0", "-0", "11", "101", "111", "212", "1315", "21", "22", "25",
+    "1000", "1001", "2000", "21000", "1000000", "2000000", "1000000000", "21000000000",
+    "1000000000000", "999999999999999", "-7", "-1234,5", "2.25", "0,05", "1,5", "1,005",
+    "1,01", "15.000", "1.234,56", "1,234.5", "1.234.567,89", "22 000", "22\u00a0000",
+    "-,5", "+5", " 7 ", "1e3", "0,0001", "1e15", "1000000000000000", "abc", "", "1.2.3",
+    "1,5e3", "1,2345", "12 345.678.901",
+]
+OPTION_SETS = [
+    "", "spacing=tidy", "spacing=joined", "script=latin case=first",
+    "script=cyrillic spacing=tidy case=upper", "forms=short spacing=tidy",
+    "decimal=comma", "decimal=point", "currency=RSD", "currency=EUR minor=digits",
+    "currency=USD minor=fraction spacing=joined", "currency=RSD decimal=comma script=latin",
+    "currency=EUR forms=short",
+    # refused
+    "minor=digits", "currency=RSD spacing=exact", "forms=short",
+]
+MESSAGE = re.compile(r"^uslova-cli: line (\d+): (.*)$")
+
+
+def outcomes(cli, options):
+    """uslova-cli's outcome for each input with `options`."""
+    arguments = [f"--{setting}" for setting in options.split()]
+    run = subprocess.run([cli, *arguments], input="".join(f"{i}\n" for i in INPUTS).encode(),
+                         capture_output=True, check=False)
+    said = run.stderr.decode().splitlines()
+    if run.returncode == 2:
+        return ["?" + said[0].removeprefix("uslova-cli: ")] * len(INPUTS)
+    lines = run.stdout.decode().split("\n")[:-1]
+    prompts = {}
+    for line in said:
+        found = MESSAGE.match(line)
+        prompts[int(found[1]) - 1] = found[2]
+    assert len(lines) == len(INPUTS)
+    return ["!" + prompts[n] if n in prompts else line for n, line in enumerate(lines)]
+
+
+def main():
+    cli, output = sys.argv[1:]
+    with open(output, "w", encoding="utf-8", newline="\n") as table:
+        for options in OPTION_SETS:
+            for text, outcome in zip(INPUTS, outcomes(cli, options)):
+                table.write(f"{options}\t{text}\t{outcome}\n")
+
+
+if __name__ == "__main__":
+    main()
