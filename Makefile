@@ -1,12 +1,12 @@
 # Makefile: the project's commands. `make` builds everything and runs nothing; `make run` builds
 # only the window and opens it; `make test` builds everything and runs the whole test suite: the
-# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the C interface
-# from sixteen threads under ThreadSanitizer, the converter's tests built for i386, the npm
-# package and the web page (in headless Chromium), and 40 seconds of fuzzing. `make fuzz` fuzzes
-# for FUZZ_SECONDS (60 by default), and `make fuzz-corpus` keeps what it found; `make bench`
-# measures speed; `make package` builds the Debian packages into build/packages/; `make web`
-# builds the WebAssembly, the npm package and the page into build-web/. Each installs the Debian
-# packages it lacks.
+# tests (the npm package's among them), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the C interface from sixteen threads under ThreadSanitizer, the
+# converter's tests built for i386, the web page (in headless Chromium), and a minute of
+# fuzzing. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default), and `make fuzz-corpus` keeps
+# what it found; `make bench` measures speed; `make package` builds the Debian packages into
+# build/packages/; `make web` builds the WebAssembly, the npm package and the page into
+# build-web/. Each installs the Debian packages it lacks.
 # SPDX-License-Identifier: MIT
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
@@ -30,7 +30,7 @@ test: test-deps binaries
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory tsan
 	sh scripts/i386.sh $(BUILD)-i386
-	sh scripts/web_test.sh $(BUILD) $(BUILD)-web
+	sh scripts/web_test.sh $(BUILD)
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
 # The Debian packages, and the Calc add-in as a self-contained .oxt, into build/packages/.
@@ -47,6 +47,7 @@ deps:
 
 test-deps:
 	@sh scripts/deps.sh xvfb xauth xdotool xclip x11-utils python3 php-cli debhelper lintian \
+	  emscripten node-acorn nodejs \
 	  libreoffice-calc-nogui python3-uno python3-venv python3-wheel-whl python3-dask \
 	  python3-distributed python3-pandas
 

@@ -11,18 +11,20 @@ namespace {
 
 constexpr std::string_view kIntro =
     "Usage: uslova-cli [OPTION]... [NUMBER]...\n"
-    "Writes each NUMBER in Serbian words, one line each; by default exactly as the uslova\n"
-    "window shows them, blanks and all. With no NUMBER, converts each line of standard input.\n"
+    "Writes each NUMBER in Serbian words, one line each; by default exactly as the\n"
+    "uslova window shows them, blanks and all. With no NUMBER, converts each line\n"
+    "of standard input.\n"
     "\n"
-    "A NUMBER is an optional sign, up to fifteen integer digits, and optionally \".\" or \",\"\n"
-    "with decimal digits, of which the first three are spelled: 2545743675434, -7, 12,5.\n"
-    "It may be written in groups of three digits: 1.234.567,89, 1,234.56, or with one kind of\n"
-    "blank between the groups (space, U+00A0, U+202F): \"22 000\". With two or more separators\n"
-    "the first is the group separator and a different last one the decimal separator; a lone\n"
-    "\".\" or \",\" is always the decimal separator (1.234 is 1,234).\n"
+    "A NUMBER is an optional sign, up to fifteen integer digits, and optionally \".\"\n"
+    "or \",\" with decimal digits, of which the first three are spelled:\n"
+    "2545743675434, -7, 12,5. It may be written in groups of three digits:\n"
+    "1.234.567,89, 1,234.56, or with one kind of blank between the groups (space,\n"
+    "U+00A0, U+202F): \"22 000\". With two or more separators the first is the group\n"
+    "separator and a different last one the decimal separator; a lone \".\" or \",\" is\n"
+    "always the decimal separator (1.234 is 1,234).\n"
     "\n"
-    "Options (a value may also follow as the next argument, and an option may be shortened\n"
-    "where that is unambiguous: --sc latin):\n";
+    "Options (a value may also follow as the next argument, and an option may be\n"
+    "shortened where that is unambiguous: --sc latin):\n";
 
 constexpr std::string_view kOutro =
     "  -h, --help\n"
@@ -31,15 +33,16 @@ constexpr std::string_view kOutro =
     "      print the version and exit\n"
     "  --\n"
     "      end the options: every later argument is a number\n"
-    "Only arguments that begin with \"--\", or with \"-\" and a letter, are options; every\n"
-    "other argument is a number: -7, -,5, and -+5, which is rejected as one.\n"
+    "Only arguments that begin with \"--\", or with \"-\" and a letter, are options;\n"
+    "every other argument is a number: -7, -,5, and -+5, which is rejected as one.\n"
     "\n"
-    "A number that cannot be spelled gets an empty line of output and a line on standard\n"
-    "error that names it and says why. Lines of input are read in pieces, of any length; a\n"
-    "UTF-8 byte-order mark at the start is skipped.\n"
+    "A number that cannot be spelled gets an empty line of output and a line on\n"
+    "standard error that names it and says why. Lines of input are read in pieces,\n"
+    "of any length; a UTF-8 byte-order mark at the start is skipped.\n"
     "\n"
-    "Exit status: 0 when every number was spelled, 1 when any was rejected, the input could\n"
-    "not be read or the output could not be written, 2 on a usage error.\n";
+    "Exit status: 0 when every number was spelled, 1 when any was rejected, the\n"
+    "input could not be read or the output could not be written, 2 on a usage\n"
+    "error.\n";
 
 /// The long options: the flags, the CSV mode's options, then the option families.
 constexpr std::string_view kHelpOption = "help";
@@ -50,14 +53,15 @@ constexpr std::string_view kDelimiterOption = "delimiter";
 
 constexpr std::string_view kCsvHelp =
     "  --column=COLUMN\n"
-    "      read CSV on standard input and write it back with a field after COLUMN (a number\n"
-    "      from 1, or a name in the first row, which is then a header) holding the words of\n"
-    "      that column's cell; the header gets the name followed by \" slovima\"; given once\n"
+    "      read CSV on standard input and write it back with a field after COLUMN\n"
+    "      (a number from 1, or a name in the first row, which is then a header)\n"
+    "      holding the words of that column's cell; the header gets the name\n"
+    "      followed by \" slovima\"; given once\n"
     "  --header\n"
     "      with a numbered --column: the first row is a header\n"
     "  --delimiter=;|,|tab\n"
-    "      with --column: the field delimiter; by default, counted outside quotes in the\n"
-    "      first row, ; if there is one, else a tab if there is one, else ,\n";
+    "      with --column: the field delimiter; by default, counted outside quotes\n"
+    "      in the first row, ; if there is one, else a tab if there is one, else ,\n";
 
 std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
   std::string names;

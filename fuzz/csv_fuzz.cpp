@@ -70,8 +70,15 @@ char FirstRowDelimiter(std::string_view text) {
   return counts[0] != 0 ? ';' : counts[1] != 0 ? '\t' : ',';
 }
 
+/// The first row's field `column` and the field added after it, as written.
+struct Header {
+  std::string_view field, added;
+  bool found = false;
+};
+
 /// `text` without field `column` + 1 of each row that has one, and the delimiter before it.
-std::string WithoutField(std::string_view text, char delimiter, std::size_t column) {
+std::string WithoutField(std::string_view text, char delimiter, std::size_t column,
+                         Header& header) {
   std::string kept;
   std::vector<std::size_t> starts{0};  // where each field of the current row begins
   std::size_t rowStart = 0;
@@ -82,6 +89,10 @@ std::string WithoutField(std::string_view text, char delimiter, std::size_t colu
       from = starts[column] - 1;
       to = starts.size() > column + 1 ? starts[column + 1] - 1 : end;
       kept.append(text.substr(rowStart, from - rowStart));
+      if (rowStart == 0) {
+        header = {text.substr(starts[column - 1], from - starts[column - 1]),
+                  text.substr(from + 1, to - from - 1), true};
+      }
       from = to;
     }
     kept.append(text.substr(from, end - from));
@@ -114,6 +125,30 @@ std::string WithoutField(std::string_view text, char delimiter, std::size_t colu
   }
   if (rowStart < text.size()) endRow(text.size());
   return kept;
+}
+
+/// A field's text as the CSV mode reads it: without its quotes, doubled quotes single.
+std::string Unquoted(std::string_view field) {
+  if (!field.starts_with('"')) return std::string(field);
+  std::string text;
+  std::size_t i = 1;
+  for (; i < field.size(); ++i) {
+    if (field[i] == '"' && (i + 1 == field.size() || field[i + 1] != '"')) break;
+    if (field[i] == '"') ++i;
+    text += field[i];
+  }
+  return text.append(field.substr(std::min(i + 1, field.size())));  // what follows, as it is
+}
+
+/// `text` as a field of ours: quoted only when it holds a quote, the delimiter, CR or LF.
+std::string Quoted(std::string_view text, char delimiter) {
+  if (text.find_first_of(std::string{'"', delimiter, '\r', '\n'}) == std::string_view::npos) {
+    return std::string(text);
+  }
+  std::string quoted = "\"";
+  for (char ch : text)
+    quoted.append(ch == '"' ? 2 : 1, ch);
+  return quoted + '"';
 }
 
 }  // namespace
@@ -152,6 +187,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const char delimiter = given.empty()         ? FirstRowDelimiter(text)
                          : given.back() == 'b' ? '\t'
                                                : given.back();
-  Check(WithoutField(written, delimiter, column) == text, "the input, byte for byte");
+  Header header;
+  Check(WithoutField(written, delimiter, column, header) == text, "the input, byte for byte");
+  if (header.found && (data[1] & 16)) {  // --header: the column's name and " slovima"
+    Check(header.added == Quoted(Unquoted(header.field) + " slovima", delimiter),
+          "the header field quoted exactly when it must be");
+  }
   return 0;
 }

@@ -152,29 +152,49 @@ TEST(Cli, Options) {
             "JEDAN EVRO I JEDAN CENT\nDVA EVRA\n");
 }
 
-// Options as getopt_long reads them: a value as the next argument, unambiguous abbreviations,
-// -h and -V; "-" and a digit, "," or "." is a number.
-TEST(Cli, OptionForms) {
+// Options as getopt_long reads them: a value after "=" or as the next argument, unambiguous
+// abbreviations, the last of a repeated option, -h and -V; "-" and a digit, "," or "." is a
+// number. The CSV options go with --column, whose delimiter may be a literal tab.
+TEST(Cli, ArgumentRules) {
   struct Case {
     std::vector<std::string_view> args;
-    std::string_view out;
+    std::string_view input, out;
   };
   const Case cases[] = {
-      {{"--spacing", "tidy", "--sc", "latin", "4"}, "četiri\n"},
-      {{"--cur=USD", "--spa=joined", "2,01"}, "dvadolaraijedancent\n"},
+      {{"--spacing", "tidy", "--sc", "latin", "4"}, "", "četiri\n"},
+      {{"--cur=USD", "--spa=joined", "2,01"}, "", "dvadolaraijedancent\n"},
       {{"--forms", "short", "--spacing=tidy", "-,500", "-.5", "-7"},
+       "",
        "minus nula zapeta petsto\nminus nula zapeta pet\nminus sedam\n"},
-      {{"--currency=RSD", "--forms=short", "1000"}, "hiljadu dinara\n"},
+      {{"--currency=RSD", "--forms=short", "1000"}, "", "hiljadu dinara\n"},
+      {{"--script=cyrillic", "--script=latin", "--sp=tidy", "--sp", "joined", "4"}, "", "četiri\n"},
+      {{"--case", "upper", "--decimal", "comma", "--cu", "EUR", "--minor", "digits", "1.000,5"},
+       "",
+       "JEDNA HILJADA EVRA I 50 CENTI\n"},
+      {{"--column", "2", "--delimiter", "\t", "--header"},
+       "a\tb\n1\t2\n",
+       "a\tb\tb slovima\n1\t2\t  dva\n"},
+      {{"--col=1", "--delim=tab"}, "7\n", "7\t  sedam\n"},
+      {{"--", "--help"}, "", "\n"},
   };
   for (const Case& c : cases) {
-    const Result r = RunWith(c.args);
+    const Result r = RunWith(c.args, c.input);
     EXPECT_EQ(r.out, c.out) << r.err;
-    EXPECT_EQ(r.status, kAllAccepted);
+    EXPECT_EQ(r.status, c.out == "\n" ? kSomeRejected : kAllAccepted);
   }
   for (std::string_view flag : {"-h", "--hel", "-V", "--vers"}) {
     const Result r = RunWith({flag, "7"});
     EXPECT_TRUE(r.out.starts_with(flag.find('h') != flag.npos ? "Usage:" : "uslova-cli 1."))
         << flag;
+  }
+  // --help fits a terminal of 80 columns, counted in characters.
+  const Result r = RunWith({"--help"});
+  std::string_view help = r.out;
+  for (std::size_t end; (end = help.find('\n')) != help.npos; help.remove_prefix(end + 1)) {
+    const std::string_view line = help.substr(0, end);
+    const auto characters =
+        std::count_if(line.begin(), line.end(), [](char ch) { return (ch & 0xC0) != 0x80; });
+    EXPECT_LE(characters, 80) << line;
   }
 }
 
@@ -199,6 +219,8 @@ TEST(Cli, OptionErrors) {
        "uslova-cli: --spacing=exact cannot be used with --currency"},
       {{"--minor=digits", "7"}, "uslova-cli: --minor needs --currency"},
       {{"--header", "7"}, "uslova-cli: --header and --delimiter go with --column"},
+      {{"--delimiter=\t"}, "uslova-cli: --header and --delimiter go with --column"},
+      {{"--he"}, "uslova-cli: option '--he' is ambiguous"},
       {{"--column=0"}, "uslova-cli: --column counts from 1"},
       {{"--column=Iznos", "7"}, "uslova-cli: --column reads CSV on standard input"},
       {{"--column=1", "--delimiter=|"}, "uslova-cli: invalid value '|' for --delimiter"},
@@ -240,6 +262,12 @@ TEST(Csv, DelimiterOfTheFirstRow) {
       EXPECT_EQ(r.out, c.output) << c.input << " in chunks of " << chunk;
     }
   }
+}
+
+// A name that stands twice in the header row names the first of its columns.
+TEST(Csv, FirstOfTwoColumnsOfOneName) {
+  EXPECT_EQ(RunWith({"--column=Iznos"}, "Iznos;x;Iznos\n7;8;9\n").out,
+            "Iznos;Iznos slovima;x;Iznos\n7;  sedam;8;9\n");
 }
 
 TEST(Cli, SaysWhenTheOutputFails) {

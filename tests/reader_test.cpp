@@ -133,5 +133,25 @@ TEST(Reader, DecimalSeparatorAsChosen) {
   }
 }
 
+// After groups apart by blanks, "." or "," can only be the decimal separator: as a group
+// separator it is refused, whichever the decimal choice and whichever blank.
+TEST(Reader, NoGroupSeparatorAfterBlankGroups) {
+  using D = Options::Decimal;
+  for (const std::string_view blank : {" ", "\u00a0", "\u202f"}) {
+    const std::string start = "12" + std::string(blank) + "345";
+    const std::pair<std::string, D> refused[] = {
+        {start + ".678.901", D::Auto},  {start + ",678,901", D::Auto},
+        {start + ".678.901", D::Comma}, {start + ",678,901", D::Comma},
+        {start + ".678.901", D::Point}, {start + ",678,901", D::Point},
+        {start + ".678", D::Comma},     {start + ",678", D::Point},
+    };
+    for (const auto& [typed, decimal] : refused) {
+      Number number;
+      EXPECT_NE(ReadNumber(typed, number, decimal), Verdict::Accepted)
+          << typed << " " << static_cast<int>(decimal);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace uslova

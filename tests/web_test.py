@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 """web_test.py: the web page in Debian's headless Chromium, driven by Selenium, opened from
 disk: the words with their exact blanks, Enter, a rejection, a style, an amount, the copy
-button, an accessibility check with axe-core, and a narrow screen. Saves a screenshot; with
---measure, prints the page's size and the time to its first words instead.
+button, an accessibility check with axe-core, a narrow screen, and the table of cases that
+USLOVA_CASES names, through the page's choices. Saves a screenshot; with --measure, prints the
+page's size and the time to its first words instead.
 
 Usage: web_test.py SITE_DIR AXE_JS SCREENSHOT [--measure]
 """
@@ -138,6 +139,35 @@ class Page(unittest.TestCase):
         self.element("uslova").click()
         self.element("kopiraj").click()
         self.assertEqual(self.driver.execute_script("return window.copiedText"), START)
+
+    @unittest.skipUnless(os.environ.get("USLOVA_CASES"), "USLOVA_CASES names the table")
+    def test_the_table_of_cases(self):
+        # Each option set that uslova-cli takes, chosen in the page, and each input typed.
+        with open(os.environ["USLOVA_CASES"], encoding="utf-8") as table:
+            cases = [line.rstrip("\n").split("\t") for line in table]
+        wrong = self.driver.execute_async_script("""
+            const [cases, done] = arguments;
+            const box = document.getElementById("broj");
+            (async () => {
+              const wrong = [];
+              for (const [options, text, expected] of cases) {
+                if (expected.startsWith("?")) continue;
+                for (const select of document.querySelectorAll("select")) select.selectedIndex = 0;
+                for (const setting of options.split(" ").filter(Boolean)) {
+                  const [name, value] = setting.split("=");
+                  document.getElementById(name).value = value;
+                }
+                box.value = text;
+                box.dispatchEvent(new Event("input"));
+                await new Promise((settled) => setTimeout(settled, 0));
+                const words = document.getElementById("reci").textContent;
+                const error = document.getElementById("greska").textContent;
+                const got = error === "" ? words : "!" + error + words;
+                if (got !== expected) wrong.push([options, text, got, expected]);
+              }
+              done(wrong);
+            })();""", cases)
+        self.assertEqual(wrong, [])
 
     def test_accessibility_and_narrow_screen(self):
         self.element("uslova").click()

@@ -204,7 +204,9 @@ TEST(Words, ShortFormsSayHiljaduForExactlyOneThousand) {
   }
 }
 
-// Each currency's unit and hundredth after a count of one, of two to four and of any other.
+// Each currency's unit and hundredth agree with the count's last two digits, whatever comes
+// before them: 11 to 19 take the third form ("stotinu jedanaest dinara"), a last digit of 1
+// the first, 2 to 4 the second, and every other the third.
 TEST(Words, AmountNounsInEveryForm) {
   struct Nouns {
     Options::Currency currency;
@@ -215,18 +217,28 @@ TEST(Words, AmountNounsInEveryForm) {
       {Options::Currency::EUR, "evro", "evra", "evra", "cent", "centa", "centi"},
       {Options::Currency::USD, "dolar", "dolara", "dolara", "cent", "centa", "centi"},
   };
+  const auto form = [](int count, std::string_view one, std::string_view few,
+                       std::string_view many) {
+    const int lastTwo = count % 100, last = count % 10;
+    if (lastTwo >= 11 && lastTwo <= 19) return many;
+    return last == 1 ? one : last >= 2 && last <= 4 ? few : many;
+  };
   for (const Nouns& n : table) {
-    const std::pair<std::string_view, std::string> cases[] = {
-        {"21,01", " " + std::string(n.one) + " i "},
-        {"3,03", " " + std::string(n.few) + " i tri " + std::string(n.minorFew)},
-        {"12,12", " " + std::string(n.many) + " i dvanaest " + std::string(n.minorMany)},
-    };
     const Options o{.currency = n.currency};
-    for (const auto& [typed, part] : cases)
-      EXPECT_NE(Spelled(typed, o).find(part), std::string::npos) << typed << ": " << part;
-    const std::string oneCent = Spelled("0,01", o), manyCents = Spelled("0,05", o);
-    EXPECT_TRUE(oneCent.ends_with(" " + std::string(n.minorOne))) << oneCent;
-    EXPECT_TRUE(manyCents.ends_with(" " + std::string(n.minorMany))) << manyCents;
+    for (const int hundreds : {0, 1, 2, 9, 10, 13, 21, 1000, 1000000}) {
+      for (int lastTwo = 0; lastTwo < 100; ++lastTwo) {
+        const int count = hundreds * 100 + lastTwo;
+        const std::string words = Spelled(std::to_string(count), o);
+        EXPECT_TRUE(words.ends_with(" " + std::string(form(count, n.one, n.few, n.many)))) << words;
+      }
+    }
+    for (int cents = 1; cents < 100; ++cents) {
+      const std::string typed = "7," + std::string(cents < 10 ? "0" : "") + std::to_string(cents);
+      const std::string words = Spelled(typed, o);
+      EXPECT_TRUE(
+          words.ends_with(" " + std::string(form(cents, n.minorOne, n.minorFew, n.minorMany))))
+          << words;
+    }
   }
 }
 

@@ -1,12 +1,13 @@
 #!/bin/sh
 # test.sh: the PHP example reads its arguments and prints its words as uslova-cli does, and its
 # Uslova::spell refuses what uslova-cli refuses.
-# Usage: test.sh PATH/TO/php PATH/TO/libuslova.so.1 PATH/TO/uslova-cli
+# Usage: test.sh PATH/TO/php PATH/TO/libuslova.so.1 PATH/TO/uslova-cli [CASES.tsv]
 # SPDX-License-Identifier: MIT
 set -u
 php=$1
 export USLOVA_LIBRARY=$2
 cli=$3
+cases=${4:-}
 here=$(dirname "$0")
 failures=0
 fail() {
@@ -65,5 +66,30 @@ EXAMPLE="$here/uslova.php" "$php" -r '
   }' >"${TMPDIR:-/tmp}/uslova-php-$$" 2>&1
 if [ -s "${TMPDIR:-/tmp}/uslova-php-$$" ]; then fail "$(cat "${TMPDIR:-/tmp}/uslova-php-$$")"; fi
 rm -f "${TMPDIR:-/tmp}/uslova-php-$$"
+# The table of cases that every front runs (tests/cases.py), as strings and as ints.
+if [ -n "$cases" ]; then
+  got=$(EXAMPLE="$here/uslova.php" CASES="$cases" "$php" -r '
+    require getenv("EXAMPLE");
+    foreach (file(getenv("CASES"), FILE_IGNORE_NEW_LINES) as $line) {
+      [$options, $text, $expected] = explode("\t", $line);
+      $settings = [];
+      foreach (array_filter(explode(" ", $options)) as $setting) {
+        [$name, $value] = explode("=", $setting);
+        $settings[$name] = $value;
+      }
+      $numbers = preg_match("/^-?(0|[1-9][0-9]*)$/", $text) ? [$text, (int)$text] : [$text];
+      foreach ($numbers as $number) {
+        try {
+          $words = Uslova::spell($number, $settings);
+        } catch (UslovaRejected $e) {
+          $words = "!" . $e->prompt;
+        } catch (ValueError $e) {
+          $words = "?" . $e->getMessage();
+        }
+        if ($words !== $expected) echo "[$options] [$text]: [$words], not [$expected]\n";
+      }
+    }' 2>&1)
+  [ -z "$got" ] || fail "the table of cases: $(echo "$got" | head -n 5)"
+fi
 if [ $failures -eq 0 ]; then echo "php_example: all checks passed"; fi
 [ $failures -eq 0 ]
