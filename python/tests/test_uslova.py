@@ -140,8 +140,9 @@ def typed(text, options):
     numbers = [text]
     if re.fullmatch(r"-?(0|[1-9][0-9]*)", text):
         numbers += [int(text), decimal.Decimal(text)]
-    elif re.fullmatch(r"-?[0-9]+\.[0-9]+", text) and options.get("decimal") != "comma":
-        numbers.append(decimal.Decimal(text))
+    found = re.fullmatch(r"-?[0-9]+([.,])[0-9]+", text)  # one separator: the decimal one?
+    if found and found[1] == {"comma": ",", "point": "."}.get(options.get("decimal"), found[1]):
+        numbers.append(decimal.Decimal(text.replace(",", ".")))
     return numbers
 
 
