@@ -1,18 +1,11 @@
 // index.d.ts: the types of the uslova package.
 // SPDX-License-Identifier: MIT
 
-/** How the words are written; the names and values are those of uslova-cli. */
+/** How the words are written; the names and values are those of uslova-cli (its --help says
+ * what each does), written here from the converter's tables by the build. Spacing unset is
+ * exact, or tidy for an amount; minor goes only with a currency. */
 export interface Options {
-  script?: "ascii" | "latin" | "cyrillic";
-  /** exact (the window's blanks), tidy or joined; unset: exact, or tidy for an amount */
-  spacing?: "exact" | "tidy" | "joined";
-  case?: "lower" | "first" | "upper";
-  currency?: "RSD" | "EUR" | "USD";
-  /** only with a currency */
-  minor?: "words" | "digits" | "fraction";
-  forms?: "long" | "short";
-  /** auto (a lone "." or "," is the decimal separator), comma ("15.000" is 15000) or point */
-  decimal?: "auto" | "comma" | "point";
+  // @OPTIONS@
 }
 
 /**
@@ -55,5 +48,9 @@ export class RejectedError extends Error {
   readonly prompt: string;
 }
 
-/** The converter's version, e.g. "1.0.0". */
+/** The converter's version, e.g. "1.2.0". */
 export const version: string;
+
+/** Each option's values, in uslova-cli's order, as the converter lists them; the first is
+ * the default, but for currency, whose default is none. */
+export const choices: { readonly [K in keyof Options]-?: readonly NonNullable<Options[K]>[] };

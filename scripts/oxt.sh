@@ -9,12 +9,12 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: oxt.sh BUILD_DIR OUT_DIR}" && pwd)
 out=${2:?usage: oxt.sh BUILD_DIR OUT_DIR}
-version=$(sed -n 's/^project(uslova VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+version=$(cat "$top/VERSION")
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp -R "$build/calc/uslova/." "$stage/"
 mkdir -p "$stage/pythonpath/uslova" "$out"
-for file in __init__.py __init__.pyi _common.py _ctypes.py py.typed; do
+for file in __init__.py _common.py _ctypes.py; do  # the ctypes layer, over the library beside it
   cp "$top/python/uslova/$file" "$stage/pythonpath/uslova/"
 done
 cp -L "$build/converter/libuslova.so.1" "$stage/pythonpath/uslova/libuslova.so.1"

@@ -7,19 +7,17 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$top/build-web}
 sh "$top/scripts/deps.sh" emscripten node-acorn nodejs
-version=$(sed -n 's/^project(uslova VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+version=$(cat "$top/VERSION")
 mkdir -p "$out/include/uslova" "$out/npm/package" "$out/site"
 sed "s/@PROJECT_VERSION@/$version/" "$top/converter/version.h.in" >"$out/include/uslova/version.h"
 
 # The converter alone, with its C interface: no Qt, no iostreams, no JavaScript glue. Debian's
 # emscripten runs its optimizer with Node, which finds acorn only through NODE_PATH.
-exports=_uslova_spell,_uslova_options_init_size,_uslova_options_size,_uslova_option_set,_uslova_option_values
+exports=_uslova_spell,_uslova_options_init_size,_uslova_options_size,_uslova_option_name,_uslova_words_size,_uslova_option_set,_uslova_option_values
 exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_prompt,_uslova_verdict_name,_uslova_version,_malloc,_free
 NODE_PATH=/usr/share/nodejs em++ -O3 -std=c++20 -fconstexpr-steps=50000000 \
   -I"$top/converter/include" -I"$top/converter/src" -I"$out/include" \
-  "$top/converter/src/reader.cpp" "$top/converter/src/words.cpp" \
-  "$top/converter/src/render.cpp" "$top/converter/src/converter.cpp" \
-  "$top/converter/src/c_api.cpp" "$top/js/src/exports.cpp" \
+  $(sed "s|^|$top/converter/src/|" "$top/converter/sources.txt") "$top/js/src/exports.cpp" \
   -o "$out/uslova.wasm" -sSTANDALONE_WASM --no-entry -sALLOW_MEMORY_GROWTH=1 \
   -sEXPORTED_FUNCTIONS="$exports"
 wasm=$(base64 -w0 "$out/uslova.wasm")
@@ -35,6 +33,7 @@ wasm=$(base64 -w0 "$out/uslova.wasm")
   echo "export const spell = api.spell;"
   echo "export const spellMany = api.spellMany;"
   echo "export const version = api.version;"
+  echo "export const choices = api.choices;"
   echo "export { RejectedError };"
 } >"$out/npm/package/index.js"
 {
@@ -43,10 +42,18 @@ wasm=$(base64 -w0 "$out/uslova.wasm")
   cat "$top/js/src/core.js"
   echo "const WASM = \"$wasm\";"
   echo "const api = createUslova(instantiateSync(WASM));"
-  echo "module.exports = { spell: api.spell, spellMany: api.spellMany, version: api.version, RejectedError };"
+  echo "module.exports = { spell: api.spell, spellMany: api.spellMany, version: api.version, choices: api.choices, RejectedError };"
 } >"$out/npm/package/index.cjs"
-cp "$top/js/index.d.ts" "$top/js/README.md" "$top/LICENSE" "$out/npm/package/"
-cp "$top/js/index.d.ts" "$out/npm/package/index.d.cts"
+# The types' option lines from the converter's own tables, through the package just written.
+options=$(node -e '
+  const { choices } = require(process.argv[1]);
+  for (const [name, values] of Object.entries(choices)) {
+    console.log(`  ${name}?: ${values.map((v) => JSON.stringify(v)).join(" | ")};`);
+  }' "$out/npm/package/index.cjs")
+awk -v options="$options" '/\/\/ @OPTIONS@/ { print options; next } { print }' "$top/js/index.d.ts" \
+  >"$out/npm/package/index.d.ts"
+cp "$out/npm/package/index.d.ts" "$out/npm/package/index.d.cts"
+cp "$top/js/README.md" "$top/LICENSE" "$out/npm/package/"
 sed "s/@VERSION@/$version/" "$top/js/package.json" >"$out/npm/package/package.json"
 (cd "$out/npm" && rm -f uslova-*.tgz && npm pack ./package --silent >/dev/null)
 

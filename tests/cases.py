@@ -3,10 +3,14 @@
 uslova-cli names them, each with what uslova-cli gives for it. One line a case, three fields
 apart by tabs: the options ("currency=RSD spacing=tidy", empty for none), the input, and the
 outcome: the words, "!" and the prompt of a rejection, or "?" and uslova-cli's usage error for
-options it refuses.
+options it refuses. Beside it, choices.tsv has
+a line for each option as uslova-cli --help lists it: its name, a tab, and its values apart by
+", ". Every value of every option stands alone in an option set of the table too, so that a
+value added to the converter's tables reaches every front's test without a change here.
 
 Usage: cases.py PATH/TO/uslova-cli OUTPUT.tsv"""
 
+import os
 import re
 import subprocess
 import sys
@@ -31,6 +35,18 @@ OPTION_SETS = [
     "minor=digits", "currency=RSD spacing=exact", "forms=short",
 ]
 MESSAGE = re.compile(r"^uslova-cli: line (\d+): (.*)$")
+OPTION = re.compile(r"^  --([a-z]+)=([^ ]+)$")  # "  --script=ascii|latin|cyrillic" in --help
+
+
+def choices(cli):
+    """Each option's values, as uslova-cli --help lists them."""
+    run = subprocess.run([cli, "--help"], capture_output=True, text=True, check=True)
+    found = {}
+    for line in run.stdout.splitlines():
+        option = OPTION.match(line)
+        if option and option[1] not in ("column", "delimiter"):
+            found[option[1]] = option[2].split("|")
+    return found
 
 
 def outcomes(cli, options):
@@ -52,8 +68,13 @@ def outcomes(cli, options):
 
 def main():
     cli, output = sys.argv[1:]
+    listed = choices(cli)
+    with open(os.path.join(os.path.dirname(output), "choices.tsv"), "w", encoding="utf-8",
+              newline="\n") as out:
+        out.writelines(f"{name}\t{', '.join(values)}\n" for name, values in listed.items())
+    singles = [f"{name}={value}" for name, values in listed.items() for value in values]
     with open(output, "w", encoding="utf-8", newline="\n") as table:
-        for options in OPTION_SETS:
+        for options in OPTION_SETS + [s for s in singles if s not in OPTION_SETS]:
             for text, outcome in zip(INPUTS, outcomes(cli, options)):
                 table.write(f"{options}\t{text}\t{outcome}\n")
 

@@ -30,6 +30,11 @@ for python in "$(command -v python3)" /usr/bin/python3; do
   (cd "$work" && env -u PYTHONPATH -u USLOVA_LIBRARY -u USLOVA_PURE USLOVA_CLI="$cli" \
     "$env/bin/python" -m unittest discover -s "$source/python/tests" >"$work/test$n.log" 2>&1) ||
     { fail "$python: the tests of the installed package"; tail -n 20 "$work/test$n.log"; }
+  # The type stub, written from the converter's tables, and no C source among the installed files.
+  "$env/bin/python" -c 'import os, uslova; d = os.path.dirname(uslova.__file__)
+stub = open(os.path.join(d, "__init__.pyi")).read()
+assert all(f"{n.capitalize()} = Literal[" in stub for n in uslova.CHOICES), stub
+assert not os.path.exists(os.path.join(d, "_uslova.c"))' || fail "$python: the installed files"
   echo "pip_test: $("$env/bin/python" --version) installed and tested"
 done
 if [ $failures -eq 0 ]; then echo "pip_test: all checks passed"; fi

@@ -145,6 +145,11 @@ class Page(unittest.TestCase):
         # Each option set that uslova-cli takes, chosen in the page, and each input typed.
         with open(os.environ["USLOVA_CASES"], encoding="utf-8") as table:
             cases = [line.rstrip("\n").split("\t") for line in table]
+        with open(os.path.join(os.path.dirname(os.environ["USLOVA_CASES"]), "choices.tsv"),
+                  encoding="utf-8") as lines:
+            for name, values in (line.rstrip("\n").split("\t") for line in lines):
+                offered = [o.get_attribute("value") for o in Select(self.element(name)).options]
+                self.assertEqual([v for v in offered if v], values.split(", "), name)
         wrong = self.driver.execute_async_script("""
             const [cases, done] = arguments;
             const box = document.getElementById("broj");

@@ -10,7 +10,7 @@
   const error = document.getElementById("greska");
   const copy = document.getElementById("kopiraj");
   const copied = document.getElementById("kopirano");
-  const choices = ["script", "spacing", "case", "currency", "minor", "forms", "decimal"];
+  let choices = []; // the converter's options, once it is ready: one <select> each
   // The page's words for the values of the option tables; the values themselves come from the
   // converter, and one without words here shows its name.
   const LABELS = {
@@ -24,6 +24,7 @@
   };
   // The converter, once each choice lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {
+    choices = Object.keys(uslova.choices);
     for (const name of choices) {
       const select = document.getElementById(name);
       for (const value of uslova.choices[name]) {
@@ -31,6 +32,11 @@
       }
     }
     restore();
+    for (const name of choices) {
+      document.getElementById(name).addEventListener("change", () => {
+        convert().then(remember);
+      });
+    }
     return uslova;
   });
 
@@ -115,11 +121,6 @@
     event.preventDefault(); // Enter in the box converts, unlike the desktop window
     convert();
   });
-  for (const name of choices) {
-    document.getElementById(name).addEventListener("change", () => {
-      convert().then(remember);
-    });
-  }
   // The start-up number's words, as soon as the converter is ready.
   convert();
   copy.addEventListener("click", async () => {

@@ -162,6 +162,22 @@ int uslova_option_set(uslova_options* options, const char* name, const char* val
   return -2;
 }
 
+const char* uslova_option_name(size_t index) {
+  return index < std::size(kOptionFamilies) ? kOptionFamilies[index].name.data() : nullptr;
+}
+
+size_t uslova_words_size(void) {
+  return USLOVA_WORDS_SIZE;
+}
+
+int uslova_limit(const char* name) {
+  const std::string_view limit = name == nullptr ? "" : name;
+  if (limit == "integer_digits") return static_cast<int>(Number::kMaxDigits);
+  if (limit == "decimals") return static_cast<int>(Number::kMostDecimals);
+  if (limit == "amount_decimals") return static_cast<int>(Number::kAmountDecimals);
+  return -1;
+}
+
 const char* uslova_option_values(const char* name) {
   std::size_t f;
   return FamilyNamed(name, f) == nullptr ? nullptr : kValueLists[f].data();

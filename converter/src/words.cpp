@@ -92,8 +92,8 @@ const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms) {
 Verdict BuildWords(const Number& number, const Options& options, Words& words) {
   const bool amount = options.currency != Options::Currency::None;
   const bool windowReading = !amount && options.spacing == Options::Spacing::Exact;
-  if (amount && number.decimalsTyped > 2) return Verdict::TooManyDecimals;
-  if (!amount && !windowReading && number.decimalsTyped > 3) {
+  if (amount && number.decimalsTyped > Number::kAmountDecimals) return Verdict::TooManyDecimals;
+  if (!amount && !windowReading && number.decimalsTyped > Number::kMostDecimals) {
     return Verdict::MoreThanThreeDecimals;
   }
   // "minus" for a value below zero, which as typed in the styles is one with a digit other

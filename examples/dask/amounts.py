@@ -22,17 +22,14 @@ from distributed import Client, LocalCluster
 
 import uslova
 
-STYLE = ("script", "spacing", "case", "minor", "forms", "decimal")
-
-
 def arguments():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--column", required=True, help="the column of amounts, by its name")
-    parser.add_argument("--currency", help="RSD, EUR or USD: the amounts in words")
-    for name in STYLE:
-        parser.add_argument(f"--{name}", help="as for uslova-cli")
-    parser.add_argument("--delimiter", help="; , or tab; by default the first of them in the "
-                        "header line, as uslova-cli finds it")
+    for name, values in uslova.CHOICES.items():  # the converter's options, as uslova-cli's
+        parser.add_argument(f"--{name}", choices=values, help="as for uslova-cli")
+    parser.add_argument("--delimiter", help="; , or tab; by default, counted outside quotes in "
+                        "the first row, ; if there is one, else a tab, else , as uslova-cli "
+                        "finds it")
     parser.add_argument("--scheduler", help="the address of a Dask scheduler to run on")
     parser.add_argument("--workers", type=int, default=os.cpu_count(),
                         help="worker processes of the local cluster (one per core)")
@@ -42,12 +39,24 @@ def arguments():
 
 
 def delimiter_of(path, given):
+    """The delimiter as uslova-cli finds it: counted outside quotes in the first row, ";" if
+    there is one, else a tab, else ","; a quote opens a field at the row's start or after any
+    of the three."""
     if given:
         return "\t" if given == "tab" else given
+    counts, state = {";": 0, "\t": 0, ",": 0}, "start"
     with open(path, encoding="utf-8-sig", newline="") as csv_file:
-        header = csv_file.readline()
-    found = [header.find(c) for c in ";,\t" if c in header]
-    return header[min(found)] if found else ";"
+        while ch := csv_file.read(1):
+            if state == "quoted":
+                state = "quote" if ch == '"' else "quoted"
+            elif ch == '"' and state in ("start", "quote"):  # opens, or is doubled within quotes
+                state = "quoted"
+            elif ch == "\n":
+                break
+            else:
+                state = "start" if ch in counts else "unquoted"
+                counts[ch] = counts.get(ch, 0) + 1
+    return ";" if counts[";"] else "\t" if counts["\t"] else ","
 
 
 def with_words(partition, column, options):
@@ -60,7 +69,7 @@ def with_words(partition, column, options):
 
 def main():
     args = arguments()
-    options = {name: getattr(args, name) for name in ("currency",) + STYLE
+    options = {name: getattr(args, name) for name in uslova.CHOICES
                if getattr(args, name) is not None}
     uslova.spell("0", **options)  # bad options are refused here, before the cluster starts
     delimiter = delimiter_of(args.input, args.delimiter)

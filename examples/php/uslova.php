@@ -4,12 +4,14 @@ declare(strict_types=1);
 // SPDX-License-Identifier: MIT
 //
 //   require 'uslova.php';
-//   echo Uslova::spell('1.234,56', ['currency' => 'RSD', 'spacing' => 'tidy']);
+//   echo Uslova::spell('1.234,56', ['currency' => 'RSD']);
 //   // jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para
 //
-// The library is found through the normal loader path, or at the path in USLOVA_LIBRARY. PHP
-// allows FFI in its command line by default (ffi.enable=preload); a web server needs
-// ffi.enable=true or a preloaded script.
+// The library is the one at the path in USLOVA_LIBRARY, or else libuslova.so.1 as the system's
+// loader finds it (the Debian package libuslova1 puts it there). PHP allows FFI in its command
+// line by default (ffi.enable=preload); a web server needs ffi.enable=true or a preloaded
+// script. Options, their values and the room for the words are the library's own: this file
+// copies none of them.
 
 final class UslovaRejected extends InvalidArgumentException
 {
@@ -21,16 +23,15 @@ final class UslovaRejected extends InvalidArgumentException
 
 final class Uslova
 {
-    private const WORDS_SIZE = 1024;  // USLOVA_WORDS_SIZE
     private const DECLARATIONS = <<<'C'
-        typedef struct uslova_options {
-          size_t size; int script; int spacing; int letter_case; int currency; int minor;
-          int forms; int decimal;
-        } uslova_options;
+        typedef struct uslova_options uslova_options;
+        size_t uslova_options_size(void);
         void uslova_options_init_size(uslova_options* options, size_t size);
         int uslova_option_set(uslova_options* options, const char* name, const char* value);
+        const char* uslova_option_name(size_t index);
         const char* uslova_option_values(const char* name);
         const char* uslova_options_problem(const uslova_options* options);
+        size_t uslova_words_size(void);
         const char* uslova_version(void);
         int uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                          char* buffer, size_t size, size_t* length);
@@ -38,50 +39,36 @@ final class Uslova
         const char* uslova_verdict_name(int verdict);
         C;
 
-    /** The option names, in the order uslova-cli lists them. */
-    public const OPTIONS = ['script', 'spacing', 'case', 'currency', 'minor', 'forms', 'decimal'];
-
     private static ?FFI $ffi = null;
 
+    /** The library, or RuntimeError in one line that says where it was looked for. */
     private static function ffi(): FFI
     {
-        return self::$ffi ??= FFI::cdef(self::DECLARATIONS, getenv('USLOVA_LIBRARY') ?: 'libuslova.so.1');
+        $library = getenv('USLOVA_LIBRARY') ?: 'libuslova.so.1';
+        try {
+            return self::$ffi ??= FFI::cdef(self::DECLARATIONS, $library);
+        } catch (FFI\Exception $e) {
+            throw new RuntimeException("cannot load $library (set USLOVA_LIBRARY to its path): "
+                . $e->getMessage());
+        }
     }
 
-    /**
-     * The options struct for $options, checked as uslova-cli checks its options: a bad name or
-     * value, or a combination that uslova-cli refuses, throws ValueError with its reason.
-     */
-    private static function settings(array $options): FFI\CData
+    /** Each option's values, as uslova-cli lists them: ['script' => ['ascii', ...], ...]. */
+    public static function choices(): array
     {
         $ffi = self::ffi();
-        $settings = $ffi->new('uslova_options');
-        $ffi->uslova_options_init_size(FFI::addr($settings), FFI::sizeof($settings));
-        foreach ($options as $name => $value) {
-            $name = (string)$name;
-            if (!in_array($name, self::OPTIONS, true)) {
-                throw new ValueError("unknown option '$name' (choose " . implode(', ', self::OPTIONS) . ')');
-            }
-            if ($value === null) {
-                continue;  // unset, as None in Python and null in JavaScript
-            }
-            if (!is_string($value) || $ffi->uslova_option_set(FFI::addr($settings), $name, $value) !== 0) {
-                $shown = is_scalar($value) ? (string)$value : get_debug_type($value);
-                throw new ValueError("invalid value '$shown' for $name (choose {$ffi->uslova_option_values($name)})");
-            }
+        $choices = [];
+        for ($i = 0; ($name = $ffi->uslova_option_name($i)) !== null; ++$i) {
+            $choices[$name] = explode(', ', $ffi->uslova_option_values($name));
         }
-        $problem = $ffi->uslova_options_problem(FFI::addr($settings));
-        if ($problem !== null) {
-            throw new ValueError($problem);
-        }
-        return $settings;
+        return $choices;
     }
 
     /**
      * The words of $number (a string as typed, or an int), with the options of uslova-cli by
-     * name: ['script' => 'cyrillic', 'spacing' => 'tidy', 'currency' => 'EUR', ...].
-     * Throws UslovaRejected for a number that cannot be spelled, ValueError for a bad option,
-     * and TypeError for a float, which cannot hold the digits as typed.
+     * name; null leaves an option unset. Throws UslovaRejected for a number that cannot be
+     * spelled, ValueError for options that uslova-cli refuses, and TypeError for a float, which
+     * cannot hold the digits as typed.
      */
     public static function spell(mixed $number, array $options = []): string
     {
@@ -91,21 +78,38 @@ final class Uslova
                 : 'expected a string or an int, not ' . get_debug_type($number));
         }
         $ffi = self::ffi();
-        $settings = self::settings($options);
+        $size = $ffi->uslova_options_size();
+        $settings = $ffi->new('size_t[' . (intdiv($size, 8) + 1) . ']');  // aligned as its size_t
+        $struct = $ffi->cast('uslova_options*', FFI::addr($settings));
+        $ffi->uslova_options_init_size($struct, $size);
+        foreach ($options as $name => $value) {
+            if ($value === null) {
+                continue;  // unset, as None in Python and undefined in JavaScript
+            }
+            $name = (string)$name;
+            $known = $ffi->uslova_option_values($name);
+            if ($known === null) {
+                throw new ValueError("unknown option '$name' (choose "
+                    . implode(', ', array_keys(self::choices())) . ')');
+            }
+            if (!is_string($value) || $ffi->uslova_option_set($struct, $name, $value) !== 0) {
+                $shown = is_scalar($value) ? (string)$value : get_debug_type($value);
+                throw new ValueError("invalid value '$shown' for $name (choose $known)");
+            }
+        }
+        $problem = $ffi->uslova_options_problem($struct);
+        if ($problem !== null) {
+            throw new ValueError($problem);
+        }
         $text = (string)$number;
-        $words = $ffi->new('char[' . self::WORDS_SIZE . ']');
+        $room = $ffi->uslova_words_size();
+        $words = $ffi->new("char[$room]");
         $length = $ffi->new('size_t');
-        $verdict = $ffi->uslova_spell($text, strlen($text), FFI::addr($settings), $words, self::WORDS_SIZE, FFI::addr($length));
+        $verdict = $ffi->uslova_spell($text, strlen($text), $struct, $words, $room, FFI::addr($length));
         if ($verdict !== 0) {
             throw new UslovaRejected($ffi->uslova_verdict_name($verdict), $ffi->uslova_prompt($verdict));
         }
         return FFI::string($words, $length->cdata);
-    }
-
-    /** Throws ValueError, as spell() would, when $options cannot be used. */
-    public static function check(array $options): void
-    {
-        self::settings($options);
     }
 
     public static function version(): string
@@ -114,96 +118,31 @@ final class Uslova
     }
 }
 
-/**
- * Reads the arguments as uslova-cli does: "--name=value" or "--name value", a name shortened
- * where that is unambiguous, -h and -V, "--" to end the options; only an argument that begins
- * with "--", or with "-" and a letter, is an option, and every other one is a number. Returns
- * [options, numbers, help, version], or throws ValueError with the usage error.
- */
-function uslova_arguments(array $arguments): array
-{
-    $options = [];
-    $numbers = [];
-    $flags = ['help' => false, 'version' => false];
-    $ended = false;
-    for ($i = 0; $i < count($arguments); ++$i) {
-        $argument = $arguments[$i];
-        if ($ended || !preg_match('/^(--|-[A-Za-z])/', $argument)) {
-            $numbers[$i + 1] = $argument;
-        } elseif ($argument === '--') {
-            $ended = true;
-        } elseif ($argument === '-h' || $argument === '-V') {
-            $flags[$argument === '-h' ? 'help' : 'version'] = true;
-        } elseif (!str_starts_with($argument, '--')) {
-            throw new ValueError("unknown option '$argument'");
-        } else {
-            [$name, $value] = array_pad(explode('=', substr($argument, 2), 2), 2, null);
-            $known = ['help', 'version', ...Uslova::OPTIONS];
-            $found = in_array($name, $known, true) ? [$name]
-                : array_values(array_filter($known, fn ($k) => str_starts_with($k, $name)));
-            if (count($found) !== 1) {
-                throw new ValueError(count($found) === 0 ? "unknown option '--$name'"
-                    : "option '--$name' is ambiguous; possibilities: '--" . implode("' '--", $found) . "'");
-            }
-            $name = $found[0];
-            if (isset($flags[$name])) {
-                if ($value !== null) {
-                    throw new ValueError("unknown option '$argument'");
-                }
-                $flags[$name] = true;
-                continue;
-            }
-            if ($value === null) {
-                if ($i + 1 === count($arguments)) {
-                    throw new ValueError("option '--$name' needs a value");
-                }
-                $value = $arguments[++$i];
-            }
-            $options[$name] = $value;
-        }
-    }
-    return [$options, $numbers, $flags['help'], $flags['version']];
-}
-
-// Run as a program: php uslova.php [OPTION]... [NUMBER]..., one line of words for each NUMBER,
-// or for each line of standard input when there is none, and an empty line for a number that
-// cannot be spelled, as uslova-cli writes them. The options apply to every number.
+// Run as a program: php uslova.php NUMBER [NAME=VALUE]..., e.g. php uslova.php 1.234,56
+// currency=RSD; uslova-cli is the command line with every rule, this is an example of the class.
 if (PHP_SAPI === 'cli' && realpath($argv[0]) === __FILE__) {
-    $name = basename(__FILE__);
+    $usage = 'Usage: php ' . basename(__FILE__) . " NUMBER [NAME=VALUE]...\n"
+        . "Writes NUMBER in Serbian words with the options of uslova-cli, e.g. currency=RSD.\n";
+    if ($argc < 2 || in_array($argv[1], ['-h', '--help'], true)) {
+        fwrite($argc < 2 ? STDERR : STDOUT, $usage);
+        exit($argc < 2 ? 2 : 0);
+    }
+    $options = [];
+    foreach (array_slice($argv, 2) as $setting) {
+        [$name, $value] = array_pad(explode('=', $setting, 2), 2, null);
+        if ($value === null) {
+            fwrite(STDERR, "not NAME=VALUE: $setting\n$usage");
+            exit(2);
+        }
+        $options[$name] = $value;
+    }
     try {
-        [$options, $numbers, $help, $version] = uslova_arguments(array_slice($argv, 1));
-        Uslova::check($options);
-    } catch (ValueError $error) {
-        fwrite(STDERR, "$name: {$error->getMessage()}\nTry '$name --help' for more information.\n");
+        echo Uslova::spell($argv[1], $options), "\n";
+    } catch (UslovaRejected $rejected) {
+        fwrite(STDERR, $rejected->prompt . "\n");
+        exit(1);
+    } catch (ValueError | RuntimeException $error) {
+        fwrite(STDERR, $error->getMessage() . "\n");
         exit(2);
     }
-    if ($help) {
-        echo "Usage: $name [OPTION]... [NUMBER]...\n",
-            "Writes each NUMBER in Serbian words, as uslova-cli does; with no NUMBER, each line of\n",
-            "standard input. Options: --" . implode(', --', Uslova::OPTIONS) . ",\n",
-            "with the values of uslova-cli (--name=value or --name value), -h, -V, and -- to end\n",
-            "the options. Exit status: 0, 1 when any number was rejected, 2 on a usage error.\n";
-        exit(0);
-    }
-    if ($version) {
-        echo "$name ", Uslova::version(), "\n";
-        exit(0);
-    }
-    $status = 0;
-    $spell = function (string $number, string $where) use ($options, $name, &$status): void {
-        try {
-            echo Uslova::spell($number, $options), "\n";
-        } catch (UslovaRejected $rejected) {
-            echo "\n";
-            fwrite(STDERR, "$name: $where: {$rejected->prompt}\n");
-            $status = 1;
-        }
-    };
-    foreach ($numbers as $position => $number) {
-        $spell($number, "argument $position");
-    }
-    for ($line = 1; !$numbers && ($text = fgets(STDIN)) !== false; ++$line) {
-        $spell(rtrim($text, "\r\n"), "line $line");
-    }
-    exit($status);
 }

@@ -3,9 +3,6 @@
 // ES module for the package, as a classic script for the page.
 // SPDX-License-Identifier: MIT
 
-const WORDS_SIZE = 1024; // USLOVA_WORDS_SIZE
-const OPTION_NAMES = ["script", "spacing", "case", "currency", "minor", "forms", "decimal"];
-const UNSET = "|".repeat(OPTION_NAMES.length); // the key of options that set none
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 class RejectedError extends Error {
@@ -77,6 +74,14 @@ function createUslova({ exports, memory }) {
     new Uint8Array(memory.buffer, pointer, bytes.length).set(bytes);
     return pointer;
   };
+  // What the converter says of itself: its options, in uslova-cli's order, and the room that
+  // the words of any number take.
+  const OPTION_NAMES = [];
+  for (let name; (name = exports.uslova_option_name(OPTION_NAMES.length)) !== 0;) {
+    OPTION_NAMES.push(cString(name));
+  }
+  const UNSET = "|".repeat(OPTION_NAMES.length); // the key of options that set none
+  const WORDS_SIZE = exports.uslova_words_size();
   const words = allocate(WORDS_SIZE);
   const length = allocate(8);
   /** The values of an option as the library lists them, e.g. "ascii, latin, cyrillic". */

@@ -9,7 +9,8 @@ import { test } from "node:test";
 import { createRequire } from "node:module";
 import { pathToFileURL } from "node:url";
 
-const { spell, spellMany, RejectedError, version } = await import(process.env.USLOVA_PACKAGE);
+const { spell, spellMany, RejectedError, version, choices } = await import(
+  process.env.USLOVA_PACKAGE);
 // The same package through require(), as CommonJS programs load it.
 const required = createRequire(import.meta.url)(
   process.env.USLOVA_PACKAGE.replace(/index\.js$/, ""));
@@ -97,6 +98,20 @@ test("the table of cases", { skip: !process.env.USLOVA_CASES }, () => {
     const many = Array.from({ length: 4096 + rows.length }, (_, i) => rows[i % rows.length]);
     assert.deepEqual(spellMany(many.map(([text]) => text), settings),
       many.map(([, words]) => (words.startsWith("!") ? null : words)), options);
+  }
+});
+
+test("the options as uslova-cli lists them", { skip: !process.env.USLOVA_CASES }, () => {
+  // choices.tsv, beside the table, lists them from uslova-cli --help; the package's types are
+  // written from the same tables by the build.
+  const listed = readFileSync(process.env.USLOVA_CASES.replace(/cases\.tsv$/, "choices.tsv"), "utf8");
+  const expected = Object.fromEntries(listed.split("\n").slice(0, -1)
+    .map((line) => line.split("\t")).map(([name, values]) => [name, values.split(", ")]));
+  assert.deepEqual(choices, expected);
+  assert.deepEqual(required.choices, expected);
+  const types = readFileSync(process.env.USLOVA_PACKAGE.replace(/index\.js$/, "index.d.ts"), "utf8");
+  for (const [name, values] of Object.entries(expected)) {
+    assert.ok(types.includes(`  ${name}?: ${values.map((v) => `"${v}"`).join(" | ")};\n`), name);
   }
 });
 

@@ -156,6 +156,13 @@ class Cases(unittest.TestCase):
             for line in lines:
                 options, text, outcome = line.rstrip("\n").split("\t")
                 table.setdefault(options, []).append((text, outcome))
+        with open(os.path.join(os.path.dirname(os.environ["USLOVA_CASES"]), "choices.tsv"),
+                  encoding="utf-8") as lines:
+            listed = dict(line.rstrip("\n").split("\t") for line in lines)
+        self.assertEqual({name: ", ".join(values) for name, values in uslova.CHOICES.items()},
+                         listed)
+        for name, layer in LAYERS.items():
+            self.assertEqual(layer.choices(), uslova.CHOICES, name)
         for options, rows in table.items():
             settings = dict(setting.split("=") for setting in options.split())
             for name, layer in LAYERS.items():

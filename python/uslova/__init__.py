@@ -19,10 +19,11 @@ from __future__ import annotations
 
 import os
 
+from ._common import Converter as _Converter
 from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-__all__ = ["spell", "spell_many", "RejectedError", "Number", "Verdict", "__version__"]
+__all__ = ["spell", "spell_many", "RejectedError", "Number", "Verdict", "CHOICES", "__version__"]
 
 
 def _layer():
@@ -31,8 +32,9 @@ def _layer():
     if not os.environ.get("USLOVA_PURE"):
         try:
             from . import _uslova
-            from ._common import native_text
+            from ._common import native_text, use_converter
             _uslova._setup(RejectedError, native_text)
+            use_converter(_uslova.choices(), *_uslova.limits())
             return _uslova
         except ImportError as problem:
             problems.append(f"the compiled module uslova._uslova: {problem}")
@@ -54,5 +56,8 @@ spell = _chosen.spell
 #: The words of each number in order, None for one that cannot be spelled.
 spell_many = _chosen.spell_many
 __version__: str = _chosen.version
+#: Each option's values, in uslova-cli's order, as the converter lists them: {"script":
+#: ("ascii", "latin", "cyrillic"), ...}. The first value is the default, but for currency.
+CHOICES = _Converter.choices
 #: "compiled" or "ctypes": the layer in use.
 LAYER = "compiled" if _chosen.__name__.endswith("_uslova") else "ctypes"

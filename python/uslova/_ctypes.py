@@ -11,24 +11,9 @@ import os
 import threading
 from typing import Dict, Iterable, List, Optional, Tuple
 
-from ._common import (OPTION_NAMES, TOO_LARGE, Number, RejectedError, TooLarge, check_many,
-                      text_of)
+from ._common import Converter, Number, RejectedError, check_many, text_of, use_converter
 
-_WORDS_SIZE = 1024  # USLOVA_WORDS_SIZE: room for the words of any number in any style
 _ACCEPTED = 0
-
-
-class _Options(ctypes.Structure):
-    _fields_ = [
-        ("size", ctypes.c_size_t),
-        ("script", ctypes.c_int),
-        ("spacing", ctypes.c_int),
-        ("letter_case", ctypes.c_int),
-        ("currency", ctypes.c_int),
-        ("minor", ctypes.c_int),
-        ("forms", ctypes.c_int),
-        ("decimal", ctypes.c_int),
-    ]
 
 
 def _load() -> ctypes.CDLL:
@@ -37,14 +22,24 @@ def _load() -> ctypes.CDLL:
     bundled = os.path.join(os.path.dirname(os.path.abspath(__file__)), "libuslova.so.1")
     library = ctypes.CDLL(os.environ.get("USLOVA_LIBRARY")
                           or (bundled if os.path.exists(bundled) else "libuslova.so.1"))
-    library.uslova_options_init_size.argtypes = [ctypes.POINTER(_Options), ctypes.c_size_t]
+    # The options struct is the library's: this layer knows only its size, and sets options by
+    # name.
+    library.uslova_options_size.argtypes = []
+    library.uslova_options_size.restype = ctypes.c_size_t
+    library.uslova_options_init_size.argtypes = [ctypes.c_void_p, ctypes.c_size_t]
     library.uslova_options_init_size.restype = None
-    library.uslova_option_set.argtypes = [ctypes.POINTER(_Options), ctypes.c_char_p, ctypes.c_char_p]
+    library.uslova_option_set.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_char_p]
     library.uslova_option_set.restype = ctypes.c_int
+    library.uslova_option_name.argtypes = [ctypes.c_size_t]
+    library.uslova_option_name.restype = ctypes.c_char_p
     library.uslova_option_values.argtypes = [ctypes.c_char_p]
     library.uslova_option_values.restype = ctypes.c_char_p
-    library.uslova_options_problem.argtypes = [ctypes.POINTER(_Options)]
+    library.uslova_options_problem.argtypes = [ctypes.c_void_p]
     library.uslova_options_problem.restype = ctypes.c_char_p
+    library.uslova_words_size.argtypes = []
+    library.uslova_words_size.restype = ctypes.c_size_t
+    library.uslova_limit.argtypes = [ctypes.c_char_p]
+    library.uslova_limit.restype = ctypes.c_int
     # Addresses are passed as plain ints: the cheapest way through ctypes, for a hot call.
     library.uslova_spell.argtypes = [
         ctypes.c_char_p,
@@ -67,52 +62,68 @@ _library = _load()
 version: str = _library.uslova_version().decode()
 
 
+def choices() -> Dict[str, Tuple[str, ...]]:
+    """Each option's values, in uslova-cli's order, as the library lists them."""
+    found = {}
+    while (name := _library.uslova_option_name(len(found))) is not None:
+        found[name.decode()] = tuple(_library.uslova_option_values(name).decode().split(", "))
+    return found
+
+
+use_converter(choices(), _library.uslova_limit(b"integer_digits"),
+              _library.uslova_limit(b"decimals"))
+_OPTIONS_SIZE = _library.uslova_options_size()
+_WORDS_SIZE = _library.uslova_words_size()  # room for the words of any number in any style
+
+
 class _Prepared:
     """Options ready for the C library: the struct and its address, and the decimal separator
     that the digits of an int or a Decimal are written with, as the options read it."""
 
     __slots__ = ("struct", "address", "point")
 
-    def __init__(self, struct: _Options, point: str) -> None:
+    def __init__(self, struct: ctypes.Array, point: str) -> None:
         self.struct = struct
         self.address = ctypes.c_void_p(ctypes.addressof(struct))
         self.point = point
 
 
-_prepared: Dict[Tuple[Optional[str], ...], _Prepared] = {}
+_prepared: Dict[Tuple[Tuple[str, object], ...], _Prepared] = {}
 
 
-def _options(script: Optional[str] = None, spacing: Optional[str] = None,
-             case: Optional[str] = None, currency: Optional[str] = None,
-             minor: Optional[str] = None, forms: Optional[str] = None,
-             decimal: Optional[str] = None) -> _Prepared:
-    key = (script, spacing, case, currency, minor, forms, decimal)
-    prepared = _prepared.get(key)
-    if prepared is not None:
-        return prepared
-    options = _Options()
-    _library.uslova_options_init_size(ctypes.byref(options), ctypes.sizeof(options))
-    for name, value in zip(OPTION_NAMES, key):
+def _options(options: Dict[str, object]) -> _Prepared:
+    """The options struct for `options` by name, checked as uslova-cli checks its options."""
+    unknown = [name for name in options if name not in Converter.choices]
+    if unknown:
+        raise TypeError(f"unknown option {unknown[0]!r} (choose {', '.join(Converter.choices)})")
+    # Aligned as a size_t, as the library's struct begins with one.
+    struct = (ctypes.c_size_t * (_OPTIONS_SIZE // ctypes.sizeof(ctypes.c_size_t) + 1))()
+    _library.uslova_options_init_size(struct, _OPTIONS_SIZE)
+    for name, value in options.items():
         if value is None:
             continue
         if not isinstance(value, str) or _library.uslova_option_set(
-                ctypes.byref(options), name.encode(), value.encode("utf-8", "replace")) != 0:
+                struct, name.encode(), value.encode("utf-8", "replace")) != 0:
             values = _library.uslova_option_values(name.encode()).decode()
             raise ValueError(f"invalid value {value!r} for {name} (choose {values})")
-    problem = _library.uslova_options_problem(ctypes.byref(options))
+    problem = _library.uslova_options_problem(struct)
     if problem is not None:
         raise ValueError(problem.decode())
-    point = "," if decimal == "comma" else "."
-    if len(_prepared) < 1024:  # a bound, for callers that make up options without end
-        _prepared[key] = _Prepared(options, point)
-    return _prepared.get(key) or _Prepared(options, point)
+    return _Prepared(struct, "," if options.get("decimal") == "comma" else ".")
 
 
-def _checked_options(options: Dict[str, Optional[str]]) -> _Prepared:
-    unknown = [name for name in options if name not in OPTION_NAMES]
-    if unknown:
-        raise TypeError(f"unknown option {unknown[0]!r} (choose {', '.join(OPTION_NAMES)})")
-    return _options(**options)
+def _prepared_for(options: Dict[str, object]) -> _Prepared:
+    """The prepared options of a call, made once for each combination and kept."""
+    try:
+        key = tuple(options.items())
+        prepared = _prepared.get(key)
+    except TypeError:  # a value that cannot be a key is refused by _options
+        return _options(options)
+    if prepared is None:
+        prepared = _options(options)
+        if len(_prepared) < 1024:  # a bound, for callers that make up options without end
+            _prepared[key] = prepared
+    return prepared
 
 
 class _Buffer(threading.local):
@@ -137,9 +148,6 @@ def _spell(number: Number, options: _Prepared) -> Optional[str]:
         text = number.encode() if type(number) is str else text_of(number, options.point)
     except UnicodeEncodeError:  # a lone surrogate: its bytes are no number, as the library says
         text = str.encode(number, "utf-8", "surrogatepass")  # type: ignore[arg-type]
-    except TooLarge:
-        buffer.verdict = TOO_LARGE
-        return None
     verdict = _spell_c(text, len(text), options.address, buffer.address, _SIZE, None)
     if verdict == _ACCEPTED:
         return buffer.words.value.decode()  # the words end at their NUL
@@ -153,31 +161,25 @@ def _rejection(number: Number) -> RejectedError:
                          _library.uslova_prompt(verdict).decode())
 
 
-def spell(number: Number, *, script: Optional[str] = None, spacing: Optional[str] = None,
-          case: Optional[str] = None, currency: Optional[str] = None,
-          minor: Optional[str] = None, forms: Optional[str] = None,
-          decimal: Optional[str] = None) -> str:
+def spell(number: Number, **options: Optional[str]) -> str:
     """The words of ``number``, by default exactly as the uslova window writes them.
 
     ``number`` is a str as typed ("-1.234,5", "22 000"), an int, or a decimal.Decimal; a float
     raises TypeError, as it cannot hold the digits as typed. The options are those of
-    uslova-cli: script ascii|latin|cyrillic; spacing exact|tidy|joined (None: exact, or tidy
-    for an amount); case lower|first|upper; currency RSD|EUR|USD (None: a plain number);
-    minor words|digits|fraction (only with a currency); forms long|short (not with exact
-    spacing); decimal auto|comma|point (which of "." and "," is the decimal separator: by
-    default a lone one; "comma" reads "15.000" as fifteen thousand).
-    None leaves an option at its default. A bad value, or a combination that uslova-cli
-    refuses, raises ValueError with uslova-cli's reason; a number that cannot be spelled
-    raises RejectedError.
+    uslova-cli, by name (``uslova.CHOICES`` lists each one's values): script, spacing
+    (None: exact, or tidy for an amount), case, currency (None: a plain number), minor (only
+    with a currency), forms (not with exact spacing) and decimal (which of "." and "," is the
+    decimal separator: by default a lone one; "comma" reads "15.000" as fifteen thousand).
+    None leaves an option at its default. An unknown name raises TypeError; a bad value, or a
+    combination that uslova-cli refuses, raises ValueError with uslova-cli's reason; a number
+    that cannot be spelled raises RejectedError.
 
     >>> spell("1,01", currency="EUR", case="upper")
     'JEDAN EVRO I JEDAN CENT'
     >>> spell(1600, spacing="tidy", forms="short")
     'hiljadu seststo'
     """
-    prepared = _prepared.get((script, spacing, case, currency, minor, forms, decimal))
-    if prepared is None:
-        prepared = _options(script, spacing, case, currency, minor, forms, decimal)
+    prepared = _prepared_for(options)
     words = _spell(number, prepared)
     if words is None:
         raise _rejection(number)
@@ -192,6 +194,6 @@ def spell_many(numbers: Iterable[Number], **options: Optional[str]) -> List[Opti
     ['sedam', None, 'dvanaest']
     """
     check_many(numbers)
-    prepared = _checked_options(options)
+    prepared = _prepared_for(options)
     spell_one = _spell
     return [spell_one(number, prepared) for number in numbers]

@@ -17,16 +17,34 @@ static PyObject* native_text = NULL;
  * decimal separator that ints and Decimals are written with. */
 static PyObject* prepared = NULL;
 
-/* clang-format off: one line, as the test of the option tables reads it */
-static const char* const option_names[] = {"script", "spacing", "case", "currency", "minor", "forms", "decimal"};
-/* clang-format on */
-#define OPTION_COUNT (sizeof option_names / sizeof option_names[0])
 #define MOST_PREPARED 1024
+/* An integer of this magnitude or more is refused as too large, as the converter says. */
+static long long too_large = 0;
 
 typedef struct {
   uslova_options options;
   char point;
 } Prepared;
+
+/* TypeError for an option that the converter does not have, naming those it has. */
+static PyObject* unknown_option(const char* name) {
+  PyObject *names = PyList_New(0), *joined = NULL, *blank = PyUnicode_FromString(", ");
+  const char* known;
+  size_t k;
+  for (k = 0; names != NULL && (known = uslova_option_name(k)) != NULL; ++k) {
+    PyObject* one = PyUnicode_FromString(known);
+    if (one == NULL || PyList_Append(names, one) < 0) Py_CLEAR(names);
+    Py_XDECREF(one);
+  }
+  if (names != NULL && blank != NULL) joined = PyUnicode_Join(blank, names);
+  if (joined != NULL) {
+    PyErr_Format(PyExc_TypeError, "unknown option '%s' (choose %U)", name, joined);
+  }
+  Py_XDECREF(names);
+  Py_XDECREF(blank);
+  Py_XDECREF(joined);
+  return NULL;
+}
 
 /* The options of `count` keyword arguments, checked as uslova-cli checks them, as bytes. */
 static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t count) {
@@ -38,18 +56,11 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
   p.point = '.';
   for (i = 0; i < count; ++i) {
     const char* name = PyUnicode_AsUTF8(PyTuple_GET_ITEM(names, i));
-    const char* value;
+    const char *value, *known;
     if (name == NULL) return NULL;
-    for (k = 0; k < OPTION_COUNT && strcmp(name, option_names[k]) != 0; ++k) {
+    for (k = 0; (known = uslova_option_name(k)) != NULL && strcmp(name, known) != 0; ++k) {
     }
-    if (k == OPTION_COUNT) {
-      char known[128] = "";
-      for (k = 0; k < OPTION_COUNT; ++k) {
-        if (k != 0) strcat(known, ", ");
-        strcat(known, option_names[k]);
-      }
-      return PyErr_Format(PyExc_TypeError, "unknown option '%s' (choose %s)", name, known);
-    }
+    if (known == NULL) return unknown_option(name);
     if (values[i] == Py_None) continue;
     value = PyUnicode_Check(values[i]) ? PyUnicode_AsUTF8(values[i]) : NULL;
     if (value == NULL || uslova_option_set(&p.options, name, value) != 0) {
@@ -124,7 +135,7 @@ static int convert(PyObject* number, const Prepared* p, char* words, Py_ssize_t*
     unsigned long long magnitude;
     char* at = digits + sizeof digits;
     if (value == -1 && PyErr_Occurred()) return FAILED;
-    if (overflow != 0 || value >= 1000000000000000LL || value <= -1000000000000000LL) {
+    if (overflow != 0 || value >= too_large || value <= -too_large) {
       *verdict = USLOVA_TOO_LARGE; /* decided from the size, no digit written */
       return REJECTED;
     }
@@ -139,11 +150,6 @@ static int convert(PyObject* number, const Prepared* p, char* words, Py_ssize_t*
   } else {
     owner = PyObject_CallFunction(native_text, "OC", number, p == NULL ? '.' : p->point);
     if (owner == NULL) return FAILED;
-    if (owner == Py_None) {
-      Py_DECREF(owner);
-      *verdict = USLOVA_TOO_LARGE;
-      return REJECTED;
-    }
     text = PyBytes_AS_STRING(owner);
     size = PyBytes_GET_SIZE(owner);
   }
@@ -251,12 +257,43 @@ static PyObject* setup(PyObject* module, PyObject* args) {
   Py_RETURN_NONE;
 }
 
+/* {name: (values...)} of every option, as the converter lists them. */
+static PyObject* choices(PyObject* module, PyObject* unused) {
+  PyObject* found = PyDict_New();
+  const char* name;
+  size_t k;
+  (void)module;
+  (void)unused;
+  for (k = 0; found != NULL && (name = uslova_option_name(k)) != NULL; ++k) {
+    PyObject *values = PyUnicode_FromString(uslova_option_values(name)), *blank, *split = NULL;
+    PyObject* tuple = NULL;
+    blank = PyUnicode_FromString(", ");
+    if (values != NULL && blank != NULL) split = PyUnicode_Split(values, blank, -1);
+    if (split != NULL) tuple = PyList_AsTuple(split);
+    if (tuple == NULL || PyDict_SetItemString(found, name, tuple) < 0) Py_CLEAR(found);
+    Py_XDECREF(values);
+    Py_XDECREF(blank);
+    Py_XDECREF(split);
+    Py_XDECREF(tuple);
+  }
+  return found;
+}
+
+/* (integer digits, decimal digits read): the converter's limits. */
+static PyObject* limits(PyObject* module, PyObject* unused) {
+  (void)module;
+  (void)unused;
+  return Py_BuildValue("(ii)", uslova_limit("integer_digits"), uslova_limit("decimals"));
+}
+
 static PyMethodDef methods[] = {
     {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
      "spell(number, **options): the words of number, as uslova.spell says."},
     {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
      "spell_many(numbers, **options): the words of each, or None, as uslova.spell_many says."},
     {"_setup", setup, METH_VARARGS, "_setup(RejectedError, native_text): for the package."},
+    {"choices", choices, METH_NOARGS, "choices(): each option's values, as uslova-cli lists them."},
+    {"limits", limits, METH_NOARGS, "limits(): the converter's integer and decimal digits."},
     {NULL, NULL, 0, NULL},
 };
 
@@ -267,7 +304,10 @@ static struct PyModuleDef module_definition = {
 
 PyMODINIT_FUNC PyInit__uslova(void) {
   PyObject* module = PyModule_Create(&module_definition);
+  int digit;
   if (module == NULL) return NULL;
+  for (too_large = 1, digit = 0; digit < uslova_limit("integer_digits"); ++digit)
+    too_large *= 10;
   prepared = PyDict_New();
   if (prepared == NULL || PyModule_AddStringConstant(module, "version", uslova_version()) < 0) {
     Py_DECREF(module);

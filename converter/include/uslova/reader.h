@@ -16,6 +16,10 @@ namespace uslova {
 /// What an accepted number holds: all that its words need.
 struct Number {
   static constexpr std::size_t kMaxDigits = 15;  ///< up to 999 999 999 999 999
+  /// The decimal digits that are spelled: the window's text drops those after them, and
+  /// every other style refuses a number that has more.
+  static constexpr std::size_t kMostDecimals = 3;
+  static constexpr std::size_t kAmountDecimals = 2;  ///< an amount's hundredths
 
   bool negative = false;  ///< below zero, dropped decimal digits included: "-0,0001"
   /// The integer part's digits right-aligned, "0" in front: "000000000001234" for 1234.

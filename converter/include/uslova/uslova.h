@@ -112,6 +112,19 @@ void uslova_options_init_size(uslova_options* options, size_t size);
  * only with uslova_option_set needs no copy of the struct's layout. Since 1.2. */
 size_t uslova_options_size(void);
 
+/** The name of the option `index`, counted from 0 in the order uslova-cli lists them, e.g.
+ * "script" for 0; NULL past the last. With uslova_option_values, all a front needs to offer
+ * every option without a list of its own. Since 1.2. */
+const char* uslova_option_name(size_t index);
+
+/** USLOVA_WORDS_SIZE, for a program that cannot read the header's macros. Since 1.2. */
+size_t uslova_words_size(void);
+
+/** A limit of what is spelled, by name: "integer_digits" (15: an integer part below 10^15),
+ * "decimals" (3: the decimal digits spelled) and "amount_decimals" (2: an amount's
+ * hundredths); -1 for an unknown name. Since 1.2. */
+int uslova_limit(const char* name);
+
 /** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
  * uslova_option_set(&o, "script", "cyrillic"). Returns 0; -1 for an unknown name, or one that
  * the struct, at the size it was filled at, does not have; -2 for an unknown value; -3, writing

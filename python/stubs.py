@@ -1,0 +1,32 @@
+# SPDX-License-Identifier: MIT
+"""Writes the package's type stub, __init__.pyi, from __init__.pyi.in and the option names and
+values that the built package gets from the converter: one Literal type for each option, and a
+keyword for each in spell and spell_many.
+
+Usage: stubs.py TEMPLATE OUTPUT   (with the built package on PYTHONPATH)"""
+
+import os
+import sys
+
+
+def write_stub(choices, template, output):
+    """The stub at `output`, from `template` and the options' values in `choices`."""
+    types, keywords = [], []
+    for name, values in choices.items():
+        quoted = ", ".join(f'"{value}"' for value in values)
+        types.append(f"{name.capitalize()} = Literal[{quoted}]")
+        keywords.append(f"{name}: Optional[{name.capitalize()}] = ...")
+    with open(template, encoding="utf-8") as source:
+        text = source.read()
+    text = text.replace("@TYPES@", "\n".join(types)).replace("@KEYWORDS@", ", ".join(keywords))
+    with open(output, "w", encoding="utf-8") as out:
+        out.write(text)
+
+
+if __name__ == "__main__":
+    # The built package, not the sources beside this file.
+    here = os.path.dirname(os.path.abspath(__file__))
+    sys.path = [p for p in sys.path if os.path.abspath(p or ".") != here]
+    import uslova
+
+    write_stub(uslova.CHOICES, *sys.argv[1:])
