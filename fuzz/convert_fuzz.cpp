@@ -213,10 +213,17 @@ void CheckStyles(const std::string& input, const std::string& plain, const std::
   O options = PickOptions(pick);
   options.decimal =
       O::Decimal::Auto;  // the reading the checks below model; reader_test has the others
+  // The options rule is the converter's: what it refuses, every entry point refuses.
+  const uslova::GivenOptions given = uslova::AsGiven(options);
+  if (!uslova::OptionsProblem(given).empty()) {
+    std::string words;
+    Check(uslova::SpellInto(input, options, words) == uslova::Verdict::BadOptions,
+          "refused options", input);
+    return;
+  }
   const bool amount = options.currency != O::Currency::None;
   const bool windowWords = !amount && options.forms == O::Forms::Long;
-  const O::Spacing spacing =
-      !windowWords && options.spacing == O::Spacing::Exact ? O::Spacing::Tidy : options.spacing;
+  const O::Spacing spacing = uslova::Settled(given).spacing;
   // The styles refuse what they would have to drop: more than two decimals in an amount, more
   // than three in any reading but the window's.
   const std::string decimals = TypedDecimals(plain);

@@ -153,7 +153,12 @@ TEST(Words, EveryScriptSpacingAndCaseAgree) {
   };
   for (const Style& style : styles) {
     const bool amount = style.currency != Options::Currency::None;
-    const bool exactAllowed = !amount && style.forms == Options::Forms::Long;
+    // The window's blanks where the options rule allows them, given explicitly.
+    const Options exact{.spacing = Spacing::Exact,
+                        .currency = style.currency,
+                        .minor = style.minor,
+                        .forms = style.forms};
+    const bool exactAllowed = OptionsProblem({exact, true, amount}).empty();
     for (const std::string& typed : Numbers(amount)) {
       for (Spacing spacing : {Spacing::Exact, Spacing::Tidy, Spacing::Joined}) {
         if (spacing == Spacing::Exact && !exactAllowed) continue;

@@ -18,7 +18,8 @@ static_assert(USLOVA_NOT_A_NUMBER == static_cast<int>(Verdict::NotANumber) &&
               USLOVA_TOO_LARGE == static_cast<int>(Verdict::TooLarge) &&
               USLOVA_UNSUPPORTED == static_cast<int>(Verdict::Unsupported) &&
               USLOVA_TOO_MANY_DECIMALS == static_cast<int>(Verdict::TooManyDecimals) &&
-              USLOVA_MORE_THAN_THREE_DECIMALS == static_cast<int>(Verdict::MoreThanThreeDecimals));
+              USLOVA_MORE_THAN_THREE_DECIMALS == static_cast<int>(Verdict::MoreThanThreeDecimals) &&
+              USLOVA_BAD_OPTIONS == static_cast<int>(Verdict::BadOptions));
 static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrillic) &&
               USLOVA_SPACING_JOINED == static_cast<int>(Options::Spacing::Joined) &&
               USLOVA_CASE_UPPER == static_cast<int>(Options::LetterCase::Upper) &&

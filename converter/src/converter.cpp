@@ -25,6 +25,8 @@ std::string_view PromptOf(Verdict verdict) {
       return "Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!";
     case Verdict::MoreThanThreeDecimals:
       return "Nemoguce prevesti u slova, jer broj ima vise od tri decimale!";
+    case Verdict::BadOptions:
+      return {};  // a fault of the call, said in uslova-cli's words by OptionsProblem
   }
   return {};
 }
@@ -59,12 +61,10 @@ Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buf
     words = {buffer.data(), caption.size()};
     return Verdict::Accepted;
   }
-  // Amounts and short forms are not the window's words, so exact spacing writes them tidy.
-  Options settled = options;
-  if (settled.spacing == Options::Spacing::Exact &&
-      (options.currency != Options::Currency::None || options.forms == Options::Forms::Short)) {
-    settled.spacing = Options::Spacing::Tidy;
-  }
+  // The combinations every front refuses are refused here too, for the same reason.
+  const GivenOptions given = AsGiven(options);
+  if (!OptionsProblem(given).empty()) return Verdict::BadOptions;
+  const Options settled = Settled(given);
   Words model;
   if (const Verdict v = BuildWords(number, settled, model); v != Verdict::Accepted) return v;
   words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data());

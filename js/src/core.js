@@ -359,7 +359,17 @@ function createUslova({ exports, memory }) {
     return result;
   }
 
+  /** Why `options` cannot be used, in uslova-cli's words (the converter's own check), or null. */
+  function problem(options) {
+    try {
+      optionsFor(options);
+      return null;
+    } catch (error) {
+      return error.message;
+    }
+  }
+
   /** The values of every option, as the converter's tables list them. */
   const choices = Object.fromEntries(OPTION_NAMES.map((name) => [name, valuesOf(name).split(", ")]));
-  return { spell, spellMany, version: cString(exports.uslova_version()), choices };
+  return { spell, spellMany, problem, version: cString(exports.uslova_version()), choices };
 }

@@ -201,4 +201,21 @@ constexpr std::string_view OptionsProblem(const GivenOptions& given) {
   return {};
 }
 
+/// The options of a C++ caller, who has no "unset": a spacing left exact is unset, and a minor
+/// style other than the default is given.
+constexpr GivenOptions AsGiven(const Options& options) {
+  return {options, false, options.minor != Options::Minor::Words};
+}
+
+/// The options the words are written with, once OptionsProblem has found none: an unset
+/// spacing is the window's exact text, or tidy for an amount.
+constexpr Options Settled(const GivenOptions& given) {
+  Options settled = given.options;
+  if (settled.currency != Options::Currency::None && !given.spacingGiven &&
+      settled.spacing == Options::Spacing::Exact) {
+    settled.spacing = Options::Spacing::Tidy;
+  }
+  return settled;
+}
+
 }  // namespace uslova

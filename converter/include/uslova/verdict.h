@@ -19,6 +19,9 @@ enum class Verdict {
   /// a number with more than three decimal digits in a style that reads them as typed, where
   /// none is ever dropped (the window's exact text spells the first three)
   MoreThanThreeDecimals,
+  /// options that cannot be used together, as OptionsProblem says (the C interface's
+  /// USLOVA_BAD_OPTIONS); nothing is read
+  BadOptions = 101,
 };
 
 /// The message box prompt for a rejection, e.g.
