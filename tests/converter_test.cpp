@@ -245,7 +245,7 @@ TEST(Input, MalformedGroupedNumbers) {
   }
 }
 
-TEST(Input, BoxTextGetsFirstPointTurnedIntoComma) {
+TEST(Input, BoxTextGetsALonePointTurnedIntoComma) {
   const Case cases[] = {{"2.25", "2,25"},           {"-1234,5", "-1234,5"},  {"5.", "5,"},
                         {"1.234.567", "1.234.567"}, {" 7 ", " 7 "},          {"1e5", "1e5"},
                         {"1 234.5", "1 234,5"},     {"1,234.56", "1,234.56"}};

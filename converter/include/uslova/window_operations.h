@@ -24,7 +24,7 @@ class WindowOperations {
 
 /// One click of the button "U slova": reads `Text1` and converts it. A rejection shows the
 /// message box and leaves `Text1` and `Label1` as they were; otherwise `Label1` gets the words
-/// and `Text1` the typed text with its first "." turned into ",".
+/// and `Text1` the typed text with its "." turned into "," where it is the only separator.
 /// e.g. with "2.25" typed, `Label1` reads "  dva zapeta  dvadeset pet" and `Text1` "2,25".
 void dgmUslova_Click(WindowOperations& window);
 
