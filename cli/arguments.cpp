@@ -63,6 +63,29 @@ constexpr std::string_view kCsvHelp =
     "      with --column: the field delimiter; by default, counted outside quotes\n"
     "      in the first row, ; if there is one, else a tab if there is one, else ,\n";
 
+/// What each option does, for --help, by the option tables' names; an option without a line
+/// here is listed with its values alone.
+constexpr std::pair<std::string_view, std::string_view> kOptionHelp[] = {
+    {"script",
+     "letters without diacritics (the default), Latin with diacritics (četiri), or Cyrillic "
+     "(четири)"},
+    {"spacing",
+     "the window's blanks (the default), one blank between words, or none; tidy and joined "
+     "write a zero as \"nula\""},
+    {"case", "lower case (the default), a capital first letter, or all capitals"},
+    {"currency",
+     "an amount with at most two decimal digits, in dinars and para, euros and cents or dollars "
+     "and cents; written tidy unless joined"},
+    {"minor", "with --currency: \"i pedeset para\" (the default), \"i 50 para\" or \"i 50/100\""},
+    {"forms",
+     "the window's words (the default), or the short forms of cheques: \"sto\", \"dvesta\", "
+     "\"hiljadu\"; not with exact spacing"},
+    {"decimal",
+     "a lone \".\" or \",\" is the decimal separator (the default, the window's rule), or \",\" is "
+     "the decimal separator and \".\" groups (15.000 is fifteen thousand), or the mirror image: "
+     "\".\" decimal, \",\" groups"},
+};
+
 std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
   std::string names;
   for (const Choice& choice : family.choices)
@@ -236,7 +259,9 @@ std::string HelpText() {
   for (const OptionFamily& family : kOptionFamilies) {
     text.append("  --").append(family.name).append("=").append(ChoiceNames(family, "|"));
     text += '\n';
-    AppendWrapped(text, family.help);
+    const auto help = std::find_if(std::begin(kOptionHelp), std::end(kOptionHelp),
+                                   [&](const auto& line) { return line.first == family.name; });
+    if (help != std::end(kOptionHelp)) AppendWrapped(text, help->second);
   }
   return text.append(kCsvHelp).append(kOutro);
 }

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "render.h"  // the private stages, for the test of the caches
+#include "window_text.h"  // the private stages, for the test of the caches
 #include "uslova/converter.h"
 
 namespace uslova {

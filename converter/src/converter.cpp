@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "render.h"
+#include "window_text.h"
 
 namespace uslova {
 

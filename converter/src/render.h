@@ -158,40 +158,4 @@ constexpr std::string_view Render(const Words& words, Options::Script script,
   return {begin + skipped, static_cast<std::size_t>(out - begin) - skipped};
 }
 
-/// The window's exact text of a number: its caption, as Render would write the words of
-/// BuildWords in exact spacing, put together from the precomputed words of each group. It keeps
-/// the old program's readings, which the other styles do not share: the decimals padded on the
-/// left and spelled as one number (1,5 = 1,05 = 1,005), digits after the third dropped,
-/// "minus" by the sign of all typed digits (-0,0001), a blank for zero, and the blanks: one
-/// before each word, one more for a tens digit 0, none before the word after "minus".
-class WindowText {
- public:
-  static constexpr std::size_t kFront = 8;   // room for "minus" in front
-  static constexpr std::size_t kBack = 352;  // the groups, " zapeta ", the decimals and a slot
-
-  /// Writes the caption of `number`, replacing what was there.
-  void write(const Number& number);
-  std::string_view view() const { return {data_.data() + begin_, end_ - begin_}; }
-
- private:
-  std::array<char, kFront + kBack> data_;  // only [begin_, end_) is ever read
-  std::size_t begin_ = kFront;
-  std::size_t end_ = kFront;
-};
-
-/// The cached exact words of `triad` in group `group`, for the test that proves them equal to
-/// the rendering of SpellGroup's words.
-std::string_view ExactGroupText(int group, unsigned triad);
-
-/// The most pieces a caption has: "minus", five groups, " zapeta " and the decimals.
-inline constexpr std::size_t kMostWindowPieces = 8;
-
-/// The window's caption of `number` as the ids of the pieces that WindowText writes, in order,
-/// for a caller that keeps each piece's text once (the npm package keeps them as strings): the
-/// caption is their texts end to end. `ids` must hold kMostWindowPieces; returns how many.
-std::size_t WindowPieces(const Number& number, std::uint16_t* ids);
-
-/// The text of a piece that WindowPieces names; empty for any other id.
-std::string_view WindowPieceText(std::uint16_t id);
-
 }  // namespace uslova

@@ -4,7 +4,7 @@
 // SPDX-License-Identifier: MIT
 #include <cstdint>
 
-#include "render.h"
+#include "uslova/converter.h"
 #include "uslova/reader.h"
 #include "uslova/uslova.h"
 

@@ -112,12 +112,11 @@ struct Choice {
   std::uint8_t value;  ///< the enumerator of the family's field
 };
 
-/// An option family: its name on the command line ("script" for --script), its values, what it
-/// does, and the field of Options that it sets.
+/// An option family: its name on the command line ("script" for --script), its values, and the
+/// field of Options that it sets. What each does is told by the command line's help.
 struct OptionFamily {
   std::string_view name;
   std::span<const Choice> choices;
-  std::string_view help;
   void (*set)(Options& options, std::uint8_t value);
   std::uint8_t (*get)(const Options& options);
 };
@@ -149,32 +148,14 @@ inline constexpr Choice kDecimals[] = {{"auto", 0}, {"comma", 1}, {"point", 2}};
 /// Every option family; the first value of each is the default, except for currency, whose
 /// default is none.
 inline constexpr OptionFamily kOptionFamilies[] = {
-    {"script", detail::kScripts,
-     "letters without diacritics (the default), Latin with diacritics (četiri), or Cyrillic "
-     "(четири)",
-     detail::Set<&Options::script>, detail::Get<&Options::script>},
-    {"spacing", detail::kSpacings,
-     "the window's blanks (the default), one blank between words, or none; tidy and joined "
-     "write a zero as \"nula\"",
-     detail::Set<&Options::spacing>, detail::Get<&Options::spacing>},
-    {"case", detail::kCases, "lower case (the default), a capital first letter, or all capitals",
-     detail::Set<&Options::letterCase>, detail::Get<&Options::letterCase>},
-    {"currency", detail::kCurrencyChoices,
-     "an amount with at most two decimal digits, in dinars and para, euros and cents or dollars "
-     "and cents; written tidy unless joined",
-     detail::Set<&Options::currency>, detail::Get<&Options::currency>},
-    {"minor", detail::kMinors,
-     "with --currency: \"i pedeset para\" (the default), \"i 50 para\" or \"i 50/100\"",
-     detail::Set<&Options::minor>, detail::Get<&Options::minor>},
-    {"forms", detail::kForms,
-     "the window's words (the default), or the short forms of cheques: \"sto\", \"dvesta\", "
-     "\"hiljadu\"; not with exact spacing",
-     detail::Set<&Options::forms>, detail::Get<&Options::forms>},
-    {"decimal", detail::kDecimals,
-     "a lone \".\" or \",\" is the decimal separator (the default, the window's rule), or \",\" is "
-     "the decimal separator and \".\" groups (15.000 is fifteen thousand), or the mirror image: "
-     "\".\" decimal, \",\" groups",
-     detail::Set<&Options::decimal>, detail::Get<&Options::decimal>},
+    {"script", detail::kScripts, detail::Set<&Options::script>, detail::Get<&Options::script>},
+    {"spacing", detail::kSpacings, detail::Set<&Options::spacing>, detail::Get<&Options::spacing>},
+    {"case", detail::kCases, detail::Set<&Options::letterCase>, detail::Get<&Options::letterCase>},
+    {"currency", detail::kCurrencyChoices, detail::Set<&Options::currency>,
+     detail::Get<&Options::currency>},
+    {"minor", detail::kMinors, detail::Set<&Options::minor>, detail::Get<&Options::minor>},
+    {"forms", detail::kForms, detail::Set<&Options::forms>, detail::Get<&Options::forms>},
+    {"decimal", detail::kDecimals, detail::Set<&Options::decimal>, detail::Get<&Options::decimal>},
 };
 
 /// Options as a front received them: the values, and whether spacing and minor were given or

@@ -1,8 +1,10 @@
-// render.cpp: the window's exact text, fast: each group's words come from a table that the
+// window_text.cpp: the window's exact text, fast: each group's words come from a table that the
 // compiler builds by rendering the word model of every triad in every group, and "minus" and
 // " zapeta " are the renderings of their rows.
 // SPDX-License-Identifier: MIT
-#include "render.h"
+#include "window_text.h"
+
+#include <cstring>
 
 namespace uslova {
 namespace {
