@@ -22,13 +22,30 @@
     forms: { long: "dugi (dve stotine)", short: "kratki (dvesta)" },
     decimal: { auto: "kao u prozoru", comma: "zarez (15.000,50)", point: "tačka (15,000.50)" },
   };
-  // The converter, once each choice lists the values it knows.
+  // The page's words for the options; one without words here shows its name. An option in
+  // NONE starts with a choice of none, which sets nothing.
+  const NAMES = {
+    script: "Pismo", spacing: "Razmaci", case: "Slova", currency: "Iznos",
+    minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak",
+  };
+  const NONE = { currency: "bez valute" };
+  // The converter, once a choice for each of its options lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {
     choices = Object.keys(uslova.choices);
+    const fieldset = form.querySelector("fieldset");
     for (const name of choices) {
-      const select = document.getElementById(name);
+      const row = document.createElement("div");
+      row.className = "izbor";
+      const label = document.createElement("label");
+      label.htmlFor = name;
+      label.textContent = NAMES[name] ?? name;
+      const select = document.createElement("select");
+      select.id = name;
+      if (NONE[name] !== undefined) select.add(new Option(NONE[name], ""));
+      row.append(label, select);
+      fieldset.append(row);
       for (const value of uslova.choices[name]) {
-        select.add(new Option(LABELS[name][value] ?? value, value));
+        select.add(new Option(LABELS[name]?.[value] ?? value, value));
       }
     }
     restore();
