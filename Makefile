@@ -2,7 +2,7 @@
 # only the window and opens it; `make test` builds everything and runs the whole test suite: the
 # tests (the npm package's among them), the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the C interface from sixteen threads under ThreadSanitizer, the
-# converter's tests built for i386, the web page (in headless Chromium), and a minute of
+# converter's tests built for i386, the web page (in headless Chromium), and 48 seconds of
 # fuzzing. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default), and `make fuzz-corpus` keeps
 # what it found; `make bench` measures speed; `make package` builds the Debian packages into
 # build/packages/; `make web` builds the WebAssembly, the npm package and the page into
@@ -31,7 +31,7 @@ test: test-deps binaries
 	$(MAKE) --no-print-directory tsan
 	sh scripts/i386.sh $(BUILD)-i386
 	sh scripts/web_test.sh $(BUILD)
-	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=24
 
 # The Debian packages, and the Calc add-in as a self-contained .oxt, into build/packages/.
 package: binaries
