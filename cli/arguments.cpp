@@ -56,7 +56,9 @@ constexpr std::string_view kCsvHelp =
     "      read CSV on standard input and write it back with a field after COLUMN\n"
     "      (a number from 1, or a name in the first row, which is then a header)\n"
     "      holding the words of that column's cell; the header gets the name\n"
-    "      followed by \" slovima\"; given once\n"
+    "      followed by \" slovima\"; given once. An empty or blank cell gets an\n"
+    "      empty field. A ; file reads \",\" as the decimal separator unless\n"
+    "      --decimal is given: 15.000 is fifteen thousand\n"
     "  --header\n"
     "      with a numbered --column: the first row is a header\n"
     "  --delimiter=;|,|tab\n"
@@ -245,6 +247,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
   const auto isGiven = [&](std::string_view name) {
     return std::any_of(given.begin(), given.end(), [&](auto* f) { return f->name == name; });
   };
+  a.csvSettings.decimalGiven = isGiven("decimal");
   a.problem = OptionsProblem({a.options, isGiven("spacing"), isGiven("minor")});
   if (a.problem.empty() && !a.csv && (a.csvSettings.header || a.csvSettings.delimiter != 0)) {
     a.problem = "--header and --delimiter go with --column";

@@ -72,7 +72,7 @@ class CsvColumn {
  public:
   CsvColumn(const CsvSettings& settings, const Options& options, const Streams& streams)
       : settings_(settings),
-        options_(options),
+        options_(options),  // a copy: the delimiter may yet choose the decimal separator
         streams_(streams),
         target_(settings.number),
         headerRow_(settings.header || !settings.name.empty()) {
@@ -234,6 +234,9 @@ class CsvColumn {
 
   void setDelimiter(char delimiter) {
     delimiter_ = delimiter;
+    // Spreadsheets write ';' exactly where ',' is the decimal separator: 15.000 is a thousand.
+    if (delimiter == ';' && !settings_.decimalGiven) options_.decimal = Options::Decimal::Comma;
+    if (inColumn_ && !headerRow_) reader_ = NumberReader(options_.decimal);  // nothing read yet
     ends_.fill(false);
     ends_['\n'] = ends_['\r'] = ends_[static_cast<unsigned char>(delimiter)] = true;
   }
@@ -242,6 +245,7 @@ class CsvColumn {
   void cell(std::string_view text) {
     if (!inColumn_ || text.empty()) return;
     if (!headerRow_) {
+      blank_ = blank_ && text.find_first_not_of(" \t") == std::string_view::npos;
       if (!reader_.failed()) reader_.feed(text);
       return;
     }
@@ -256,6 +260,7 @@ class CsvColumn {
     inColumn_ = naming || field_ == target_;
     if (!inColumn_) return;
     if (!headerRow_) reader_ = NumberReader(options_.decimal);
+    blank_ = true;
     headerName_.clear();
     headerLength_ = 0;
   }
@@ -281,6 +286,7 @@ class CsvColumn {
       appendField(name + " slovima");
       return;
     }
+    if (blank_) return;  // an empty cell: an empty field, and nothing to say
     Number number;
     Verdict verdict = reader_.finish(number);
     std::string_view words;
@@ -347,7 +353,7 @@ class CsvColumn {
   static constexpr std::size_t kWritten = static_cast<std::size_t>(-1);  // the row went out
 
   const CsvSettings& settings_;
-  const Options& options_;
+  Options options_;
   const Streams& streams_;
   char delimiter_ = 0;  // 0 while the first row is held to find it
   FirstRow firstRow_;
@@ -357,6 +363,7 @@ class CsvColumn {
   State state_ = State::FieldStart;
   std::size_t row_ = 1, field_ = 1;
   bool inColumn_ = false;  // the field is the column's, or a header field to compare
+  bool blank_ = true;      // the column's cell so far is empty or blanks only
   NumberReader reader_;
   std::string headerName_;        // the header field's text, up to kLongestHeaderName
   std::size_t headerLength_ = 0;  // its length in all

@@ -16,7 +16,10 @@ struct CsvSettings {
   std::size_t number = 0;  ///< the column's 1-based number, or 0 when it is named
   std::string name;        ///< the column's name in the first row, which is then a header
   bool header = false;     ///< the first row is a header, whatever names the column
-  char delimiter = 0;      ///< ';', ',' or '\t'; 0: the first of them outside quotes in row 1
+  char delimiter = 0;      ///< ';', ',' or '\t'; 0: found in the first row, outside quotes
+  /// --decimal was given; otherwise a ';' file reads ',' as its decimal separator, as the
+  /// spreadsheets that write ';' do
+  bool decimalGiven = false;
 };
 
 /// Copies the CSV of `streams.in` to `streams.out`, adding after the column's field one that
@@ -24,9 +27,10 @@ struct CsvSettings {
 /// "7;12,5;  dvanaest zapeta   pet\n". Quoting is RFC 4180's: a quoted field may hold the
 /// delimiter, doubled quotes and line breaks; every field, line ending and a UTF-8 byte-order
 /// mark is written back byte for byte. A header row gets the column's name and " slovima".
-/// A cell that cannot be spelled gets an empty field and a message naming its row; a row
-/// without the column is kept as it is, with a message. Returns the exit status: kUsageError
-/// when the named column is not in the first row, kSomeRejected after any message.
+/// A cell that cannot be spelled gets an empty field and a message naming its row; an empty or
+/// blank cell an empty field alone; a row without the column is kept as it is, with a message.
+/// Returns the exit status: kUsageError when the named column is not in the first row,
+/// kSomeRejected after any message.
 int ConvertCsv(const CsvSettings& settings, const Options& options, const Streams& streams);
 
 }  // namespace uslova::cli

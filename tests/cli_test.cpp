@@ -264,6 +264,38 @@ TEST(Csv, DelimiterOfTheFirstRow) {
   }
 }
 
+// A blank cell is no error: an empty field, no message. A ';' file reads ',' as its decimal
+// separator unless --decimal says otherwise; a ',' or tab file keeps the window's rule.
+TEST(Csv, BlankCellsAndTheSemicolonDefault) {
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string_view input, out;
+    int status;
+  };
+  const Case cases[] = {
+      {{"--column=2"}, "a;;b\nc; \t ;d\n", "a;;;b\nc; \t ;;d\n", kAllAccepted},
+      {{"--column=1"},
+       "15.000;x\n1,5;y\n",
+       "15.000; petnaest hiljada ;x\n1,5;  jedan zapeta   pet;y\n",
+       kAllAccepted},
+      {{"--column=1", "--delimiter=;"},
+       "1.234,5\n",
+       "1.234,5; jedna hiljada dve stotine trideset cetiri zapeta   pet\n",
+       kAllAccepted},
+      {{"--column=1", "--decimal=auto"},
+       "15.000;x\n",
+       "15.000; petnaest zapeta  ;x\n",
+       kAllAccepted},
+      {{"--column=1"}, "15.000,x\n", "15.000, petnaest zapeta  ,x\n", kAllAccepted},
+      {{"--column=1"}, "15.000\tx\n", "15.000\t petnaest zapeta  \tx\n", kAllAccepted},
+  };
+  for (const Case& c : cases) {
+    const Result r = RunWith(c.args, c.input);
+    EXPECT_EQ(r.out, c.out) << c.input;
+    EXPECT_EQ(r.status, c.status) << r.err;
+  }
+}
+
 // A name that stands twice in the header row names the first of its columns.
 TEST(Csv, FirstOfTwoColumnsOfOneName) {
   EXPECT_EQ(RunWith({"--column=Iznos"}, "Iznos;x;Iznos\n7;8;9\n").out,
