@@ -51,43 +51,78 @@
     restore();
     for (const name of choices) {
       document.getElementById(name).addEventListener("change", () => {
-        convert().then(remember);
+        convert(name).then(remember);
       });
     }
     return uslova;
   });
 
-  /** Greys out the choices that cannot go with the others, as the converter refuses them: the
-   * window's blanks for an amount, the short forms with the window's blanks, and the hundredths
-   * without an amount; a choice that became impossible moves to the nearest possible one. */
-  function settle() {
-    const choice = (name, value) =>
-      document.querySelector(`#${name} option[value="${value}"]`);
-    const spacing = document.getElementById("spacing");
-    const forms = document.getElementById("forms");
-    const amount = document.getElementById("currency").value !== "";
-    choice("spacing", "exact").disabled = amount;
-    if (amount && spacing.value === "exact") spacing.value = "tidy";
-    const exact = spacing.value === "exact";
-    choice("forms", "short").disabled = exact;
-    if (exact && forms.value === "short") forms.value = "long";
-    document.getElementById("minor").disabled = !amount;
-  }
-
-  function options() {
-    settle();
-    const chosen = {};
+  /** The values of the choices that are not greyed out, the choice of none left out. */
+  function chosen() {
+    const values = {};
     for (const name of choices) {
       const select = document.getElementById(name);
-      if (select.value !== "" && !select.disabled) chosen[name] = select.value;
+      if (select.value !== "" && !select.disabled) values[name] = select.value;
     }
-    return chosen;
+    return values;
   }
 
-  async function convert() {
+  /** A set of values, each name's value or "" for none, made one that the converter takes (its
+   * problem() decides, not a copy of its rule here), as { values, leftOut }; or null when none
+   * can be. While it is refused, a choice other than `changed` moves to its first value that
+   * makes it acceptable; failing that, one without a choice of none is left out if that does. */
+  function mend(uslova, given, changed) {
+    const values = { ...given };
+    const leftOut = new Set();
+    const options = () => Object.fromEntries(Object.entries(values)
+      .filter(([name, value]) => value !== "" && !leftOut.has(name)));
+    const accepted = () => uslova.problem(options()) === null;
+    const moved = (name) => {
+      if (values[name] === "") return false;
+      const kept = values[name];
+      for (const value of uslova.choices[name]) {
+        values[name] = value;
+        if (accepted()) return true;
+      }
+      values[name] = kept;
+      return false;
+    };
+    const out = (name) => {
+      if (NONE[name] !== undefined) return false;
+      leftOut.add(name);
+      if (accepted()) return true;
+      leftOut.delete(name);
+      return false;
+    };
+    const others = choices.filter((name) => name !== changed);
+    for (let tries = 0; !accepted(); tries++) {
+      if (tries === choices.length || !(others.some(moved) || others.some(out))) return null;
+    }
+    return { values, leftOut };
+  }
+
+  /** Makes the choices a set that the converter takes, keeping the one just made, and greys out
+   * each value that no such set could hold with it, and each choice left out. */
+  function settle(uslova, changed) {
+    const given = Object.fromEntries(
+      choices.map((name) => [name, document.getElementById(name).value]));
+    const settled = mend(uslova, given, changed) ?? mend(uslova, given);
+    if (settled === null) return; // the converter's reason shows instead of words
+    for (const name of choices) {
+      const select = document.getElementById(name);
+      select.value = settled.values[name];
+      select.disabled = settled.leftOut.has(name);
+      for (const option of select.options) {
+        option.disabled = mend(uslova, { ...settled.values, [name]: option.value }, name) === null;
+      }
+    }
+  }
+
+  async function convert(changed) {
     const uslova = await ready;
+    settle(uslova, changed);
     try {
-      words.textContent = uslova.spell(input.value, options());
+      words.textContent = uslova.spell(input.value, chosen());
       error.textContent = "";
       copy.disabled = false;
       if (window.uslovaFirstWords === undefined) window.uslovaFirstWords = performance.now();
