@@ -88,6 +88,23 @@ constexpr std::pair<std::string_view, std::string_view> kOptionHelp[] = {
      "\".\" decimal, \",\" groups"},
 };
 
+/// What an amount may carry, with each currency's code and signs from its row.
+std::string CurrencyMarks() {
+  std::string text =
+      "The amount may carry the currency's code or sign before or after it, "
+      "with or without a blank (";
+  for (const CurrencyUnits& currency : kCurrencies) {
+    if (&currency != &kCurrencies[0]) text += "; ";
+    text.append(currency.code);
+    for (std::string_view sign : currency.signs) {
+      if (!sign.empty()) text.append(", ").append(sign);
+    }
+  }
+  return text.append(
+      "), and a negative one may be in brackets or end with a minus: "
+      "(1.234,56), 1.234,56-");
+}
+
 std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
   std::string names;
   for (const Choice& choice : family.choices)
@@ -264,7 +281,10 @@ std::string HelpText() {
     text += '\n';
     const auto help = std::find_if(std::begin(kOptionHelp), std::end(kOptionHelp),
                                    [&](const auto& line) { return line.first == family.name; });
-    if (help != std::end(kOptionHelp)) AppendWrapped(text, help->second);
+    if (help == std::end(kOptionHelp)) continue;
+    AppendWrapped(text, family.name == "currency"
+                            ? std::string(help->second).append(". ").append(CurrencyMarks())
+                            : std::string(help->second));
   }
   return text.append(kCsvHelp).append(kOutro);
 }

@@ -53,12 +53,12 @@ class Batch {
         err_(streams.err),
         messages_(streams.sameFile ? out_ : err_),
         terminal_(streams.terminal),
-        reader_(options.decimal) {}
+        reader_(options.decimal, options.currency) {}
 
   /// Converts the argument `typed` at position `n`.
   void convertArgument(std::string_view typed, std::size_t n) {
     Number number;
-    reader_ = NumberReader(options_.decimal);
+    reader_ = AmountReader(options_.decimal, options_.currency);
     reader_.feed(typed);
     write(reader_.finish(number), number, "argument", n);
   }
@@ -71,7 +71,7 @@ class Batch {
   void endLine() {
     Number number;
     write(reader_.finish(number), number, "line", line_++);
-    reader_ = NumberReader(options_.decimal);
+    reader_ = AmountReader(options_.decimal, options_.currency);
   }
   std::size_t line() const { return line_; }
   /// The run fails, as when a number is rejected.
@@ -124,7 +124,7 @@ class Batch {
   Writer& messages_;  // err_, or out_ when both are one file, so that a message keeps its place
   bool terminal_;
   bool rejected_ = false;
-  NumberReader reader_;
+  AmountReader reader_;
   std::size_t line_ = 1;  // of the input
   WordsBuffer words_;
 };

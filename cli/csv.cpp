@@ -236,7 +236,8 @@ class CsvColumn {
     delimiter_ = delimiter;
     // Spreadsheets write ';' exactly where ',' is the decimal separator: 15.000 is a thousand.
     if (delimiter == ';' && !settings_.decimalGiven) options_.decimal = Options::Decimal::Comma;
-    if (inColumn_ && !headerRow_) reader_ = NumberReader(options_.decimal);  // nothing read yet
+    if (inColumn_ && !headerRow_)
+      reader_ = AmountReader(options_.decimal, options_.currency);  // nothing read yet
     ends_.fill(false);
     ends_['\n'] = ends_['\r'] = ends_[static_cast<unsigned char>(delimiter)] = true;
   }
@@ -259,7 +260,7 @@ class CsvColumn {
     const bool naming = headerRow_ && !settings_.name.empty();
     inColumn_ = naming || field_ == target_;
     if (!inColumn_) return;
-    if (!headerRow_) reader_ = NumberReader(options_.decimal);
+    if (!headerRow_) reader_ = AmountReader(options_.decimal, options_.currency);
     blank_ = true;
     headerName_.clear();
     headerLength_ = 0;
@@ -364,7 +365,7 @@ class CsvColumn {
   std::size_t row_ = 1, field_ = 1;
   bool inColumn_ = false;  // the field is the column's, or a header field to compare
   bool blank_ = true;      // the column's cell so far is empty or blanks only
-  NumberReader reader_;
+  AmountReader reader_;
   std::string headerName_;        // the header field's text, up to kLongestHeaderName
   std::size_t headerLength_ = 0;  // its length in all
   std::string out_, err_;         // what is held for the output, and for standard error

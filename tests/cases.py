@@ -16,7 +16,7 @@ import subprocess
 import sys
 
 # Each input stands for something a front may get wrong: every scale and form, the window's
-# blanks, decimals as typed, groups, signs, and every rejection.
+# blanks, decimals as typed, groups, signs, amounts as written, and every rejection.
 INPUTS = [
     "2545743675434", "7", "0", "-0", "11", "101", "111", "212", "1315", "21", "22", "25",
     "1000", "1001", "2000", "21000", "1000000", "2000000", "1000000000", "21000000000",
@@ -24,6 +24,7 @@ INPUTS = [
     "1,01", "15.000", "1.234,56", "1,234.5", "1.234.567,89", "22 000", "22\u00a0000",
     "-,5", "+5", " 7 ", "1e3", "0,0001", "1e15", "1000000000000000", "abc", "", "1.2.3",
     "1,5e3", "1,2345", "12 345.678.901",
+    "2.500,00 RSD", "(1.234,56)", "1.234,56-", "\u20ac15", "US$ 5", "15 EUR", "(-5)", "5,-",
 ]
 OPTION_SETS = [
     "", "spacing=tidy", "spacing=joined", "script=latin case=first",

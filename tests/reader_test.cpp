@@ -1,5 +1,5 @@
 // reader_test.cpp: how typed text reads as a number: groups of every length at every place,
-// whole and fed in pieces.
+// whole and fed in pieces; an amount with its currency's marks.
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
@@ -149,6 +149,81 @@ TEST(Reader, NoGroupSeparatorAfterBlankGroups) {
       Number number;
       EXPECT_NE(ReadNumber(typed, number, decimal), Verdict::Accepted)
           << typed << " " << static_cast<int>(decimal);
+    }
+  }
+}
+
+// An amount may carry its currency's code or sign on either side, and a negative one may be in
+// brackets or have a trailing minus; it reads as the plain number, whole and fed in pieces split
+// anywhere. Anything doubled, another currency's mark, or a mark without a currency, is no
+// number: never an amount in the wrong currency or with the wrong sign.
+TEST(Reader, AmountAsWritten) {
+  using C = Options::Currency;
+  const std::string zeros(50, '0');
+  struct Row {
+    std::string typed;
+    C currency;
+    std::string_view plain;  // empty: no number
+  };
+  const Row rows[] = {
+      {"2.500,00 RSD", C::RSD, "2500,00"},
+      {"RSD\u00a02.500,00", C::RSD, "2500,00"},
+      {"1 234,5din.", C::RSD, "1234,5"},
+      {"din 7", C::RSD, "7"},
+      {"дин. 7", C::RSD, "7"},
+      {"€15", C::EUR, "15"},
+      {"15 €", C::EUR, "15"},
+      {"US$ 5", C::USD, "5"},
+      {"5$", C::USD, "5"},
+      {"(1.234,56)", C::RSD, "-1234,56"},
+      {"1.234,56-", C::RSD, "-1234,56"},
+      {"( RSD 5 )", C::RSD, "-5"},
+      {"(5) RSD", C::RSD, "-5"},
+      {"5- EUR", C::EUR, "-5"},
+      {"(0,00)", C::RSD, "0,00"},
+      {"RSD -5", C::RSD, "-5"},
+      {"(" + zeros + "1234,56 RSD)", C::RSD, "-1234,56"},
+      {"RSD " + zeros + "1e3   ", C::RSD, "1000"},
+      {"5 EUR", C::RSD, ""},
+      {"US$ 5", C::EUR, ""},
+      {"RSD 5 RSD", C::RSD, ""},
+      {"--5", C::RSD, ""},
+      {"(-5)", C::RSD, ""},
+      {"-5-", C::RSD, ""},
+      {"((5))", C::RSD, ""},
+      {"(5", C::RSD, ""},
+      {"5)", C::RSD, ""},
+      {"(5)-", C::RSD, ""},
+      {"5,-", C::RSD, ""},  // a whole amount in some hands: never -5
+      {"RSD", C::RSD, ""},
+      {"(RSD)", C::RSD, ""},
+      {"5 RSD", C::None, ""},
+      {"(5)", C::None, ""},
+      {"5-", C::None, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.typed + " " + std::to_string(static_cast<int>(row.currency)));
+    Number whole, plain;
+    const Verdict verdict = ReadNumber(row.typed, whole, Options::Decimal::Auto, row.currency);
+    if (row.plain.empty()) {
+      EXPECT_EQ(verdict, Verdict::NotANumber);
+    } else {
+      ASSERT_EQ(verdict, Verdict::Accepted);
+      ASSERT_EQ(ReadNumber(row.plain, plain), Verdict::Accepted);
+      EXPECT_EQ(whole.integer, plain.integer);
+      EXPECT_EQ(whole.decimalDigits(), plain.decimalDigits());
+      EXPECT_EQ(whole.negative, plain.negative);
+    }
+    for (std::size_t split = 0; split <= row.typed.size(); ++split) {
+      AmountReader reader(Options::Decimal::Auto, row.currency);
+      reader.feed(std::string_view(row.typed).substr(0, split));
+      reader.feed(std::string_view(row.typed).substr(split));
+      Number fed;
+      ASSERT_EQ(reader.finish(fed), verdict) << split;
+      if (verdict == Verdict::Accepted) {
+        EXPECT_EQ(fed.integer, whole.integer) << split;
+        EXPECT_EQ(fed.negative, whole.negative) << split;
+      }
     }
   }
 }

@@ -189,7 +189,7 @@ uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_o
   Options read;
   if (!ReadOptions(options, read).empty()) return USLOVA_BAD_OPTIONS;
   Number number;
-  Verdict verdict = ReadNumber({text, text_length}, number, read.decimal);
+  Verdict verdict = ReadNumber({text, text_length}, number, read.decimal, read.currency);
   WordsBuffer words;
   std::string_view spelled;
   if (verdict == Verdict::Accepted) verdict = SpellInto(number, read, words, spelled);

@@ -43,7 +43,8 @@ Verdict SpellInto(std::string_view typed, std::string& caption) {
 
 Verdict SpellInto(std::string_view typed, const Options& options, std::string& out) {
   Number number;
-  if (const Verdict v = ReadNumber(typed, number, options.decimal); v != Verdict::Accepted) {
+  if (const Verdict v = ReadNumber(typed, number, options.decimal, options.currency);
+      v != Verdict::Accepted) {
     return v;
   }
   return SpellInto(number, options, out);

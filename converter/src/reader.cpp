@@ -350,4 +350,185 @@ Verdict NumberReader::read(std::string_view text, Number& number, Options::Decim
   return reader.finish(number);
 }
 
+namespace {
+
+// The text from `at`, and up to `end`; both within it. (substr would check, and throw.)
+constexpr std::string_view From(std::string_view text, std::size_t at) {
+  return {text.data() + at, text.size() - at};
+}
+constexpr std::string_view Upto(std::string_view text, std::size_t end) {
+  return {text.data(), end};
+}
+
+/// `piece` stands in `text` at `at`; never out of its bounds.
+constexpr bool StandsAt(std::string_view text, std::size_t at, std::string_view piece) {
+  return at <= text.size() && text.size() - at >= piece.size() &&
+         std::equal(piece.begin(), piece.end(), text.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+/// A blank that may stand between an amount's mark or bracket and its number: a space, a
+/// tab, or the UTF-8 bytes of U+00A0 or U+202F. Its length at `at`, or before `end`; or 0.
+std::size_t BlankAt(std::string_view text, std::size_t at) {
+  if (at < text.size() && IsBlank(text[at])) return 1;
+  for (std::string_view wide : {kNoBreakSpace, kNarrowNoBreakSpace}) {
+    if (StandsAt(text, at, wide)) return wide.size();
+  }
+  return 0;
+}
+std::size_t BlankBefore(std::string_view text, std::size_t end) {
+  if (end > 0 && IsBlank(text[end - 1])) return 1;
+  for (std::string_view wide : {kNoBreakSpace, kNarrowNoBreakSpace}) {
+    if (end >= wide.size() && StandsAt(text, end - wide.size(), wide)) return wide.size();
+  }
+  return 0;
+}
+
+/// The length of the longest mark of `currency`, its code or a sign, that `text` starts with
+/// (`atEnd`: ends with), or 0.
+std::size_t MarkLength(std::string_view text, Options::Currency currency, bool atEnd) {
+  const CurrencyUnits& units = kCurrencies[static_cast<std::size_t>(currency) - 1];
+  std::size_t longest = 0;
+  const auto consider = [&](std::string_view mark) {
+    if (mark.empty() || mark.size() > text.size() || mark.size() <= longest) return;
+    if (StandsAt(text, atEnd ? text.size() - mark.size() : 0, mark)) longest = mark.size();
+  };
+  consider(units.code);
+  for (std::string_view sign : units.signs)
+    consider(sign);
+  return longest;
+}
+
+/// What stands around an amount's number.
+struct Around {
+  std::size_t length = 0;  // the bytes it takes
+  bool bracket = false;    // "(" before it, or ")" after it
+  bool minus = false;      // a trailing "-"
+  bool mark = false;       // the currency's code or sign
+};
+
+/// Before the number: blanks, then "(" and a mark in either order, each with blanks after it.
+/// Nothing is taken when neither is there.
+Around Before(std::string_view text, Options::Currency currency) {
+  Around found;
+  std::size_t at = 0;
+  const auto blanks = [&] {
+    while (const std::size_t n = BlankAt(text, at))
+      at += n;
+  };
+  blanks();
+  for (int i = 0; i < 2; ++i) {
+    if (!found.bracket && at < text.size() && text[at] == '(') {
+      found.bracket = true;
+      ++at;
+      blanks();
+    } else if (const std::size_t n = found.mark ? 0 : MarkLength(From(text, at), currency, false)) {
+      found.mark = true;
+      at += n;
+      blanks();
+    }
+  }
+  if (found.bracket || found.mark) found.length = at;
+  return found;
+}
+
+/// After the number, read from the end: blanks, then ")" or "-" and a mark in either order,
+/// each with blanks before it; no mark when `markBefore`. Nothing is taken when none is there.
+Around After(std::string_view text, Options::Currency currency, bool markBefore) {
+  Around found;
+  std::size_t end = text.size();
+  const auto blanks = [&] {
+    while (const std::size_t n = BlankBefore(text, end))
+      end -= n;
+  };
+  blanks();
+  for (int i = 0; i < 2; ++i) {
+    if (!found.bracket && !found.minus && end > 0 &&
+        (text[end - 1] == ')' || text[end - 1] == '-')) {
+      (text[end - 1] == ')' ? found.bracket : found.minus) = true;
+      --end;
+      blanks();
+    } else if (const std::size_t n =
+                   found.mark || markBefore ? 0 : MarkLength(Upto(text, end), currency, true)) {
+      found.mark = true;
+      end -= n;
+      blanks();
+    }
+  }
+  if (found.bracket || found.minus || found.mark) found.length = text.size() - end;
+  return found;
+}
+
+}  // namespace
+
+void AmountReader::feedAmount(std::string_view bytes) {
+  if (started_) return hold(bytes);
+  // Before the first digit the text is held, to find a mark or a bracket in it.
+  const std::size_t digit = std::find_if(bytes.begin(), bytes.end(), IsDigit) - bytes.begin();
+  const std::size_t taken = std::min(digit, kHeld - heldSize_);
+  std::copy_n(bytes.begin(), taken, held_.begin() + heldSize_);
+  heldSize_ = static_cast<std::uint8_t>(heldSize_ + taken);
+  if (taken == bytes.size()) return;
+  // A digit came, or more text before it than a mark and a bracket take: read what came first.
+  started_ = true;
+  const std::string_view lead(held_.data(), heldSize_);
+  const Around before = digit == taken ? Before(lead, currency_) : Around{};
+  opened_ = before.bracket;
+  leadMark_ = before.mark;
+  number_.feed(From(lead, before.length));
+  heldSize_ = 0;
+  hold(From(bytes, taken));
+}
+
+void AmountReader::hold(std::string_view bytes) {
+  // The last kHeld bytes wait; those before them are the number's.
+  if (bytes.size() >= kHeld) {
+    number_.feed({held_.data(), heldSize_});
+    number_.feed(Upto(bytes, bytes.size() - kHeld));
+    std::copy_n(bytes.end() - kHeld, kHeld, held_.begin());
+    heldSize_ = kHeld;
+    return;
+  }
+  const std::size_t over = heldSize_ + bytes.size() > kHeld ? heldSize_ + bytes.size() - kHeld : 0;
+  if (over > 0) {
+    number_.feed({held_.data(), over});
+    std::copy(held_.begin() + over, held_.begin() + heldSize_, held_.begin());
+    heldSize_ = static_cast<std::uint8_t>(heldSize_ - over);
+  }
+  std::copy(bytes.begin(), bytes.end(), held_.begin() + heldSize_);
+  heldSize_ = static_cast<std::uint8_t>(heldSize_ + bytes.size());
+}
+
+Verdict AmountReader::finish(Number& number) const {
+  if (currency_ == Options::Currency::None || !started_) {
+    NumberReader whole = number_;  // without a digit the text is no number: held_ says why
+    if (currency_ != Options::Currency::None) whole.feed({held_.data(), heldSize_});
+    return whole.finish(number);
+  }
+  const std::string_view last(held_.data(), heldSize_);
+  const Around after = After(last, currency_, leadMark_);
+  const std::string_view rest = Upto(last, last.size() - after.length);
+  NumberReader whole = number_;
+  whole.feed(rest);
+  // One mark and one sign: "(" with ")", and a trailing minus neither with them nor after a
+  // separator, where "5,-" is a whole amount in some hands and never -5.
+  const bool separatorLast = !rest.empty() && IsSeparator(rest.back());
+  if (opened_ != after.bracket || (after.minus && separatorLast) ||
+      ((opened_ || after.minus) && !whole.negate())) {
+    return Verdict::NotANumber;
+  }
+  return whole.finish(number);
+}
+
+Verdict AmountReader::read(std::string_view text, Number& number, Options::Decimal decimal,
+                           Options::Currency currency) {
+  // Text that begins and ends with the number has nothing around it.
+  const bool plain = currency == Options::Currency::None ||
+                     (!text.empty() && IsDigit(text.back()) &&
+                      (IsDigit(text.front()) || text.front() == '-' || text.front() == '+'));
+  if (plain) return NumberReader::read(text, number, decimal);
+  AmountReader reader(decimal, currency);
+  reader.feed(text);
+  return reader.finish(number);
+}
+
 }  // namespace uslova

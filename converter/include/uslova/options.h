@@ -80,10 +80,12 @@ struct Noun {
   bool feminine;
 };
 
-/// A currency of amounts: its code, its unit and its hundredth.
+/// A currency of amounts: its code, its unit and its hundredth, and the signs that an amount
+/// may carry before or after its number, as it may carry the code ("2.500,00 RSD", "€15").
 struct CurrencyUnits {
   std::string_view code;
   Noun major, minor;
+  std::array<std::string_view, 3> signs;
 };
 
 /// The currencies, in the order of Options::Currency. A new currency is a row here and a name
@@ -94,16 +96,19 @@ inline constexpr CurrencyUnits kCurrencies[] = {
       {"dinara", "dinara", "динара"},
       {"dinara", "dinara", "динара"},
       false},
-     {{"para", "para", "пара"}, {"pare", "pare", "паре"}, {"para", "para", "пара"}, true}},
+     {{"para", "para", "пара"}, {"pare", "pare", "паре"}, {"para", "para", "пара"}, true},
+     {"din", "din.", "дин."}},
     {"EUR",
      {{"evro", "evro", "евро"}, {"evra", "evra", "евра"}, {"evra", "evra", "евра"}, false},
-     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false}},
+     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false},
+     {"€"}},
     {"USD",
      {{"dolar", "dolar", "долар"},
       {"dolara", "dolara", "долара"},
       {"dolara", "dolara", "долара"},
       false},
-     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false}},
+     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false},
+     {"$", "US$"}},
 };
 
 /// One value of an option family, as the command line names it.

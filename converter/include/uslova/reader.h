@@ -66,6 +66,14 @@ class NumberReader {
   /// The verdict on the text fed so far; `number` is set when it is Verdict::Accepted.
   Verdict finish(Number& number) const;
 
+  /// The number is negative, as a minus outside it says ("(5)", "5-"): false, and the text is
+  /// no number, when it has a sign of its own.
+  bool negate() {
+    if (sign_ != 0) return false;
+    sign_ = '-';
+    return true;
+  }
+
  private:
   enum class Phase : std::uint8_t {
     Lead,        // blanks before the number
@@ -123,10 +131,54 @@ class NumberReader {
   Integer integer_;
 };
 
-/// Reads a whole text at once, as a NumberReader fed with it would: NumberReader::read.
+/// Reads a typed number as NumberReader does and, with a currency, an amount as it is written:
+/// the currency's code or sign (its row of kCurrencies) before or after the number, with or
+/// without a blank ("2.500,00 RSD", "€15", "US$ 5"), and a negative amount in brackets or with
+/// a trailing minus ("(1.234,56)", "1.234,56-"). One mark at most, and one sign: "--5",
+/// "(-5)", "5--" and "RSD 5 RSD" are no number, and so is another currency's code, so that an
+/// amount is never spelled as the wrong currency. Without a currency it is a NumberReader.
+/// It keeps a few dozen bytes more: the text before the first digit while it may hold a mark,
+/// and the last bytes, which the end of the text may show to be one.
+class AmountReader {
+ public:
+  explicit AmountReader(Options::Decimal decimal = Options::Decimal::Auto,
+                        Options::Currency currency = Options::Currency::None)
+      : number_(decimal), currency_(currency) {}
+
+  /// Reads a whole text, e.g. "(2.500,00 RSD)" with RSD gives -2500.
+  [[nodiscard]] static Verdict read(std::string_view text, Number& number,
+                                    Options::Decimal decimal = Options::Decimal::Auto,
+                                    Options::Currency currency = Options::Currency::None);
+
+  /// Reads the next bytes of the text.
+  void feed(std::string_view bytes) {
+    if (currency_ == Options::Currency::None) return number_.feed(bytes);
+    feedAmount(bytes);
+  }
+  /// The text so far can only be rejected as "nije broj", whatever follows.
+  bool failed() const { return number_.failed(); }
+  /// The verdict on the text fed so far; `number` is set when it is Verdict::Accepted.
+  Verdict finish(Number& number) const;
+
+ private:
+  static constexpr std::size_t kHeld = 32;  // the longest mark, brackets and blanks fit
+  void feedAmount(std::string_view bytes);
+  void hold(std::string_view bytes);
+
+  NumberReader number_;
+  Options::Currency currency_;
+  bool started_ = false;            // a digit came: the text before it is read
+  bool opened_ = false;             // it held "(", and
+  bool leadMark_ = false;           // a mark
+  std::array<char, kHeld> held_{};  // before a digit, the text so far; after one, its last bytes
+  std::uint8_t heldSize_ = 0;
+};
+
+/// Reads a whole text at once, as an AmountReader fed with it would: AmountReader::read.
 [[nodiscard]] inline Verdict ReadNumber(std::string_view text, Number& number,
-                                        Options::Decimal decimal = Options::Decimal::Auto) {
-  return NumberReader::read(text, number, decimal);
+                                        Options::Decimal decimal = Options::Decimal::Auto,
+                                        Options::Currency currency = Options::Currency::None) {
+  return AmountReader::read(text, number, decimal, currency);
 }
 
 }  // namespace uslova
