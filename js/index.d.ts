@@ -10,8 +10,11 @@ export interface Options {
 
 /**
  * The words of `number`, by default exactly as the uslova window writes them.
- * `number` is a string as typed ("1.234,56", "22 000"), a bigint, or a safe integer; another
- * number throws a TypeError, as it cannot hold the digits as typed. An unknown option name
+ * `number` is a string as typed ("1.234,56", "22 000", "2.500,00 RSD" with a currency), a
+ * bigint, or a number, read as the digits that String() shows for it: 1234.56 is spelled, but
+ * 0.1 + 0.2, shown as 0.30000000000000004, has more than 15 significant digits and throws
+ * RejectedError ("inexact"): round it, or pass a string. Any other type throws a TypeError.
+ * An unknown option name
  * throws a TypeError, a bad value a RangeError naming the choices, and a combination that
  * uslova-cli refuses (an explicit exact spacing with a currency or with short forms, a minor
  * style without a currency) a TypeError with its reason. A text too long for the converter's
@@ -24,7 +27,7 @@ export function spell(number: string | bigint | number, options?: Options): stri
 /**
  * The words of each number in order, in one crossing into the WebAssembly for each few
  * thousand; null for a number that cannot be spelled, so that the array keeps its places. A
- * number of a type that cannot hold the digits, or bad options, throw as for spell; a string,
+ * value of another type, or bad options, throw as for spell; a string,
  * or anything that is not iterable, is a TypeError: its characters are not the numbers meant.
  * @example spellMany(["7", "abc"], { spacing: "tidy" }) // ["sedam", null]
  */
@@ -39,7 +42,8 @@ export type Verdict =
   | "too_large"
   | "unsupported"
   | "too_many_decimals"
-  | "more_than_three_decimals";
+  | "more_than_three_decimals"
+  | "inexact";
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 export class RejectedError extends Error {
@@ -48,9 +52,21 @@ export class RejectedError extends Error {
   readonly prompt: string;
 }
 
-/** The converter's version, e.g. "1.2.0". */
+/** The converter's version, e.g. "1.3.0". */
 export const version: string;
 
 /** Each option's values, in uslova-cli's order, as the converter lists them; the first is
  * the default, but for currency, whose default is none. */
 export const choices: { readonly [K in keyof Options]-?: readonly NonNullable<Options[K]>[] };
+
+// @ES module only@: CommonJS's require() gives this object itself.
+/** The package as one object, for `import uslova from "uslova"`: the named exports. */
+declare const uslova: {
+  spell: typeof spell;
+  spellMany: typeof spellMany;
+  version: typeof version;
+  choices: typeof choices;
+  RejectedError: typeof RejectedError;
+};
+export default uslova;
+// @end@

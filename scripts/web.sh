@@ -14,7 +14,7 @@ sed "s/@PROJECT_VERSION@/$version/" "$top/converter/version.h.in" >"$out/include
 # The converter alone, with its C interface: no Qt, no iostreams, no JavaScript glue. Debian's
 # emscripten runs its optimizer with Node, which finds acorn only through NODE_PATH.
 exports=_uslova_spell,_uslova_options_init_size,_uslova_options_size,_uslova_option_name,_uslova_words_size,_uslova_option_set,_uslova_option_values
-exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_prompt,_uslova_verdict_name,_uslova_version,_malloc,_free
+exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_prompt,_uslova_verdict_name,_uslova_float_text,_uslova_version,_malloc,_free
 NODE_PATH=/usr/share/nodejs em++ -O3 -std=c++20 -fconstexpr-steps=50000000 \
   -I"$top/converter/include" -I"$top/converter/src" -I"$out/include" \
   $(sed "s|^|$top/converter/src/|" "$top/converter/sources.txt") "$top/js/src/exports.cpp" \
@@ -35,6 +35,7 @@ wasm=$(base64 -w0 "$out/uslova.wasm")
   echo "export const version = api.version;"
   echo "export const choices = api.choices;"
   echo "export { RejectedError };"
+  echo "export default { spell, spellMany, version, choices, RejectedError };"
 } >"$out/npm/package/index.js"
 {
   echo "// uslova $version: numbers in Serbian words. Built by scripts/web.sh; MIT licence."
@@ -52,7 +53,8 @@ options=$(node -e '
   }' "$out/npm/package/index.cjs")
 awk -v options="$options" '/\/\/ @OPTIONS@/ { print options; next } { print }' "$top/js/index.d.ts" \
   >"$out/npm/package/index.d.ts"
-cp "$out/npm/package/index.d.ts" "$out/npm/package/index.d.cts"
+# CommonJS has no default export: require() gives the object itself.
+sed '/@ES module only@/,/@end@/d' "$out/npm/package/index.d.ts" >"$out/npm/package/index.d.cts"
 cp "$top/js/README.md" "$top/LICENSE" "$out/npm/package/"
 sed "s/@VERSION@/$version/" "$top/js/package.json" >"$out/npm/package/package.json"
 (cd "$out/npm" && rm -f uslova-*.tgz && npm pack ./package --silent >/dev/null)

@@ -201,8 +201,25 @@ uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_o
   return USLOVA_ACCEPTED;
 }
 
+uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
+                                 const uslova_options* options, char* buffer, size_t size,
+                                 size_t* length) {
+  Options read;
+  if (!ReadOptions(options, read).empty()) return USLOVA_BAD_OPTIONS;
+  ShortText text;
+  const Verdict verdict =
+      FloatText({shown == nullptr ? "" : shown, shown == nullptr ? 0 : shown_length},
+                read.decimal, text);
+  if (verdict != Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  if (length != nullptr) *length = text.size;
+  if (buffer == nullptr || size <= text.size) return USLOVA_BUFFER_TOO_SMALL;
+  std::memcpy(buffer, text.bytes.data(), text.size);
+  buffer[text.size] = '\0';
+  return USLOVA_ACCEPTED;
+}
+
 const char* uslova_prompt(uslova_verdict verdict) {
-  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_MORE_THAN_THREE_DECIMALS) return "";
+  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_INEXACT) return "";
   return PromptOf(static_cast<Verdict>(verdict)).data();  // the prompts are literals
 }
 
@@ -220,6 +237,8 @@ const char* uslova_verdict_name(uslova_verdict verdict) {
       return "too_many_decimals";
     case USLOVA_MORE_THAN_THREE_DECIMALS:
       return "more_than_three_decimals";
+    case USLOVA_INEXACT:
+      return "inexact";
     case USLOVA_BUFFER_TOO_SMALL:
       return "buffer_too_small";
     case USLOVA_BAD_OPTIONS:

@@ -25,6 +25,9 @@ std::string_view PromptOf(Verdict verdict) {
       return "Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!";
     case Verdict::MoreThanThreeDecimals:
       return "Nemoguce prevesti u slova, jer broj ima vise od tri decimale!";
+    case Verdict::Inexact:
+      return "Nemoguce prevesti u slova, jer realan broj ima vise od 15 cifara: zaokruzite ga "
+             "ili ga zadajte tekstom!";
     case Verdict::BadOptions:
       return {};  // a fault of the call, said in uslova-cli's words by OptionsProblem
   }

@@ -155,18 +155,26 @@ function createUslova({ exports, memory }) {
     return pointer;
   }
 
-  /** The typed text of `number`: a string as it is, a bigint or a safe integer in digits. */
-  function textOf(number) {
+  /** The typed text of `number` for the options at `optionsPointer`: a string as it is, a
+   * bigint or a safe integer in digits, and another number as the converter reads the digits
+   * that String() shows for it. A number that the converter refuses is its verdict, a number. */
+  const floatText = allocate(32);
+  function textOf(number, optionsPointer) {
     if (typeof number === "string") return number;
     if (typeof number === "bigint") return number.toString();
     if (typeof number === "number") {
       if (Number.isSafeInteger(number)) return String(number);
-      throw new TypeError(
-        "a JavaScript number other than a safe integer cannot hold the digits as typed: " +
-          "pass a string or a bigint",
-      );
+      const shown = String(number); // ASCII: digits, ".", "e", "-", "+", NaN, Infinity
+      reserve(shown.length);
+      views();
+      for (let i = 0; i < shown.length; i++) heap[text + i] = shown.charCodeAt(i);
+      const verdict = exports.uslova_float_text(text, shown.length, optionsPointer, floatText,
+        32, length);
+      if (verdict !== 0) return verdict;
+      views();
+      return decoder.decode(heap.subarray(floatText, floatText + lengthView[0]));
     }
-    throw new TypeError(`expected a string, a bigint or a safe integer, not ${typeof number}`);
+    throw new TypeError(`expected a string, a bigint or a number, not ${typeof number}`);
   }
 
   // The window's caption comes as the ids of its pieces, whose texts are decoded once each
@@ -281,7 +289,9 @@ function createUslova({ exports, memory }) {
       start = writeInteger(number);
       written = text + 17 - start;
     } else {
-      written = writeText(textOf(number));
+      const typed = textOf(number, optionsPointer);
+      if (typeof typed === "number") throw rejected(number, typed);
+      written = writeText(typed);
       start = text; // known once the buffer is there
     }
     // The calls allocate nothing: the views made before them are good.
@@ -317,7 +327,12 @@ function createUslova({ exports, memory }) {
     }
     const optionsPointer = optionsFor(options);
     const ascii = asciiOf.get(optionsPointer);
-    const texts = Array.from(numbers, textOf);
+    // A number that the converter refused as it was read gets null, as every rejection does:
+    // an empty text, which is no number.
+    const texts = Array.from(numbers, (number) => {
+      const typed = textOf(number, optionsPointer);
+      return typeof typed === "number" ? "" : typed;
+    });
     const result = new Array(texts.length);
     for (let first = 0; first < texts.length; ) {
       const count = Math.min(BATCH, texts.length - first);

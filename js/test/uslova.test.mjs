@@ -47,9 +47,30 @@ test("numbers of each kind", () => {
   assert.match(version, /^\d+\.\d+\.\d+$/);
 });
 
-test("numbers that cannot hold the digits", () => {
-  for (const number of [0.1, 1e21, Number.MAX_SAFE_INTEGER + 1, NaN, null, undefined, {}]) {
-    assert.throws(() => spell(number), TypeError, String(number));
+test("a number as String() shows it, as uslova-cli reads those digits", { skip: !process.env.USLOVA_CLI }, () => {
+  const cases = [ // the number, and the text uslova-cli gets for it ("x": refused either way)
+    [1234.56, "1234.56"], [-1234.5, "-1234.5"], [1e-7, "0.0000001"], [-0, "0"], [1.005, "1.005"],
+    [123456789012345, "123456789012345"], [0.1 + 0.2, "x"], [123456789012345.6, "x"],
+    [Number.MAX_SAFE_INTEGER + 1, "x"], [1e21, "x"], [NaN, "x"], [-Infinity, "x"],
+  ];
+  for (const options of [{}, { currency: "RSD" }, { spacing: "tidy", script: "latin" }]) {
+    const { lines } = cli(options, cases.map(([, text]) => text));
+    cases.forEach(([number], i) => {
+      let words = "";
+      try {
+        words = spell(number, options);
+      } catch (e) {
+        if (!(e instanceof RejectedError)) throw e;
+      }
+      assert.equal(words, lines[i], `${number} ${JSON.stringify(options)}`);
+    });
+    assert.deepEqual(spellMany(cases.map(([number]) => number), options),
+      lines.map((line) => line || null));
+  }
+  assert.equal(spell(1.5, { decimal: "comma", spacing: "tidy" }), "jedan zapeta pet");
+  assert.throws(() => spell(0.1 + 0.2), { verdict: "inexact" });
+  for (const notNumber of [null, undefined, {}, true, Symbol("7")]) {
+    assert.throws(() => spell(notNumber), TypeError, String(notNumber));
   }
 });
 
@@ -212,11 +233,14 @@ test("an instance stays exact after its memory runs out", async () => {
   assert.equal(fresh("2,5", { currency: "EUR" }), "dva evra i pedeset centi");
 });
 
-test("require() gives the same package", () => {
+test("require() gives the same package, and import its default export", async () => {
+  const uslova = (await import(process.env.USLOVA_PACKAGE)).default;
+  assert.deepEqual(Object.keys(uslova).sort(), Object.keys(required).sort());
+  assert.equal(uslova.spell(-1234), spell(-1234));
   assert.equal(required.version, version);
   assert.equal(required.spell(-1234), spell(-1234));
   assert.throws(() => required.spell("abc"), required.RejectedError);
-  assert.throws(() => spellMany([7, 0.5]), TypeError);
+  assert.throws(() => spellMany([7, {}]), TypeError);
   assert.deepEqual(spellMany([]), []);
   // Any iterable of numbers, but not a string, whose characters are not the numbers meant.
   for (const notNumbers of [5, {}, true, null, undefined, "12", new String("12")]) {

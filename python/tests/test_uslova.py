@@ -10,6 +10,9 @@ import re
 import subprocess
 import unittest
 
+import numpy
+import pandas
+
 import uslova
 
 
@@ -21,7 +24,7 @@ def layers():
     try:
         if uslova.LAYER == "ctypes":
             from uslova import _uslova
-            _uslova._setup(uslova.RejectedError, uslova._common.native_text)
+            _uslova._setup(uslova.RejectedError, uslova._common.native_text, b"", b"")
             found["compiled"] = _uslova
         else:
             from uslova import _ctypes
@@ -45,6 +48,11 @@ class Layer(unittest.TestCase):
     def test_the_layer_asked_for(self):
         self.assertEqual(uslova.LAYER, "ctypes" if os.environ.get("USLOVA_PURE") else "compiled")
 
+    def test_what_the_package_shows(self):
+        self.assertEqual(dir(uslova), sorted(uslova.__all__))
+        self.assertIn("RejectedError", uslova.spell.__doc__)
+        self.assertIn("pandas", uslova.spell_many.__doc__)
+
 
 class Spell(unittest.TestCase):
     def test_numbers_of_each_type(self):
@@ -62,17 +70,18 @@ class Spell(unittest.TestCase):
             with self.subTest(number=number):
                 self.assertEqual(uslova.spell(number), words)
 
-    def test_types_that_cannot_hold_the_digits(self):
-        for number in (0.1, 1.0, True, None, b"7"):
-            with self.subTest(number=number), self.assertRaises(TypeError):
-                uslova.spell(number)
-        with self.assertRaisesRegex(TypeError, "Decimal"):
-            uslova.spell(0.1)
+    def test_types_that_are_no_number(self):
+        for number in (True, None, b"7", pandas.NA, [7]):
+            for name, layer in LAYERS.items():
+                with self.subTest(number=number, layer=name), self.assertRaises(TypeError):
+                    layer.spell(number)
 
     def test_rejections(self):
         cases = [("abc", "not_a_number", "nije broj"), ("1e15", "too_large", "prevelik"),
                  ("1.2.3", "unsupported", "nije podrzan"), (decimal.Decimal("NaN"),
-                                                             "not_a_number", "nije broj")]
+                                                             "not_a_number", "nije broj"),
+                 (0.1 + 0.2, "inexact", "zaokruzite"), (99999999999999.98, "inexact", "15"),
+                 (float("inf"), "too_large", "prevelik")]
         for number, verdict, prompt in cases:
             with self.subTest(number=number):
                 with self.assertRaises(uslova.RejectedError) as caught:
@@ -93,8 +102,17 @@ class Spell(unittest.TestCase):
                     uslova.spell("7", **options)
 
     def test_spell_many_keeps_places(self):
-        self.assertEqual(uslova.spell_many(["1", "x", "3"], spacing="joined"),
-                         ["jedan", None, "tri"])
+        # Missing values as data frames hold them, in every kind of iterable.
+        column = [1, "x", None, float("nan"), pandas.NA, 0.1 + 0.2, numpy.int64(3), 2.5]
+        words = ["jedan", None, None, None, None, None, "tri", "dvazapetapet"]
+        for name, layer in LAYERS.items():
+            cases = [(column, words), (pandas.Series(column, dtype=object), words),
+                     (iter(column), words), (numpy.array([7, 8]), ["sedam", "osam"]),
+                     (pandas.array([1, None, 3], dtype="Int64"), ["jedan", None, "tri"])]
+            for numbers, expected in cases:
+                with self.subTest(layer=name, numbers=type(numbers).__name__):
+                    self.assertEqual(layer.spell_many(numbers, spacing="joined"), expected)
+
 
 
 @unittest.skipUnless(os.environ.get("USLOVA_CLI"), "USLOVA_CLI names the built uslova-cli")
@@ -206,6 +224,11 @@ class Hostile(unittest.TestCase):
             (decimal.Decimal("9.99E+14"), "999" + "0" * 12), (type("M", (int,), {"__str__":
                                                                     lambda self: "M"})(5), "5"),
             ("\ud800", "\ufffd"),
+            # a float as Python shows it, numpy's numbers by their values
+            (1234.56, "1234.56"), (1e-07, "0.0000001"), (-0.0, "0"), (2.5, "2.5"),
+            (123456789012345.0, "123456789012345"), (1e16, "1e16"), (float("nan"), "nan"),
+            (0.1 + 0.2, "nan"), (numpy.int64(-21), "-21"), (numpy.float32(0.1), "0.1"),
+            (numpy.float64(1.01), "1.01"),
             # a str is spelled by its characters, whatever its methods say
             (type("S", (str,), {"encode": lambda self, *a, **k: b"999", "__str__":
                                 lambda self: "8"})("7"), "7"),

@@ -15,25 +15,25 @@ it): the words, the option names and the rejections are the converter's own.
 'двадесет један'
 """
 
-from __future__ import annotations
-
-import os
-
 from ._common import Converter as _Converter
 from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-__all__ = ["spell", "spell_many", "RejectedError", "Number", "Verdict", "CHOICES", "__version__"]
+__all__ = ["spell", "spell_many", "RejectedError", "Number", "Verdict", "CHOICES", "LAYER",
+           "__version__"]
 
 
 def _layer():
     """The compiled layer, or the ctypes one where it is missing or USLOVA_PURE is set."""
+    import os
     problems = []
     if not os.environ.get("USLOVA_PURE"):
         try:
             from . import _uslova
-            from ._common import native_text, use_converter
-            _uslova._setup(RejectedError, native_text)
+            from ._common import SPELL_DOC, SPELL_MANY_DOC, native_text, use_converter
+            _uslova._setup(RejectedError, native_text,
+                           b"spell(number, /, **options)\n--\n\n" + SPELL_DOC.encode(),
+                           b"spell_many(numbers, /, **options)\n--\n\n" + SPELL_MANY_DOC.encode())
             use_converter(_uslova.choices(), *_uslova.limits())
             return _uslova
         except ImportError as problem:
@@ -61,3 +61,8 @@ __version__: str = _chosen.version
 CHOICES = _Converter.choices
 #: "compiled" or "ctypes": the layer in use.
 LAYER = "compiled" if _chosen.__name__.endswith("_uslova") else "ctypes"
+
+
+def __dir__():
+    """The package's own names, not those it uses."""
+    return sorted(__all__)

@@ -5,12 +5,13 @@ and the digits of an int or a Decimal as the converter reads them."""
 from __future__ import annotations
 
 import decimal
+import operator
 from typing import Dict, Literal, Tuple, Union
 
-Number = Union[str, int, decimal.Decimal]
+Number = Union[str, int, float, decimal.Decimal]
 #: The short name of a rejection.
 Verdict = Literal["not_a_number", "too_large", "unsupported", "too_many_decimals",
-                  "more_than_three_decimals"]
+                  "more_than_three_decimals", "inexact"]
 
 
 def shown(number: object) -> str:
@@ -25,8 +26,9 @@ class RejectedError(ValueError):
     """A number that cannot be spelled, with the reason as the window gives it.
 
     ``verdict`` is a short name ("not_a_number", "too_large", "unsupported",
-    "too_many_decimals", "more_than_three_decimals"); ``prompt`` is the Serbian text of the
-    window's message box.
+    "too_many_decimals", "more_than_three_decimals", or "inexact" for a float whose digits
+    are more than 15 significant ones); ``prompt`` is the Serbian text of the window's message
+    box, or the converter's own for "inexact".
 
     >>> try:
     ...     uslova.spell("abc")
@@ -96,22 +98,35 @@ def decimal_text(number: decimal.Decimal, separator: str = ".") -> str:
     return ("-" if sign else "") + whole + (separator + decimals if decimals else "")
 
 
-def text_of(number: Number, point: str = ".") -> bytes:
-    """The bytes the converter reads for `number`, or TypeError where it cannot be a number."""
+def missing(number: object) -> bool:
+    """A value that stands for no number in a data frame: None, or pandas' NA."""
+    return number is None or (type(number).__name__ == "NAType"
+                              and type(number).__module__.startswith("pandas"))
+
+
+def text_of(number: object, point: str = ".") -> Union[bytes, str]:
+    """The bytes the converter reads for `number`; for a binary float, the digits Python shows
+    for it, as a str, which the layer hands to the converter's reading of floats. TypeError
+    where it cannot be a number."""
     if isinstance(number, str):
         return str.encode(number)  # its characters, whatever a subclass's encode() says
     if isinstance(number, bool):
         raise TypeError("a bool is not a number to spell")
+    if isinstance(number, float):
+        return float.__repr__(number)  # the shortest digits that read back as it
+    if not isinstance(number, int) and hasattr(type(number), "__index__"):
+        number = operator.index(number)  # numpy's integers, and any other integer type
     if isinstance(number, int):
         if number.bit_length() > 4 * Converter.integer_digits:  # 2^4 > 10: surely too large
             return too_large(number < 0).encode()
         return int.__repr__(number).encode()  # the value's digits, whatever a subclass says
     if isinstance(number, decimal.Decimal):
         return decimal_text(number, point).encode()
-    if isinstance(number, float):
-        raise TypeError("a float cannot hold the digits as typed (0.1 is not exactly 0.1): "
-                        "pass a str or a decimal.Decimal")
-    raise TypeError(f"expected a str, int or decimal.Decimal, not {type(number).__name__}")
+    if type(number).__module__ == "numpy" and getattr(number, "dtype", None) is not None and \
+            number.dtype.kind == "f":
+        return str(number)  # numpy's other floats, by the digits it shows for their width
+    raise TypeError("expected a str, an int, a float or a decimal.Decimal, not "
+                    f"{type(number).__name__}")
 
 
 def check_many(numbers: object) -> None:
@@ -121,7 +136,43 @@ def check_many(numbers: object) -> None:
                         ": pass [text] for one number")
 
 
-def native_text(number: Number, point: str) -> bytes:
-    """For the compiled layer: the text of a number other than a str or an int; TypeError for
-    a type that cannot hold the digits as typed."""
+def native_text(number: object, point: str, many: bool) -> Union[bytes, str, None]:
+    """For the compiled layer: text_of() for a number other than a str or an int, and None for
+    a missing value in a batch (`many`)."""
+    if many and missing(number):
+        return None
     return text_of(number, point)
+
+
+# The docstrings of spell() and spell_many(), for both layers.
+SPELL_DOC = """The words of a number, by default exactly as the uslova window writes them.
+
+``number`` is a str as typed ("-1.234,5", "22 000", "2.500,00 RSD" with a currency), an int
+(numpy's too), a decimal.Decimal, or a float (numpy's too) read as the digits that Python shows
+for it: 1234.56 is spelled, but 0.1 + 0.2, shown as 0.30000000000000004, has more than 15
+significant digits and raises RejectedError ("inexact"): round it, or pass text.
+
+The options are those of uslova-cli, by name (``uslova.CHOICES`` lists each one's values):
+script, spacing (None: exact, or tidy for an amount), case, currency (None: a plain number),
+minor (only with a currency), forms (not with exact spacing) and decimal (which of "." and ","
+is the decimal separator: by default a lone one; "comma" reads "15.000" as fifteen thousand).
+None leaves an option at its default. An unknown name raises TypeError; a bad value, or a
+combination that uslova-cli refuses, raises ValueError with uslova-cli's reason; a number that
+cannot be spelled raises RejectedError.
+
+>>> spell("1,01", currency="EUR", case="upper")
+'JEDAN EVRO I JEDAN CENT'
+>>> spell(1234.56, currency="RSD")
+'jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para'
+>>> spell(1600, spacing="tidy", forms="short")
+'hiljadu seststo'
+"""
+SPELL_MANY_DOC = """The words of each number, in order, with the options of spell().
+
+None for a number that cannot be spelled and for a missing value (None, NaN, pandas.NA), so
+that a batch keeps its places. ``numbers`` is any iterable but a str: a list, a pandas Series,
+a numpy array or a generator.
+
+>>> spell_many(["7", "abc", 12, None, 2.5], spacing="tidy")
+['sedam', None, 'dvanaest', None, 'dva zapeta pet']
+"""

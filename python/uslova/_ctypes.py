@@ -11,7 +11,8 @@ import os
 import threading
 from typing import Dict, Iterable, List, Optional, Tuple
 
-from ._common import Converter, Number, RejectedError, check_many, text_of, use_converter
+from ._common import (SPELL_DOC, SPELL_MANY_DOC, Converter, Number, RejectedError, check_many,
+                      missing, text_of, use_converter)
 
 _ACCEPTED = 0
 
@@ -41,15 +42,10 @@ def _load() -> ctypes.CDLL:
     library.uslova_limit.argtypes = [ctypes.c_char_p]
     library.uslova_limit.restype = ctypes.c_int
     # Addresses are passed as plain ints: the cheapest way through ctypes, for a hot call.
-    library.uslova_spell.argtypes = [
-        ctypes.c_char_p,
-        ctypes.c_size_t,
-        ctypes.c_void_p,
-        ctypes.c_void_p,
-        ctypes.c_size_t,
-        ctypes.c_void_p,
-    ]
-    library.uslova_spell.restype = ctypes.c_int
+    for name in ("uslova_spell", "uslova_float_text"):
+        getattr(library, name).argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_void_p,
+                                           ctypes.c_void_p, ctypes.c_size_t, ctypes.c_void_p]
+        getattr(library, name).restype = ctypes.c_int
     for name in ("uslova_prompt", "uslova_verdict_name"):
         getattr(library, name).argtypes = [ctypes.c_int]
         getattr(library, name).restype = ctypes.c_char_p
@@ -139,6 +135,7 @@ class _Buffer(threading.local):
 _buffer = _Buffer()
 _SIZE = ctypes.c_size_t(_WORDS_SIZE)
 _spell_c = _library.uslova_spell
+_float_text = _library.uslova_float_text
 
 
 def _spell(number: Number, options: _Prepared) -> Optional[str]:
@@ -148,6 +145,13 @@ def _spell(number: Number, options: _Prepared) -> Optional[str]:
         text = number.encode() if type(number) is str else text_of(number, options.point)
     except UnicodeEncodeError:  # a lone surrogate: its bytes are no number, as the library says
         text = str.encode(number, "utf-8", "surrogatepass")  # type: ignore[arg-type]
+    if isinstance(text, str):  # a float's digits, as the converter reads floats
+        shown = text.encode()
+        verdict = _float_text(shown, len(shown), options.address, buffer.address, _SIZE, None)
+        if verdict != _ACCEPTED:
+            buffer.verdict = verdict
+            return None
+        text = buffer.words.value
     verdict = _spell_c(text, len(text), options.address, buffer.address, _SIZE, None)
     if verdict == _ACCEPTED:
         return buffer.words.value.decode()  # the words end at their NUL
@@ -162,23 +166,6 @@ def _rejection(number: Number) -> RejectedError:
 
 
 def spell(number: Number, **options: Optional[str]) -> str:
-    """The words of ``number``, by default exactly as the uslova window writes them.
-
-    ``number`` is a str as typed ("-1.234,5", "22 000"), an int, or a decimal.Decimal; a float
-    raises TypeError, as it cannot hold the digits as typed. The options are those of
-    uslova-cli, by name (``uslova.CHOICES`` lists each one's values): script, spacing
-    (None: exact, or tidy for an amount), case, currency (None: a plain number), minor (only
-    with a currency), forms (not with exact spacing) and decimal (which of "." and "," is the
-    decimal separator: by default a lone one; "comma" reads "15.000" as fifteen thousand).
-    None leaves an option at its default. An unknown name raises TypeError; a bad value, or a
-    combination that uslova-cli refuses, raises ValueError with uslova-cli's reason; a number
-    that cannot be spelled raises RejectedError.
-
-    >>> spell("1,01", currency="EUR", case="upper")
-    'JEDAN EVRO I JEDAN CENT'
-    >>> spell(1600, spacing="tidy", forms="short")
-    'hiljadu seststo'
-    """
     prepared = _prepared_for(options)
     words = _spell(number, prepared)
     if words is None:
@@ -187,13 +174,11 @@ def spell(number: Number, **options: Optional[str]) -> str:
 
 
 def spell_many(numbers: Iterable[Number], **options: Optional[str]) -> List[Optional[str]]:
-    """The words of each number, in order, with the options of spell(); None for a number that
-    cannot be spelled, so that a batch keeps its places. A float still raises TypeError.
-
-    >>> spell_many(["7", "abc", 12], spacing="tidy")
-    ['sedam', None, 'dvanaest']
-    """
     check_many(numbers)
     prepared = _prepared_for(options)
     spell_one = _spell
-    return [spell_one(number, prepared) for number in numbers]
+    return [None if missing(number) else spell_one(number, prepared) for number in numbers]
+
+
+spell.__doc__ = SPELL_DOC
+spell_many.__doc__ = SPELL_MANY_DOC

@@ -9,8 +9,9 @@
 
 #include "uslova/uslova.h"
 
-/* Set by _setup(): uslova.RejectedError, and uslova._native_text(number, point), which gives
- * the bytes of another type's number, None for one too large to spell, or raises TypeError. */
+/* Set by _setup(): uslova.RejectedError, and native_text(number, point, many), which gives the
+ * bytes of another type's number, or a float's digits as a str, or None for a missing value in
+ * a batch, or raises TypeError. */
 static PyObject* rejected_error = NULL;
 static PyObject* native_text = NULL;
 /* (names, values...) of each combination of options used: bytes of a uslova_options and the
@@ -110,11 +111,12 @@ static int options_for(PyObject* names, PyObject* const* values, const Prepared*
   return 0;
 }
 
-enum { SPELLED, REJECTED, FAILED };
+enum { SPELLED, REJECTED, FAILED, MISSING };
 
-/* The words of `number` in `words`, or the verdict of a rejection, or an exception. */
-static int convert(PyObject* number, const Prepared* p, char* words, Py_ssize_t* length,
-                   uslova_verdict* verdict) {
+/* The words of `number` in `words`, or the verdict of a rejection, or an exception; in a batch
+ * (`many`), a missing value is MISSING. */
+static int convert(PyObject* number, const Prepared* p, int many, char* words,
+                   Py_ssize_t* length, uslova_verdict* verdict) {
   char digits[32];
   const char* text = NULL;
   Py_ssize_t size = 0;
@@ -148,10 +150,29 @@ static int convert(PyObject* number, const Prepared* p, char* words, Py_ssize_t*
     text = at;
     size = digits + sizeof digits - at;
   } else {
-    owner = PyObject_CallFunction(native_text, "OC", number, p == NULL ? '.' : p->point);
+    owner = PyObject_CallFunction(native_text, "OCi", number, p == NULL ? '.' : p->point, many);
     if (owner == NULL) return FAILED;
-    text = PyBytes_AS_STRING(owner);
-    size = PyBytes_GET_SIZE(owner);
+    if (owner == Py_None) {
+      Py_DECREF(owner);
+      return MISSING;
+    }
+    if (PyUnicode_Check(owner)) { /* a float's digits, as the converter reads floats */
+      const char* shown = PyUnicode_AsUTF8AndSize(owner, &size);
+      if (shown == NULL) {
+        Py_DECREF(owner);
+        return FAILED;
+      }
+      *verdict = uslova_float_text(shown, (size_t)size, p == NULL ? NULL : &p->options, digits,
+                                   sizeof digits, &written);
+      Py_DECREF(owner);
+      owner = NULL;
+      if (*verdict != USLOVA_ACCEPTED) return REJECTED;
+      text = digits;
+      size = (Py_ssize_t)written;
+    } else {
+      text = PyBytes_AS_STRING(owner);
+      size = PyBytes_GET_SIZE(owner);
+    }
   }
   *verdict = uslova_spell(text, (size_t)size, p == NULL ? NULL : &p->options, words,
                           USLOVA_WORDS_SIZE, &written);
@@ -188,12 +209,14 @@ static PyObject* spell(PyObject* module, PyObject* const* args, Py_ssize_t nargs
     return PyErr_Format(PyExc_TypeError, "spell() takes one number and the options by name");
   }
   if (options_for(names, args + nargs, &p, &owner) < 0) return NULL;
-  switch (convert(args[0], p, words, &length, &verdict)) {
+  switch (convert(args[0], p, 0, words, &length, &verdict)) {
     case SPELLED:
       result = PyUnicode_DecodeUTF8(words, length, NULL);
       break;
     case REJECTED:
       raise_rejected(args[0], verdict);
+      break;
+    default:
       break;
   }
   Py_XDECREF(owner);
@@ -225,13 +248,16 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
     Py_ssize_t length = 0;
     uslova_verdict verdict;
     PyObject* words_of_item = NULL;
-    switch (convert(item, p, words, &length, &verdict)) {
+    switch (convert(item, p, 1, words, &length, &verdict)) {
       case SPELLED:
         words_of_item = PyUnicode_DecodeUTF8(words, length, NULL);
         break;
       case REJECTED:
+      case MISSING:
         Py_INCREF(Py_None);
         words_of_item = Py_None;
+        break;
+      default:
         break;
     }
     Py_DECREF(item);
@@ -244,16 +270,32 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
   return list;
 }
 
+static PyMethodDef methods[6];
+/* The docstrings of spell() and spell_many(), kept alive for their functions, which read them
+ * from their method definitions whenever __doc__ is asked for. */
+static PyObject* docs[2];
+
 static PyObject* setup(PyObject* module, PyObject* args) {
-  PyObject *error, *text;
+  PyObject *error, *text, *spell_doc, *spell_many_doc;
+  int i;
   (void)module;
-  if (!PyArg_ParseTuple(args, "OO", &error, &text)) return NULL;
+  if (!PyArg_ParseTuple(args, "OOO!O!", &error, &text, &PyBytes_Type, &spell_doc, &PyBytes_Type,
+                        &spell_many_doc)) {
+    return NULL;
+  }
   Py_INCREF(error);
   Py_INCREF(text);
   Py_XDECREF(rejected_error);
   Py_XDECREF(native_text);
   rejected_error = error;
   native_text = text;
+  for (i = 0; i < 2; ++i) {
+    PyObject* doc = i == 0 ? spell_doc : spell_many_doc;
+    Py_INCREF(doc);
+    methods[i].ml_doc = PyBytes_AS_STRING(doc);
+    Py_XDECREF(docs[i]);
+    docs[i] = doc;
+  }
   Py_RETURN_NONE;
 }
 
@@ -286,12 +328,13 @@ static PyObject* limits(PyObject* module, PyObject* unused) {
   return Py_BuildValue("(ii)", uslova_limit("integer_digits"), uslova_limit("decimals"));
 }
 
-static PyMethodDef methods[] = {
+static PyMethodDef methods[6] = {
     {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
      "spell(number, **options): the words of number, as uslova.spell says."},
     {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
      "spell_many(numbers, **options): the words of each, or None, as uslova.spell_many says."},
-    {"_setup", setup, METH_VARARGS, "_setup(RejectedError, native_text): for the package."},
+    {"_setup", setup, METH_VARARGS,
+     "_setup(RejectedError, native_text, spell_doc, spell_many_doc): for the package."},
     {"choices", choices, METH_NOARGS, "choices(): each option's values, as uslova-cli lists them."},
     {"limits", limits, METH_NOARGS, "limits(): the converter's integer and decimal digits."},
     {NULL, NULL, 0, NULL},

@@ -31,6 +31,9 @@ typedef enum uslova_verdict {
   /** a number with more than three decimal digits in a style other than the window's exact
    * text, which would drop them */
   USLOVA_MORE_THAN_THREE_DECIMALS = 5,
+  /** a binary float whose shortest digits are more than 15 significant ones, from
+   * uslova_float_text alone: round it, or pass the number as text. Since 1.3. */
+  USLOVA_INEXACT = 6,
   USLOVA_BUFFER_TOO_SMALL = 100, /**< nothing written: the words need more room, see *length */
   USLOVA_BAD_OPTIONS = 101       /**< an option out of range, or a size the library does not know */
 } uslova_verdict;
@@ -149,17 +152,31 @@ const char* uslova_options_problem(const uslova_options* options);
 uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                             char* buffer, size_t size, size_t* length);
 
+/** For a binding whose numbers may be binary floats: writes into `buffer` (`size` bytes, 24
+ * always enough) the text that uslova_spell with `options` reads as the float whose shortest
+ * round-trip digits are `shown` (`shown_length` bytes), as its language writes them: Python's
+ * repr, JavaScript's String(), PHP's var_export with serialize_precision -1 ("1234.56",
+ * "1e-07", "1.5E+25", "-0.0", "nan", "-Infinity"). "1234.56" gives "1234.56", or "1234,56"
+ * when `options` choose the decimal comma. Those digits are the number's only when they are at
+ * most 15 significant ones, as a double holds 15 exactly: more (0.1 + 0.2 shows as
+ * 0.30000000000000004) give USLOVA_INEXACT, whose prompt says to round the number or pass it
+ * as text. A NaN is USLOVA_NOT_A_NUMBER, an infinity and 1e15 or more USLOVA_TOO_LARGE.
+ * `*length` and the buffer are as for uslova_spell. Since 1.3. */
+uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
+                                 const uslova_options* options, char* buffer, size_t size,
+                                 size_t* length);
+
 /** The Serbian prompt for a rejection, as the window's message box shows it, e.g.
  * "Nemoguce prevesti u slova, jer ulazni parametar nije broj!" for USLOVA_NOT_A_NUMBER; ""
  * for USLOVA_ACCEPTED and the faults of a call. The title of the box is "Greska". */
 const char* uslova_prompt(uslova_verdict verdict);
 
 /** A short name for a verdict, for programs and logs: "accepted", "not_a_number", "too_large",
- * "unsupported", "too_many_decimals", "more_than_three_decimals", "buffer_too_small",
- * "bad_options". */
+ * "unsupported", "too_many_decimals", "more_than_three_decimals", "inexact",
+ * "buffer_too_small", "bad_options". */
 const char* uslova_verdict_name(uslova_verdict verdict);
 
-/** The library's version, e.g. "1.2.0". */
+/** The library's version, e.g. "1.3.0". */
 const char* uslova_version(void);
 
 #ifdef __cplusplus

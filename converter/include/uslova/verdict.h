@@ -19,6 +19,9 @@ enum class Verdict {
   /// a number with more than three decimal digits in a style that reads them as typed, where
   /// none is ever dropped (the window's exact text spells the first three)
   MoreThanThreeDecimals,
+  /// a binary floating-point number whose shortest digits are more than fifteen significant
+  /// ones (0.1 + 0.2 shows as 0.30000000000000004): it does not hold the digits meant
+  Inexact,
   /// options that cannot be used together, as OptionsProblem says (the C interface's
   /// USLOVA_BAD_OPTIONS); nothing is read
   BadOptions = 101,
