@@ -36,9 +36,35 @@ static const struct {
      "Nemoguce prevesti u slova, jer broj ima vise od tri decimale!"},
     {USLOVA_BUFFER_TOO_SMALL, "buffer_too_small", ""},
     {USLOVA_BAD_OPTIONS, "bad_options", ""},
-    {(uslova_verdict)6, "unknown", ""},
+    {USLOVA_INEXACT, "inexact",
+     "Nemoguce prevesti u slova, jer realan broj ima vise od 15 cifara: zaokruzite ga ili ga "
+     "zadajte tekstom!"},
+    {(uslova_verdict)7, "unknown", ""},
     {(uslova_verdict)-1, "unknown", ""},
     {(uslova_verdict)102, "unknown", ""},
+};
+
+/* A float as its language shows it, the decimal choice, and the text uslova_spell reads then
+ * or, empty, the verdict. */
+static const struct {
+  const char *shown, *decimal, *text;
+  uslova_verdict verdict;
+} floats[] = {
+    {"1234.56", NULL, "1234.56", USLOVA_ACCEPTED},
+    {"1234.56", "comma", "1234,56", USLOVA_ACCEPTED},
+    {"1.5E+14", "point", "150000000000000", USLOVA_ACCEPTED},
+    {"-1e-07", NULL, "-0.0001", USLOVA_ACCEPTED}, /* read as four decimals, the last not 0 */
+    {"0.0012", NULL, "0.0012", USLOVA_ACCEPTED},
+    {"-0.0", NULL, "0", USLOVA_ACCEPTED},
+    {"123456789012345.0", NULL, "123456789012345", USLOVA_ACCEPTED},
+    {"0.30000000000000004", NULL, "", USLOVA_INEXACT},
+    {"1000000000000000.1", NULL, "", USLOVA_INEXACT},
+    {"1e+15", NULL, "", USLOVA_TOO_LARGE},
+    {"-Infinity", NULL, "", USLOVA_TOO_LARGE},
+    {"NAN", NULL, "", USLOVA_NOT_A_NUMBER},
+    {"1.2.3", NULL, "", USLOVA_NOT_A_NUMBER},
+    {"1e", NULL, "", USLOVA_NOT_A_NUMBER},
+    {"", NULL, "", USLOVA_NOT_A_NUMBER},
 };
 
 /* Options by name, NULL for unset, and the part of uslova-cli's reason that each is refused with.
@@ -261,6 +287,23 @@ int main(int argc, char** argv) {
               (c->problem != NULL),
           "a combination's verdict");
   }
+
+  /* Floats: the text, as uslova_spell reads it, or the verdict. */
+  for (i = 0; i < sizeof floats / sizeof floats[0]; ++i) {
+    char text[24];
+    uslova_verdict verdict;
+    uslova_options_init(&options);
+    if (floats[i].decimal != NULL) uslova_option_set(&options, "decimal", floats[i].decimal);
+    length = 0;
+    verdict = uslova_float_text(floats[i].shown, strlen(floats[i].shown), &options, text,
+                                sizeof text, &length);
+    check(verdict == floats[i].verdict &&
+              (verdict != USLOVA_ACCEPTED || strcmp(text, floats[i].text) == 0),
+          floats[i].shown);
+  }
+  check(uslova_float_text("1234.56", 7, NULL, words, 7, &length) == USLOVA_BUFFER_TOO_SMALL &&
+            length == 7,
+        "a float's text in too small a buffer");
 
   if (argc > 1) {
     char path[4096];

@@ -23,7 +23,9 @@ n=0
 for python in "$(command -v python3)" /usr/bin/python3; do
   n=$((n + 1))
   env="$work/venv$n"
-  "$python" -m venv "$env" || { fail "$python -m venv"; continue; }
+  # Debian's Python sees Debian's numpy and pandas, as a user's data frames do.
+  site=$([ "$python" = /usr/bin/python3 ] && echo --system-site-packages)
+  "$python" -m venv $site "$env" || { fail "$python -m venv"; continue; }
   "$env/bin/pip" install --quiet --no-index "$wheel" || { fail "$python: wheel"; continue; }
   (cd "$work/clone" && "$env/bin/pip" install --quiet --no-index --no-build-isolation ./python) \
     >"$work/pip$n.log" 2>&1 || { fail "$python: pip install ./python"; tail -n 20 "$work/pip$n.log"; continue; }

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "window_text.h"  // the private stages, for the test of the caches
 #include "uslova/converter.h"
+#include "window_text.h"  // the private stages, for the test of the caches
 
 namespace uslova {
 namespace {

@@ -207,9 +207,8 @@ uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
   Options read;
   if (!ReadOptions(options, read).empty()) return USLOVA_BAD_OPTIONS;
   ShortText text;
-  const Verdict verdict =
-      FloatText({shown == nullptr ? "" : shown, shown == nullptr ? 0 : shown_length},
-                read.decimal, text);
+  const Verdict verdict = FloatText(
+      {shown == nullptr ? "" : shown, shown == nullptr ? 0 : shown_length}, read.decimal, text);
   if (verdict != Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
   if (length != nullptr) *length = text.size;
   if (buffer == nullptr || size <= text.size) return USLOVA_BUFFER_TOO_SMALL;

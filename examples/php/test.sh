@@ -28,7 +28,9 @@ said=$(USLOVA_LIBRARY=/nonexistent/libuslova.so.1 "$php" "$here/uslova.php" 7 2>
 EXAMPLE="$here/uslova.php" "$php" -r '
   require getenv("EXAMPLE");
   $cases = [
-    [fn () => Uslova::spell(1234.56, ["currency" => "RSD"]), TypeError::class],
+    [fn () => Uslova::spell(0.1 + 0.2), UslovaRejected::class],
+    [fn () => Uslova::spell(NAN), UslovaRejected::class],
+    [fn () => Uslova::spell(null), TypeError::class],
     [fn () => Uslova::spell("7", ["curency" => "RSD"]), ValueError::class],
     [fn () => Uslova::spell("7", ["script" => ["latin"]]), ValueError::class],
   ];
@@ -39,6 +41,12 @@ EXAMPLE="$here/uslova.php" "$php" -r '
     } catch (Throwable $e) {
       if (!($e instanceof $class)) echo "FAIL: case $n throws ", get_class($e), "\n";
     }
+  }
+  // A float as its shortest digits, whatever serialize_precision says.
+  ini_set("serialize_precision", "17");
+  foreach ([[1234.56, "1.234,56", ["currency" => "RSD"]], [1.5, "1,5", ["decimal" => "comma"]],
+            [1e-7, "0,0000001", []], [-0.0, "0", []]] as [$float, $text, $settings]) {
+    if (Uslova::spell($float, $settings) !== Uslova::spell($text, $settings)) echo "FAIL: $text\n";
   }
   // null leaves an option unset, as None and undefined do in Python and JavaScript.
   if (Uslova::spell("7", ["spacing" => null, "currency" => null]) !== Uslova::spell("7")) {

@@ -35,6 +35,9 @@ final class Uslova
         const char* uslova_version(void);
         int uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                          char* buffer, size_t size, size_t* length);
+        int uslova_float_text(const char* shown, size_t shown_length,
+                              const uslova_options* options, char* buffer, size_t size,
+                              size_t* length);
         const char* uslova_prompt(int verdict);
         const char* uslova_verdict_name(int verdict);
         C;
@@ -65,17 +68,18 @@ final class Uslova
     }
 
     /**
-     * The words of $number (a string as typed, or an int), with the options of uslova-cli by
-     * name; null leaves an option unset. Throws UslovaRejected for a number that cannot be
-     * spelled, ValueError for options that uslova-cli refuses, and TypeError for a float, which
-     * cannot hold the digits as typed.
+     * The words of $number (a string as typed, an int, or a float read as the shortest digits
+     * that give it back, as var_export shows them: 1234.56, but not 0.1 + 0.2, which shows as
+     * 0.30000000000000004), with the options of uslova-cli by name; null leaves an option
+     * unset. Throws UslovaRejected for a number that cannot be spelled ("inexact" for a float
+     * of more than 15 significant digits: round it, or pass a string), ValueError for options
+     * that uslova-cli refuses, and TypeError for another type.
      */
     public static function spell(mixed $number, array $options = []): string
     {
-        if (!is_string($number) && !is_int($number)) {
-            throw new TypeError(is_float($number)
-                ? 'a float cannot hold the digits as typed (0.1 is not exactly 0.1): pass a string'
-                : 'expected a string or an int, not ' . get_debug_type($number));
+        if (!is_string($number) && !is_int($number) && !is_float($number)) {
+            throw new TypeError('expected a string, an int or a float, not '
+                . get_debug_type($number));
         }
         $ffi = self::ffi();
         $size = $ffi->uslova_options_size();
@@ -101,11 +105,23 @@ final class Uslova
         if ($problem !== null) {
             throw new ValueError($problem);
         }
-        $text = (string)$number;
         $room = $ffi->uslova_words_size();
         $words = $ffi->new("char[$room]");
         $length = $ffi->new('size_t');
-        $verdict = $ffi->uslova_spell($text, strlen($text), $struct, $words, $room, FFI::addr($length));
+        $text = (string)$number;
+        $verdict = 0;
+        if (is_float($number)) {  // (string) would round it to 14 digits
+            $precision = ini_set('serialize_precision', '-1');
+            $shown = var_export($number, true);
+            ini_set('serialize_precision', (string)$precision);
+            $verdict = $ffi->uslova_float_text($shown, strlen($shown), $struct, $words, $room,
+                FFI::addr($length));
+            $text = FFI::string($words, $length->cdata);
+        }
+        if ($verdict === 0) {
+            $verdict = $ffi->uslova_spell($text, strlen($text), $struct, $words, $room,
+                FFI::addr($length));
+        }
         if ($verdict !== 0) {
             throw new UslovaRejected($ffi->uslova_verdict_name($verdict), $ffi->uslova_prompt($verdict));
         }

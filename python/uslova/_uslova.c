@@ -66,8 +66,8 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
     value = PyUnicode_Check(values[i]) ? PyUnicode_AsUTF8(values[i]) : NULL;
     if (value == NULL || uslova_option_set(&p.options, name, value) != 0) {
       PyErr_Clear();
-      return PyErr_Format(PyExc_ValueError, "invalid value %R for %s (choose %s)", values[i],
-                          name, uslova_option_values(name));
+      return PyErr_Format(PyExc_ValueError, "invalid value %R for %s (choose %s)", values[i], name,
+                          uslova_option_values(name));
     }
     if (strcmp(name, "decimal") == 0 && strcmp(value, "comma") == 0) p.point = ',';
   }
@@ -115,8 +115,8 @@ enum { SPELLED, REJECTED, FAILED, MISSING };
 
 /* The words of `number` in `words`, or the verdict of a rejection, or an exception; in a batch
  * (`many`), a missing value is MISSING. */
-static int convert(PyObject* number, const Prepared* p, int many, char* words,
-                   Py_ssize_t* length, uslova_verdict* verdict) {
+static int convert(PyObject* number, const Prepared* p, int many, char* words, Py_ssize_t* length,
+                   uslova_verdict* verdict) {
   char digits[32];
   const char* text = NULL;
   Py_ssize_t size = 0;
@@ -196,8 +196,7 @@ static int ready(void) {
   return 0;
 }
 
-static PyObject* spell(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
-                       PyObject* names) {
+static PyObject* spell(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* names) {
   const Prepared* p;
   PyObject *owner, *result = NULL;
   char words[USLOVA_WORDS_SIZE];
@@ -341,9 +340,15 @@ static PyMethodDef methods[6] = {
 };
 
 static struct PyModuleDef module_definition = {
-    PyModuleDef_HEAD_INIT, "uslova._uslova",
-    "The compiled layer of the uslova package, over the converter's C interface.", -1, methods,
-    NULL, NULL, NULL, NULL};
+    PyModuleDef_HEAD_INIT,
+    "uslova._uslova",
+    "The compiled layer of the uslova package, over the converter's C interface.",
+    -1,
+    methods,
+    NULL,
+    NULL,
+    NULL,
+    NULL};
 
 PyMODINIT_FUNC PyInit__uslova(void) {
   PyObject* module = PyModule_Create(&module_definition);
