@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 """USLOVA(Broj; Valuta; Stil) in LibreOffice Calc: the uslova Python package's spell() as a
 cell function. It has no rules of its own: numbers, options and rejections are the package's,
-and every rejection is Err:502, so that IFERROR and ISERROR work."""
+and every rejection is Err:502, so that IFERROR and ISERROR work. USLOVAGRESKA(Broj; Valuta;
+Stil) gives the reason as text, "" where USLOVA gives words."""
 
 import decimal
 
@@ -59,8 +60,24 @@ def _number(cell, options):
 
 
 def _words(cell, options):
-    """The words of one cell of a range; "" for an empty cell, which Calc hands over as ""."""
+    """The words of one cell; "" for an empty cell, which Calc hands over as ""."""
     return "" if cell == "" else uslova.spell(_number(cell, options), **options)
+
+
+def _reason(cell, options):
+    """Why a cell has no words: "" when it has them, else the converter's prompt or reason."""
+    try:
+        _words(cell, options)
+        return ""
+    except uslova.RejectedError as rejected:
+        return rejected.prompt
+    except (ValueError, TypeError) as problem:
+        return str(problem)
+
+
+def _cells(number):
+    """Broj as rows of cells: a range (in an array formula) as it is, a value as one cell."""
+    return number if isinstance(number, tuple) else ((number,),)
 
 
 class UslovaAddIn(unohelper.Base, XUslova):
@@ -70,12 +87,18 @@ class UslovaAddIn(unohelper.Base, XUslova):
     def uslova(self, _properties, number, currency, style):
         try:
             options = _options(currency, style)
-            # A range (in an array formula) gives an array of words, a value one word.
-            if not isinstance(number, tuple):
+            if not isinstance(number, tuple):  # a value, or a single cell: an empty one is 0
                 return ((uslova.spell(_number(number, options), **options),),)
             return tuple(tuple(_words(cell, options) for cell in row) for row in number)
         except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
             raise IllegalArgumentException(str(problem), self, 1) from None
+
+    def uslovagreska(self, _properties, number, currency, style):
+        try:
+            options = _options(currency, style)
+        except (ValueError, TypeError) as problem:  # every cell has the options' problem
+            return tuple(tuple(str(problem) for _ in row) for row in _cells(number))
+        return tuple(tuple(_reason(cell, options) for cell in row) for row in _cells(number))
 
 
 g_ImplementationHelper = unohelper.ImplementationHelper()

@@ -21,6 +21,10 @@ import zipfile
 from xml.sax.saxutils import escape, quoteattr
 
 FUNCTION = "RS.USLOVA.CALC.USLOVAADDIN.USLOVA"
+REASON = "RS.USLOVA.CALC.USLOVAADDIN.USLOVAGRESKA"
+# USLOVAGRESKA's arguments in the edge test: two with words, then a reason each.
+REASONS = ["[.A1]", "[.A2]", '"abc"', '"1,234";"RSD"', '"7";"GBP"', '[.A4];"EUR"',
+           '"7";"RSD";"spacing=exact"']
 STYLES = [  # Valuta, Stil, and the same as uslova-cli's arguments
     ("", "", []),
     ("RSD", "", ["--currency=RSD"]),
@@ -176,11 +180,15 @@ class Cases(unittest.TestCase):
 class Edges(unittest.TestCase):
     def test_blank_cells_and_amounts_beyond_a_number_cell(self):
         # An empty Valuta or Stil is left out; an empty cell of a range gives "" and the others
-        # their words; a number cell cannot show the cents of an amount of 10^13 or more, but
-        # holds a whole one exactly.
+        # their words, but a single empty cell reaches an add-in as 0; a number cell cannot
+        # show the cents of an amount of 10^13 or more, but holds a whole one exactly.
+        # USLOVAGRESKA says why there are no words.
         rows = [
             [("string", "7"), ("formula", f"{FUNCTION}([.A1];[.Z1])"),
-             ("formula", f'{FUNCTION}([.A1];"";[.Z1])'), ("matrix", f"{FUNCTION}([.A1:.A3])")],
+             ("formula", f'{FUNCTION}([.A1];"";[.Z1])'), ("matrix", f"{FUNCTION}([.A1:.A3])"),
+             ("formula", f'{FUNCTION}([.A2];"RSD")')]
+            + [("formula", f"{REASON}({arguments})") for arguments in REASONS]
+            + [("matrix", f"{REASON}([.A1:.A3])")],
             [("empty", None), ("formula", f'{FUNCTION}([.A4];"EUR")'),
              ("formula", f'{FUNCTION}("98765432109876.54";"EUR")')],
             [("float", "8"), ("formula", f'{FUNCTION}([.A5];"EUR")'),
@@ -198,6 +206,15 @@ class Edges(unittest.TestCase):
         self.assertEqual([result[1][1], result[1][2]], ["Err:502", big])
         self.assertEqual([result[2][1], result[2][2]], [largest, "Err:502"])
         self.assertEqual(result[6][0], cli(["--currency=EUR"], ["10000000000000"])[0])
+        self.assertEqual(result[0][4], cli(["--currency=RSD"], ["0"])[0])
+        reasons = result[0][5:5 + len(REASONS)]
+        self.assertEqual([result[n][5 + len(REASONS)] for n in range(3)], ["", "", ""])
+        self.assertEqual(reasons[:2], ["", ""])
+        for reason, said in zip(reasons[2:], ["nije broj!", "iznos ima vise od dve decimale!",
+                                              "choose RSD, EUR, USD", "10^13",
+                                              "cannot be used with --currency"]):
+            self.assertTrue(reason.startswith("Nemoguce") or not said.endswith("!"), reason)
+            self.assertIn(said, reason)
 
 
 def unpacked(oxt):
