@@ -70,6 +70,33 @@ class CsvColumn(unittest.TestCase):
             with self.subTest(delimiter=delimiter, arguments=arguments):
                 self.check(delimiter, ending, arguments, mark)
 
+    def test_a_bank_statement(self):
+        # As a Serbian bank exports one: a byte-order mark, CRLF, ";", descriptions of several
+        # lines in quotes, and Duguje and Potražuje, each row with one of the two blank. Both
+        # columns in words, one after the other: every other byte stays, and a blank cell is
+        # no error.
+        rng = random.Random(5)
+        rows = [["Datum valute", "Opis", "Duguje", "Potražuje", "Stanje"]]
+        for n in range(200):
+            amount = f"{rng.randrange(10 ** 6):,}".replace(",", ".") + f",{rng.randrange(100):02d}"
+            note = rng.choice(['"Uplata; račun 7\r\nPoziv na broj 97"', "Provizija",
+                               '"Kupac ""A"""'])
+            rows.append([f"{n % 28 + 1:02d}.03.2026", note, *((amount, "") if n % 3 else
+                                                              ("", amount)), "1.000,00"])
+        amounts = [cell for row in rows[1:] for cell in row[2:4] if cell]
+        spelled = run(["--currency=RSD", "--decimal=comma"], "".join(a + "\n" for a in amounts)
+                      .encode()).stdout.decode().split("\n")
+        words = dict(zip(amounts, spelled))
+        def joined(table):
+            return b"\xef\xbb\xbf" + "".join(";".join(row) + "\r\n" for row in table).encode()
+        expected = [rows[0][:3] + ["Duguje slovima", "Potražuje", "Potražuje slovima", "Stanje"]]
+        expected += [row[:3] + [words.get(row[2], ""), row[3], words.get(row[3], ""), row[4]]
+                     for row in rows[1:]]
+        first = run(["--column=Duguje", "--currency=RSD"], joined(rows))
+        both = run(["--column=Potražuje", "--currency=RSD"], first.stdout)
+        self.assertEqual((both.stdout, first.returncode, first.stderr, both.returncode,
+                          both.stderr), (joined(expected), 0, b"", 0, b""))
+
     def test_columns_by_number_header_and_delimiter(self):
         data = b'a,b;c\n"1,5",2\n'
         cases = [  # arguments, output, exit status
