@@ -133,6 +133,30 @@ class Page(unittest.TestCase):
         Select(self.element("currency")).select_by_value("")
         self.assertFalse(self.element("minor").is_enabled())
 
+    def test_a_suggestion_for_three_decimals(self):
+        # 15.000 dinars is most often fifteen thousand: the page offers the decimal comma.
+        Select(self.element("currency")).select_by_value("RSD")
+        self.type_and_convert("15.000")
+        self.assertIn("dve decimale", self.element("greska").text)
+        self.assertIn("zarez", self.element("predlog").text)
+        self.element("predlog").click()
+        self.assertEqual(self.words(), "petnaest hiljada dinara")
+        self.assertFalse(self.element("predlog").is_displayed())
+        Select(self.element("decimal")).select_by_value("auto")
+        self.type_and_convert("1,234")
+        self.assertIn("tačka", self.element("predlog").text)
+
+    def test_the_page_speaks_of_itself(self):
+        text = self.driver.execute_script(
+            "return document.body.innerText + [...document.querySelectorAll('option')]"
+            ".map((o) => o.label).join(' ')")
+        self.assertNotIn("prozor", text.lower())
+        self.element("broj").click()
+        ring, alarm = self.driver.execute_script(
+            "return [getComputedStyle(document.activeElement).outlineColor, "
+            "getComputedStyle(document.getElementById('greska')).color]")
+        self.assertNotEqual(ring, alarm)
+
     def test_copy_button(self):
         self.driver.execute_script(
             "navigator.clipboard.writeText = async (text) => { window.copiedText = text; };")
@@ -186,6 +210,13 @@ class Page(unittest.TestCase):
         width = self.driver.execute_script(
             "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
         self.assertLessEqual(width[0], width[1])
+        # A phone: after a conversion the words are in view.
+        self.driver.set_window_size(360, 640)
+        self.type_and_convert("999999999999999")
+        bottom, height = self.driver.execute_script(
+            "return [document.getElementById('reci').getBoundingClientRect().bottom, "
+            "window.innerHeight]")
+        self.assertLessEqual(bottom, height)
         self.driver.set_window_size(900, 800)
         self.driver.save_screenshot(SCREENSHOT)
 

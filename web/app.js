@@ -9,18 +9,20 @@
   const words = document.getElementById("reci");
   const error = document.getElementById("greska");
   const copy = document.getElementById("kopiraj");
+  const suggestion = document.getElementById("predlog");
   const copied = document.getElementById("kopirano");
   let choices = []; // the converter's options, once it is ready: one <select> each
   // The page's words for the values of the option tables; the values themselves come from the
   // converter, and one without words here shows its name.
   const LABELS = {
     script: { ascii: "latinica bez kvačica", latin: "latinica", cyrillic: "ćirilica" },
-    spacing: { exact: "kao u prozoru", tidy: "po jedan", joined: "bez razmaka" },
+    spacing: { exact: "izvorni (i dvostruki)", tidy: "po jedan", joined: "bez razmaka" },
     case: { lower: "mala", first: "prvo veliko", upper: "velika" },
     currency: { RSD: "dinari (RSD)", EUR: "evri (EUR)", USD: "dolari (USD)" },
     minor: { words: "rečima", digits: "ciframa", fraction: "razlomkom" },
     forms: { long: "dugi (dve stotine)", short: "kratki (dvesta)" },
-    decimal: { auto: "kao u prozoru", comma: "zarez (15.000,50)", point: "tačka (15,000.50)" },
+    decimal: { auto: "jedini znak decimalni", comma: "zarez (15.000,50)",
+      point: "tačka (15,000.50)" },
   };
   // The page's words for the options; one without words here shows its name. An option in
   // NONE starts with a choice of none, which sets nothing.
@@ -132,9 +134,31 @@
       words.textContent = "";
       copy.disabled = true;
       error.textContent = rejected.prompt ?? rejected.message; // a text too long has no prompt
+      suggest(rejected);
     }
+    if (error.textContent === "") suggestion.hidden = true;
     copied.textContent = "";
   }
+
+  /** An amount with three decimals (15.000 with RSD) is most often one whose "." groups
+   * thousands: the choice of the decimal separator that reads it so is offered. */
+  function suggest(rejected) {
+    const decimal = document.getElementById("decimal");
+    const text = input.value;
+    const separator = text.includes(".") && !text.includes(",") ? "comma"
+      : text.includes(",") && !text.includes(".") ? "point" : undefined;
+    suggestion.hidden = !(rejected.verdict === "too_many_decimals" &&
+      decimal.value === "auto" && separator !== undefined);
+    if (suggestion.hidden) return;
+    suggestion.textContent = `Ako ${separator === "comma" ? "tačka" : "zarez"} razdvaja hiljade: ` +
+      `decimalni znak ${separator === "comma" ? "zarez" : "tačka"}`;
+    suggestion.dataset.decimal = separator;
+  }
+  suggestion.addEventListener("click", () => {
+    document.getElementById("decimal").value = suggestion.dataset.decimal;
+    convert("decimal").then(remember);
+    input.focus();
+  });
 
   // The reader's choices are kept in the browser, where it lets the page keep them (not from
   // file:// in some browsers, nor in private windows; then the page works as before).
@@ -171,7 +195,8 @@
   });
   form.addEventListener("submit", (event) => {
     event.preventDefault(); // Enter in the box converts, unlike the desktop window
-    convert();
+    // On a small screen, the words come into view.
+    convert().then(() => words.scrollIntoView({ block: "nearest" }));
   });
   // The start-up number's words, as soon as the converter is ready.
   convert();
