@@ -521,11 +521,9 @@ Verdict AmountReader::finish(Number& number) const {
 
 Verdict AmountReader::read(std::string_view text, Number& number, Options::Decimal decimal,
                            Options::Currency currency) {
-  // Text that begins and ends with the number has nothing around it.
-  const bool plain = currency == Options::Currency::None ||
-                     (!text.empty() && IsDigit(text.back()) &&
-                      (IsDigit(text.front()) || text.front() == '-' || text.front() == '+'));
-  if (plain) return NumberReader::read(text, number, decimal);
+  if (currency == Options::Currency::None || bare(text)) {
+    return NumberReader::read(text, number, decimal);
+  }
   AmountReader reader(decimal, currency);
   reader.feed(text);
   return reader.finish(number);

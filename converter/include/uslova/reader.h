@@ -145,6 +145,14 @@ class AmountReader {
                         Options::Currency currency = Options::Currency::None)
       : number_(decimal), currency_(currency) {}
 
+  /// `text` begins and ends with its number: nothing stands around it, and NumberReader
+  /// reads it as this would.
+  static constexpr bool bare(std::string_view text) {
+    const auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    return !text.empty() && digit(text.back()) &&
+           (digit(text.front()) || text.front() == '-' || text.front() == '+');
+  }
+
   /// Reads a whole text, e.g. "(2.500,00 RSD)" with RSD gives -2500.
   [[nodiscard]] static Verdict read(std::string_view text, Number& number,
                                     Options::Decimal decimal = Options::Decimal::Auto,
@@ -190,10 +198,14 @@ struct ShortText {
 /// Verdict::Inexact. A NaN is no number, an infinity too large.
 [[nodiscard]] Verdict FloatText(std::string_view shown, Options::Decimal decimal, ShortText& text);
 
-/// Reads a whole text at once, as an AmountReader fed with it would: AmountReader::read.
+/// Reads a whole text at once, as an AmountReader fed with it would: AmountReader::read. A
+/// plain number, the common case, goes straight to NumberReader::read.
 [[nodiscard]] inline Verdict ReadNumber(std::string_view text, Number& number,
                                         Options::Decimal decimal = Options::Decimal::Auto,
                                         Options::Currency currency = Options::Currency::None) {
+  if (currency == Options::Currency::None || AmountReader::bare(text)) {
+    return NumberReader::read(text, number, decimal);
+  }
   return AmountReader::read(text, number, decimal, currency);
 }
 
