@@ -55,10 +55,16 @@ Verdict SpellInto(std::string_view typed, const Options& options, std::string& o
 
 namespace {
 
-/// The words of a style other than the window's, through the word model. A function of its
-/// own, so that the window's path keeps its small frame.
-[[gnu::noinline]] Verdict SpellStyled(const Number& number, const Options& options,
-                                      WordsBuffer& buffer, std::string_view& words) {
+/// The options write the window's text: how they read the number does not matter.
+bool WindowsText(const Options& options) {
+  Options rendering = options;
+  rendering.decimal = Options::Decimal::Auto;
+  return rendering == Options{};
+}
+
+/// The words of a style other than the window's, through the word model.
+[[gnu::always_inline]] inline Verdict SpellStyled(const Number& number, const Options& options,
+                                                  WordsBuffer& buffer, std::string_view& words) {
   // The combinations every front refuses are refused here too, for the same reason.
   const GivenOptions given = AsGiven(options);
   if (!OptionsProblem(given).empty()) return Verdict::BadOptions;
@@ -73,22 +79,21 @@ namespace {
 
 Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
                   std::string_view& words) {
-  Options rendering = options;
-  rendering.decimal = Options::Decimal::Auto;  // a matter of reading only
-  if (rendering != Options{}) return SpellStyled(number, options, buffer, words);
-  // The window's text, from the words of every group.
-  WindowText text;
-  text.write(number);
-  const std::string_view caption = text.view();
-  std::copy(caption.begin(), caption.end(), buffer.begin());
-  words = {buffer.data(), caption.size()};
+  if (!WindowsText(options)) return SpellStyled(number, options, buffer, words);
+  words = WindowText::write(number, buffer.data());  // from the words of every group
   return Verdict::Accepted;
 }
 
 Verdict SpellInto(const Number& number, const Options& options, std::string& out) {
+  if (WindowsText(options)) {  // straight into `out`, which allocates before it changes
+    WindowText text;
+    text.write(number);
+    out.assign(text.view());
+    return Verdict::Accepted;
+  }
   WordsBuffer buffer;
   std::string_view words;
-  const Verdict verdict = SpellInto(number, options, buffer, words);
+  const Verdict verdict = SpellStyled(number, options, buffer, words);
   if (verdict == Verdict::Accepted) out.assign(words);  // allocates before it changes `out`
   return verdict;
 }

@@ -100,19 +100,19 @@ void ForEachPiece(const Number& number, Append append) {
 
 }  // namespace
 
-void WindowText::write(const Number& number) {
+std::string_view WindowText::write(const Number& number, char* data) {
   // The pieces are copied whole, each starting where the words of the one before end.
-  char* out = data_.data() + kFront;
+  char* out = data + kFront;
   ForEachPiece(number, [&out](const Piece& piece, std::uint16_t) {
     std::memcpy(out, piece.text.data(), piece.text.size());
     out += piece.size;
   });
-  end_ = static_cast<std::size_t>(out - data_.data());
-  begin_ = kFront;
+  char* begin = data + kFront;
   if (number.negative) {  // the next word brings its own blank
-    begin_ -= kMinusPiece.size;
-    std::memcpy(data_.data() + begin_, kMinusPiece.text.data(), kMinusPiece.size);
+    begin -= kMinusPiece.size;
+    std::memcpy(begin, kMinusPiece.text.data(), kMinusPiece.size);
   }
+  return {begin, static_cast<std::size_t>(out - begin)};
 }
 
 std::string_view ExactGroupText(int group, unsigned triad) {

@@ -23,8 +23,15 @@ class WindowText {
   static constexpr std::size_t kFront = 8;   // room for "minus" in front
   static constexpr std::size_t kBack = 352;  // the groups, " zapeta ", the decimals and a slot
 
+  /// Writes the caption of `number` into the kFront + kBack bytes at `data`, and returns
+  /// where it stands in them.
+  static std::string_view write(const Number& number, char* data);
   /// Writes the caption of `number`, replacing what was there.
-  void write(const Number& number);
+  void write(const Number& number) {
+    const std::string_view caption = write(number, data_.data());
+    begin_ = static_cast<std::size_t>(caption.data() - data_.data());
+    end_ = begin_ + caption.size();
+  }
   std::string_view view() const { return {data_.data() + begin_, end_ - begin_}; }
 
  private:
