@@ -58,7 +58,7 @@ class Batch {
   /// Converts the argument `typed` at position `n`.
   void convertArgument(std::string_view typed, std::size_t n) {
     Number number;
-    reader_ = AmountReader(options_.decimal, options_.currency);
+    reader_.restart();
     reader_.feed(typed);
     write(reader_.finish(number), number, "argument", n);
   }
@@ -71,7 +71,7 @@ class Batch {
   void endLine() {
     Number number;
     write(reader_.finish(number), number, "line", line_++);
-    reader_ = AmountReader(options_.decimal, options_.currency);
+    reader_.restart();
   }
   std::size_t line() const { return line_; }
   /// The run fails, as when a number is rejected.

@@ -260,7 +260,7 @@ class CsvColumn {
     const bool naming = headerRow_ && !settings_.name.empty();
     inColumn_ = naming || field_ == target_;
     if (!inColumn_) return;
-    if (!headerRow_) reader_ = AmountReader(options_.decimal, options_.currency);
+    if (!headerRow_) reader_.restart();
     blank_ = true;
     headerName_.clear();
     headerLength_ = 0;

@@ -499,9 +499,10 @@ void AmountReader::hold(std::string_view bytes) {
 }
 
 Verdict AmountReader::finish(Number& number) const {
-  if (currency_ == Options::Currency::None || !started_) {
+  if (currency_ == Options::Currency::None) return number_.finish(number);
+  if (!started_) {
     NumberReader whole = number_;  // without a digit the text is no number: held_ says why
-    if (currency_ != Options::Currency::None) whole.feed({held_.data(), heldSize_});
+    whole.feed({held_.data(), heldSize_});
     return whole.finish(number);
   }
   const std::string_view last(held_.data(), heldSize_);

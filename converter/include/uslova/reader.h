@@ -143,7 +143,7 @@ class AmountReader {
  public:
   explicit AmountReader(Options::Decimal decimal = Options::Decimal::Auto,
                         Options::Currency currency = Options::Currency::None)
-      : number_(decimal), currency_(currency) {}
+      : number_(decimal), decimal_(decimal), currency_(currency) {}
 
   /// `text` begins and ends with its number: nothing stands around it, and NumberReader
   /// reads it as this would.
@@ -157,6 +157,14 @@ class AmountReader {
   [[nodiscard]] static Verdict read(std::string_view text, Number& number,
                                     Options::Decimal decimal = Options::Decimal::Auto,
                                     Options::Currency currency = Options::Currency::None);
+
+  /// Starts a new text with the same choices: cheaper than a new reader, as the bytes it
+  /// held are not copied.
+  void restart() {
+    number_ = NumberReader(decimal_);
+    started_ = opened_ = leadMark_ = false;
+    heldSize_ = 0;
+  }
 
   /// Reads the next bytes of the text.
   void feed(std::string_view bytes) {
@@ -174,11 +182,13 @@ class AmountReader {
   void hold(std::string_view bytes);
 
   NumberReader number_;
+  Options::Decimal decimal_;
   Options::Currency currency_;
-  bool started_ = false;            // a digit came: the text before it is read
-  bool opened_ = false;             // it held "(", and
-  bool leadMark_ = false;           // a mark
-  std::array<char, kHeld> held_{};  // before a digit, the text so far; after one, its last bytes
+  bool started_ = false;   // a digit came: the text before it is read
+  bool opened_ = false;    // it held "(", and
+  bool leadMark_ = false;  // a mark
+  // Before a digit, the text so far; after one, its last bytes. Only [0, heldSize_) is read.
+  std::array<char, kHeld> held_;
   std::uint8_t heldSize_ = 0;
 };
 
