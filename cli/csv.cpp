@@ -75,7 +75,8 @@ class CsvColumn {
         options_(options),  // a copy: the delimiter may yet choose the decimal separator
         streams_(streams),
         target_(settings.number),
-        headerRow_(settings.header || !settings.name.empty()) {
+        headerRow_(settings.header || !settings.name.empty()),
+        reader_(options.decimal, options.currency) {
     if (settings.delimiter != 0) setDelimiter(settings.delimiter);
     startField();
   }
@@ -236,8 +237,7 @@ class CsvColumn {
     delimiter_ = delimiter;
     // Spreadsheets write ';' exactly where ',' is the decimal separator: 15.000 is a thousand.
     if (delimiter == ';' && !settings_.decimalGiven) options_.decimal = Options::Decimal::Comma;
-    if (inColumn_ && !headerRow_)
-      reader_ = AmountReader(options_.decimal, options_.currency);  // nothing read yet
+    reader_ = AmountReader(options_.decimal, options_.currency);  // nothing read yet
     ends_.fill(false);
     ends_['\n'] = ends_['\r'] = ends_[static_cast<unsigned char>(delimiter)] = true;
   }
