@@ -463,7 +463,8 @@ Around After(std::string_view text, Options::Currency currency, bool markBefore)
 void AmountReader::feedAmount(std::string_view bytes) {
   if (started_) return hold(bytes);
   // Before the first digit the text is held, to find a mark or a bracket in it.
-  const std::size_t digit = std::find_if(bytes.begin(), bytes.end(), IsDigit) - bytes.begin();
+  const auto digit =
+      static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), IsDigit) - bytes.begin());
   const std::size_t taken = std::min(digit, kHeld - heldSize_);
   std::copy_n(bytes.begin(), taken, held_.begin() + heldSize_);
   heldSize_ = static_cast<std::uint8_t>(heldSize_ + taken);

@@ -74,7 +74,7 @@ class Spell(unittest.TestCase):
                 self.assertEqual(uslova.spell(number), words)
 
     def test_types_that_are_no_number(self):
-        for number in (True, None, b"7", [7]) + ((pandas.NA,) if pandas else ()):
+        for number in (True, None, b"7", [7]) + ((pandas.NA, numpy.bool_(True)) if pandas else ()):
             for name, layer in LAYERS.items():
                 with self.subTest(number=number, layer=name), self.assertRaises(TypeError):
                     layer.spell(number)

@@ -99,9 +99,16 @@ def decimal_text(number: decimal.Decimal, separator: str = ".") -> str:
 
 
 def missing(number: object) -> bool:
-    """A value that stands for no number in a data frame: None, or pandas' NA."""
-    return number is None or (type(number).__name__ == "NAType"
+    """A value that stands for no number in a data frame: None, or pandas' NA or NaT. (NaN is
+    a float, which the converter refuses as no number.)"""
+    return number is None or (type(number).__name__ in ("NAType", "NaTType")
                               and type(number).__module__.startswith("pandas"))
+
+
+def numpy_kind(number: object) -> str:
+    """The kind of a numpy scalar ("b", "i", "u", "f", ...), or "" for another value."""
+    dtype = getattr(number, "dtype", None) if type(number).__module__ == "numpy" else None
+    return getattr(dtype, "kind", "")
 
 
 def text_of(number: object, point: str = ".") -> Union[bytes, str]:
@@ -110,7 +117,7 @@ def text_of(number: object, point: str = ".") -> Union[bytes, str]:
     where it cannot be a number."""
     if isinstance(number, str):
         return str.encode(number)  # its characters, whatever a subclass's encode() says
-    if isinstance(number, bool):
+    if isinstance(number, bool) or numpy_kind(number) == "b":
         raise TypeError("a bool is not a number to spell")
     if isinstance(number, float):
         return float.__repr__(number)  # the shortest digits that read back as it
@@ -122,8 +129,7 @@ def text_of(number: object, point: str = ".") -> Union[bytes, str]:
         return int.__repr__(number).encode()  # the value's digits, whatever a subclass says
     if isinstance(number, decimal.Decimal):
         return decimal_text(number, point).encode()
-    if type(number).__module__ == "numpy" and getattr(number, "dtype", None) is not None and \
-            number.dtype.kind == "f":
+    if numpy_kind(number) == "f":
         return str(number)  # numpy's other floats, by the digits it shows for their width
     raise TypeError("expected a str, an int, a float or a decimal.Decimal, not "
                     f"{type(number).__name__}")
