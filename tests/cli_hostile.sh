@@ -65,11 +65,11 @@ out=$("$cli" <&- 2>&1; echo "rc=$?")
 case $out in *"cannot read the input"*rc=1) ;; *) fail "closed input: [$out]" ;; esac
 
 # A program driving uslova-cli through pipes gets each answer while the input stays open.
-mkfifo "$tmp/in" "$tmp/out"
-"$cli" <"$tmp/in" >"$tmp/out" &
-exec 3>"$tmp/in" 4<"$tmp/out"
+mkfifo "$tmp/to-cli" "$tmp/from-cli"
+"$cli" <"$tmp/to-cli" >"$tmp/from-cli" &
+exec 3>"$tmp/to-cli" 4<"$tmp/from-cli"
 echo 7 >&3
-answer=$(timeout 1 sh -c 'IFS= read -r line; echo "$line"' <&4)
+answer=$(timeout 10 sh -c 'IFS= read -r line; echo "$line"' <&4)
 exec 3>&- 4<&-
 wait
 [ "$answer" = "  sedam" ] || fail "coprocess answer: [$answer]"
