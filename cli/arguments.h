@@ -15,7 +15,8 @@ namespace uslova::cli {
 /// What the arguments of one run asked for.
 struct Arguments {
   Options options;
-  bool csv = false;  ///< --column: CSV on standard input, as `csvSettings` say
+  bool csv = false;    ///< --column: CSV on standard input, as `csvSettings` say
+  bool dates = false;  ///< --date: each NUMBER and line of input is a date
   CsvSettings csvSettings;
   bool help = false;
   bool version = false;

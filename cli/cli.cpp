@@ -13,6 +13,7 @@
 #include "chunks.h"
 #include "csv.h"
 #include "lines.h"
+#include "uslova/dates.h"
 
 #include "uslova/converter.h"
 #include "uslova/version.h"
@@ -55,8 +56,12 @@ class Batch {
         terminal_(streams.terminal),
         reader_(options.decimal, options.currency) {}
 
+  /// Each text is a date, not a number.
+  void readDates() { dates_ = true; }
+
   /// Converts the argument `typed` at position `n`.
   void convertArgument(std::string_view typed, std::size_t n) {
+    if (dates_) return writeDate(typed, "argument", n);
     Number number;
     reader_.restart();
     reader_.feed(typed);
@@ -65,10 +70,19 @@ class Batch {
 
   /// The next piece of the current line of input.
   void feed(std::string_view piece) {
+    if (dates_) {  // a date is short: a longer line is none, and is not kept whole
+      date_.append(piece.substr(0, kLongestDate + 1 - std::min(date_.size(), kLongestDate + 1)));
+      return;
+    }
     if (!reader_.failed()) reader_.feed(piece);  // the rest of a non-number is skipped
   }
   /// The current line of input has ended: writes its words.
   void endLine() {
+    if (dates_) {
+      writeDate(date_, "line", line_++);
+      date_.clear();
+      return;
+    }
     Number number;
     write(reader_.finish(number), number, "line", line_++);
     reader_.restart();
@@ -100,6 +114,29 @@ class Batch {
   }
 
  private:
+  static constexpr std::size_t kLongestDate = 32;  // with blanks around it
+
+  void writeDate(std::string_view text, std::string_view source, std::size_t n) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    text = first == std::string_view::npos
+               ? std::string_view{}
+               : text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    Date date;
+    if (text.size() <= kLongestDate && ReadDate(text, date)) {
+      out_.buffer().append(DateWords(date, options_.script, options_.letterCase)).push_back('\n');
+      out_.lineDone();
+    } else {
+      rejected_ = true;
+      out_.buffer().push_back('\n');
+      out_.lineDone();
+      std::string& m = messages_.buffer();
+      m.append(kName).append(": ").append(source).append(" ").append(std::to_string(n));
+      m.append(": not a date that exists, as D.M.YYYY or YYYY-MM-DD\n");
+      messages_.lineDone();
+    }
+    if (terminal_) flush();
+  }
+
   void write(Verdict verdict, const Number& number, std::string_view source, std::size_t n) {
     std::string_view words;
     if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
@@ -125,6 +162,8 @@ class Batch {
   bool terminal_;
   bool rejected_ = false;
   AmountReader reader_;
+  bool dates_ = false;
+  std::string date_;      // the current line, when it is a date
   std::size_t line_ = 1;  // of the input
   WordsBuffer words_;
 };
@@ -175,6 +214,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
 
   if (arguments.csv) return ConvertCsv(arguments.csvSettings, arguments.options, streams);
   Batch batch(arguments.options, streams);
+  if (arguments.dates) batch.readDates();
   if (arguments.numbers.empty()) ConvertLines(streams.in, batch);
   for (std::size_t i : arguments.numbers) {
     batch.convertArgument(args[i], i + 1);

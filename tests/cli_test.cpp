@@ -176,6 +176,12 @@ TEST(Cli, ArgumentRules) {
        "a\tb\tb slovima\n1\t2\t  dva\n"},
       {{"--col=1", "--delim=tab"}, "7\n", "7\t  sedam\n"},
       {{"--", "--help"}, "", "\n"},
+      // Dates: in both forms, from arguments and lines, blanks around them dropped.
+      {{"--date", "--script=latin", "9.12.2026."},
+       "",
+       "devetog decembra dve hiljade dvadeset šeste godine\n"},
+      {{"--da", "--case=upper"}, " 2000-01-03 \r\n", "TRECEG JANUARA DVEHILJADITE GODINE\n"},
+      {{"--date"}, "29.2.2023\n", "\n"},
   };
   for (const Case& c : cases) {
     const Result r = RunWith(c.args, c.input);
@@ -213,6 +219,8 @@ TEST(Cli, OptionErrors) {
       {{"--c=upper", "7"},
        "uslova-cli: option '--c' is ambiguous; possibilities: '--case' '--currency'"},
       {{"-x", "7"}, "uslova-cli: unknown option '-x'"},
+      {{"--date", "--currency=RSD", "1.1.2000"},
+       "uslova-cli: --date goes with --script and --case alone"},
       {{"--forms=short", "5"}, "uslova-cli: --forms=short needs --spacing=tidy"},
       {{"--help=yes"}, "uslova-cli: unknown option '--help=yes'"},
       {{"--currency=RSD", "--spacing=exact", "7"},

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "dates.h"
+#include "uslova/dates.h"
 
 namespace uslova {
 namespace {

@@ -1,10 +1,12 @@
 // dates.cpp: dates read and written in words. The words are made in Latin with diacritics, the
 // year's from the converter's own short forms, and then written in the script and case asked.
 // SPDX-License-Identifier: MIT
-#include "dates.h"
+#include "uslova/dates.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <utility>
 
 #include "render.h"
@@ -107,49 +109,35 @@ std::string YearWords(int year) {
   return std::string(words.data(), last) + YearOrdinal({words.data() + last, words.size() - last});
 }
 
-/// The Cyrillic of our Latin words: a letter each, "lj" and "nj" one letter.
-std::string Cyrillic(std::string_view latin) {
-  constexpr std::pair<std::string_view, std::string_view> kLetters[] = {
-      {"lj", "љ"}, {"nj", "њ"}, {"dž", "џ"}, {"a", "а"}, {"b", "б"}, {"c", "ц"},
-      {"č", "ч"},  {"ć", "ћ"},  {"d", "д"},  {"đ", "ђ"}, {"e", "е"}, {"f", "ф"},
-      {"g", "г"},  {"h", "х"},  {"i", "и"},  {"j", "ј"}, {"k", "к"}, {"l", "л"},
-      {"m", "м"},  {"n", "н"},  {"o", "о"},  {"p", "п"}, {"r", "р"}, {"s", "с"},
-      {"š", "ш"},  {"t", "т"},  {"u", "у"},  {"v", "в"}, {"z", "з"}, {"ž", "ж"}};
+using Letters = std::pair<std::string_view, std::string_view>;
+
+/// `latin` with each of `letters` written as its pair says, the first that fits at each place.
+template <std::size_t N>
+std::string Transcribed(std::string_view latin, const Letters (&letters)[N]) {
   std::string out;
   for (std::size_t i = 0; i < latin.size();) {
-    bool found = false;
-    for (const auto& [from, to] : kLetters) {
-      if (std::string_view(latin.data() + i, latin.size() - i).starts_with(from)) {
-        out += to;
-        i += from.size();
-        found = true;
-        break;
-      }
+    const std::string_view rest(latin.data() + i, latin.size() - i);
+    const auto found = std::find_if(std::begin(letters), std::end(letters),
+                                    [&](const Letters& l) { return rest.starts_with(l.first); });
+    if (found == std::end(letters)) {
+      out += latin[i++];  // a blank, or a letter written the same
+    } else {
+      out += found->second;
+      i += found->first.size();
     }
-    if (!found) out += latin[i++];  // a blank
   }
   return out;
 }
 
-/// Our Latin words without diacritics: "č" and "ć" are "c", "š" "s", "ž" "z", "đ" "dj".
-std::string Ascii(std::string_view latin) {
-  constexpr std::pair<std::string_view, std::string_view> kLetters[] = {
-      {"č", "c"}, {"ć", "c"}, {"š", "s"}, {"ž", "z"}, {"đ", "dj"}};
-  std::string out;
-  for (std::size_t i = 0; i < latin.size();) {
-    bool found = false;
-    for (const auto& [from, to] : kLetters) {
-      if (std::string_view(latin.data() + i, latin.size() - i).starts_with(from)) {
-        out += to;
-        i += from.size();
-        found = true;
-        break;
-      }
-    }
-    if (!found) out += latin[i++];
-  }
-  return out;
-}
+// The Cyrillic of our Latin words, "lj" and "nj" one letter each; and the letters without
+// diacritics.
+constexpr Letters kCyrillic[] = {{"lj", "љ"}, {"nj", "њ"}, {"dž", "џ"}, {"a", "а"}, {"b", "б"},
+                                 {"c", "ц"},  {"č", "ч"},  {"ć", "ћ"},  {"d", "д"}, {"đ", "ђ"},
+                                 {"e", "е"},  {"f", "ф"},  {"g", "г"},  {"h", "х"}, {"i", "и"},
+                                 {"j", "ј"},  {"k", "к"},  {"l", "л"},  {"m", "м"}, {"n", "н"},
+                                 {"o", "о"},  {"p", "п"},  {"r", "р"},  {"s", "с"}, {"š", "ш"},
+                                 {"t", "т"},  {"u", "у"},  {"v", "в"},  {"z", "з"}, {"ž", "ж"}};
+constexpr Letters kAscii[] = {{"č", "c"}, {"ć", "c"}, {"š", "s"}, {"ž", "z"}, {"đ", "dj"}};
 
 /// `words` with the capital of its first letter, or of every letter.
 std::string Capitalized(std::string_view words, bool every) {
@@ -203,8 +191,8 @@ std::string DateWords(const Date& date, Options::Script script, Options::LetterC
                             std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " +
                             YearWords(date.year) + " godine";
   const std::string written = script == Options::Script::Latin      ? latin
-                              : script == Options::Script::Cyrillic ? Cyrillic(latin)
-                                                                    : Ascii(latin);
+                              : script == Options::Script::Cyrillic ? Transcribed(latin, kCyrillic)
+                                                                    : Transcribed(latin, kAscii);
   if (letterCase == Options::LetterCase::Lower) return written;
   return Capitalized(written, letterCase == Options::LetterCase::Upper);
 }

@@ -1,5 +1,6 @@
 // dates.h: a date in words, as contracts and notarial documents write it, in the genitive:
-// "devetog decembra dve hiljade dvadeset šeste godine".
+// "devetog decembra dve hiljade dvadeset šeste godine". Not installed yet: the command line is
+// its one front so far.
 // SPDX-License-Identifier: MIT
 #pragma once
 
