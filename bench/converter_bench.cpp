@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "uslova/converter.h"
+#include "uslova/dates.h"
 #include "uslova/uslova.h"
 
 // Every allocation through operator new is counted, so a benchmark can report its own.
@@ -82,11 +83,25 @@ const std::vector<Item>& Amounts() {
   return items;
 }
 
+/// The numbers as counts, whole: the same integers, the decimals left out.
+const std::vector<Item>& Counts() {
+  static const std::vector<Item> items = [] {
+    std::vector<Item> whole = Workload();
+    for (Item& item : whole)
+      item.text = item.text.substr(0, item.text.find(','));
+    return whole;
+  }();
+  return items;
+}
+
 /// Converts the workload with `options` in a loop, reusing one string, and counts the heap
 /// allocations of one more pass.
-void RunConversions(benchmark::State& state, const uslova::Options& options) {
+void RunConversions(benchmark::State& state, const uslova::Options& options,
+                    const std::vector<Item>* workload = nullptr) {
   const std::vector<Item>& items =
-      options.currency == uslova::Options::Currency::None ? Workload() : Amounts();
+      workload != nullptr                                  ? *workload
+      : options.currency == uslova::Options::Currency::None ? Workload()
+                                                            : Amounts();
   std::string words;
   for (const Item& item : items)
     (void)uslova::SpellInto(item.text, options, words);  // grows `words` once
@@ -125,6 +140,64 @@ BENCHMARK_CAPTURE(BM_Styled, rsd_amount,
 BENCHMARK_CAPTURE(BM_Styled, short_forms,
                   O{O::Script::Ascii, O::Spacing::Tidy, O::LetterCase::Lower, O::Currency::None,
                     O::Minor::Words, O::Forms::Short});
+
+/// Counts of a noun: a masculine and a feminine unit on whole counts, and "odsto" on the
+/// numbers with their decimals.
+void BM_Counted(benchmark::State& state, O options) {
+  const bool decimals = uslova::kCountedUnits[static_cast<std::size_t>(options.unit) - 1].decimals;
+  RunConversions(state, options, decimals ? &Workload() : &Counts());
+}
+O Counting(std::string_view unit) {
+  O options{O::Script::Ascii, O::Spacing::Tidy};
+  for (std::size_t i = 0; i < std::size(uslova::kCountedUnits); ++i) {
+    if (uslova::kCountedUnits[i].name == unit) options.unit = static_cast<O::Unit>(i + 1);
+  }
+  return options;
+}
+BENCHMARK_CAPTURE(BM_Counted, dan, Counting("dan"));
+BENCHMARK_CAPTURE(BM_Counted, godina, Counting("godina"));
+BENCHMARK_CAPTURE(BM_Counted, odsto, Counting("odsto"));
+
+/// 4,096 dates of every day of the years 1 to 9999, as "D.M.YYYY"; always the same.
+const std::vector<Item>& Dates() {
+  static const std::vector<Item> items = [] {
+    std::mt19937_64 random(42);
+    std::vector<Item> dates;
+    for (int i = 0; i < 4096; ++i) {
+      const auto year = 1 + static_cast<int>(random() % 9999);
+      const auto month = 1 + static_cast<int>(random() % 12);
+      const auto day = 1 + static_cast<int>(random() % 28);
+      char text[16];
+      std::snprintf(text, sizeof text, "%d.%d.%04d", day, month, year);
+      dates.push_back({text});
+    }
+    return dates;
+  }();
+  return items;
+}
+
+/// A date read and written in words, in Latin with diacritics, into a buffer of the caller's.
+void BM_Date(benchmark::State& state) {
+  const std::vector<Item>& items = Dates();
+  uslova::DateBuffer buffer;
+  const auto spell = [&](const std::string& text) {
+    uslova::Date date;
+    if (!uslova::ReadDate(text, date)) return std::string_view{};
+    return uslova::DateWords(date, O::Script::Latin, O::LetterCase::Lower, buffer);
+  };
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::string_view words = spell(items[i++ & 4095].text);
+    benchmark::DoNotOptimize(words.data());
+  }
+  state.SetItemsProcessed(state.iterations());
+  const std::size_t before = allocations.load();
+  for (const Item& item : items)
+    benchmark::DoNotOptimize(spell(item.text).data());
+  state.counters["allocs_per_conversion"] =
+      static_cast<double>(allocations.load() - before) / static_cast<double>(items.size());
+}
+BENCHMARK(BM_Date);
 
 /// The C interface of libuslova.so.1, with its defaults: a call from another language's
 /// binding, into a buffer of the caller's.

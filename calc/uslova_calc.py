@@ -2,8 +2,10 @@
 """USLOVA(Broj; Valuta; Stil) in LibreOffice Calc: the uslova Python package's spell() as a
 cell function. It has no rules of its own: numbers, options and rejections are the package's,
 and every rejection is Err:502, so that IFERROR and ISERROR work. USLOVAGRESKA(Broj; Valuta;
-Stil) gives the reason as text, "" where USLOVA gives words."""
+Stil) gives the reason as text, "" where USLOVA gives words. Valuta is a currency or a unit of
+counts. USLOVADATUM(Datum; Stil) writes a date cell, or a date as text, in words."""
 
+import datetime
 import decimal
 
 import unohelper
@@ -22,12 +24,25 @@ def _left_out(argument):
 
 
 def _options(currency, style):
-    """uslova.spell's options from the Valuta and Stil arguments; ValueError when they are bad."""
+    """uslova.spell's options from the Valuta and Stil arguments; ValueError when they are bad.
+    Valuta is a currency, or else a unit of counts, which the converter checks."""
     options = {}
     if not _left_out(currency):
         if not isinstance(currency, str):
-            raise ValueError("Valuta is a text: RSD, EUR or USD")
-        options["currency"] = currency
+            raise ValueError("Valuta is a text: a currency (RSD, EUR, USD) or a unit (dan, ...)")
+        currencies, units = uslova.CHOICES["currency"], uslova.CHOICES["unit"]
+        # A noun of one's own has its gender after ":"; the converter checks the rest.
+        if currency not in currencies and currency not in units and ":" not in currency:
+            raise ValueError(f"Valuta: {currency!r} is neither a currency (choose "
+                             f"{', '.join(currencies)}) nor a unit (choose {', '.join(units)}, "
+                             f"or a noun of one's own: stan,stana,stanova:m)")
+        options["currency" if currency in currencies else "unit"] = currency
+    _style(style, options)
+    return options
+
+
+def _style(style, options):
+    """Adds the options of Stil, "NAME=VALUE ...", to `options`."""
     if not _left_out(style):
         if not isinstance(style, str):
             raise ValueError('Stil is a text such as "script=latin case=first"')
@@ -36,7 +51,6 @@ def _options(currency, style):
             if not equals or name in options or name == "currency":
                 raise ValueError(f"Stil: {setting!r} is not NAME=VALUE of another option")
             options[name] = value
-    return options
 
 
 AMOUNT_LIMIT = 10 ** 13  # from here on, 15 significant digits leave no room for the cents
@@ -75,6 +89,25 @@ def _reason(cell, options):
         return str(problem)
 
 
+# Day 0 of Calc's serial day numbers, as its default settings count them.
+NULL_DATE = datetime.date(1899, 12, 30)
+
+
+def _date_words(cell, options):
+    """The words of a date cell (Calc's serial day number, its time of day left out) or of a
+    date as text; "" for an empty cell, which Calc hands over as 0 or ""."""
+    if cell == "" or (isinstance(cell, float) and cell == 0):
+        return ""
+    if isinstance(cell, float):
+        try:
+            cell = NULL_DATE + datetime.timedelta(days=cell // 1)
+        except OverflowError:  # beyond the years 1 to 9999: no date
+            cell = str(cell)
+    elif not isinstance(cell, str):
+        raise ValueError("Datum is a date cell or a text")
+    return uslova.spell_date(cell, **options)
+
+
 def _cells(number):
     """Broj as rows of cells: a range (in an array formula) as it is, a value as one cell."""
     return number if isinstance(number, tuple) else ((number,),)
@@ -90,6 +123,14 @@ class UslovaAddIn(unohelper.Base, XUslova):
             if not isinstance(number, tuple):  # a value, or a single cell: an empty one is 0
                 return ((uslova.spell(_number(number, options), **options),),)
             return tuple(tuple(_words(cell, options) for cell in row) for row in number)
+        except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
+            raise IllegalArgumentException(str(problem), self, 1) from None
+
+    def uslovadatum(self, _properties, date, style):
+        try:
+            options = {}
+            _style(style, options)
+            return tuple(tuple(_date_words(cell, options) for cell in row) for row in _cells(date))
         except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
             raise IllegalArgumentException(str(problem), self, 1) from None
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,8 +16,9 @@ namespace uslova::cli {
 /// What the arguments of one run asked for.
 struct Arguments {
   Options options;
-  bool csv = false;    ///< --column: CSV on standard input, as `csvSettings` say
-  bool dates = false;  ///< --date: each NUMBER and line of input is a date
+  std::shared_ptr<OwnNoun> ownNoun;  ///< a --unit of one's own, which `options` points to
+  bool csv = false;                  ///< --column: CSV on standard input, as `csvSettings` say
+  bool dates = false;                ///< --date: each NUMBER and line of input is a date
   CsvSettings csvSettings;
   bool help = false;
   bool version = false;

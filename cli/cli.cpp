@@ -123,7 +123,9 @@ class Batch {
                : text.substr(first, text.find_last_not_of(" \t") + 1 - first);
     Date date;
     if (text.size() <= kLongestDate && ReadDate(text, date)) {
-      out_.buffer().append(DateWords(date, options_.script, options_.letterCase)).push_back('\n');
+      out_.buffer()
+          .append(DateWords(date, options_.script, options_.letterCase, dateWords_))
+          .push_back('\n');
       out_.lineDone();
     } else {
       rejected_ = true;
@@ -131,7 +133,7 @@ class Batch {
       out_.lineDone();
       std::string& m = messages_.buffer();
       m.append(kName).append(": ").append(source).append(" ").append(std::to_string(n));
-      m.append(": not a date that exists, as D.M.YYYY or YYYY-MM-DD\n");
+      m.append(": ").append(PromptOf(Verdict::NotADate)).push_back('\n');
       messages_.lineDone();
     }
     if (terminal_) flush();
@@ -157,6 +159,7 @@ class Batch {
   }
 
   Options options_;
+  DateBuffer dateWords_;
   Writer out_, err_;
   Writer& messages_;  // err_, or out_ when both are one file, so that a message keeps its place
   bool terminal_;

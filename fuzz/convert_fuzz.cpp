@@ -166,12 +166,14 @@ bool TypedNegative(std::string_view plain) {
 /// "jedna" or "dve" before a masculine one ("dve hiljade", "dva miliona", "jedna para").
 bool GendersAgree(const std::vector<std::string>& words) {
   // Written here, apart from the converter's tables, so that a wrong gender there shows.
-  static const std::set<std::string, std::less<>> kFeminine{"hiljada",   "hiljade",   "milijarda",
-                                                            "milijarde", "milijardi", "stotine",
-                                                            "stotina",   "para",      "pare"};
+  static const std::set<std::string, std::less<>> kFeminine{
+      "hiljada", "hiljade", "milijarda", "milijarde", "milijardi", "stotine", "stotina",
+      "para",    "pare",    "nedelja",   "nedelje",   "godina",    "godine"};
   static const std::set<std::string, std::less<>> kMasculine{
-      "milion", "miliona", "bilion", "biliona", "dinar", "dinara", "evro",
-      "evra",   "dolar",   "dolara", "cent",    "centa", "centi"};
+      "milion", "miliona", "bilion", "biliona", "dinar",    "dinara",   "evro",
+      "evra",   "dolar",   "dolara", "cent",    "centa",    "centi",    "dan",
+      "dana",   "mesec",   "meseca", "meseci",  "sat",      "sata",     "sati",
+      "minut",  "minuta",  "komad",  "komada",  "procenat", "procenta", "procenata"};
   for (std::size_t i = 1; i < words.size(); ++i) {
     const std::string& numeral = words[i - 1];
     if (kFeminine.contains(words[i]) && (numeral == "jedan" || numeral == "dva")) return false;
@@ -222,21 +224,27 @@ void CheckStyles(const std::string& input, const std::string& plain, const std::
     return;
   }
   const bool amount = options.currency != O::Currency::None;
-  const bool windowWords = !amount && options.forms == O::Forms::Long;
+  const bool counted = options.unit != O::Unit::None;
+  const bool windowWords = !amount && !counted && options.forms == O::Forms::Long;
   const O::Spacing spacing = uslova::Settled(given).spacing;
   // The styles refuse what they would have to drop: more than two decimals in an amount, more
   // than three in any reading but the window's.
   const std::string decimals = TypedDecimals(plain);
+  // Of the units, only "odsto" takes decimals: a count is a whole number.
+  const bool whole =
+      counted && uslova::kCountedUnits[static_cast<std::size_t>(options.unit) - 1].name != "odsto";
   const auto refused = [&](const O& o) {
     const bool exact = o.spacing == O::Spacing::Exact && windowWords;
     if (o.currency != O::Currency::None) return decimals.size() > 2;
+    if (whole && !decimals.empty()) return true;
     return !exact && decimals.size() > 3;
   };
   const auto spell = [&](O o) {
     std::string words;
     const uslova::Verdict verdict = uslova::SpellInto(input, o, words);
-    const uslova::Verdict refusal = o.currency != O::Currency::None
-                                        ? uslova::Verdict::TooManyDecimals
+    const uslova::Verdict refusal =
+        o.currency != O::Currency::None ? uslova::Verdict::TooManyDecimals
+        : whole && !decimals.empty()    ? uslova::Verdict::NotWhole
                                         : uslova::Verdict::MoreThanThreeDecimals;
     Check(verdict == (refused(o) ? refusal : uslova::Verdict::Accepted), "a styled verdict", input);
     return verdict == uslova::Verdict::Accepted ? words : std::string();
@@ -277,6 +285,21 @@ void CheckStyles(const std::string& input, const std::string& plain, const std::
   }
   if (windowWords) {
     Check(WordsOf(asciiTidyWords, true) == TidyModel(caption, decimals), "decimals as typed",
+          input);
+  }
+  if (counted) {
+    // A count is the number's own words, "jedna" and "dve" as a feminine noun has them, and
+    // then its noun.
+    O plainNumber = asciiTidy;
+    plainNumber.unit = O::Unit::None;
+    const auto masculine = [](std::vector<std::string> numerals) {
+      for (std::string& numeral : numerals)
+        numeral = numeral == "jedna" ? "jedan" : numeral == "dve" ? "dva" : numeral;
+      return numerals;
+    };
+    std::vector<std::string> countWords = WordsOf(asciiTidyWords);
+    countWords.pop_back();
+    Check(masculine(countWords) == masculine(WordsOf(spell(plainNumber))), "a count's numerals",
           input);
   }
 }

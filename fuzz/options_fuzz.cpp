@@ -12,9 +12,17 @@
 
 #include "uslova/uslova.h"
 
+namespace {
+/// The struct as releases 1.1 to 1.3 shipped it, for its size.
+struct OptionsOf1_1 {
+  std::size_t size;
+  int script, spacing, letter_case, currency, minor, forms, decimal;
+};
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The first bytes are the struct as the caller holds it, the rest the text.
-  constexpr std::size_t kMost = 48;
+  constexpr std::size_t kMost = sizeof(uslova_options) + 8;
   if (size < 1 + kMost) return 0;
   std::size_t declared;
   std::memcpy(&declared, data + 1, sizeof declared);
@@ -32,9 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto* options = reinterpret_cast<const uslova_options*>(block.get());
   const uslova_verdict verdict =
       uslova_spell(text, textLength, options, words, sizeof words, &length);
-  const bool shipped =
-      declared == sizeof(uslova_options) || declared == offsetof(uslova_options, decimal);
+  const bool shipped = declared == sizeof(uslova_options) || declared == sizeof(OptionsOf1_1) ||
+                       declared == offsetof(uslova_options, decimal);
   if (!shipped && verdict != USLOVA_BAD_OPTIONS) std::abort();
+  // A date reads the same struct, and takes its script and case alone.
+  const uslova_verdict date =
+      uslova_spell_date(text, textLength, options, words, sizeof words, &length);
+  if (!shipped && date != USLOVA_BAD_OPTIONS) std::abort();
+  if (date == USLOVA_ACCEPTED && (length >= sizeof words || words[length] != '\0')) std::abort();
+  length = 0;
+  const uslova_verdict again =
+      uslova_spell(text, textLength, options, words, sizeof words, &length);
+  if (again != verdict) std::abort();
   if ((uslova_options_problem(options) == nullptr) != (verdict != USLOVA_BAD_OPTIONS)) std::abort();
   if (verdict == USLOVA_ACCEPTED && (length >= sizeof words || words[length] != '\0')) std::abort();
   return 0;

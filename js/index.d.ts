@@ -3,7 +3,9 @@
 
 /** How the words are written; the names and values are those of uslova-cli (its --help says
  * what each does), written here from the converter's tables by the build. Spacing unset is
- * exact, or tidy for an amount; minor goes only with a currency. */
+ * exact, or tidy for an amount or a count; minor goes only with a currency. A unit makes the
+ * number a count of that noun ("dvadeset jedna godina"), or of a noun of one's own given as its
+ * three forms and gender: "stan,stana,stanova:m". */
 export interface Options {
   // @OPTIONS@
 }
@@ -36,6 +38,17 @@ export function spellMany(
   options?: Options,
 ): (string | null)[];
 
+/**
+ * A date in words as contracts write it, in the genitive, one blank apart: "9.12.2026" gives
+ * "devetog decembra dve hiljade dvadeset seste godine". A string is "9.12.2026", "09.12.2026."
+ * or "2026-12-09", years 1 to 9999. A Date is read in its local calendar day: the day that the
+ * machine's time zone shows for it, as getDate() gives it. Only script and case apply; another
+ * option is a TypeError. A date that does not exist throws RejectedError ("not_a_date").
+ * @example spellDate(new Date(2026, 11, 9), { script: "latin" })
+ * // "devetog decembra dve hiljade dvadeset šeste godine"
+ */
+export function spellDate(date: string | Date, options?: Pick<Options, "script" | "case">): string;
+
 /** The short name of a rejection. */
 export type Verdict =
   | "not_a_number"
@@ -43,7 +56,9 @@ export type Verdict =
   | "unsupported"
   | "too_many_decimals"
   | "more_than_three_decimals"
-  | "inexact";
+  | "inexact"
+  | "not_whole"
+  | "not_a_date";
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 export class RejectedError extends Error {
@@ -52,7 +67,7 @@ export class RejectedError extends Error {
   readonly prompt: string;
 }
 
-/** The converter's version, e.g. "1.3.0". */
+/** The converter's version, e.g. "1.4.0". */
 export const version: string;
 
 /** Each option's values, in uslova-cli's order, as the converter lists them; the first is
@@ -64,6 +79,7 @@ export const choices: { readonly [K in keyof Options]-?: readonly NonNullable<Op
 declare const uslova: {
   spell: typeof spell;
   spellMany: typeof spellMany;
+  spellDate: typeof spellDate;
   version: typeof version;
   choices: typeof choices;
   RejectedError: typeof RejectedError;

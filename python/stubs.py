@@ -14,7 +14,10 @@ def write_stub(choices, template, output):
     types, keywords = [], []
     for name, values in choices.items():
         quoted = ", ".join(f'"{value}"' for value in values)
-        types.append(f"{name.capitalize()} = Literal[{quoted}]")
+        # A unit may also be a noun of one's own: "stan,stana,stanova:m".
+        own = name == "unit"
+        literal = f"Literal[{quoted}]"
+        types.append(f"{name.capitalize()} = {'Union[' + literal + ', str]' if own else literal}")
         keywords.append(f"{name}: Optional[{name.capitalize()}] = ...")
     with open(template, encoding="utf-8") as source:
         text = source.read()

@@ -39,7 +39,12 @@ static const struct {
     {USLOVA_INEXACT, "inexact",
      "Nemoguce prevesti u slova, jer realan broj ima vise od 15 cifara: zaokruzite ga ili ga "
      "zadajte tekstom!"},
-    {(uslova_verdict)7, "unknown", ""},
+    {USLOVA_NOT_WHOLE, "not_whole",
+     "Nemoguce prevesti u slova, jer se ova imenica broji samo celim brojem!"},
+    {USLOVA_NOT_A_DATE, "not_a_date",
+     "Nemoguce prevesti u slova, jer datum ne postoji ili nije zapisan kao 9.12.2026 ili "
+     "2026-12-09!"},
+    {(uslova_verdict)9, "unknown", ""},
     {(uslova_verdict)-1, "unknown", ""},
     {(uslova_verdict)102, "unknown", ""},
 };
@@ -83,21 +88,29 @@ static const struct combination combinations[] = {
     {NULL, NULL, "digits", NULL, "--minor needs --currency"},
 };
 
-/* Sizes given to uslova_options_init_size, and what uslova_option_set says to "decimal" then. */
+/* The struct as 1.1 to 1.3 shipped it, before the unit. */
+struct options_1_1 {
+  size_t size;
+  int script, spacing, letter_case, currency, minor, forms, decimal;
+};
+
+/* Sizes given to uslova_options_init_size, and what uslova_option_set says to "decimal" and to
+ * "unit" then. */
 static const struct {
   size_t size;
-  int decimal;
+  int decimal, unit;
 } sizes[] = {
-    {sizeof(uslova_options), 0},
-    {offsetof(uslova_options, decimal), -1},
-    {sizeof(uslova_options) + 4, -3},
-    {12, -3},
-    {4, -3},
+    {sizeof(uslova_options), 0, 0},
+    {sizeof(struct options_1_1), 0, -1},
+    {offsetof(uslova_options, decimal), -1, -1},
+    {sizeof(uslova_options) + 4, -3, -3},
+    {12, -3, -3},
+    {4, -3, -3},
 };
 
 /* Every case of the table that cases.py writes from uslova-cli: the words, the prompt of a
- * rejection, or the reason uslova-cli refuses the options with. */
-static void run_cases(const char* path) {
+ * rejection, or the reason uslova-cli refuses the options with; of numbers, or of `dates`. */
+static void run_cases(const char* path, int dates) {
   char line[4096], words[USLOVA_WORDS_SIZE];
   size_t length;
   int cases = 0;
@@ -126,7 +139,8 @@ static void run_cases(const char* path) {
       check(uslova_option_set(&options, setting, equals + 1) == 0, "an option of the table");
     }
     problem = uslova_options_problem(&options);
-    verdict = uslova_spell(input, strlen(input), &options, words, sizeof words, &length);
+    verdict = (dates ? uslova_spell_date : uslova_spell)(input, strlen(input), &options, words,
+                                                         sizeof words, &length);
     if (*outcome == '?') {
       check(problem != NULL && strcmp(problem, outcome + 1) == 0 && verdict == USLOVA_BAD_OPTIONS,
             outcome);
@@ -238,13 +252,14 @@ int main(int argc, char** argv) {
   check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_BAD_OPTIONS,
         "an option out of range");
 
-  /* Only the size of the shipped struct is read, and nothing past it. */
-  for (i = 0; i < 64; ++i) {
+  /* Only the sizes of shipped structs are read, and nothing past them. */
+  for (i = 0; i < sizeof options + 16; ++i) {
     uslova_options_init(&options);
     options.currency = USLOVA_CURRENCY_RSD;
     options.size = i;
     check((uslova_spell("1234,5", 6, &options, words, sizeof words, &length) == USLOVA_ACCEPTED) ==
-              (i == sizeof options || i == offsetof(uslova_options, decimal)),
+              (i == sizeof options || i == sizeof(struct options_1_1) ||
+               i == offsetof(uslova_options, decimal)),
           "a struct of another size");
   }
 
@@ -264,6 +279,8 @@ int main(int argc, char** argv) {
     check(intact, "nothing past the size given");
     check(uslova_option_set(&u.options, "decimal", "point") == sizes[i].decimal,
           "decimal only in a struct that has it");
+    check(uslova_option_set(&u.options, "unit", "dan") == sizes[i].unit,
+          "unit only in a struct that has it, not in the padding of 1.1's");
     check((uslova_options_problem(&u.options) == NULL) == (sizes[i].decimal != -3),
           "only a shipped size is usable");
   }
@@ -301,6 +318,30 @@ int main(int argc, char** argv) {
               (verdict != USLOVA_ACCEPTED || strcmp(text, floats[i].text) == 0),
           floats[i].shown);
   }
+  /* A date takes the script and case alone, and is written only where it fits. */
+  uslova_options_init(&options);
+  uslova_option_set(&options, "spacing", "tidy");
+  check(uslova_spell_date("1.1.2000", 8, &options, words, sizeof words, &length) ==
+            USLOVA_BAD_OPTIONS,
+        "a date with another option");
+  check(uslova_spell_date("1.1.2000", 8, NULL, words, 10, &length) == USLOVA_BUFFER_TOO_SMALL &&
+            length == strlen("prvog januara dvehiljadite godine"),
+        "a date in too small a buffer");
+  check(uslova_spell_date(NULL, 0, NULL, words, sizeof words, &length) == USLOVA_NOT_A_DATE,
+        "no date");
+  /* A noun of one's own is kept in the struct; a malformed one says why. */
+  uslova_options_init(&options);
+  check(uslova_option_set(&options, "unit", "stan,stana,stanova:m") == 0 &&
+            uslova_spell("22", 2, &options, words, sizeof words, &length) == USLOVA_ACCEPTED &&
+            strcmp(words, "dvadeset dva stana") == 0,
+        "a noun of one's own");
+  check(uslova_option_set(&options, "unit", "stan,stana:m") == -2 &&
+            uslova_noun_problem("stan,stana:m") != NULL &&
+            uslova_noun_problem("stan,stana,stanova:m") == NULL,
+        "a malformed noun");
+  memset(options.unit_noun, 'a', sizeof options.unit_noun);
+  check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_BAD_OPTIONS,
+        "a noun without its end");
   check(uslova_float_text("1234.56", 7, NULL, words, 7, &length) == USLOVA_BUFFER_TOO_SMALL &&
             length == 7,
         "a float's text in too small a buffer");
@@ -308,9 +349,11 @@ int main(int argc, char** argv) {
   if (argc > 1) {
     char path[4096];
     const char* folder_end = strrchr(argv[1], '/');
-    run_cases(argv[1]);
-    snprintf(path, sizeof path, "%.*schoices.tsv",
-             folder_end == NULL ? 0 : (int)(folder_end - argv[1] + 1), argv[1]);
+    const int folder = folder_end == NULL ? 0 : (int)(folder_end - argv[1] + 1);
+    run_cases(argv[1], 0);
+    snprintf(path, sizeof path, "%.*sdates.tsv", folder, argv[1]);
+    run_cases(path, 1);
+    snprintf(path, sizeof path, "%.*schoices.tsv", folder, argv[1]);
     run_choices(path);
   }
 

@@ -22,6 +22,7 @@ from xml.sax.saxutils import escape, quoteattr
 
 FUNCTION = "RS.USLOVA.CALC.USLOVAADDIN.USLOVA"
 REASON = "RS.USLOVA.CALC.USLOVAADDIN.USLOVAGRESKA"
+DATE = "RS.USLOVA.CALC.USLOVAADDIN.USLOVADATUM"
 # USLOVAGRESKA's arguments in the edge test: two with words, then a reason each.
 REASONS = ["[.A1]", "[.A2]", '"abc"', '"1,234";"RSD"', '"7";"GBP"', '[.A4];"EUR"',
            '"7";"RSD";"spacing=exact"']
@@ -32,8 +33,20 @@ STYLES = [  # Valuta, Stil, and the same as uslova-cli's arguments
     ("USD", "spacing=joined forms=short", ["--currency=USD", "--spacing=joined", "--forms=short"]),
     ("", "spacing=tidy script=cyrillic", ["--spacing=tidy", "--script=cyrillic"]),
     ("RSD", "minor=digits decimal=comma", ["--currency=RSD", "--minor=digits", "--decimal=comma"]),
+    ("godina", "script=latin", ["--unit=godina", "--script=latin"]),  # Valuta takes a unit
+    ("stan,stana,stanova:m", "", ["--unit=stan,stana,stanova:m"]),
     ("GBP", "", None), ("", "colour=red", None), ("", "minor=digits", None),  # bad options
 ]
+
+
+def read_table(path):
+    """A table of cases as {options: [(text, outcome), ...]}, in the table's order."""
+    table = {}
+    with open(path, encoding="utf-8") as lines:
+        for line in lines:
+            options, text, outcome = line.rstrip("\n").split("\t")
+            table.setdefault(options, []).append((text, outcome))
+    return table
 
 
 def fods(rows):
@@ -157,11 +170,7 @@ class Cases(unittest.TestCase):
     @unittest.skipUnless(os.environ.get("USLOVA_CASES"), "USLOVA_CASES names the table")
     def test_the_table_of_cases(self):
         # Each input a text cell, each option set a column: Valuta the currency, Stil the rest.
-        table = {}
-        with open(os.environ["USLOVA_CASES"], encoding="utf-8") as lines:
-            for line in lines:
-                options, text, outcome = line.rstrip("\n").split("\t")
-                table.setdefault(options, []).append((text, outcome))
+        table = read_table(os.environ["USLOVA_CASES"])
         texts = [text for text, _ in next(iter(table.values()))]
         rows = [[("string", text)] for text in texts]
         for options in table:
@@ -175,6 +184,30 @@ class Cases(unittest.TestCase):
             for n, (text, outcome) in enumerate(cases):
                 with self.subTest(text=text, options=options):
                     self.assertEqual(result[n][column], "Err:502" if outcome[0] in "!?" else outcome)
+
+    @unittest.skipUnless(os.environ.get("USLOVA_CASES"), "USLOVA_CASES names the table")
+    def test_the_dates(self):
+        # The dates beside the table as text cells, each style set a column; and date cells,
+        # Calc's serial day numbers with a time of day, against the text of the same day.
+        table = read_table(os.path.join(os.path.dirname(os.environ["USLOVA_CASES"]), "dates.tsv"))
+        texts = [text for text, _ in next(iter(table.values()))]
+        rows = [[("string", text)] for text in texts]
+        for options in table:
+            for n, row in enumerate(rows, start=1):
+                row.append(("formula", f'{DATE}([.A{n}];"{options}")'))
+        serials = [("46365.75", "2026-12-09"), ("36526", "1.1.2000")]
+        rows += [[("float", serial), ("formula", f"{DATE}([.A{len(rows) + n}])")]
+                 for n, (serial, _) in enumerate(serials, start=1)]
+        result, _ = calc(EXTENSIONS, rows)
+        for column, (options, cases) in enumerate(table.items(), start=1):
+            for n, (text, outcome) in enumerate(cases):
+                with self.subTest(text=text, options=options):
+                    # An empty cell gives "", as USLOVA's empty cells do.
+                    expected = "" if text == "" else "Err:502" if outcome[0] == "!" else outcome
+                    self.assertEqual(result[n][column], expected)
+        words = dict(table[""])
+        for n, (serial, text) in enumerate(serials, start=len(texts)):
+            self.assertEqual(result[n][1], words[text], serial)
 
 
 class Edges(unittest.TestCase):

@@ -8,6 +8,8 @@ a line for each option as uslova-cli --help lists it: its name, a tab, and its v
 ", ". Every value of every option stands alone in an option set of the table too, so that a
 value added to the converter's tables reaches every front's test without a change here.
 
+dates.tsv has the same lines for dates, from uslova-cli --date.
+
 Usage: cases.py PATH/TO/uslova-cli OUTPUT.tsv"""
 
 import os
@@ -32,9 +34,18 @@ OPTION_SETS = [
     "decimal=comma", "decimal=point", "currency=RSD", "currency=EUR minor=digits",
     "currency=USD minor=fraction spacing=joined", "currency=RSD decimal=comma script=latin",
     "currency=EUR forms=short",
+    "unit=kuća,kuće,kuća:ž script=cyrillic case=upper", "unit=stan,stana,stanova:m",
+    "unit=godina forms=short spacing=joined", "unit=odsto decimal=comma",
     # refused
-    "minor=digits", "currency=RSD spacing=exact", "forms=short",
+    "minor=digits", "currency=RSD spacing=exact", "forms=short", "unit=dan currency=RSD",
+    "unit=dan spacing=exact",
 ]
+# Dates, in the style sets that a date takes: dates.tsv, beside the table, has a line for each,
+# as the table's lines are.
+DATES = ["9.12.2026", "09.12.2026.", "2026-12-09", "1.1.2000", "29.2.2024", "31.12.1999",
+         "21.3.0001", "21.3.1", "30.11.9999", "29.2.2023", "31.4.2026", "0.1.2026", "1.13.2026", "2026-2-9",
+         "9.12.26", "", "abc", " 9.12.2026 "]
+DATE_STYLES = ["", "script=latin case=first", "script=cyrillic case=upper"]
 MESSAGE = re.compile(r"^uslova-cli: line (\d+): (.*)$")
 OPTION = re.compile(r"^  --([a-z]+)=([^ ]+)$")  # "  --script=ascii|latin|cyrillic" in --help
 
@@ -50,20 +61,20 @@ def choices(cli):
     return found
 
 
-def outcomes(cli, options):
+def outcomes(cli, options, inputs=INPUTS, mode=()):
     """uslova-cli's outcome for each input with `options`."""
-    arguments = [f"--{setting}" for setting in options.split()]
-    run = subprocess.run([cli, *arguments], input="".join(f"{i}\n" for i in INPUTS).encode(),
+    arguments = [*mode, *(f"--{setting}" for setting in options.split())]
+    run = subprocess.run([cli, *arguments], input="".join(f"{i}\n" for i in inputs).encode(),
                          capture_output=True, check=False)
     said = run.stderr.decode().splitlines()
     if run.returncode == 2:
-        return ["?" + said[0].removeprefix("uslova-cli: ")] * len(INPUTS)
+        return ["?" + said[0].removeprefix("uslova-cli: ")] * len(inputs)
     lines = run.stdout.decode().split("\n")[:-1]
     prompts = {}
     for line in said:
         found = MESSAGE.match(line)
         prompts[int(found[1]) - 1] = found[2]
-    assert len(lines) == len(INPUTS)
+    assert len(lines) == len(inputs)
     return ["!" + prompts[n] if n in prompts else line for n, line in enumerate(lines)]
 
 
@@ -77,6 +88,11 @@ def main():
     with open(output, "w", encoding="utf-8", newline="\n") as table:
         for options in OPTION_SETS + [s for s in singles if s not in OPTION_SETS]:
             for text, outcome in zip(INPUTS, outcomes(cli, options)):
+                table.write(f"{options}\t{text}\t{outcome}\n")
+    with open(os.path.join(os.path.dirname(output), "dates.tsv"), "w", encoding="utf-8",
+              newline="\n") as table:
+        for options in DATE_STYLES:
+            for text, outcome in zip(DATES, outcomes(cli, options, DATES, ["--date"])):
                 table.write(f"{options}\t{text}\t{outcome}\n")
 
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "uslova/converter.h"
 #include "uslova/dates.h"
 
 namespace uslova {
@@ -40,8 +41,9 @@ TEST(Dates, TheCalendar) {
     EXPECT_EQ(days, year == 2024 ? 366 : 365);
   }
   Date date;
-  for (const char* refused : {"31.4.2026", "29.2.2023", "1.13.2026", "0.1.2026", "1.1.0",
-                              "1.1.10000", "2026-1-09", "9.12.2026..", "9,12,2026", ""}) {
+  for (const char* refused :
+       {"31.4.2026", "29.2.2023", "1.13.2026", "0.1.2026", "1.1.0", "1.1.10000", "2026-1-09",
+        "9.12.2026..", "9,12,2026", "", "9.12.26"}) {
     EXPECT_FALSE(ReadDate(refused, date)) << refused;
   }
 }
@@ -85,6 +87,31 @@ TEST(Dates, Years) {
   };
   for (const auto& [year, words] : years) {
     EXPECT_EQ(Latin(1, 1, year), std::string("prvog januara ") + words + " godine") << year;
+  }
+}
+
+// Every year from 1 to 9999: the words before the last are the converter's short forms of its
+// cardinal, and the last is an ordinal, which ends every hundred in "stote" and every whole
+// thousand in one word.
+TEST(Dates, EveryYear) {
+  Options shortForms;
+  shortForms.script = S::Latin;
+  shortForms.spacing = Options::Spacing::Tidy;
+  shortForms.forms = Options::Forms::Short;
+  for (int year = 1; year <= 9999; ++year) {
+    std::string cardinal;
+    ASSERT_EQ(SpellInto(std::to_string(year), shortForms, cardinal), Verdict::Accepted);
+    std::string words = Latin(1, 1, year);
+    ASSERT_TRUE(words.starts_with("prvog januara ") && words.ends_with("e godine")) << year;
+    words = words.substr(14, words.size() - 14 - 7);
+    const std::size_t last = words.rfind(' ') + 1, lastOfCardinal = cardinal.rfind(' ') + 1;
+    if (year % 1000 == 0) {
+      EXPECT_TRUE(last == 0 && words.ends_with("hiljadite")) << words;
+    } else {
+      EXPECT_EQ(words.substr(0, last), cardinal.substr(0, lastOfCardinal)) << year;
+      EXPECT_NE(words.substr(last), cardinal.substr(lastOfCardinal)) << year;
+      EXPECT_EQ(year % 100 == 0, words.ends_with("stote")) << year;
+    }
   }
 }
 

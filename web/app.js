@@ -11,6 +11,9 @@
   const copy = document.getElementById("kopiraj");
   const suggestion = document.getElementById("predlog");
   const copied = document.getElementById("kopirano");
+  const kind = document.getElementById("vrsta"); // a number, or a date
+  // What a date takes of the options: the rest are greyed out while a date is written.
+  const DATE_OPTIONS = ["script", "case"];
   let choices = []; // the converter's options, once it is ready: one <select> each
   // The page's words for the values of the option tables; the values themselves come from the
   // converter, and one without words here shows its name.
@@ -23,14 +26,15 @@
     forms: { long: "dugi (dve stotine)", short: "kratki (dvesta)" },
     decimal: { auto: "jedini znak decimalni", comma: "zarez (15.000,50)",
       point: "tačka (15,000.50)" },
+    unit: { odsto: "odsto (5,5 odsto)" },
   };
   // The page's words for the options; one without words here shows its name. An option in
   // NONE starts with a choice of none, which sets nothing.
   const NAMES = {
     script: "Pismo", spacing: "Razmaci", case: "Slova", currency: "Iznos",
-    minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak",
+    minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak", unit: "Šta se broji",
   };
-  const NONE = { currency: "bez valute" };
+  const NONE = { currency: "bez valute", unit: "ništa (samo broj)" };
   // The converter, once a choice for each of its options lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {
     choices = Object.keys(uslova.choices);
@@ -56,6 +60,9 @@
         convert(name).then(remember);
       });
     }
+    kind.addEventListener("change", () => {
+      convert().then(remember);
+    });
     return uslova;
   });
 
@@ -71,25 +78,28 @@
 
   /** A set of values, each name's value or "" for none, made one that the converter takes (its
    * problem() decides, not a copy of its rule here), as { values, leftOut }; or null when none
-   * can be. While it is refused, a choice other than `changed` moves to its first value that
-   * makes it acceptable; failing that, one without a choice of none is left out if that does. */
-  function mend(uslova, given, changed) {
+   * can be. The choices `out` start left out. While it is refused, a choice other than
+   * `changed` moves to its first value that makes it acceptable; failing that, one without a
+   * choice of none is left out if that does. Then each choice left out comes back if the set
+   * still holds with it. */
+  function mend(uslova, given, changed, out = []) {
     const values = { ...given };
-    const leftOut = new Set();
+    const leftOut = new Set(out);
     const options = () => Object.fromEntries(Object.entries(values)
       .filter(([name, value]) => value !== "" && !leftOut.has(name)));
     const accepted = () => uslova.problem(options()) === null;
     const moved = (name) => {
       if (values[name] === "") return false;
       const kept = values[name];
-      for (const value of uslova.choices[name]) {
+      // An option with a choice of none may move to none: a currency gives way to a unit.
+      for (const value of [...uslova.choices[name], ...(NONE[name] === undefined ? [] : [""])]) {
         values[name] = value;
         if (accepted()) return true;
       }
       values[name] = kept;
       return false;
     };
-    const out = (name) => {
+    const leaveOut = (name) => {
       if (NONE[name] !== undefined) return false;
       leftOut.add(name);
       if (accepted()) return true;
@@ -98,7 +108,11 @@
     };
     const others = choices.filter((name) => name !== changed);
     for (let tries = 0; !accepted(); tries++) {
-      if (tries === choices.length || !(others.some(moved) || others.some(out))) return null;
+      if (tries === choices.length || !(others.some(moved) || others.some(leaveOut))) return null;
+    }
+    for (const name of [...leftOut]) {
+      leftOut.delete(name);
+      if (!accepted()) leftOut.add(name);
     }
     return { values, leftOut };
   }
@@ -108,23 +122,33 @@
   function settle(uslova, changed) {
     const given = Object.fromEntries(
       choices.map((name) => [name, document.getElementById(name).value]));
-    const settled = mend(uslova, given, changed) ?? mend(uslova, given);
+    const out = choices.filter((name) => document.getElementById(name).disabled);
+    const settled = mend(uslova, given, changed, out) ?? mend(uslova, given, undefined, out);
     if (settled === null) return; // the converter's reason shows instead of words
     for (const name of choices) {
       const select = document.getElementById(name);
       select.value = settled.values[name];
       select.disabled = settled.leftOut.has(name);
       for (const option of select.options) {
-        option.disabled = mend(uslova, { ...settled.values, [name]: option.value }, name) === null;
+        option.disabled = mend(uslova, { ...settled.values, [name]: option.value }, name,
+          [...settled.leftOut]) === null;
       }
     }
   }
 
   async function convert(changed) {
     const uslova = await ready;
-    settle(uslova, changed);
+    const date = kind.value === "datum";
+    if (date) {
+      for (const name of choices) {
+        document.getElementById(name).disabled = !DATE_OPTIONS.includes(name);
+      }
+    } else {
+      settle(uslova, changed);
+    }
     try {
-      words.textContent = uslova.spell(input.value, chosen());
+      words.textContent = date ? uslova.spellDate(input.value, chosen())
+        : uslova.spell(input.value, chosen());
       error.textContent = "";
       copy.disabled = false;
       if (window.uslovaFirstWords === undefined) window.uslovaFirstWords = performance.now();
@@ -165,7 +189,7 @@
   const STORED = "uslova.choices";
   function remember() {
     try {
-      const kept = {};
+      const kept = { vrsta: kind.value };
       for (const name of choices) kept[name] = document.getElementById(name).value;
       window.localStorage.setItem(STORED, JSON.stringify(kept));
     } catch {
@@ -179,7 +203,7 @@
     } catch {
       return;
     }
-    for (const name of choices) {
+    for (const name of [...choices, "vrsta"]) {
       const select = document.getElementById(name);
       const value = kept?.[name];
       // Only a value the converter still offers: a stored one may be from an older page.

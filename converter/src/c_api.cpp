@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "uslova/converter.h"
+#include "uslova/dates.h"
 #include "uslova/uslova.h"
 #include "uslova/version.h"
 
@@ -19,6 +20,9 @@ static_assert(USLOVA_NOT_A_NUMBER == static_cast<int>(Verdict::NotANumber) &&
               USLOVA_UNSUPPORTED == static_cast<int>(Verdict::Unsupported) &&
               USLOVA_TOO_MANY_DECIMALS == static_cast<int>(Verdict::TooManyDecimals) &&
               USLOVA_MORE_THAN_THREE_DECIMALS == static_cast<int>(Verdict::MoreThanThreeDecimals) &&
+              USLOVA_INEXACT == static_cast<int>(Verdict::Inexact) &&
+              USLOVA_NOT_WHOLE == static_cast<int>(Verdict::NotWhole) &&
+              USLOVA_NOT_A_DATE == static_cast<int>(Verdict::NotADate) &&
               USLOVA_BAD_OPTIONS == static_cast<int>(Verdict::BadOptions));
 static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrillic) &&
               USLOVA_SPACING_JOINED == static_cast<int>(Options::Spacing::Joined) &&
@@ -26,33 +30,44 @@ static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrill
               USLOVA_CURRENCY_USD == static_cast<int>(Options::Currency::USD) &&
               USLOVA_MINOR_FRACTION == static_cast<int>(Options::Minor::Fraction) &&
               USLOVA_FORMS_SHORT == static_cast<int>(Options::Forms::Short) &&
-              USLOVA_DECIMAL_POINT == static_cast<int>(Options::Decimal::Point));
+              USLOVA_DECIMAL_POINT == static_cast<int>(Options::Decimal::Point) &&
+              USLOVA_UNIT_OWN == static_cast<int>(Options::Unit::Own));
 
-/// A field of uslova_options, and where it begins: a struct too small to hold it lacks it.
-struct Field {
-  int uslova_options::*member;
-  std::size_t offset;
-  std::size_t end() const { return offset + sizeof(int); }
+/// The struct as releases 1.1 to 1.3 shipped it, for its size.
+struct OptionsOf1_1 {
+  std::size_t size;
+  int script, spacing, letter_case, currency, minor, forms, decimal;
 };
-/// The fields of uslova_options, in the order of kOptionFamilies.
-constexpr std::array<Field, std::size(kOptionFamilies)> kFields{{
-    {&uslova_options::script, offsetof(uslova_options, script)},
-    {&uslova_options::spacing, offsetof(uslova_options, spacing)},
-    {&uslova_options::letter_case, offsetof(uslova_options, letter_case)},
-    {&uslova_options::currency, offsetof(uslova_options, currency)},
-    {&uslova_options::minor, offsetof(uslova_options, minor)},
-    {&uslova_options::forms, offsetof(uslova_options, forms)},
-    {&uslova_options::decimal, offsetof(uslova_options, decimal)},
-}};
 
-/// The sizes of the struct that releases have shipped: 1.0's, which had no `decimal`, and
-/// today's. The library writes and reads a struct only at one of them.
+/// The sizes of the struct that releases have shipped: 1.0's, which had no `decimal`, 1.1's,
+/// and today's. The library writes and reads a struct only at one of them.
 constexpr std::size_t kFirstSize = offsetof(uslova_options, decimal);
-constexpr std::array<std::size_t, 2> kShippedSizes{kFirstSize, sizeof(uslova_options)};
+constexpr std::array<std::size_t, 3> kShippedSizes{kFirstSize, sizeof(OptionsOf1_1),
+                                                   sizeof(uslova_options)};
 
 bool Shipped(std::size_t size) {
   return std::find(kShippedSizes.begin(), kShippedSizes.end(), size) != kShippedSizes.end();
 }
+
+/// A field of uslova_options, and the first shipped size that has it: a struct of a smaller
+/// size lacks it, though its padding may have room for it.
+struct Field {
+  int uslova_options::*member;
+  std::size_t since;
+};
+/// The fields of uslova_options, in the order of kOptionFamilies.
+constexpr std::array<Field, std::size(kOptionFamilies)> kFields{{
+    {&uslova_options::script, kFirstSize},
+    {&uslova_options::spacing, kFirstSize},
+    {&uslova_options::letter_case, kFirstSize},
+    {&uslova_options::currency, kFirstSize},
+    {&uslova_options::minor, kFirstSize},
+    {&uslova_options::forms, kFirstSize},
+    {&uslova_options::decimal, kShippedSizes[1]},
+    {&uslova_options::unit, kShippedSizes[2]},
+}};
+static_assert(offsetof(uslova_options, forms) + sizeof(int) == kFirstSize &&
+              offsetof(uslova_options, decimal) == offsetof(OptionsOf1_1, decimal));
 
 /// The value of spacing and minor that uslova_options_init leaves them at.
 constexpr int kUnset = -1;
@@ -82,8 +97,9 @@ const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
   return nullptr;
 }
 
-/// The options that `given` holds, or why they cannot be used.
-std::string_view ReadOptions(const uslova_options* given, Options& options) {
+/// The options that `given` holds, or why they cannot be used; a noun of one's own is read into
+/// `noun`, which the options then point to.
+std::string_view ReadOptions(const uslova_options* given, Options& options, OwnNoun& noun) {
   if (given == nullptr) return {};
   // Only the size of a shipped struct is read past its first field: never more than it covers.
   if (!Shipped(given->size)) return "the options struct has an unknown size";
@@ -91,10 +107,21 @@ std::string_view ReadOptions(const uslova_options* given, Options& options) {
   for (std::size_t f = 0; f < kFields.size(); ++f) {
     const OptionFamily& family = kOptionFamilies[f];
     const int uslova_options::*member = kFields[f].member;
-    if (kFields[f].end() > given->size) continue;  // an older struct: the option's default
+    if (kFields[f].since > given->size) continue;  // an older struct: the option's default
     const int value = given->*member;
     if (value == kUnset &&
         (member == &uslova_options::spacing || member == &uslova_options::minor)) {
+      continue;
+    }
+    if (member == &uslova_options::unit && value == USLOVA_UNIT_OWN) {
+      const char* end =
+          static_cast<const char*>(std::memchr(given->unit_noun, '\0', sizeof given->unit_noun));
+      if (end == nullptr) return "the options' noun has no end";
+      const std::string_view problem =
+          ReadOwnNoun({given->unit_noun, static_cast<std::size_t>(end - given->unit_noun)}, noun);
+      if (!problem.empty()) return problem;
+      read.options.unit = Options::Unit::Own;
+      read.options.ownNoun = &noun;
       continue;
     }
     // The default is a value too, though the currency's, none, has no name.
@@ -109,6 +136,16 @@ std::string_view ReadOptions(const uslova_options* given, Options& options) {
   }
   options = read.options;
   return OptionsProblem(read);
+}
+
+/// Copies `words` and a NUL into `buffer` when they fit, and sets `*length`.
+uslova_verdict Written(std::string_view words, char* buffer, std::size_t size,
+                       std::size_t* length) {
+  if (length != nullptr) *length = words.size();
+  if (buffer == nullptr || size <= words.size()) return USLOVA_BUFFER_TOO_SMALL;
+  std::memcpy(buffer, words.data(), words.size());
+  buffer[words.size()] = '\0';
+  return USLOVA_ACCEPTED;
 }
 
 }  // namespace
@@ -145,7 +182,8 @@ size_t uslova_options_size(void) {
 
 const char* uslova_options_problem(const uslova_options* options) {
   Options read;
-  const std::string_view problem = ReadOptions(options, read);
+  OwnNoun noun;
+  const std::string_view problem = ReadOptions(options, read, noun);
   return problem.empty() ? nullptr : problem.data();  // the problems are literals
 }
 
@@ -153,14 +191,32 @@ int uslova_option_set(uslova_options* options, const char* name, const char* val
   if (options == nullptr || !Shipped(options->size)) return -3;
   std::size_t f;
   const OptionFamily* family = FamilyNamed(name, f);
-  if (family == nullptr || kFields[f].end() > options->size) return -1;
+  if (family == nullptr || kFields[f].since > options->size) return -1;
+  if (value == nullptr) return -2;
   for (const Choice& choice : family->choices) {
-    if (value != nullptr && choice.name == value) {
+    if (choice.name == value) {
       options->*kFields[f].member = choice.value;
       return 0;
     }
   }
-  return -2;
+  OwnNoun noun;
+  const std::size_t length = std::strlen(value);
+  if (kFields[f].member != &uslova_options::unit || length >= sizeof options->unit_noun ||
+      !ReadOwnNoun({value, length}, noun).empty()) {
+    return -2;
+  }
+  std::memset(options->unit_noun, 0, sizeof options->unit_noun);
+  std::memcpy(options->unit_noun, value, length);
+  options->unit = USLOVA_UNIT_OWN;
+  return 0;
+}
+
+const char* uslova_noun_problem(const char* noun) {
+  OwnNoun read;
+  const std::size_t length = noun == nullptr ? 0 : std::strlen(noun);
+  if (length >= sizeof(uslova_options::unit_noun)) return "a noun of one's own is too long";
+  const std::string_view problem = ReadOwnNoun({noun == nullptr ? "" : noun, length}, read);
+  return problem.empty() ? nullptr : problem.data();  // the problems are literals
 }
 
 const char* uslova_option_name(size_t index) {
@@ -187,38 +243,51 @@ const char* uslova_option_values(const char* name) {
 uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                             char* buffer, size_t size, size_t* length) {
   Options read;
-  if (!ReadOptions(options, read).empty()) return USLOVA_BAD_OPTIONS;
+  OwnNoun noun;
+  if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
   Number number;
   Verdict verdict = ReadNumber({text, text_length}, number, read.decimal, read.currency);
   WordsBuffer words;
   std::string_view spelled;
   if (verdict == Verdict::Accepted) verdict = SpellInto(number, read, words, spelled);
   if (verdict != Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
-  if (length != nullptr) *length = spelled.size();
-  if (buffer == nullptr || size <= spelled.size()) return USLOVA_BUFFER_TOO_SMALL;
-  std::memcpy(buffer, spelled.data(), spelled.size());
-  buffer[spelled.size()] = '\0';
-  return USLOVA_ACCEPTED;
+  return Written(spelled, buffer, size, length);
+}
+
+uslova_verdict uslova_spell_date(const char* text, size_t text_length,
+                                 const uslova_options* options, char* buffer, size_t size,
+                                 size_t* length) {
+  Options read;
+  OwnNoun noun;
+  if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
+  Options dateOptions;  // a date takes the script and case alone
+  dateOptions.script = read.script;
+  dateOptions.letterCase = read.letterCase;
+  const bool unsetOthers = options == nullptr || (options->spacing == USLOVA_SPACING_UNSET &&
+                                                  options->minor == USLOVA_MINOR_UNSET);
+  if (read != dateOptions || !unsetOthers) return USLOVA_BAD_OPTIONS;
+  Date date;
+  if (!ReadDate({text == nullptr ? "" : text, text == nullptr ? 0 : text_length}, date))
+    return USLOVA_NOT_A_DATE;
+  DateBuffer words;
+  return Written(DateWords(date, read.script, read.letterCase, words), buffer, size, length);
 }
 
 uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
                                  const uslova_options* options, char* buffer, size_t size,
                                  size_t* length) {
   Options read;
-  if (!ReadOptions(options, read).empty()) return USLOVA_BAD_OPTIONS;
+  OwnNoun noun;
+  if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
   ShortText text;
   const Verdict verdict = FloatText(
       {shown == nullptr ? "" : shown, shown == nullptr ? 0 : shown_length}, read.decimal, text);
   if (verdict != Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
-  if (length != nullptr) *length = text.size;
-  if (buffer == nullptr || size <= text.size) return USLOVA_BUFFER_TOO_SMALL;
-  std::memcpy(buffer, text.bytes.data(), text.size);
-  buffer[text.size] = '\0';
-  return USLOVA_ACCEPTED;
+  return Written({text.bytes.data(), text.size}, buffer, size, length);
 }
 
 const char* uslova_prompt(uslova_verdict verdict) {
-  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_INEXACT) return "";
+  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_NOT_A_DATE) return "";
   return PromptOf(static_cast<Verdict>(verdict)).data();  // the prompts are literals
 }
 
@@ -238,6 +307,10 @@ const char* uslova_verdict_name(uslova_verdict verdict) {
       return "more_than_three_decimals";
     case USLOVA_INEXACT:
       return "inexact";
+    case USLOVA_NOT_WHOLE:
+      return "not_whole";
+    case USLOVA_NOT_A_DATE:
+      return "not_a_date";
     case USLOVA_BUFFER_TOO_SMALL:
       return "buffer_too_small";
     case USLOVA_BAD_OPTIONS:

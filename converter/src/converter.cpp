@@ -28,6 +28,11 @@ std::string_view PromptOf(Verdict verdict) {
     case Verdict::Inexact:
       return "Nemoguce prevesti u slova, jer realan broj ima vise od 15 cifara: zaokruzite ga "
              "ili ga zadajte tekstom!";
+    case Verdict::NotWhole:
+      return "Nemoguce prevesti u slova, jer se ova imenica broji samo celim brojem!";
+    case Verdict::NotADate:
+      return "Nemoguce prevesti u slova, jer datum ne postoji ili nije zapisan kao 9.12.2026 ili "
+             "2026-12-09!";
     case Verdict::BadOptions:
       return {};  // a fault of the call, said in uslova-cli's words by OptionsProblem
   }
@@ -71,7 +76,8 @@ bool WindowsText(const Options& options) {
   const Options settled = Settled(given);
   Words model;
   if (const Verdict v = BuildWords(number, settled, model); v != Verdict::Accepted) return v;
-  words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data());
+  words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data(),
+                 settled.ownNoun);
   return Verdict::Accepted;
 }
 

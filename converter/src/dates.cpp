@@ -1,16 +1,14 @@
-// dates.cpp: dates read and written in words. The words are made in Latin with diacritics, the
-// year's from the converter's own short forms, and then written in the script and case asked.
+// dates.cpp: dates read and written in words. Every word of a date is spelled in every script
+// and case by the compiler, as the converter's own words are; the year's words but the last are
+// the converter's short forms, so writing a date is copying slots.
 // SPDX-License-Identifier: MIT
 #include "uslova/dates.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
-#include <iterator>
-#include <utility>
 
+#include "letters.h"
 #include "render.h"
-#include "uslova/converter.h"
 
 namespace uslova {
 namespace {
@@ -42,126 +40,107 @@ bool Take(std::string_view& text, char ch) {
   return true;
 }
 
-// The ordinals of 1 to 19, masculine and feminine in the genitive, by their stems.
-constexpr std::array<std::string_view, 20> kOrdinalStems{
-    "",          "prv",      "drug",     "treć",       "četvrt",    "pet",       "šest",
-    "sedm",      "osm",      "devet",    "deset",      "jedanaest", "dvanaest",  "trinaest",
-    "četrnaest", "petnaest", "šesnaest", "sedamnaest", "osamnaest", "devetnaest"};
-constexpr std::array<std::string_view, 4> kTens{"", "", "dvadeset", "trideset"};
-constexpr std::array<std::string_view, 12> kMonths{"januara",   "februara", "marta",    "aprila",
-                                                   "maja",      "juna",     "jula",     "avgusta",
-                                                   "septembra", "oktobra",  "novembra", "decembra"};
-// The ordinal of a whole number of thousands, one word: "dvehiljadite".
-constexpr std::array<std::string_view, 10> kThousandths{"",
-                                                        "hiljadit",
-                                                        "dvehiljadit",
-                                                        "trohiljadit",
-                                                        "četvorohiljadit",
-                                                        "petohiljadit",
-                                                        "šesthiljadit",
-                                                        "sedmohiljadit",
-                                                        "osmohiljadit",
-                                                        "devetohiljadit"};
+// The words of dates, in Latin with diacritics, by their place in kDateWords: a day's masculine
+// ordinal and a year's last word as a feminine one, both in the genitive, and the months.
+constexpr std::size_t kDay = 0;                    // + day of 1 to 19: "prvog" to "devetnaestog"
+constexpr std::size_t kDayTens = kDay + 20;        // + tens digit 2 or 3: "dvadesetog"
+constexpr std::size_t kMonth = kDayTens + 4;       // + month from 1: "januara" to "decembra"
+constexpr std::size_t kYearUnit = kMonth + 13;     // + 1 to 19: "prve" to "devetnaeste"
+constexpr std::size_t kYearTens = kYearUnit + 20;  // + tens digit: "dvadesete"
+constexpr std::size_t kYearHundreds = kYearTens + 10;       // + hundreds digit: "stote"
+constexpr std::size_t kYearThousands = kYearHundreds + 10;  // + thousands: "dvehiljadite"
+constexpr std::size_t kGodine = kYearThousands + 10;
+constexpr std::array<std::string_view, kGodine + 1> kDateWords{
+    "", "prvog", "drugog", "trećeg", "četvrtog", "petog", "šestog", "sedmog", "osmog", "devetog",
+    "desetog", "jedanaestog", "dvanaestog", "trinaestog", "četrnaestog", "petnaestog", "šesnaestog",
+    "sedamnaestog", "osamnaestog", "devetnaestog",
+    // the tens of days
+    "", "", "dvadesetog", "tridesetog",
+    // the months
+    "", "januara", "februara", "marta", "aprila", "maja", "juna", "jula", "avgusta", "septembra",
+    "oktobra", "novembra", "decembra",
+    // a year's last word: units and teens
+    "", "prve", "druge", "treće", "četvrte", "pete", "šeste", "sedme", "osme", "devete", "desete",
+    "jedanaeste", "dvanaeste", "trinaeste", "četrnaeste", "petnaeste", "šesnaeste", "sedamnaeste",
+    "osamnaeste", "devetnaeste",
+    // tens
+    "", "", "dvadesete", "tridesete", "četrdesete", "pedesete", "šezdesete", "sedamdesete",
+    "osamdesete", "devedesete",
+    // hundreds, as the short forms say them: "dvesta", "dvestote"
+    "", "stote", "dvestote", "tristote", "četiristote", "petstote", "šeststote", "sedamstote",
+    "osamstote", "devetstote",
+    // whole thousands, one word
+    "", "hiljadite", "dvehiljadite", "trohiljadite", "četvorohiljadite", "petohiljadite",
+    "šesthiljadite", "sedmohiljadite", "osmohiljadite", "devetohiljadite",
+    //
+    "godine"};
 
-/// A masculine ordinal in the genitive, of 1 to 31: "devetog", "dvadeset prvog".
-std::string DayOrdinal(int day) {
-  const auto stem = [](int n) { return std::string(kOrdinalStems[static_cast<std::size_t>(n)]); };
-  const auto genitive = [](std::string word) {
-    return word + (word.ends_with("ć") ? "eg" : "og");  // "trećeg", as a soft stem takes
-  };
-  if (day < 20) return genitive(stem(day));
-  const std::string tens(kTens[static_cast<std::size_t>(day / 10)]);
-  return day % 10 == 0 ? genitive(tens) : tens + " " + genitive(stem(day % 10));
-}
-
-/// The last word of a year's cardinal, made a feminine ordinal in the genitive: "šest" gives
-/// "šeste", "devetsto" "devetstote", "dvadeset" "dvadesete".
-std::string YearOrdinal(std::string_view word) {
-  constexpr std::array<std::string_view, 10> kUnits{"",    "jedan", "dva",   "tri",  "četiri",
-                                                    "pet", "šest",  "sedam", "osam", "devet"};
-  for (std::size_t n = 1; n < kUnits.size(); ++n) {
-    if (word == kUnits[n]) return std::string(kOrdinalStems[n]) + "e";
-  }
-  std::string ordinal(word);
-  if (word.ends_with("sta")) ordinal.back() = 'o';  // "dvesta", "trista": "dvestote"
-  // The hundreds, "sto" to "devetsto", take "te"; "deset" to "devetnaest" and the tens "e".
-  return ordinal + (ordinal.ends_with("sto") ? "te" : "e");
-}
-
-/// The year in words, its last word a feminine ordinal in the genitive.
-std::string YearWords(int year) {
-  if (year % 1000 == 0)
-    return std::string(kThousandths[static_cast<std::size_t>(year / 1000)]) + "e";
-  std::array<char, 8> digits{};
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), year).ptr;
-  Number number;
-  std::string cardinal;
-  const Options shortForms{Options::Script::Latin,     Options::Spacing::Tidy,
-                           Options::LetterCase::Lower, Options::Currency::None,
-                           Options::Minor::Words,      Options::Forms::Short};
-  if (ReadNumber({digits.data(), static_cast<std::size_t>(end - digits.data())}, number) !=
-          Verdict::Accepted ||
-      SpellInto(number, shortForms, cardinal) != Verdict::Accepted) {
-    return {};  // a year of 1 to 9999 is always spelled
-  }
-  const std::size_t last = cardinal.rfind(' ') + 1;  // 0 for a single word
-  const std::string_view words(cardinal);
-  return std::string(words.data(), last) + YearOrdinal({words.data() + last, words.size() - last});
-}
-
-using Letters = std::pair<std::string_view, std::string_view>;
-
-/// `latin` with each of `letters` written as its pair says, the first that fits at each place.
-template <std::size_t N>
-std::string Transcribed(std::string_view latin, const Letters (&letters)[N]) {
-  std::string out;
-  for (std::size_t i = 0; i < latin.size();) {
-    const std::string_view rest(latin.data() + i, latin.size() - i);
-    const auto found = std::find_if(std::begin(letters), std::end(letters),
-                                    [&](const Letters& l) { return rest.starts_with(l.first); });
-    if (found == std::end(letters)) {
-      out += latin[i++];  // a blank, or a letter written the same
-    } else {
-      out += found->second;
-      i += found->first.size();
+/// kDateSpelled[script][variant][word]: the words of dates in every script and case.
+constexpr auto kDateSpelled = [] {
+  std::array<std::array<std::array<Slot, kDateWords.size()>, 3>, 3> spelled{};
+  for (std::size_t script = 0; script < 3; ++script) {
+    for (std::size_t word = 0; word < kDateWords.size(); ++word) {
+      std::array<char, 64> written{};
+      const std::size_t size = letters::Transcribe(
+          kDateWords[word], static_cast<Options::Script>(script), written.data(), written.size());
+      if (size > OwnNoun::kMostBytes) throw "a date's word does not fit a slot";
+      for (std::size_t variant = 0; variant < 3; ++variant) {
+        spelled[script][variant][word] =
+            detail::Spell({written.data(), size}, static_cast<Variant>(variant), false);
+      }
     }
   }
-  return out;
+  return spelled;
+}();
+
+/// The place in kDateWords of the feminine ordinal of the cardinal word in `row` of kWords, the
+/// last word of a year that is not whole thousands.
+std::size_t YearOrdinal(std::uint8_t row) {
+  if (row >= kShortHundreds) return kYearHundreds + (row - kShortHundreds);
+  if (row >= kTens) return kYearTens + (row - kTens);
+  if (row >= kTeens) return kYearUnit + 10 + (row - kTeens);
+  return kYearUnit + (row - kUnits);
 }
 
-// The Cyrillic of our Latin words, "lj" and "nj" one letter each; and the letters without
-// diacritics.
-constexpr Letters kCyrillic[] = {{"lj", "љ"}, {"nj", "њ"}, {"dž", "џ"}, {"a", "а"}, {"b", "б"},
-                                 {"c", "ц"},  {"č", "ч"},  {"ć", "ћ"},  {"d", "д"}, {"đ", "ђ"},
-                                 {"e", "е"},  {"f", "ф"},  {"g", "г"},  {"h", "х"}, {"i", "и"},
-                                 {"j", "ј"},  {"k", "к"},  {"l", "л"},  {"m", "м"}, {"n", "н"},
-                                 {"o", "о"},  {"p", "п"},  {"r", "р"},  {"s", "с"}, {"š", "ш"},
-                                 {"t", "т"},  {"u", "у"},  {"v", "в"},  {"z", "з"}, {"ž", "ж"}};
-constexpr Letters kAscii[] = {{"č", "c"}, {"ć", "c"}, {"š", "s"}, {"ž", "z"}, {"đ", "dj"}};
-
-/// `words` with the capital of its first letter, or of every letter.
-std::string Capitalized(std::string_view words, bool every) {
-  std::string out;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(words[i]);
-    const bool capital = every || i == 0;
-    if ((byte & 0xE0) == 0xC0 && i + 1 < words.size()) {  // our letters take one or two bytes
-      const auto next = static_cast<unsigned char>(words[i + 1]);
-      char32_t letter = static_cast<char32_t>(((byte & 0x1F) << 6) | (next & 0x3F));
-      if (capital) letter = detail::Capital(letter);
-      out += static_cast<char>(0xC0 | (letter >> 6));
-      out += static_cast<char>(0x80 | (letter & 0x3F));
-      ++i;
-    } else {
-      out += static_cast<char>(capital ? detail::Capital(byte) : byte);
-    }
+/// Writes a date's words one blank apart, the first in the first variant and the rest in the
+/// second: each word a whole slot, so that `out` has room for one past the last.
+class DateWriter {
+ public:
+  DateWriter(Options::Script script, Options::LetterCase letterCase, char* out)
+      : script_(static_cast<std::size_t>(script)),
+        variant_(letterCase == Options::LetterCase::Upper ? kUpper : kLower),
+        first_(letterCase == Options::LetterCase::Lower ? kLower : variant_),
+        begin_(out),
+        out_(out) {
+    if (letterCase == Options::LetterCase::First) first_ = kCapitalized;
   }
-  return out;
-}
+  void date(std::size_t word) { put(kDateSpelled[script_][variant()][word]); }
+  void number(std::uint8_t row) { put(kSpelled[script_][0][variant()][row]); }
+  std::string_view text() const {
+    return {begin_, static_cast<std::size_t>(out_ - begin_ - 1)};  // without the last blank
+  }
+
+ private:
+  Variant variant() const { return out_ == begin_ ? first_ : variant_; }
+  void put(const Slot& slot) {
+    if (slot.size == 0) return;  // the blank of a tens digit 0
+    CopySlot(out_, slot);
+    out_ += slot.size;
+    *out_++ = ' ';
+  }
+  std::size_t script_;
+  Variant variant_, first_;
+  char* begin_;
+  char* out_;
+};
 
 }  // namespace
 
 bool ReadDate(std::string_view text, Date& date) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+    text.remove_suffix(1);
   std::string_view rest = text;
   Date read;
   if (text.size() == 10 && text[4] == '-') {  // 2026-12-09
@@ -175,7 +154,9 @@ bool ReadDate(std::string_view text, Date& date) {
     if (!Take(rest, '.') || (read.month = TakeNumber(rest, 2)) < 0 || !Take(rest, '.')) {
       return false;
     }
-    read.year = TakeNumber(rest, 4);
+    // Four digits, as "9.12.26" would be the year 26 and not 2026.
+    const std::size_t digits = rest.size() - (rest.ends_with('.') ? 1 : 0);
+    read.year = digits == 4 ? TakeNumber(rest, 4) : -1;
     Take(rest, '.');
   }
   if (!rest.empty() || read.year < 1 || read.month < 1 || read.month > 12 || read.day < 1 ||
@@ -186,15 +167,46 @@ bool ReadDate(std::string_view text, Date& date) {
   return true;
 }
 
+std::string_view DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase,
+                           DateBuffer& buffer) {
+  DateWriter writer(script, letterCase, buffer.data());
+  const auto day = static_cast<std::size_t>(date.day);
+  if (day < 20) {
+    writer.date(kDay + day);
+  } else if (day % 10 == 0) {
+    writer.date(kDayTens + day / 10);
+  } else {
+    writer.number(static_cast<std::uint8_t>(kTens + day / 10));
+    writer.date(kDay + day % 10);
+  }
+  writer.date(kMonth + static_cast<std::size_t>(date.month));
+  if (date.year % 1000 == 0) {
+    writer.date(kYearThousands + static_cast<std::size_t>(date.year / 1000));
+  } else {
+    // The cardinal in the short forms, whose last word with letters becomes the ordinal.
+    Number number;
+    number.integerDigits = date.year < 10 ? 1 : date.year < 100 ? 2 : date.year < 1000 ? 3 : 4;
+    for (int at = Number::kMaxDigits - 1, rest = date.year; rest != 0; --at, rest /= 10)
+      number.integer[static_cast<std::size_t>(at)] = static_cast<char>('0' + rest % 10);
+    Options shortForms;
+    shortForms.spacing = Options::Spacing::Tidy;
+    shortForms.forms = Options::Forms::Short;
+    Words words;
+    (void)BuildWords(number, shortForms, words);  // a year of 1 to 9999 is always spelled
+    const Word* last = words.end() - 1;
+    while (last->row == kBlank)
+      --last;
+    for (const Word* word = words.begin(); word != last; ++word)
+      writer.number(word->row);
+    writer.date(YearOrdinal(last->row));
+  }
+  writer.date(kGodine);
+  return writer.text();
+}
+
 std::string DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase) {
-  const std::string latin = DayOrdinal(date.day) + " " +
-                            std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " +
-                            YearWords(date.year) + " godine";
-  const std::string written = script == Options::Script::Latin      ? latin
-                              : script == Options::Script::Cyrillic ? Transcribed(latin, kCyrillic)
-                                                                    : Transcribed(latin, kAscii);
-  if (letterCase == Options::LetterCase::Lower) return written;
-  return Capitalized(written, letterCase == Options::LetterCase::Upper);
+  DateBuffer buffer;
+  return std::string(DateWords(date, script, letterCase, buffer));
 }
 
 }  // namespace uslova

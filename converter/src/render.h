@@ -11,6 +11,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "letters.h"
 #include "words.h"
 
 namespace uslova {
@@ -113,12 +114,23 @@ constexpr void CopySlot(char* to, const Slot& slot) {
   }
 }
 
-/// Writes `words` to `out` in a script, spacing and letter case, and returns the text written.
+/// The slot of a form of a noun of one's own (0 after one, 1 after two to four, 2 after any
+/// other count), written as the words of kSpelled are.
+inline Slot OwnSlot(const OwnNoun& noun, std::size_t form, Options::Script script, Variant variant,
+                    bool joined) {
+  std::array<char, OwnNoun::kMostBytes> written{};
+  const std::size_t size =
+      letters::Transcribe(noun.form(form), script, written.data(), written.size());
+  return detail::Spell({written.data(), std::min(size, written.size())}, variant, joined);
+}
+
+/// Writes `words` to `out` in a script, spacing and letter case, and returns the text written;
+/// `own` is the noun of the rows from kOwnNoun, if any.
 /// e.g. the words of "101" in ASCII: " stotinu  jedan" exact, "stotinu jedan" tidy,
 /// "stotinujedan" joined. `out` must hold kMaxRendered bytes.
 constexpr std::string_view Render(const Words& words, Options::Script script,
                                   Options::Spacing spacing, Options::LetterCase letterCase,
-                                  char* out) {
+                                  char* out, const OwnNoun* own = nullptr) {
   const auto& columns =
       kSpelled[static_cast<std::size_t>(script)][spacing == Options::Spacing::Joined ? 1 : 0];
   const detail::Column& column =
@@ -135,6 +147,13 @@ constexpr std::string_view Render(const Words& words, Options::Script script,
     const Slot* slot = &(*current)[word.row];
     if (static_cast<unsigned>(word.row - kDigits) <= kFraction - kDigits) {
       hundredths = HundredthsSlot(word);
+      slot = &hundredths;
+    } else if (word.row >= kOwnNoun && own != nullptr) {
+      const Variant variant = current != &column                         ? kCapitalized
+                              : letterCase == Options::LetterCase::Upper ? kUpper
+                                                                         : kLower;
+      hundredths =
+          OwnSlot(*own, word.row - kOwnNoun, script, variant, spacing == Options::Spacing::Joined);
       slot = &hundredths;
     }
     const std::size_t size = slot->size;

@@ -91,8 +91,17 @@ const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms) {
 
 Verdict BuildWords(const Number& number, const Options& options, Words& words) {
   const bool amount = options.currency != Options::Currency::None;
-  const bool windowReading = !amount && options.spacing == Options::Spacing::Exact;
+  const bool counted = options.unit != Options::Unit::None;
+  const bool windowReading = !amount && !counted && options.spacing == Options::Spacing::Exact;
   if (amount && number.decimalsTyped > Number::kAmountDecimals) return Verdict::TooManyDecimals;
+  NounRows unit{};
+  if (counted) {
+    const bool own = options.unit == Options::Unit::Own;
+    const std::size_t row = static_cast<std::size_t>(options.unit) - 1;
+    unit = own ? NounRows{kOwnNoun, options.ownNoun->feminine} : kUnitNouns[row];
+    if (number.decimalsTyped != 0 && (own || !kCountedUnits[row].decimals))
+      return Verdict::NotWhole;
+  }
   if (!amount && !windowReading && number.decimalsTyped > Number::kMostDecimals) {
     return Verdict::MoreThanThreeDecimals;
   }
@@ -102,14 +111,24 @@ Verdict BuildWords(const Number& number, const Options& options, Words& words) {
   if (number.integerDigits == 0) {
     words.push(kZero);  // the window leaves a blank; the styles read "nula"
   } else {
-    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group)
+    for (int group = (number.integerDigits + 2) / 3; group >= 2; --group)
       AppendGroup(words, group, TriadOf(number, group), options.forms);
+    // The units agree with a feminine noun of a count: "dvadeset jedna godina".
+    if (unit.feminine) {
+      SpellTriad(words, TriadOf(number, 1), true, options.forms);
+    } else {
+      AppendGroup(words, 1, TriadOf(number, 1), options.forms);
+    }
   }
   if (amount) {
     AmountWords(number, options, words);
   } else if (!number.decimalDigits().empty()) {
     words.push(kPoint);
     DecimalWords(number.decimalDigits(), windowReading, options.forms, words);
+  }
+  if (counted) {
+    const unsigned units = TriadOf(number, 1);
+    words.push(FormAfter(unit, units / 10 % 10, units % 10));
   }
   return Verdict::Accepted;
 }

@@ -122,9 +122,10 @@ struct NamedNoun {
   Noun noun;
 };
 
-/// Every noun: the scales of groups 2 to 5, then each currency's unit and hundredth.
+/// Every noun: the scales of groups 2 to 5, each currency's unit and hundredth, then the units
+/// of counts.
 inline constexpr auto kNouns = [] {
-  std::array<NamedNoun, 4 + 2 * std::size(kCurrencies)> nouns{{
+  std::array<NamedNoun, 4 + 2 * std::size(kCurrencies) + std::size(kCountedUnits)> nouns{{
       {"hiljada",
        false,
        {{"hiljada", "hiljada", "хиљада"},
@@ -155,12 +156,19 @@ inline constexpr auto kNouns = [] {
     nouns[i++] = {currency.code, false, currency.major};
     nouns[i++] = {currency.code, true, currency.minor};
   }
+  for (const CountedUnit& unit : kCountedUnits)
+    nouns[i++] = {unit.name, false, unit.noun};
   return nouns;
 }();
 
-inline constexpr std::size_t kWordCount = kNounWords + 3 * kNouns.size();
+/// The rows of the three forms of a noun of the caller's own, after every other word: their
+/// slots are written when the words are, from Options::ownNoun.
+inline constexpr std::uint8_t kOwnNoun = kNounWords + 3 * kNouns.size();
+inline constexpr std::size_t kWordCount = kOwnNoun + 3;
+static_assert(kWordCount <= 256, "a word's row is a byte");
 
-/// All the words: the number words, then the three forms of each noun.
+/// All the words: the number words, then the three forms of each noun, then the empty rows of
+/// a noun of one's own.
 inline constexpr std::array<WordRow, kWordCount> kWords = [] {
   std::array<WordRow, kWordCount> rows{};
   std::size_t i = 0;
@@ -170,6 +178,8 @@ inline constexpr std::array<WordRow, kWordCount> kWords = [] {
     for (const Spelling& form : {named.noun.one, named.noun.few, named.noun.many})
       rows[i++] = {form};
   }
+  while (i < rows.size())
+    rows[i++] = {{"", "", ""}};
   return rows;
 }();
 
@@ -191,6 +201,14 @@ constexpr NounRows NounNamed(std::string_view name, bool hundredth = false) {
 inline constexpr std::array<NounRows, 4> kScales{NounNamed("hiljada"), NounNamed("milion"),
                                                  NounNamed("milijarda"), NounNamed("bilion")};
 
+/// Each unit of counts, in the order of Options::Unit from 1.
+inline constexpr auto kUnitNouns = [] {
+  std::array<NounRows, std::size(kCountedUnits)> nouns{};
+  for (std::size_t i = 0; i < nouns.size(); ++i)
+    nouns[i] = NounNamed(kCountedUnits[i].name);
+  return nouns;
+}();
+
 /// Each currency's unit and hundredth, in the order of Options::Currency from 1.
 inline constexpr auto kCurrencyNouns = [] {
   std::array<std::array<NounRows, 2>, std::size(kCurrencies)> nouns{};
@@ -205,7 +223,7 @@ struct Word {
 };
 
 /// A number's words in order: at most a minus, five groups of four words, and a decimal part
-/// or the units and hundredths of an amount.
+/// or the units and hundredths of an amount, and the noun of a count.
 class Words {
  public:
   static constexpr std::size_t kCapacity = 30;
@@ -294,7 +312,8 @@ constexpr unsigned TriadOf(const Number& number, int group) {
 /// The words of `number` as `options` say: "minus", the groups, and the decimals or, with a
 /// currency, the units and hundredths. Spacing::Exact means the window's reading of decimals;
 /// the caller settles what an amount's or the short forms' exact spacing means first. Gives
-/// Verdict::TooManyDecimals for an amount with more than two decimal digits, and
+/// Verdict::TooManyDecimals for an amount with more than two decimal digits,
+/// Verdict::NotWhole for a count with decimals of a unit that takes none, and
 /// Verdict::MoreThanThreeDecimals for a number in any other reading with more than three.
 Verdict BuildWords(const Number& number, const Options& options, Words& words);
 

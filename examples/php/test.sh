@@ -84,6 +84,27 @@ if [ -n "$cases" ]; then
         }
         if ($words !== $expected) echo "[$options] [$text]: [$words], not [$expected]\n";
       }
+    }
+    // The dates beside the table, as text and, where the text is ISO, as a DateTimeImmutable.
+    foreach (file(dirname(getenv("CASES")) . "/dates.tsv", FILE_IGNORE_NEW_LINES) as $line) {
+      [$options, $text, $expected] = explode("\t", $line);
+      $settings = [];
+      foreach (array_filter(explode(" ", $options)) as $setting) {
+        [$name, $value] = explode("=", $setting);
+        $settings[$name] = $value;
+      }
+      $dates = [$text];
+      if (preg_match("/^\\d{4}-\\d\\d-\\d\\d$/", $text) && $expected[0] !== "!") {
+        $dates[] = new DateTimeImmutable($text);
+      }
+      foreach ($dates as $date) {
+        try {
+          $words = Uslova::spellDate($date, $settings);
+        } catch (UslovaRejected $e) {
+          $words = "!" . $e->prompt;
+        }
+        if ($words !== $expected) echo "date [$options] [$text]: [$words], not [$expected]\n";
+      }
     }' 2>&1)
   [ -z "$got" ] || fail "the table of cases: $(echo "$got" | head -n 5)"
 fi

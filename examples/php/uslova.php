@@ -35,6 +35,9 @@ final class Uslova
         const char* uslova_version(void);
         int uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                          char* buffer, size_t size, size_t* length);
+        const char* uslova_noun_problem(const char* noun);
+        int uslova_spell_date(const char* text, size_t text_length, const uslova_options* options,
+                              char* buffer, size_t size, size_t* length);
         int uslova_float_text(const char* shown, size_t shown_length,
                               const uslova_options* options, char* buffer, size_t size,
                               size_t* length);
@@ -82,29 +85,7 @@ final class Uslova
                 . get_debug_type($number));
         }
         $ffi = self::ffi();
-        $size = $ffi->uslova_options_size();
-        $settings = $ffi->new('size_t[' . (intdiv($size, 8) + 1) . ']');  // aligned as its size_t
-        $struct = $ffi->cast('uslova_options*', FFI::addr($settings));
-        $ffi->uslova_options_init_size($struct, $size);
-        foreach ($options as $name => $value) {
-            if ($value === null) {
-                continue;  // unset, as None in Python and undefined in JavaScript
-            }
-            $name = (string)$name;
-            $known = $ffi->uslova_option_values($name);
-            if ($known === null) {
-                throw new ValueError("unknown option '$name' (choose "
-                    . implode(', ', array_keys(self::choices())) . ')');
-            }
-            if (!is_string($value) || $ffi->uslova_option_set($struct, $name, $value) !== 0) {
-                $shown = is_scalar($value) ? (string)$value : get_debug_type($value);
-                throw new ValueError("invalid value '$shown' for $name (choose $known)");
-            }
-        }
-        $problem = $ffi->uslova_options_problem($struct);
-        if ($problem !== null) {
-            throw new ValueError($problem);
-        }
+        [$settings, $struct] = self::options($ffi, $options);
         $room = $ffi->uslova_words_size();
         $words = $ffi->new("char[$room]");
         $length = $ffi->new('size_t');
@@ -126,6 +107,76 @@ final class Uslova
             throw new UslovaRejected($ffi->uslova_verdict_name($verdict), $ffi->uslova_prompt($verdict));
         }
         return FFI::string($words, $length->cdata);
+    }
+
+    /**
+     * The words of a date as contracts write it, in the genitive, one blank apart:
+     * Uslova::spellDate('9.12.2026', ['script' => 'latin']) is "devetog decembra dve hiljade
+     * dvadeset šeste godine". A string is "9.12.2026", "09.12.2026." or "2026-12-09", years 1 to
+     * 9999; a DateTimeInterface is read as the calendar day of its own time zone. Only script
+     * and case apply. UslovaRejected ("not_a_date") for a date that does not exist, ValueError
+     * for other options, TypeError for another type.
+     */
+    public static function spellDate(mixed $date, array $options = []): string
+    {
+        if ($date instanceof DateTimeInterface) {
+            $date = $date->format('Y-m-d');
+        } elseif (!is_string($date)) {
+            throw new TypeError('expected a string or a DateTimeInterface, not '
+                . get_debug_type($date));
+        }
+        foreach (array_keys($options) as $name) {
+            if ($name !== 'script' && $name !== 'case') {
+                throw new ValueError("a date takes script and case alone, not '$name'");
+            }
+        }
+        $ffi = self::ffi();
+        [$settings, $struct] = self::options($ffi, $options);
+        $room = $ffi->uslova_words_size();
+        $words = $ffi->new("char[$room]");
+        $length = $ffi->new('size_t');
+        $verdict = $ffi->uslova_spell_date($date, strlen($date), $struct, $words, $room,
+            FFI::addr($length));
+        if ($verdict !== 0) {
+            throw new UslovaRejected($ffi->uslova_verdict_name($verdict), $ffi->uslova_prompt($verdict));
+        }
+        return FFI::string($words, $length->cdata);
+    }
+
+    /**
+     * The library's options struct for `$options` by name, or ValueError as uslova-cli says:
+     * [the memory, which must be kept while the struct is used, and the struct].
+     */
+    private static function options(FFI $ffi, array $options): array
+    {
+        $size = $ffi->uslova_options_size();
+        $settings = $ffi->new('size_t[' . (intdiv($size, 8) + 1) . ']');  // aligned as its size_t
+        $struct = $ffi->cast('uslova_options*', FFI::addr($settings));
+        $ffi->uslova_options_init_size($struct, $size);
+        foreach ($options as $name => $value) {
+            if ($value === null) {
+                continue;  // unset, as None in Python and undefined in JavaScript
+            }
+            $name = (string)$name;
+            $known = $ffi->uslova_option_values($name);
+            if ($known === null) {
+                throw new ValueError("unknown option '$name' (choose "
+                    . implode(', ', array_keys(self::choices())) . ')');
+            }
+            if (!is_string($value) || $ffi->uslova_option_set($struct, $name, $value) !== 0) {
+                $shown = is_scalar($value) ? (string)$value : get_debug_type($value);
+                // A unit that is not a name is a noun of one's own: the converter says why not.
+                $noun = $name === 'unit' && is_string($value) ? $ffi->uslova_noun_problem($value)
+                    : null;
+                throw new ValueError("invalid value '$shown' for $name (choose $known)"
+                    . ($noun === null ? '' : ": $noun"));
+            }
+        }
+        $problem = $ffi->uslova_options_problem($struct);
+        if ($problem !== null) {
+            throw new ValueError($problem);
+        }
+        return [$settings, $struct];
     }
 
     public static function version(): string

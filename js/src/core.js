@@ -11,8 +11,8 @@ class RejectedError extends Error {
     const shown = text.length > 80 ? `${text.slice(0, 60)}...${text.slice(-10)}` : text;
     super(`${JSON.stringify(shown)}: ${prompt}`);
     this.name = "RejectedError";
-    /** A short name: "not_a_number", "too_large", "unsupported", "too_many_decimals" or
-     * "more_than_three_decimals". */
+    /** A short name: "not_a_number", "too_large", "unsupported", "too_many_decimals",
+     * "more_than_three_decimals", "inexact", "not_whole" or "not_a_date". */
     this.verdict = verdict;
     /** The Serbian text of the window's message box. */
     this.prompt = prompt;
@@ -137,10 +137,14 @@ function createUslova({ exports, memory }) {
         const namePointer = writeString(name);
         const valuePointer = writeString(values[i]);
         const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
+        // A unit that is not a name is a noun of one's own: the converter says what is wrong.
+        const noun = result !== 0 && name === "unit" ? exports.uslova_noun_problem(valuePointer) : 0;
+        const why = noun === 0 ? "" : `: ${cString(noun)}`;
         exports.free(namePointer);
         exports.free(valuePointer);
         if (result !== 0) {
-          throw new RangeError(`invalid value '${values[i]}' for ${name} (choose ${valuesOf(name)})`);
+          throw new RangeError(
+            `invalid value '${values[i]}' for ${name} (choose ${valuesOf(name)})${why}`);
         }
       });
       const problem = exports.uslova_options_problem(pointer);
@@ -275,7 +279,8 @@ function createUslova({ exports, memory }) {
   /**
    * The words of `number`, by default exactly as the uslova window writes them.
    * @param {string|bigint|number} number a string as typed ("1.234,56"), a bigint, or a safe integer
-   * @param {object} [options] as uslova-cli names them: script, spacing, case, currency, minor, forms
+   * @param {object} [options] as uslova-cli names them: script, spacing, case, currency, minor,
+   *   forms, decimal, unit
    */
   function spell(number, options) {
     const optionsPointer = options === undefined ? 0 : optionsFor(options);
@@ -302,6 +307,44 @@ function createUslova({ exports, memory }) {
     if (verdict !== 0) throw rejected(number, verdict);
     return decodeWords(words, words + lengthView[0], asciiOf.get(optionsPointer));
   }
+
+  /**
+   * A date in words as contracts write it, in the genitive: "devetog decembra dve hiljade
+   * dvadeset seste godine".
+   * @param {string|Date} date "9.12.2026", "09.12.2026." or "2026-12-09"; a Date is read in its
+   *   local calendar day, the day that the machine's time zone shows for it
+   * @param {object} [options] script and case alone
+   */
+  function spellDate(date, options) {
+    let typed;
+    if (Object.prototype.toString.call(date) === "[object Date]") {
+      const time = Date.prototype.getTime.call(date);
+      if (Number.isNaN(time)) throw rejected("Invalid Date", DATE_VERDICT);
+      const local = new Date(time);
+      const pad = (value, width) => String(value).padStart(width, "0");
+      typed = `${pad(local.getFullYear(), 4)}-${pad(local.getMonth() + 1, 2)}-` +
+        pad(local.getDate(), 2);
+    } else if (typeof date === "string") {
+      typed = date;
+    } else {
+      throw new TypeError(`expected a string or a Date, not ${described(date)}`);
+    }
+    if (options !== undefined && options !== null && typeof options === "object") {
+      for (const name in options) {
+        if (name !== "script" && name !== "case") {
+          throw new TypeError(`a date takes script and case alone, not '${name}'`);
+        }
+      }
+    }
+    const optionsPointer = optionsFor(options);
+    const written = writeText(typed);
+    const verdict = exports.uslova_spell_date(text, written, optionsPointer, words, WORDS_SIZE,
+      length);
+    if (verdict !== 0) throw rejected(typed, verdict);
+    views();
+    return decoder.decode(heap.subarray(words, words + lengthView[0]));
+  }
+  const DATE_VERDICT = 8; // the converter's verdict for a text that is no date
 
   // spellMany's buffers: the texts laid end to end, their lengths, and the words' ends.
   const BATCH = 4096;
@@ -386,5 +429,5 @@ function createUslova({ exports, memory }) {
 
   /** The values of every option, as the converter's tables list them. */
   const choices = Object.fromEntries(OPTION_NAMES.map((name) => [name, valuesOf(name).split(", ")]));
-  return { spell, spellMany, problem, version: cString(exports.uslova_version()), choices };
+  return { spell, spellMany, spellDate, problem, version: cString(exports.uslova_version()), choices };
 }

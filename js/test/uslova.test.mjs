@@ -9,7 +9,7 @@ import { test } from "node:test";
 import { createRequire } from "node:module";
 import { pathToFileURL } from "node:url";
 
-const { spell, spellMany, RejectedError, version, choices } = await import(
+const { spell, spellMany, spellDate, RejectedError, version, choices } = await import(
   process.env.USLOVA_PACKAGE);
 // The same package through require(), as CommonJS programs load it.
 const required = createRequire(import.meta.url)(
@@ -122,6 +122,38 @@ test("the table of cases", { skip: !process.env.USLOVA_CASES }, () => {
   }
 });
 
+test("the dates beside the table of cases", { skip: !process.env.USLOVA_CASES }, () => {
+  // As text through import and require(), and as a Date of that local day where the text is
+  // ISO: a Date is read in its local calendar day, whatever the time zone.
+  const path = process.env.USLOVA_CASES.replace(/cases\.tsv$/, "dates.tsv");
+  const rows = readFileSync(path, "utf8").split("\n").slice(0, -1).map((l) => l.split("\t"));
+  assert.ok(rows.length > 0);
+  const outcome = (spelling, date, options) => {
+    try {
+      return spelling(date, options);
+    } catch (e) {
+      if (e instanceof RejectedError || e instanceof required.RejectedError) return `!${e.prompt}`;
+      throw e;
+    }
+  };
+  for (const [options, text, expected] of rows) {
+    const settings = Object.fromEntries(options.split(" ").filter(Boolean).map((s) => s.split("=")));
+    const dates = [text];
+    const iso = /^(\d{4})-(\d\d)-(\d\d)$/.exec(text);
+    if (iso && !expected.startsWith("!")) {
+      const local = new Date(2000, 0, 1, 0, 30); // early in a day east of UTC: the UTC day differs
+      local.setFullYear(Number(iso[1]), Number(iso[2]) - 1, Number(iso[3]));
+      dates.push(local);
+    }
+    for (const date of dates) {
+      assert.equal(outcome(spellDate, date, settings), expected, `${text} ${options}`);
+      assert.equal(outcome(required.spellDate, date, settings), expected, "through require()");
+    }
+  }
+  assert.throws(() => spellDate("1.1.2000", { spacing: "tidy" }), TypeError);
+  assert.throws(() => spellDate(20000101), TypeError);
+});
+
 test("the options as uslova-cli lists them", { skip: !process.env.USLOVA_CASES }, () => {
   // choices.tsv, beside the table, lists them from uslova-cli --help; the package's types are
   // written from the same tables by the build.
@@ -132,7 +164,9 @@ test("the options as uslova-cli lists them", { skip: !process.env.USLOVA_CASES }
   assert.deepEqual(required.choices, expected);
   const types = readFileSync(process.env.USLOVA_PACKAGE.replace(/index\.js$/, "index.d.ts"), "utf8");
   for (const [name, values] of Object.entries(expected)) {
-    assert.ok(types.includes(`  ${name}?: ${values.map((v) => `"${v}"`).join(" | ")};\n`), name);
+    const own = name === "unit" ? " | (string & {})" : ""; // a noun of one's own, too
+    assert.ok(types.includes(`  ${name}?: ${values.map((v) => `"${v}"`).join(" | ")}${own};\n`),
+      name);
   }
 });
 

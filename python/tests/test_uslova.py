@@ -2,6 +2,7 @@
 """The Python package against the built library: its types, options and rejections, its
 examples, and the same words as uslova-cli on a few thousand inputs in every option value."""
 
+import datetime
 import decimal
 import doctest
 import os
@@ -204,6 +205,27 @@ class Cases(unittest.TestCase):
                             except uslova.RejectedError as rejected:
                                 got = "!" + rejected.prompt
                             self.assertEqual(got, outcome, repr(number))
+
+    def test_the_dates(self):
+        """The dates beside the table, as text through each layer, and as datetime.date
+        through the package where the text is one."""
+        path = os.path.join(os.path.dirname(os.environ["USLOVA_CASES"]), "dates.tsv")
+        with open(path, encoding="utf-8") as lines:
+            rows = [line.rstrip("\n").split("\t") for line in lines]
+        self.assertTrue(rows)
+        for options, text, outcome in rows:
+            settings = dict(setting.split("=") for setting in options.split())
+            dates = [text]
+            if re.fullmatch(r"\d{4}-\d\d-\d\d", text) and outcome[0] != "!":
+                dates.append(datetime.date.fromisoformat(text))
+            for name, layer in LAYERS.items():
+                for date in dates:
+                    try:
+                        got = (uslova.spell_date(date, **settings) if name == uslova.LAYER
+                               else layer.spell_date(text, **settings))
+                    except uslova.RejectedError as rejected:
+                        got = "!" + rejected.prompt
+                    self.assertEqual(got, outcome, f"{name} {date!r}")
 
 
 def cli(arguments, inputs):

@@ -13,13 +13,18 @@ it): the words, the option names and the rejections are the converter's own.
 'jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para'
 >>> uslova.spell(21, script="cyrillic", spacing="tidy")
 'двадесет један'
+>>> uslova.spell(21, unit="godina")
+'dvadeset jedna godina'
+>>> uslova.spell_date("9.12.2026", script="latin")
+'devetog decembra dve hiljade dvadeset šeste godine'
 """
 
 from ._common import Converter as _Converter
+from ._common import date_text as _date_text
 from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-__all__ = ["spell", "spell_many", "RejectedError", "Number", "Verdict", "CHOICES", "LAYER",
+__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "LAYER",
            "__version__"]
 
 
@@ -56,6 +61,21 @@ spell = _chosen.spell
 #: The words of each number in order, None for one that cannot be spelled.
 spell_many = _chosen.spell_many
 __version__: str = _chosen.version
+
+
+def spell_date(date, /, *, script=None, case=None) -> str:
+    """The words of a date as contracts write it, in the genitive, one blank apart.
+
+    ``date`` is a str, "9.12.2026", "09.12.2026." or "2026-12-09" for years 1 to 9999, or a
+    datetime.date (a datetime or a pandas Timestamp by its own calendar day). Only the script
+    and the case apply. A date that does not exist raises RejectedError ("not_a_date"); another
+    type, TypeError.
+
+    >>> spell_date("1.1.2000", case="first")
+    'Prvog januara dvehiljadite godine'
+    """
+    return _chosen.spell_date(_date_text(date), script=script, case=case)
+
 #: Each option's values, in uslova-cli's order, as the converter lists them: {"script":
 #: ("ascii", "latin", "cyrillic"), ...}. The first value is the default, but for currency.
 CHOICES = _Converter.choices

@@ -4,6 +4,7 @@ and the digits of an int or a Decimal as the converter reads them."""
 
 from __future__ import annotations
 
+import datetime
 import decimal
 import operator
 from typing import Dict, Literal, Tuple, Union
@@ -11,7 +12,7 @@ from typing import Dict, Literal, Tuple, Union
 Number = Union[str, int, float, decimal.Decimal]
 #: The short name of a rejection.
 Verdict = Literal["not_a_number", "too_large", "unsupported", "too_many_decimals",
-                  "more_than_three_decimals", "inexact"]
+                  "more_than_three_decimals", "inexact", "not_whole", "not_a_date"]
 
 
 def shown(number: object) -> str:
@@ -26,8 +27,9 @@ class RejectedError(ValueError):
     """A number that cannot be spelled, with the reason as the window gives it.
 
     ``verdict`` is a short name ("not_a_number", "too_large", "unsupported",
-    "too_many_decimals", "more_than_three_decimals", or "inexact" for a float whose digits
-    are more than 15 significant ones); ``prompt`` is the Serbian text of the window's message
+    "too_many_decimals", "more_than_three_decimals", "inexact" for a float whose digits
+    are more than 15 significant ones, "not_whole" for a count with decimals of a unit counted
+    in whole numbers, or "not_a_date" from spell_date); ``prompt`` is the Serbian text of the window's message
     box, or the converter's own for "inexact".
 
     >>> try:
@@ -133,6 +135,16 @@ def text_of(number: object, point: str = ".") -> Union[bytes, str]:
         return str(number)  # numpy's other floats, by the digits it shows for their width
     raise TypeError("expected a str, an int, a float or a decimal.Decimal, not "
                     f"{type(number).__name__}")
+
+
+def date_text(date: object) -> str:
+    """The text of a date for the converter: a str as it is, a datetime.date (a datetime and a
+    pandas Timestamp too, by their own calendar day) as YYYY-MM-DD."""
+    if isinstance(date, str):
+        return date
+    if isinstance(date, datetime.date):
+        return f"{date.year:04d}-{date.month:02d}-{date.day:02d}"
+    raise TypeError(f"spell_date() takes a str or a datetime.date, not {type(date).__name__}")
 
 
 def check_many(numbers: object) -> None:

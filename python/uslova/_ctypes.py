@@ -42,7 +42,9 @@ def _load() -> ctypes.CDLL:
     library.uslova_limit.argtypes = [ctypes.c_char_p]
     library.uslova_limit.restype = ctypes.c_int
     # Addresses are passed as plain ints: the cheapest way through ctypes, for a hot call.
-    for name in ("uslova_spell", "uslova_float_text"):
+    library.uslova_noun_problem.argtypes = [ctypes.c_char_p]
+    library.uslova_noun_problem.restype = ctypes.c_char_p
+    for name in ("uslova_spell", "uslova_float_text", "uslova_spell_date"):
         getattr(library, name).argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_void_p,
                                            ctypes.c_void_p, ctypes.c_size_t, ctypes.c_void_p]
         getattr(library, name).restype = ctypes.c_int
@@ -101,7 +103,11 @@ def _options(options: Dict[str, object]) -> _Prepared:
         if not isinstance(value, str) or _library.uslova_option_set(
                 struct, name.encode(), value.encode("utf-8", "replace")) != 0:
             values = _library.uslova_option_values(name.encode()).decode()
-            raise ValueError(f"invalid value {value!r} for {name} (choose {values})")
+            # A unit that is not a name is a noun of one's own: the converter says what is wrong.
+            noun = (_library.uslova_noun_problem(value.encode("utf-8", "replace"))
+                    if name == "unit" and isinstance(value, str) else None)
+            why = f": {noun.decode()}" if noun is not None else ""
+            raise ValueError(f"invalid value {value!r} for {name} (choose {values}){why}")
     problem = _library.uslova_options_problem(struct)
     if problem is not None:
         raise ValueError(problem.decode())
@@ -178,6 +184,19 @@ def spell_many(numbers: Iterable[Number], **options: Optional[str]) -> List[Opti
     prepared = _prepared_for(options)
     spell_one = _spell
     return [None if missing(number) else spell_one(number, prepared) for number in numbers]
+
+
+def spell_date(text: str, **options: Optional[str]) -> str:
+    """The words of a date given as text; see uslova.spell_date."""
+    prepared = _prepared_for(options)
+    buffer = _buffer
+    encoded = text.encode("utf-8", "replace")
+    verdict = _library.uslova_spell_date(encoded, len(encoded), prepared.address, buffer.address,
+                                         _SIZE, None)
+    if verdict != _ACCEPTED:
+        buffer.verdict = verdict
+        raise _rejection(text)
+    return buffer.words.value.decode()
 
 
 spell.__doc__ = SPELL_DOC

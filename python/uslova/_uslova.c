@@ -65,9 +65,13 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
     if (values[i] == Py_None) continue;
     value = PyUnicode_Check(values[i]) ? PyUnicode_AsUTF8(values[i]) : NULL;
     if (value == NULL || uslova_option_set(&p.options, name, value) != 0) {
+      /* A unit that is not a name is a noun of one's own: the converter says what is wrong. */
+      const char* noun =
+          value != NULL && strcmp(name, "unit") == 0 ? uslova_noun_problem(value) : NULL;
       PyErr_Clear();
-      return PyErr_Format(PyExc_ValueError, "invalid value %R for %s (choose %s)", values[i], name,
-                          uslova_option_values(name));
+      return PyErr_Format(PyExc_ValueError, "invalid value %R for %s (choose %s)%s%s", values[i],
+                          name, uslova_option_values(name), noun == NULL ? "" : ": ",
+                          noun == NULL ? "" : noun);
     }
     if (strcmp(name, "decimal") == 0 && strcmp(value, "comma") == 0) p.point = ',';
   }
@@ -222,6 +226,40 @@ static PyObject* spell(PyObject* module, PyObject* const* args, Py_ssize_t nargs
   return result;
 }
 
+/* spell_date(text, **options): the words of a date given as text; the package reads a
+ * datetime.date into text and allows the script and case alone. */
+static PyObject* spell_date(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                            PyObject* names) {
+  const Prepared* p;
+  PyObject *owner, *result = NULL;
+  char words[USLOVA_WORDS_SIZE];
+  size_t length = 0;
+  Py_ssize_t size;
+  const char* text;
+  uslova_verdict verdict;
+  (void)module;
+  if (!ready()) return NULL;
+  if (nargs != 1 || !PyUnicode_Check(args[0])) {
+    return PyErr_Format(PyExc_TypeError, "spell_date() takes one date as text");
+  }
+  text = PyUnicode_AsUTF8AndSize(args[0], &size);
+  if (text == NULL) {
+    PyErr_Clear(); /* a lone surrogate: no date */
+    text = "";
+    size = 0;
+  }
+  if (options_for(names, args + nargs, &p, &owner) < 0) return NULL;
+  verdict = uslova_spell_date(text, (size_t)size, p == NULL ? NULL : &p->options, words,
+                              sizeof words, &length);
+  if (verdict == USLOVA_ACCEPTED) {
+    result = PyUnicode_DecodeUTF8(words, (Py_ssize_t)length, NULL);
+  } else {
+    raise_rejected(args[0], verdict);
+  }
+  Py_XDECREF(owner);
+  return result;
+}
+
 static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
                             PyObject* names) {
   const Prepared* p;
@@ -269,7 +307,7 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
   return list;
 }
 
-static PyMethodDef methods[6];
+static PyMethodDef methods[7];
 /* The docstrings of spell() and spell_many(), kept alive for their functions, which read them
  * from their method definitions whenever __doc__ is asked for. */
 static PyObject* docs[2];
@@ -327,11 +365,13 @@ static PyObject* limits(PyObject* module, PyObject* unused) {
   return Py_BuildValue("(ii)", uslova_limit("integer_digits"), uslova_limit("decimals"));
 }
 
-static PyMethodDef methods[6] = {
+static PyMethodDef methods[7] = {
     {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
      "spell(number, **options): the words of number, as uslova.spell says."},
     {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
      "spell_many(numbers, **options): the words of each, or None, as uslova.spell_many says."},
+    {"spell_date", (PyCFunction)(void (*)(void))spell_date, METH_FASTCALL | METH_KEYWORDS,
+     "spell_date(text, /, **options): a date's words; see uslova.spell_date."},
     {"_setup", setup, METH_VARARGS,
      "_setup(RejectedError, native_text, spell_doc, spell_many_doc): for the package."},
     {"choices", choices, METH_NOARGS, "choices(): each option's values, as uslova-cli lists them."},

@@ -13,6 +13,8 @@
 
 namespace uslova {
 
+struct OwnNoun;
+
 /// How the words are written. The defaults give the window's text, blanks and all.
 struct Options {
   enum class Script : std::uint8_t {
@@ -46,6 +48,11 @@ struct Options {
     Long,   ///< the window's words: "stotinu", "dve stotine", "jedna hiljada"
     Short,  ///< as on cheques: "sto", "dvesta", "petsto", and "hiljadu" for one thousand
   };
+  /// None, a row of kCountedUnits counted from 1, or a noun of the caller's own.
+  enum class Unit : std::uint8_t {
+    None = 0,
+    Own = 255,
+  };
   /// How "." and "," are read.
   enum class Decimal : std::uint8_t {
     Auto,   ///< the window's rule: a lone one is the decimal separator (1.234 is 1,234); of
@@ -66,6 +73,12 @@ struct Options {
   /// Short forms change the window's words, so Spacing::Exact reads as Spacing::Tidy with them.
   Forms forms = Forms::Long;
   Decimal decimal = Decimal::Auto;  ///< how the text is read; the window reads Auto
+  /// None, a row of kCountedUnits counted from 1, or Own: the number is a count of that noun,
+  /// written with it in the form the count takes ("dvadeset jedna godina", "nula dana"). A count is
+  /// a whole number (else Verdict::NotWhole), except for "odsto", which reads decimals as typed.
+  /// Not with a currency; Spacing::Exact reads as Spacing::Tidy.
+  Unit unit = Unit::None;
+  const OwnNoun* ownNoun = nullptr;  ///< the noun of Unit::Own, kept by the caller
 
   bool operator==(const Options&) const = default;
 };
@@ -111,6 +124,69 @@ inline constexpr CurrencyUnits kCurrencies[] = {
      {"$", "US$"}},
 };
 
+/// A noun that a count may be of, by its name: "u roku od petnaest dana". Only a noun whose
+/// count may have decimals ("pet zapeta pet odsto") takes them.
+struct CountedUnit {
+  std::string_view name;
+  Noun noun;
+  bool decimals = false;
+};
+
+/// The units of counts, in the order of Options::Unit from 1. A new unit is a row here.
+inline constexpr CountedUnit kCountedUnits[] = {
+    {"dan", {{"dan", "dan", "дан"}, {"dana", "dana", "дана"}, {"dana", "dana", "дана"}, false}},
+    {"nedelja",
+     {{"nedelja", "nedelja", "недеља"},
+      {"nedelje", "nedelje", "недеље"},
+      {"nedelja", "nedelja", "недеља"},
+      true}},
+    {"mesec",
+     {{"mesec", "mesec", "месец"},
+      {"meseca", "meseca", "месеца"},
+      {"meseci", "meseci", "месеци"},
+      false}},
+    {"godina",
+     {{"godina", "godina", "година"},
+      {"godine", "godine", "године"},
+      {"godina", "godina", "година"},
+      true}},
+    {"sat", {{"sat", "sat", "сат"}, {"sata", "sata", "сата"}, {"sati", "sati", "сати"}, false}},
+    {"minut",
+     {{"minut", "minut", "минут"},
+      {"minuta", "minuta", "минута"},
+      {"minuta", "minuta", "минута"},
+      false}},
+    {"komad",
+     {{"komad", "komad", "комад"},
+      {"komada", "komada", "комада"},
+      {"komada", "komada", "комада"},
+      false}},
+    {"procenat",
+     {{"procenat", "procenat", "проценат"},
+      {"procenta", "procenta", "процента"},
+      {"procenata", "procenata", "процената"},
+      false}},
+    {"odsto",
+     {{"odsto", "odsto", "одсто"}, {"odsto", "odsto", "одсто"}, {"odsto", "odsto", "одсто"}, false},
+     true},
+};
+
+/// A noun of the caller's own, as ReadOwnNoun reads it: its three forms, in Latin letters with
+/// or without diacritics, each written in every script as the converter's own words are.
+struct OwnNoun {
+  static constexpr std::size_t kMostBytes = 31;  ///< of a form, in the script that takes most
+  std::array<std::array<char, kMostBytes>, 3> forms{};
+  std::array<std::uint8_t, 3> sizes{};
+  bool feminine = false;
+
+  std::string_view form(std::size_t which) const { return {forms[which].data(), sizes[which]}; }
+};
+
+/// Reads a noun of one's own, its forms after one, after two to four and after any other count,
+/// then its gender: "stan,stana,stanova:m", "kuća,kuće,kuća:ž" (":z" and ":f" are feminine too).
+/// Returns why it cannot, in uslova-cli's words, or empty with `noun` set.
+std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun);
+
 /// One value of an option family, as the command line names it.
 struct Choice {
   std::string_view name;
@@ -148,10 +224,16 @@ inline constexpr auto kCurrencyChoices = CurrencyChoices();
 inline constexpr Choice kMinors[] = {{"words", 0}, {"digits", 1}, {"fraction", 2}};
 inline constexpr Choice kForms[] = {{"long", 0}, {"short", 1}};
 inline constexpr Choice kDecimals[] = {{"auto", 0}, {"comma", 1}, {"point", 2}};
+inline constexpr auto kUnitChoices = [] {
+  std::array<Choice, std::size(kCountedUnits)> choices{};
+  for (std::size_t i = 0; i < choices.size(); ++i)
+    choices[i] = {kCountedUnits[i].name, static_cast<std::uint8_t>(i + 1)};
+  return choices;
+}();
 }  // namespace detail
 
-/// Every option family; the first value of each is the default, except for currency, whose
-/// default is none.
+/// Every option family; the first value of each is the default, except for currency and unit,
+/// whose default is none. A unit may also be a noun of one's own, as ReadOwnNoun reads it.
 inline constexpr OptionFamily kOptionFamilies[] = {
     {"script", detail::kScripts, detail::Set<&Options::script>, detail::Get<&Options::script>},
     {"spacing", detail::kSpacings, detail::Set<&Options::spacing>, detail::Get<&Options::spacing>},
@@ -161,6 +243,7 @@ inline constexpr OptionFamily kOptionFamilies[] = {
     {"minor", detail::kMinors, detail::Set<&Options::minor>, detail::Get<&Options::minor>},
     {"forms", detail::kForms, detail::Set<&Options::forms>, detail::Get<&Options::forms>},
     {"decimal", detail::kDecimals, detail::Set<&Options::decimal>, detail::Get<&Options::decimal>},
+    {"unit", detail::kUnitChoices, detail::Set<&Options::unit>, detail::Get<&Options::unit>},
 };
 
 /// Options as a front received them: the values, and whether spacing and minor were given or
@@ -176,9 +259,17 @@ struct GivenOptions {
 constexpr std::string_view OptionsProblem(const GivenOptions& given) {
   const Options& o = given.options;
   const bool amount = o.currency != Options::Currency::None;
-  const bool exact = o.spacing == Options::Spacing::Exact && (given.spacingGiven || !amount);
+  const bool counted = o.unit != Options::Unit::None;
+  const bool exact =
+      o.spacing == Options::Spacing::Exact && (given.spacingGiven || !(amount || counted));
+  if (amount && counted) return "--unit cannot be used with --currency: a count is not an amount";
   if (amount && exact)
     return "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
+  if (counted && exact)
+    return "--spacing=exact cannot be used with --unit: counts are written tidy or joined";
+  if (o.unit == Options::Unit::Own && o.ownNoun == nullptr) return "--unit needs a noun";
+  if (static_cast<std::size_t>(o.unit) > std::size(kCountedUnits) && o.unit != Options::Unit::Own)
+    return "an option has a value out of its range";
   if (o.forms == Options::Forms::Short && exact) {
     return "--forms=short needs --spacing=tidy or --spacing=joined: the window's exact text has "
            "the long forms";
@@ -194,11 +285,12 @@ constexpr GivenOptions AsGiven(const Options& options) {
 }
 
 /// The options the words are written with, once OptionsProblem has found none: an unset
-/// spacing is the window's exact text, or tidy for an amount.
+/// spacing is the window's exact text, or tidy for an amount or a count.
 constexpr Options Settled(const GivenOptions& given) {
   Options settled = given.options;
-  if (settled.currency != Options::Currency::None && !given.spacingGiven &&
-      settled.spacing == Options::Spacing::Exact) {
+  const bool tidied =
+      settled.currency != Options::Currency::None || settled.unit != Options::Unit::None;
+  if (tidied && !given.spacingGiven && settled.spacing == Options::Spacing::Exact) {
     settled.spacing = Options::Spacing::Tidy;
   }
   return settled;

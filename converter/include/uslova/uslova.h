@@ -34,6 +34,12 @@ typedef enum uslova_verdict {
   /** a binary float whose shortest digits are more than 15 significant ones, from
    * uslova_float_text alone: round it, or pass the number as text. Since 1.3. */
   USLOVA_INEXACT = 6,
+  /** a count with decimals, of a unit counted in whole numbers: "1,5" days. Since 1.4, and only
+   * with a unit, which older programs cannot set. */
+  USLOVA_NOT_WHOLE = 7,
+  /** from uslova_spell_date alone: not a date of the calendar written as 9.12.2026 or
+   * 2026-12-09. Since 1.4. */
+  USLOVA_NOT_A_DATE = 8,
   USLOVA_BUFFER_TOO_SMALL = 100, /**< nothing written: the words need more room, see *length */
   USLOVA_BAD_OPTIONS = 101       /**< an option out of range, or a size the library does not know */
 } uslova_verdict;
@@ -80,10 +86,27 @@ typedef enum {
   USLOVA_DECIMAL_POINT,
 } uslova_decimal;
 
+/** A count's noun: none, a unit as uslova_option_values("unit") lists them, in that order
+ * from 1, or a noun of one's own, which uslova_option_set writes into `unit_noun`. Since 1.4. */
+typedef enum {
+  USLOVA_UNIT_NONE,
+  USLOVA_UNIT_DAN,
+  USLOVA_UNIT_NEDELJA,
+  USLOVA_UNIT_MESEC,
+  USLOVA_UNIT_GODINA,
+  USLOVA_UNIT_SAT,
+  USLOVA_UNIT_MINUT,
+  USLOVA_UNIT_KOMAD,
+  USLOVA_UNIT_PROCENAT,
+  USLOVA_UNIT_ODSTO,
+  USLOVA_UNIT_OWN = 255,
+} uslova_unit;
+
 /** The options of a conversion. Fill it with uslova_options_init, which passes the size of the
  * struct as this header has it, so that a program keeps its release's behaviour with every
  * later library: the library writes and reads a struct only at a size that a release has
- * shipped (1.0's, which ended before `decimal`, and this one), and never past it; any other
+ * shipped (1.0's, which ended before `decimal`, 1.1's, which ended after it, and this one), and
+ * never past it; any other
  * size is USLOVA_BAD_OPTIONS. A program that sets options only by name need not know the
  * struct at all: see uslova_options_size. */
 typedef struct uslova_options {
@@ -95,6 +118,11 @@ typedef struct uslova_options {
   int minor;       /**< uslova_minor: the hundredths of an amount; only with a currency */
   int forms;       /**< uslova_forms */
   int decimal;     /**< uslova_decimal: which of "." and "," is the decimal separator; since 1.1 */
+  int unit;        /**< uslova_unit: the number is a count of this noun; since 1.4 */
+  /** With USLOVA_UNIT_OWN, the noun as uslova_option_set was given it, NUL-terminated, e.g.
+   * "stan,stana,stanova:m": its forms after one, after two to four and after five, and its
+   * gender, :m or :ž. Since 1.4. */
+  char unit_noun[112];
 } uslova_options;
 
 /** Sets the first `size` bytes of `options` to the defaults, which give the window's exact
@@ -129,10 +157,16 @@ size_t uslova_words_size(void);
 int uslova_limit(const char* name);
 
 /** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
- * uslova_option_set(&o, "script", "cyrillic"). Returns 0; -1 for an unknown name, or one that
- * the struct, at the size it was filled at, does not have; -2 for an unknown value; -3, writing
- * nothing, when `options` is NULL or has a size that no release has shipped. */
+ * uslova_option_set(&o, "script", "cyrillic"), uslova_option_set(&o, "unit", "mesec"), or a
+ * noun of one's own: uslova_option_set(&o, "unit", "stan,stana,stanova:m"). Returns 0; -1 for an
+ * unknown name, or one that the struct, at the size it was filled at, does not have; -2 for an
+ * unknown value or a malformed noun (uslova_noun_problem says why); -3, writing nothing, when
+ * `options` is NULL or has a size that no release has shipped. */
 int uslova_option_set(uslova_options* options, const char* name, const char* value);
+
+/** NULL when `noun` reads as a noun of one's own for the option "unit", or else why not, in
+ * the words of uslova-cli's usage errors. Since 1.4. */
+const char* uslova_noun_problem(const char* noun);
 
 /** The values of the option `name`, as uslova-cli lists them, e.g. "ascii, latin, cyrillic"
  * for "script"; NULL for an unknown name. */
@@ -166,6 +200,16 @@ uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
                                  const uslova_options* options, char* buffer, size_t size,
                                  size_t* length);
 
+/** Writes the words of the date `text` (`text_length` bytes), "9.12.2026", "09.12.2026." or
+ * "2026-12-09", for years 1 to 9999, as contracts write it, in the genitive, one blank apart:
+ * "devetog decembra dve hiljade dvadeset seste godine". Only the script and case of `options`
+ * (NULL: the defaults) apply; any other option set is USLOVA_BAD_OPTIONS. A text that is not a
+ * date of the calendar is USLOVA_NOT_A_DATE. `*length` and the buffer are as for uslova_spell.
+ * Since 1.4. */
+uslova_verdict uslova_spell_date(const char* text, size_t text_length,
+                                 const uslova_options* options, char* buffer, size_t size,
+                                 size_t* length);
+
 /** The Serbian prompt for a rejection, as the window's message box shows it, e.g.
  * "Nemoguce prevesti u slova, jer ulazni parametar nije broj!" for USLOVA_NOT_A_NUMBER; ""
  * for USLOVA_ACCEPTED and the faults of a call. The title of the box is "Greska". */
@@ -173,10 +217,10 @@ const char* uslova_prompt(uslova_verdict verdict);
 
 /** A short name for a verdict, for programs and logs: "accepted", "not_a_number", "too_large",
  * "unsupported", "too_many_decimals", "more_than_three_decimals", "inexact",
- * "buffer_too_small", "bad_options". */
+ * "not_whole", "not_a_date", "buffer_too_small", "bad_options". */
 const char* uslova_verdict_name(uslova_verdict verdict);
 
-/** The library's version, e.g. "1.3.0". */
+/** The library's version, e.g. "1.4.0". */
 const char* uslova_version(void);
 
 #ifdef __cplusplus

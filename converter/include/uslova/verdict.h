@@ -22,6 +22,10 @@ enum class Verdict {
   /// a binary floating-point number whose shortest digits are more than fifteen significant
   /// ones (0.1 + 0.2 shows as 0.30000000000000004): it does not hold the digits meant
   Inexact,
+  /// a count with decimals, of a unit that is counted in whole numbers ("1,5 dan")
+  NotWhole,
+  /// a text that is not a date of the calendar written as 9.12.2026 or 2026-12-09
+  NotADate,
   /// options that cannot be used together, as OptionsProblem says (the C interface's
   /// USLOVA_BAD_OPTIONS); nothing is read
   BadOptions = 101,

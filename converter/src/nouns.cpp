@@ -1,0 +1,44 @@
+// nouns.cpp: a noun of the caller's own for counts, read from its three forms and its gender.
+// SPDX-License-Identifier: MIT
+#include <algorithm>
+
+#include "letters.h"
+#include "uslova/options.h"
+
+namespace uslova {
+
+std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun) {
+  constexpr std::string_view kShape =
+      "--unit takes a unit's name, or a noun's three forms and its gender: after one, after two "
+      "to four and after five, then :m or :ž, e.g. stan,stana,stanova:m";
+  const std::size_t colon = text.rfind(':');
+  if (colon == std::string_view::npos) return kShape;
+  const std::string_view gender(text.data() + colon + 1, text.size() - colon - 1);
+  OwnNoun read;
+  if (gender == "ž" || gender == "z" || gender == "f") {
+    read.feminine = true;
+  } else if (gender != "m") {
+    return kShape;
+  }
+  std::string_view forms(text.data(), colon);
+  for (std::size_t i = 0; i < read.forms.size(); ++i) {
+    const std::size_t comma = std::min(forms.find(','), forms.size());
+    const std::string_view form(forms.data(), comma);
+    if ((i + 1 < read.forms.size()) == (comma == forms.size())) return kShape;  // not three
+    if (!letters::SerbianLatin(form)) {
+      return "a noun's forms are lower-case Serbian Latin letters, one blank between words";
+    }
+    for (const auto script :
+         {Options::Script::Ascii, Options::Script::Latin, Options::Script::Cyrillic}) {
+      if (letters::Transcribe(form, script, nullptr, 0) > OwnNoun::kMostBytes)
+        return "a noun's form has at most 15 letters";
+    }
+    std::copy(form.begin(), form.end(), read.forms[i].begin());
+    read.sizes[i] = static_cast<std::uint8_t>(form.size());
+    forms.remove_prefix(std::min(comma + 1, forms.size()));
+  }
+  noun = read;
+  return {};
+}
+
+}  // namespace uslova

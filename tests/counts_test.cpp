@@ -1,0 +1,171 @@
+// counts_test.cpp: a number as a count of a noun: the form after each count, the feminine
+// numerals of the last group alone, decimals for "odsto" only, and nouns of one's own.
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "uslova/converter.h"
+
+namespace uslova {
+namespace {
+
+using Unit = Options::Unit;
+
+std::string Counted(std::string_view number, Options options) {
+  options.spacing = Options::Spacing::Tidy;
+  std::string words;
+  return SpellInto(number, options, words) == Verdict::Accepted ? words : "!";
+}
+
+/// The form of a noun after `count` by its last two digits, as grammars state the rule.
+std::size_t FormAfter(unsigned long long count) {
+  const auto lastTwo = static_cast<unsigned>(count % 100), last = static_cast<unsigned>(count % 10);
+  if (lastTwo >= 11 && lastTwo <= 19) return 2;
+  if (last == 1) return 0;
+  return last >= 2 && last <= 4 ? 1 : 2;
+}
+
+// Every unit, and a noun of one's own of each gender, after counts whose last two digits take
+// every value, in every group: the words are the number's own, with "jedna" and "dve" in the
+// last group for a feminine noun, then the noun's form for the count.
+TEST(Counts, EveryFormAndGender) {
+  OwnNoun stan, kuca;
+  ASSERT_EQ(ReadOwnNoun("stan,stana,stanova:m", stan), "");
+  ASSERT_EQ(ReadOwnNoun("kuća,kuće,kuća:ž", kuca), "");
+  std::vector<Options> units;
+  for (std::size_t row = 1; row <= std::size(kCountedUnits); ++row) {
+    Options o;
+    o.unit = static_cast<Unit>(row);
+    o.script = Options::Script::Latin;
+    units.push_back(o);
+  }
+  for (const OwnNoun* own : {&stan, &kuca}) {
+    Options o;
+    o.unit = Unit::Own;
+    o.ownNoun = own;
+    o.script = Options::Script::Latin;
+    units.push_back(o);
+  }
+  for (const Options& options : units) {
+    const bool own = options.unit == Unit::Own;
+    const Noun noun = own ? Noun{} : kCountedUnits[static_cast<std::size_t>(options.unit) - 1].noun;
+    const bool feminine = own ? options.ownNoun->feminine : noun.feminine;
+    for (unsigned long long count :
+         {0ULL,    1ULL,    2ULL,     4ULL,       5ULL,          10ULL,
+          11ULL,   12ULL,   14ULL,    19ULL,      20ULL,         21ULL,
+          22ULL,   25ULL,   101ULL,   111ULL,     112ULL,        1000ULL,
+          1001ULL, 2002ULL, 21021ULL, 1000000ULL, 2000000002ULL, 999999999999999ULL}) {
+      const std::string number = std::to_string(count);
+      const std::string words = Counted(number, options);
+      const std::size_t form = FormAfter(count);
+      const std::string_view expected =
+          own ? options.ownNoun->form(form) : std::array{noun.one, noun.few, noun.many}[form][1];
+      SCOPED_TRACE(words);
+      ASSERT_TRUE(words.ends_with(" " + std::string(expected)));
+      // The numerals: the plain number's words, the last group feminine for a feminine noun.
+      Options plain;
+      plain.script = Options::Script::Latin;
+      std::string numerals = Counted(number, plain);
+      const auto lastTwo = static_cast<unsigned>(count % 100);
+      if (feminine && lastTwo % 10 <= 2 && lastTwo % 10 >= 1 && lastTwo / 10 != 1) {
+        const std::string masculine = lastTwo % 10 == 1 ? "jedan" : "dva";
+        numerals.replace(numerals.rfind(masculine), masculine.size(),
+                         lastTwo % 10 == 1 ? "jedna" : "dve");
+      }
+      EXPECT_EQ(words, numerals + " " + std::string(expected));
+    }
+  }
+}
+
+// Decimals, signs and the style options with a count.
+TEST(Counts, DecimalsSignsAndStyles) {
+  OwnNoun kuca;
+  ASSERT_EQ(ReadOwnNoun("kuća,kuće,kuća:ž", kuca), "");
+  const auto with = [&](Unit unit, Options::Script script = Options::Script::Ascii,
+                        Options::LetterCase letterCase = Options::LetterCase::Lower,
+                        Options::Spacing spacing = Options::Spacing::Exact) {
+    Options o;
+    o.unit = unit;
+    o.ownNoun = &kuca;
+    o.script = script;
+    o.letterCase = letterCase;
+    o.spacing = spacing;
+    return o;
+  };
+  constexpr auto kOdsto = static_cast<Unit>(std::size(kCountedUnits));
+  constexpr auto kDan = static_cast<Unit>(1);
+  const struct {
+    const char* number;
+    Options options;
+    const char* words;  // "!" for a rejection
+  } cases[] = {
+      {"5,5", with(kOdsto), "pet zapeta pet odsto"},
+      {"0,05", with(kOdsto), "nula zapeta nula pet odsto"},
+      {"-2,125", with(kOdsto), "minus dva zapeta stotinu dvadeset pet odsto"},
+      {"1,0001", with(kOdsto), "!"},
+      {"1,5", with(kDan), "!"},
+      {"1,0", with(kDan), "!"},
+      {"1,5", with(Unit::Own), "!"},
+      {"-3", with(kDan), "minus tri dana"},
+      {"21", with(Unit::Own, Options::Script::Cyrillic, Options::LetterCase::Upper),
+       "ДВАДЕСЕТ ЈЕДНА КУЋА"},
+      {"0", with(Unit::Own, Options::Script::Latin, Options::LetterCase::First), "Nula kuća"},
+      {"2",
+       with(Unit::Own, Options::Script::Ascii, Options::LetterCase::Lower,
+            Options::Spacing::Joined),
+       "dvekuce"},
+  };
+  for (const auto& c : cases) {
+    std::string words;
+    const Verdict verdict = SpellInto(c.number, c.options, words);
+    EXPECT_EQ(verdict == Verdict::Accepted ? words : "!", c.words) << c.number;
+  }
+  std::string words;
+  EXPECT_EQ(SpellInto("1,5", with(kDan), words), Verdict::NotWhole);
+  Options amountCount = with(kDan);
+  amountCount.currency = Options::Currency::RSD;
+  EXPECT_EQ(SpellInto("1", amountCount, words), Verdict::BadOptions);
+}
+
+// A noun of one's own: three forms, then its gender; anything else is refused with a reason.
+TEST(Counts, NounsOfOnesOwn) {
+  const struct {
+    const char* text;
+    bool read;
+  } nouns[] = {
+      {"stan,stana,stanova:m", true},
+      {"kuća,kuće,kuća:ž", true},
+      {"kuća,kuće,kuća:z", true},
+      {"ljudi,ljudi,ljudi:f", true},
+      {"kvadratni metar,kvadratna metra,kvadratnih metara:m", false},  // more than 15 letters
+      {"radni dan,radna dana,radnih dana:m", true},
+      {"stan,stana:m", false},
+      {"stan,stana,stanova,x:m", false},
+      {"stan,stana,stanova", false},
+      {"stan,stana,stanova:n", false},
+      {"stan,stana,stanova:", false},
+      {"Stan,stana,stanova:m", false},
+      {"stan,,stanova:m", false},
+      {"stan, stana,stanova:m", false},
+      {"stan,stana,stan1:m", false},
+      {"квадрат,квадрата,квадрата:m", false},
+      {"", false},
+      {":m", false},
+  };
+  for (const auto& [text, read] : nouns) {
+    OwnNoun noun;
+    EXPECT_EQ(ReadOwnNoun(text, noun).empty(), read) << text;
+  }
+  OwnNoun ljudi;
+  ASSERT_EQ(ReadOwnNoun("ljudi,ljudi,ljudi:f", ljudi), "");
+  Options o;
+  o.unit = Options::Unit::Own;
+  o.ownNoun = &ljudi;
+  o.script = Options::Script::Cyrillic;
+  EXPECT_EQ(Counted("2", o), "две људи");  // lj is one letter in Cyrillic
+}
+
+}  // namespace
+}  // namespace uslova
