@@ -5,7 +5,9 @@
 # SPDX-License-Identifier: MIT
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-out=${1:-$top/build-web}
+# Absolute, as node's require() below reads a relative path as a module's name.
+mkdir -p "${1:-$top/build-web}"
+out=$(cd "${1:-$top/build-web}" && pwd)
 sh "$top/scripts/deps.sh" emscripten node-acorn nodejs
 version=$(cat "$top/VERSION")
 mkdir -p "$out/include/uslova" "$out/npm/package" "$out/site"

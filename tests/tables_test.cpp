@@ -68,5 +68,20 @@ TEST(Tables, WhatTheBuildWritesListsEveryValue) {
   }
 }
 
+// The man page lists every unit of counts with the forms of its row, as the converter has them.
+TEST(Tables, TheManualListsEveryUnit) {
+  const std::string manual = Read(USLOVA_BINARY_DIR "/packaging/uslova-cli.1");
+  for (const CountedUnit& unit : kCountedUnits) {
+    const Noun& noun = unit.noun;
+    const std::string entry =
+        ".B " + std::string(unit.name) + "\n" + std::string(noun.one[1]) +
+        (noun.one[1] == noun.many[1] && noun.few[1] == noun.many[1]
+             ? ","
+             : ", " + std::string(noun.few[1]) + ", " + std::string(noun.many[1]) +
+                   (noun.feminine ? " (feminine)" : "") + "\n");
+    EXPECT_NE(manual.find(entry), std::string::npos) << entry;
+  }
+}
+
 }  // namespace
 }  // namespace uslova

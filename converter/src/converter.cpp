@@ -8,7 +8,8 @@
 
 namespace uslova {
 
-static_assert(kMaxRendered <= std::tuple_size_v<WordsBuffer>);
+// The words, a blank and a noun of one's own.
+static_assert(kMaxRendered + 1 + sizeof(Slot::text) <= std::tuple_size_v<WordsBuffer>);
 static_assert(WindowText::kFront + WindowText::kBack <= std::tuple_size_v<WordsBuffer>);
 
 std::string_view PromptOf(Verdict verdict) {
@@ -76,8 +77,17 @@ bool WindowsText(const Options& options) {
   const Options settled = Settled(given);
   Words model;
   if (const Verdict v = BuildWords(number, settled, model); v != Verdict::Accepted) return v;
-  words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data(),
-                 settled.ownNoun);
+  words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data());
+  if (settled.unit == Options::Unit::Own) [[unlikely]] {
+    // The caller's noun, after the numerals: never the first word, so never capitalized alone.
+    const Slot noun = OwnSlot(*settled.ownNoun, OwnForm(number), settled.script,
+                              settled.letterCase == Options::LetterCase::Upper ? kUpper : kLower,
+                              settled.spacing == Options::Spacing::Joined);
+    char* end = buffer.data() + (words.data() - buffer.data()) + words.size();
+    if (settled.spacing == Options::Spacing::Tidy) *end++ = ' ';
+    end = std::copy_n(noun.text.data(), noun.size, end);
+    words = {words.data(), static_cast<std::size_t>(end - words.data())};
+  }
   return Verdict::Accepted;
 }
 

@@ -114,8 +114,8 @@ constexpr void CopySlot(char* to, const Slot& slot) {
   }
 }
 
-/// The slot of a form of a noun of one's own (0 after one, 1 after two to four, 2 after any
-/// other count), written as the words of kSpelled are.
+/// A form of a noun of one's own (0 after one, 1 after two to four, 2 after any other count)
+/// in a slot, written as the words of kSpelled are.
 inline Slot OwnSlot(const OwnNoun& noun, std::size_t form, Options::Script script, Variant variant,
                     bool joined) {
   std::array<char, OwnNoun::kMostBytes> written{};
@@ -124,13 +124,12 @@ inline Slot OwnSlot(const OwnNoun& noun, std::size_t form, Options::Script scrip
   return detail::Spell({written.data(), std::min(size, written.size())}, variant, joined);
 }
 
-/// Writes `words` to `out` in a script, spacing and letter case, and returns the text written;
-/// `own` is the noun of the rows from kOwnNoun, if any.
+/// Writes `words` to `out` in a script, spacing and letter case, and returns the text written.
 /// e.g. the words of "101" in ASCII: " stotinu  jedan" exact, "stotinu jedan" tidy,
 /// "stotinujedan" joined. `out` must hold kMaxRendered bytes.
 constexpr std::string_view Render(const Words& words, Options::Script script,
                                   Options::Spacing spacing, Options::LetterCase letterCase,
-                                  char* out, const OwnNoun* own = nullptr) {
+                                  char* out) {
   const auto& columns =
       kSpelled[static_cast<std::size_t>(script)][spacing == Options::Spacing::Joined ? 1 : 0];
   const detail::Column& column =
@@ -147,13 +146,6 @@ constexpr std::string_view Render(const Words& words, Options::Script script,
     const Slot* slot = &(*current)[word.row];
     if (static_cast<unsigned>(word.row - kDigits) <= kFraction - kDigits) {
       hundredths = HundredthsSlot(word);
-      slot = &hundredths;
-    } else if (word.row >= kOwnNoun && own != nullptr) {
-      const Variant variant = current != &column                         ? kCapitalized
-                              : letterCase == Options::LetterCase::Upper ? kUpper
-                                                                         : kLower;
-      hundredths =
-          OwnSlot(*own, word.row - kOwnNoun, script, variant, spacing == Options::Spacing::Joined);
       slot = &hundredths;
     }
     const std::size_t size = slot->size;

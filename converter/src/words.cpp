@@ -89,19 +89,44 @@ const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms) {
   return tables[static_cast<std::size_t>(group) - 1][triad];
 }
 
-Verdict BuildWords(const Number& number, const Options& options, Words& words) {
-  const bool amount = options.currency != Options::Currency::None;
-  const bool counted = options.unit != Options::Unit::None;
-  const bool windowReading = !amount && !counted && options.spacing == Options::Spacing::Exact;
-  if (amount && number.decimalsTyped > Number::kAmountDecimals) return Verdict::TooManyDecimals;
-  NounRows unit{};
-  if (counted) {
-    const bool own = options.unit == Options::Unit::Own;
-    const std::size_t row = static_cast<std::size_t>(options.unit) - 1;
-    unit = own ? NounRows{kOwnNoun, options.ownNoun->feminine} : kUnitNouns[row];
-    if (number.decimalsTyped != 0 && (own || !kCountedUnits[row].decimals))
-      return Verdict::NotWhole;
+namespace {
+
+/// The words of a count: the number, its last group agreeing with a feminine noun
+/// ("dvadeset jedna godina"), decimals for a unit that takes them, and the noun's form.
+[[gnu::noinline]] Verdict CountWords(const Number& number, const Options& options, Words& words) {
+  const bool own = options.unit == Options::Unit::Own;
+  const std::size_t row = static_cast<std::size_t>(options.unit) - 1;
+  const NounRows unit = own ? NounRows{0, options.ownNoun->feminine} : kUnitNouns[row];
+  if (number.decimalsTyped != 0 && (own || !kCountedUnits[row].decimals)) {
+    return Verdict::NotWhole;
   }
+  if (number.decimalsTyped > Number::kMostDecimals) return Verdict::MoreThanThreeDecimals;
+  if (number.negative) words.push(kMinus);
+  if (number.integerDigits == 0) {
+    words.push(kZero);
+  } else {
+    const int cached = unit.feminine ? 2 : 1;
+    for (int group = (number.integerDigits + 2) / 3; group >= cached; --group)
+      AppendGroup(words, group, TriadOf(number, group), options.forms);
+    if (unit.feminine) SpellTriad(words, TriadOf(number, 1), true, options.forms);
+  }
+  if (!number.decimalDigits().empty()) {
+    words.push(kPoint);
+    DecimalWords(number.decimalDigits(), false, options.forms, words);
+  }
+  const unsigned units = TriadOf(number, 1);
+  if (!own) words.push(FormAfter(unit, units / 10 % 10, units % 10));
+  return Verdict::Accepted;
+}
+
+}  // namespace
+
+Verdict BuildWords(const Number& number, const Options& options, Words& words) {
+  if (options.unit != Options::Unit::None) [[unlikely]]
+    return CountWords(number, options, words);
+  const bool amount = options.currency != Options::Currency::None;
+  const bool windowReading = !amount && options.spacing == Options::Spacing::Exact;
+  if (amount && number.decimalsTyped > Number::kAmountDecimals) return Verdict::TooManyDecimals;
   if (!amount && !windowReading && number.decimalsTyped > Number::kMostDecimals) {
     return Verdict::MoreThanThreeDecimals;
   }
@@ -111,24 +136,14 @@ Verdict BuildWords(const Number& number, const Options& options, Words& words) {
   if (number.integerDigits == 0) {
     words.push(kZero);  // the window leaves a blank; the styles read "nula"
   } else {
-    for (int group = (number.integerDigits + 2) / 3; group >= 2; --group)
+    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group)
       AppendGroup(words, group, TriadOf(number, group), options.forms);
-    // The units agree with a feminine noun of a count: "dvadeset jedna godina".
-    if (unit.feminine) {
-      SpellTriad(words, TriadOf(number, 1), true, options.forms);
-    } else {
-      AppendGroup(words, 1, TriadOf(number, 1), options.forms);
-    }
   }
   if (amount) {
     AmountWords(number, options, words);
   } else if (!number.decimalDigits().empty()) {
     words.push(kPoint);
     DecimalWords(number.decimalDigits(), windowReading, options.forms, words);
-  }
-  if (counted) {
-    const unsigned units = TriadOf(number, 1);
-    words.push(FormAfter(unit, units / 10 % 10, units % 10));
   }
   return Verdict::Accepted;
 }

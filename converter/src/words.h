@@ -161,14 +161,10 @@ inline constexpr auto kNouns = [] {
   return nouns;
 }();
 
-/// The rows of the three forms of a noun of the caller's own, after every other word: their
-/// slots are written when the words are, from Options::ownNoun.
-inline constexpr std::uint8_t kOwnNoun = kNounWords + 3 * kNouns.size();
-inline constexpr std::size_t kWordCount = kOwnNoun + 3;
+inline constexpr std::size_t kWordCount = kNounWords + 3 * kNouns.size();
 static_assert(kWordCount <= 256, "a word's row is a byte");
 
-/// All the words: the number words, then the three forms of each noun, then the empty rows of
-/// a noun of one's own.
+/// All the words: the number words, then the three forms of each noun.
 inline constexpr std::array<WordRow, kWordCount> kWords = [] {
   std::array<WordRow, kWordCount> rows{};
   std::size_t i = 0;
@@ -178,8 +174,6 @@ inline constexpr std::array<WordRow, kWordCount> kWords = [] {
     for (const Spelling& form : {named.noun.one, named.noun.few, named.noun.many})
       rows[i++] = {form};
   }
-  while (i < rows.size())
-    rows[i++] = {{"", "", ""}};
   return rows;
 }();
 
@@ -312,9 +306,18 @@ constexpr unsigned TriadOf(const Number& number, int group) {
 /// The words of `number` as `options` say: "minus", the groups, and the decimals or, with a
 /// currency, the units and hundredths. Spacing::Exact means the window's reading of decimals;
 /// the caller settles what an amount's or the short forms' exact spacing means first. Gives
+/// The noun of a count is the last word, but for a noun of one's own, whose words are the
+/// caller's: OwnForm says which of its forms follows. Gives
 /// Verdict::TooManyDecimals for an amount with more than two decimal digits,
 /// Verdict::NotWhole for a count with decimals of a unit that takes none, and
 /// Verdict::MoreThanThreeDecimals for a number in any other reading with more than three.
 Verdict BuildWords(const Number& number, const Options& options, Words& words);
+
+/// Which form of a noun follows the integer part of `number`: 0 after one, 1 after two to
+/// four, 2 after any other count.
+constexpr std::size_t OwnForm(const Number& number) {
+  const unsigned units = TriadOf(number, 1);
+  return FormAfter({0, false}, units / 10 % 10, units % 10);
+}
 
 }  // namespace uslova

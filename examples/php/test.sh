@@ -33,6 +33,12 @@ EXAMPLE="$here/uslova.php" "$php" -r '
     [fn () => Uslova::spell(null), TypeError::class],
     [fn () => Uslova::spell("7", ["curency" => "RSD"]), ValueError::class],
     [fn () => Uslova::spell("7", ["script" => ["latin"]]), ValueError::class],
+    [fn () => Uslova::spell("7", ["unit" => "dan\0"]), ValueError::class],
+    [fn () => Uslova::spell("7", ["unit" => "stan,stana:m"]), ValueError::class],
+    [fn () => Uslova::spell("1,5", ["unit" => "dan"]), UslovaRejected::class],
+    [fn () => Uslova::spellDate(20261209), TypeError::class],
+    [fn () => Uslova::spellDate("9.12.2026\0"), UslovaRejected::class],
+    [fn () => Uslova::spellDate("9.12.2026", ["spacing" => "tidy"]), ValueError::class],
   ];
   foreach ($cases as $n => [$call, $class]) {
     try {

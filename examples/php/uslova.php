@@ -163,7 +163,9 @@ final class Uslova
                 throw new ValueError("unknown option '$name' (choose "
                     . implode(', ', array_keys(self::choices())) . ')');
             }
-            if (!is_string($value) || $ffi->uslova_option_set($struct, $name, $value) !== 0) {
+            // A value crosses as a C string: one with a NUL inside would be read as its start.
+            if (!is_string($value) || str_contains($value, "\0")
+                || $ffi->uslova_option_set($struct, $name, $value) !== 0) {
                 $shown = is_scalar($value) ? (string)$value : get_debug_type($value);
                 // A unit that is not a name is a noun of one's own: the converter says why not.
                 $noun = $name === 'unit' && is_string($value) ? $ffi->uslova_noun_problem($value)

@@ -121,7 +121,9 @@ function createUslova({ exports, memory }) {
     const values = OPTION_NAMES.map((name) => {
       const value = options[name];
       if (value === undefined || value === null) return undefined;
-      if (typeof value === "string" && value !== "" && !value.includes("|")) return value;
+      // The key joins values with "|", and a value crosses as a C string, which ends at a NUL.
+      if (typeof value === "string" && value !== "" && !value.includes("|") &&
+        !value.includes("\0")) return value;
       throw new RangeError(
         `invalid value '${described(value)}' for ${name} (choose ${valuesOf(name)})`);
     });

@@ -176,6 +176,9 @@ test("every call's options are checked, whatever came before", () => {
     [{}, { script: "" }, RangeError],
     [{ script: "latin" }, { script: ["latin"] }, RangeError],
     [{ currency: "RSD" }, { currency: "RSD|" }, RangeError],
+    [{ unit: "odsto" }, { unit: "odsto\0" }, RangeError], // a C string would end at the NUL
+    [{ unit: "odsto" }, { unit: "x".repeat(100000) }, RangeError],
+    [{ unit: "odsto" }, { unit: "stan,stana:m" }, RangeError],
   ];
   for (const [good, bad, error] of sequences) {
     spell("1,5", good);

@@ -279,6 +279,25 @@ class Hostile(unittest.TestCase):
                     with self.assertRaises(TypeError):
                         layer.spell_many(text)
 
+    def test_values_that_must_not_give_words(self):
+        # An option's value or a date that is not what it seems: a NUL inside, a lone
+        # surrogate, a huge text, another type. Each is refused, by both layers.
+        for settings in ({"script": "latin\0junk"}, {"unit": "dan\0"}, {"unit": "x" * 100000},
+                         {"unit": "stan,stana,stanova:m\0"}, {"unit": "stan,stana,stan\ud800:m"},
+                         {"unit": 5}):
+            for name, layer in LAYERS.items():
+                with self.subTest(settings=repr(settings)[:40], layer=name):
+                    with self.assertRaises(ValueError):
+                        layer.spell("7", **settings)
+        for date in ("9.12.2026\0", "9.12.2026\ud800", "9.12.26", "2026-12-09T00:00", "x" * 10**6):
+            with self.subTest(date=date[:20]), self.assertRaises(uslova.RejectedError):
+                uslova.spell_date(date)
+        for date in (20261209, None, datetime.time(1, 2)):
+            with self.subTest(date=date), self.assertRaises(TypeError):
+                uslova.spell_date(date)
+        with self.assertRaises(TypeError):
+            uslova.spell_date("9.12.2026", spacing="tidy")  # a date takes script and case alone
+
     def test_combinations_refused_with_the_command_lines_reason(self):
         for options in ({"minor": "digits"}, {"minor": "words", "spacing": "tidy"},
                         {"spacing": "exact", "currency": "EUR"}, {"forms": "short"}):

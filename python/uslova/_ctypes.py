@@ -100,7 +100,8 @@ def _options(options: Dict[str, object]) -> _Prepared:
     for name, value in options.items():
         if value is None:
             continue
-        if not isinstance(value, str) or _library.uslova_option_set(
+        # A value is a C string: one with a NUL inside would be read as its beginning alone.
+        if not isinstance(value, str) or "\0" in value or _library.uslova_option_set(
                 struct, name.encode(), value.encode("utf-8", "replace")) != 0:
             values = _library.uslova_option_values(name.encode()).decode()
             # A unit that is not a name is a noun of one's own: the converter says what is wrong.

@@ -50,7 +50,7 @@ static PyObject* unknown_option(const char* name) {
 /* The options of `count` keyword arguments, checked as uslova-cli checks them, as bytes. */
 static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t count) {
   Prepared p;
-  Py_ssize_t i;
+  Py_ssize_t i, size = 0;
   size_t k;
   const char* problem;
   uslova_options_init(&p.options);
@@ -63,8 +63,10 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
     }
     if (known == NULL) return unknown_option(name);
     if (values[i] == Py_None) continue;
-    value = PyUnicode_Check(values[i]) ? PyUnicode_AsUTF8(values[i]) : NULL;
-    if (value == NULL || uslova_option_set(&p.options, name, value) != 0) {
+    value = PyUnicode_Check(values[i]) ? PyUnicode_AsUTF8AndSize(values[i], &size) : NULL;
+    /* A value is a C string: one with a NUL inside would be read as its beginning alone. */
+    if (value == NULL || strlen(value) != (size_t)size ||
+        uslova_option_set(&p.options, name, value) != 0) {
       /* A unit that is not a name is a noun of one's own: the converter says what is wrong. */
       const char* noun =
           value != NULL && strcmp(name, "unit") == 0 ? uslova_noun_problem(value) : NULL;

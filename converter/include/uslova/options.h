@@ -262,14 +262,18 @@ constexpr std::string_view OptionsProblem(const GivenOptions& given) {
   const bool counted = o.unit != Options::Unit::None;
   const bool exact =
       o.spacing == Options::Spacing::Exact && (given.spacingGiven || !(amount || counted));
-  if (amount && counted) return "--unit cannot be used with --currency: a count is not an amount";
+  if (counted) {
+    if (amount) return "--unit cannot be used with --currency: a count is not an amount";
+    if (exact)
+      return "--spacing=exact cannot be used with --unit: counts are written tidy or joined";
+    if (o.unit == Options::Unit::Own && o.ownNoun == nullptr) return "--unit needs a noun";
+    if (static_cast<std::size_t>(o.unit) > std::size(kCountedUnits) &&
+        o.unit != Options::Unit::Own) {
+      return "an option has a value out of its range";
+    }
+  }
   if (amount && exact)
     return "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
-  if (counted && exact)
-    return "--spacing=exact cannot be used with --unit: counts are written tidy or joined";
-  if (o.unit == Options::Unit::Own && o.ownNoun == nullptr) return "--unit needs a noun";
-  if (static_cast<std::size_t>(o.unit) > std::size(kCountedUnits) && o.unit != Options::Unit::Own)
-    return "an option has a value out of its range";
   if (o.forms == Options::Forms::Short && exact) {
     return "--forms=short needs --spacing=tidy or --spacing=joined: the window's exact text has "
            "the long forms";
