@@ -4,7 +4,6 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
-#include <optional>
 
 #include "uslova/converter.h"
 #include "uslova/dates.h"
@@ -100,8 +99,7 @@ const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
 
 /// The options that `given` holds, or why they cannot be used; a noun of one's own is read into
 /// `noun`, which the options then point to.
-std::string_view ReadOptions(const uslova_options* given, Options& options,
-                             std::optional<OwnNoun>& noun) {
+std::string_view ReadOptions(const uslova_options* given, Options& options, OwnNoun& noun) {
   if (given == nullptr) return {};
   // Only the size of a shipped struct is read past its first field: never more than it covers.
   if (!Shipped(given->size)) return "the options struct has an unknown size";
@@ -119,11 +117,11 @@ std::string_view ReadOptions(const uslova_options* given, Options& options,
       const char* end =
           static_cast<const char*>(std::memchr(given->unit_noun, '\0', sizeof given->unit_noun));
       if (end == nullptr) return "the options' noun has no end";
-      const std::string_view problem = ReadOwnNoun(
-          {given->unit_noun, static_cast<std::size_t>(end - given->unit_noun)}, noun.emplace());
+      const std::string_view problem =
+          ReadOwnNoun({given->unit_noun, static_cast<std::size_t>(end - given->unit_noun)}, noun);
       if (!problem.empty()) return problem;
       read.options.unit = Options::Unit::Own;
-      read.options.ownNoun = &*noun;
+      read.options.ownNoun = &noun;
       continue;
     }
     // The default is a value too, though the currency's, none, has no name.
@@ -184,7 +182,7 @@ size_t uslova_options_size(void) {
 
 const char* uslova_options_problem(const uslova_options* options) {
   Options read;
-  std::optional<OwnNoun> noun;  // made only for a noun of one's own
+  OwnNoun noun;  // filled only for a noun of one's own
   const std::string_view problem = ReadOptions(options, read, noun);
   return problem.empty() ? nullptr : problem.data();  // the problems are literals
 }
@@ -245,8 +243,9 @@ const char* uslova_option_values(const char* name) {
 uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                             char* buffer, size_t size, size_t* length) {
   Options read;
-  std::optional<OwnNoun> noun;
-  if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
+  OwnNoun noun;
+  // No options, the window's text, is the call of most bindings: it reads none.
+  if (options != nullptr && !ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
   Number number;
   Verdict verdict = ReadNumber({text, text_length}, number, read.decimal, read.currency);
   WordsBuffer words;
@@ -260,7 +259,7 @@ uslova_verdict uslova_spell_date(const char* text, size_t text_length,
                                  const uslova_options* options, char* buffer, size_t size,
                                  size_t* length) {
   Options read;
-  std::optional<OwnNoun> noun;
+  OwnNoun noun;
   if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
   Options dateOptions;  // a date takes the script and case alone
   dateOptions.script = read.script;
@@ -279,7 +278,7 @@ uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
                                  const uslova_options* options, char* buffer, size_t size,
                                  size_t* length) {
   Options read;
-  std::optional<OwnNoun> noun;
+  OwnNoun noun;
   if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
   ShortText text;
   const Verdict verdict = FloatText(

@@ -9,7 +9,7 @@
 namespace uslova {
 
 // The words, a blank and a noun of one's own.
-static_assert(kMaxRendered + 1 + sizeof(Slot::text) <= std::tuple_size_v<WordsBuffer>);
+static_assert(kMaxRendered + 1 + OwnNoun::kMostBytes <= std::tuple_size_v<WordsBuffer>);
 static_assert(WindowText::kFront + WindowText::kBack <= std::tuple_size_v<WordsBuffer>);
 
 std::string_view PromptOf(Verdict verdict) {
@@ -80,12 +80,11 @@ bool WindowsText(const Options& options) {
   words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data());
   if (settled.unit == Options::Unit::Own) [[unlikely]] {
     // The caller's noun, after the numerals: never the first word, so never capitalized alone.
-    const Slot noun = OwnSlot(*settled.ownNoun, OwnForm(number), settled.script,
-                              settled.letterCase == Options::LetterCase::Upper ? kUpper : kLower,
-                              settled.spacing == Options::Spacing::Joined);
     char* end = buffer.data() + (words.data() - buffer.data()) + words.size();
     if (settled.spacing == Options::Spacing::Tidy) *end++ = ' ';
-    end = std::copy_n(noun.text.data(), noun.size, end);
+    end += WriteOwnNoun(*settled.ownNoun, OwnForm(number), settled.script,
+                        settled.letterCase == Options::LetterCase::Upper ? kUpper : kLower,
+                        settled.spacing == Options::Spacing::Joined, end);
     words = {words.data(), static_cast<std::size_t>(end - words.data())};
   }
   return Verdict::Accepted;

@@ -83,7 +83,7 @@ constexpr auto kDateSpelled = [] {
       std::array<char, 64> written{};
       const std::size_t size = letters::Transcribe(
           kDateWords[word], static_cast<Options::Script>(script), written.data(), written.size());
-      if (size > OwnNoun::kMostBytes) throw "a date's word does not fit a slot";
+      if (size > sizeof(Slot::text)) throw "a date's word does not fit a slot";
       for (std::size_t variant = 0; variant < 3; ++variant) {
         spelled[script][variant][word] =
             detail::Spell({written.data(), size}, static_cast<Variant>(variant), false);

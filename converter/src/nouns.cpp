@@ -14,7 +14,7 @@ std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun) {
   const std::size_t colon = text.rfind(':');
   if (colon == std::string_view::npos) return kShape;
   const std::string_view gender(text.data() + colon + 1, text.size() - colon - 1);
-  OwnNoun read;
+  OwnNoun read{};
   if (gender == "ž" || gender == "z" || gender == "f") {
     read.feminine = true;
   } else if (gender != "m") {
@@ -31,7 +31,7 @@ std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun) {
     for (const auto script :
          {Options::Script::Ascii, Options::Script::Latin, Options::Script::Cyrillic}) {
       if (letters::Transcribe(form, script, nullptr, 0) > OwnNoun::kMostBytes)
-        return "a noun's form has at most 15 letters";
+        return "a noun's form has at most 30 letters";
     }
     std::copy(form.begin(), form.end(), read.forms[i].begin());
     read.sizes[i] = static_cast<std::uint8_t>(form.size());

@@ -37,11 +37,12 @@ constexpr char32_t Capital(char32_t letter) {
   return letter;
 }
 
-/// `word` in a slot, its letters capitalized: none, the first, or all; `joined` leaves out the
-/// blank inside a word such as "dve stotine". Our letters take one or two bytes in UTF-8, and
-/// their capitals as many.
-constexpr Slot Spell(std::string_view word, Variant variant, bool joined) {
-  Slot slot;
+/// Writes `word` to `out` with its letters capitalized: none, the first, or all; `joined`
+/// leaves out the blank inside a word such as "dve stotine". Our letters take one or two bytes
+/// in UTF-8, and their capitals as many, so `out` needs as many bytes as `word`. Returns the
+/// bytes written.
+constexpr std::size_t WriteSpelled(std::string_view word, Variant variant, bool joined, char* out) {
+  std::size_t size = 0;
   for (std::size_t i = 0; i < word.size(); ++i) {
     const auto byte = static_cast<unsigned char>(word[i]);
     const bool capitalize = variant == kUpper || (variant == kCapitalized && i == 0);
@@ -50,13 +51,20 @@ constexpr Slot Spell(std::string_view word, Variant variant, bool joined) {
       const auto next = static_cast<unsigned char>(word[i + 1]);
       const char32_t letter = static_cast<char32_t>(((byte & 0x1F) << 6) | (next & 0x3F));
       const char32_t written = capitalize ? Capital(letter) : letter;
-      slot.text[slot.size++] = static_cast<char>(0xC0 | (written >> 6));
-      slot.text[slot.size++] = static_cast<char>(0x80 | (written & 0x3F));
+      out[size++] = static_cast<char>(0xC0 | (written >> 6));
+      out[size++] = static_cast<char>(0x80 | (written & 0x3F));
       ++i;
     } else {
-      slot.text[slot.size++] = static_cast<char>(capitalize ? Capital(byte) : byte);
+      out[size++] = static_cast<char>(capitalize ? Capital(byte) : byte);
     }
   }
+  return size;
+}
+
+/// `word` in a slot, as WriteSpelled writes it.
+constexpr Slot Spell(std::string_view word, Variant variant, bool joined) {
+  Slot slot;
+  slot.size = static_cast<std::uint8_t>(WriteSpelled(word, variant, joined, slot.text.data()));
   return slot;
 }
 
@@ -114,14 +122,16 @@ constexpr void CopySlot(char* to, const Slot& slot) {
   }
 }
 
-/// A form of a noun of one's own (0 after one, 1 after two to four, 2 after any other count)
-/// in a slot, written as the words of kSpelled are.
-inline Slot OwnSlot(const OwnNoun& noun, std::size_t form, Options::Script script, Variant variant,
-                    bool joined) {
+/// Writes a form of a noun of one's own (0 after one, 1 after two to four, 2 after any other
+/// count) to `out`, as the words of kSpelled are written, and returns the bytes written, at
+/// most OwnNoun::kMostBytes.
+[[gnu::noinline]] inline std::size_t WriteOwnNoun(const OwnNoun& noun, std::size_t form, Options::Script script,
+                                Variant variant, bool joined, char* out) {
   std::array<char, OwnNoun::kMostBytes> written{};
   const std::size_t size =
       letters::Transcribe(noun.form(form), script, written.data(), written.size());
-  return detail::Spell({written.data(), std::min(size, written.size())}, variant, joined);
+  return detail::WriteSpelled({written.data(), std::min(size, written.size())}, variant, joined,
+                              out);
 }
 
 /// Writes `words` to `out` in a script, spacing and letter case, and returns the text written.

@@ -174,10 +174,12 @@ inline constexpr CountedUnit kCountedUnits[] = {
 /// A noun of the caller's own, as ReadOwnNoun reads it: its three forms, in Latin letters with
 /// or without diacritics, each written in every script as the converter's own words are.
 struct OwnNoun {
-  static constexpr std::size_t kMostBytes = 31;  ///< of a form, in the script that takes most
-  std::array<std::array<char, kMostBytes>, 3> forms{};
-  std::array<std::uint8_t, 3> sizes{};
-  bool feminine = false;
+  static constexpr std::size_t kMostBytes = 60;  ///< of a form, in the script that takes most
+  // Left uninitialized until ReadOwnNoun fills them: the C interface keeps one on the stack of
+  // every call, which zeroing would slow down.
+  std::array<std::array<char, kMostBytes>, 3> forms;
+  std::array<std::uint8_t, 3> sizes;
+  bool feminine;
 
   std::string_view form(std::size_t which) const { return {forms[which].data(), sizes[which]}; }
 };

@@ -122,7 +122,7 @@ typedef struct uslova_options {
   /** With USLOVA_UNIT_OWN, the noun as uslova_option_set was given it, NUL-terminated, e.g.
    * "stan,stana,stanova:m": its forms after one, after two to four and after five, and its
    * gender, :m or :ž. Since 1.4. */
-  char unit_noun[112];
+  char unit_noun[192];
 } uslova_options;
 
 /** Sets the first `size` bytes of `options` to the defaults, which give the window's exact
