@@ -35,6 +35,16 @@
     minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak", unit: "Šta se broji",
   };
   const NONE = { currency: "bez valute", unit: "ništa (samo broj)" };
+  // The unit's choice of a noun of one's own, typed in a box of its own: ":" is never a unit's
+  // name nor a noun, which has its forms before the ":".
+  const OWN = ":";
+  const noun = document.createElement("input");
+  noun.id = "imenica";
+  noun.type = "text";
+  noun.hidden = true;
+  noun.spellcheck = false;
+  noun.placeholder = "stan,stana,stanova:m";
+  noun.setAttribute("aria-label", "Svoja imenica: tri oblika i rod, m ili ž");
   // The converter, once a choice for each of its options lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {
     choices = Object.keys(uslova.choices);
@@ -53,6 +63,10 @@
       for (const value of uslova.choices[name]) {
         select.add(new Option(LABELS[name]?.[value] ?? value, value));
       }
+      if (name === "unit") {
+        select.add(new Option("svoja imenica…", OWN));
+        row.append(noun);
+      }
     }
     restore();
     for (const name of choices) {
@@ -63,15 +77,24 @@
     kind.addEventListener("change", () => {
       convert().then(remember);
     });
+    noun.addEventListener("input", () => {
+      convert("unit").then(remember);
+    });
     return uslova;
   });
+
+  /** The value of a choice: its select's, or for a noun of one's own the text of its box. */
+  function valueOf(name) {
+    const value = document.getElementById(name).value;
+    return name === "unit" && value === OWN ? noun.value : value;
+  }
 
   /** The values of the choices that are not greyed out, the choice of none left out. */
   function chosen() {
     const values = {};
     for (const name of choices) {
       const select = document.getElementById(name);
-      if (select.value !== "" && !select.disabled) values[name] = select.value;
+      if (select.value !== "" && !select.disabled) values[name] = valueOf(name);
     }
     return values;
   }
@@ -91,8 +114,10 @@
     const moved = (name) => {
       if (values[name] === "") return false;
       const kept = values[name];
-      // An option with a choice of none may move to none: a currency gives way to a unit.
-      for (const value of [...uslova.choices[name], ...(NONE[name] === undefined ? [] : [""])]) {
+      // A currency gives way to a unit just chosen, and a unit to a currency: an option with a
+      // choice of none moves to none only for another such choice.
+      const none = NONE[name] !== undefined && NONE[changed] !== undefined ? [""] : [];
+      for (const value of [...uslova.choices[name], ...none]) {
         values[name] = value;
         if (accepted()) return true;
       }
@@ -106,9 +131,22 @@
       leftOut.delete(name);
       return false;
     };
-    const others = choices.filter((name) => name !== changed);
+    // A noun of one's own is the reader's text: it is never moved to another unit.
+    const others = choices.filter((name) => name !== changed &&
+      !(name === "unit" && document.getElementById(name).value === OWN));
+    // Two at once, where one alone does not do: a minor style left out and the spacing moved.
+    const leaveOutAndMove = (name) => {
+      if (NONE[name] !== undefined || leftOut.has(name)) return false;
+      leftOut.add(name);
+      if (others.some((other) => other !== name && moved(other))) return true;
+      leftOut.delete(name);
+      return false;
+    };
     for (let tries = 0; !accepted(); tries++) {
-      if (tries === choices.length || !(others.some(moved) || others.some(leaveOut))) return null;
+      if (tries === choices.length ||
+        !(others.some(moved) || others.some(leaveOut) || others.some(leaveOutAndMove))) {
+        return null;
+      }
     }
     for (const name of [...leftOut]) {
       leftOut.delete(name);
@@ -120,18 +158,20 @@
   /** Makes the choices a set that the converter takes, keeping the one just made, and greys out
    * each value that no such set could hold with it, and each choice left out. */
   function settle(uslova, changed) {
-    const given = Object.fromEntries(
-      choices.map((name) => [name, document.getElementById(name).value]));
+    const own = document.getElementById("unit").value === OWN;
+    noun.hidden = !own;
+    const given = Object.fromEntries(choices.map((name) => [name, valueOf(name)]));
     const out = choices.filter((name) => document.getElementById(name).disabled);
     const settled = mend(uslova, given, changed, out) ?? mend(uslova, given, undefined, out);
     if (settled === null) return; // the converter's reason shows instead of words
     for (const name of choices) {
       const select = document.getElementById(name);
-      select.value = settled.values[name];
+      if (!(name === "unit" && own)) select.value = settled.values[name];
       select.disabled = settled.leftOut.has(name);
       for (const option of select.options) {
-        option.disabled = mend(uslova, { ...settled.values, [name]: option.value }, name,
-          [...settled.leftOut]) === null;
+        // The noun's own choice stays open: its text is the reader's to mend.
+        option.disabled = option.value !== OWN && mend(uslova, { ...settled.values,
+          [name]: option.value }, name, [...settled.leftOut]) === null;
       }
     }
   }
@@ -140,6 +180,7 @@
     const uslova = await ready;
     const date = kind.value === "datum";
     if (date) {
+      noun.hidden = true;
       for (const name of choices) {
         document.getElementById(name).disabled = !DATE_OPTIONS.includes(name);
       }
@@ -189,7 +230,7 @@
   const STORED = "uslova.choices";
   function remember() {
     try {
-      const kept = { vrsta: kind.value };
+      const kept = { vrsta: kind.value, imenica: noun.value };
       for (const name of choices) kept[name] = document.getElementById(name).value;
       window.localStorage.setItem(STORED, JSON.stringify(kept));
     } catch {
@@ -203,6 +244,7 @@
     } catch {
       return;
     }
+    if (typeof kept?.imenica === "string") noun.value = kept.imenica;
     for (const name of [...choices, "vrsta"]) {
       const select = document.getElementById(name);
       const value = kept?.[name];
