@@ -305,12 +305,12 @@ constexpr unsigned TriadOf(const Number& number, int group) {
 
 /// The words of `number` as `options` say: "minus", the groups, and the decimals or, with a
 /// currency, the units and hundredths. Spacing::Exact means the window's reading of decimals;
-/// the caller settles what an amount's or the short forms' exact spacing means first. Gives
-/// The noun of a count is the last word, but for a noun of one's own, whose words are the
-/// caller's: OwnForm says which of its forms follows. Gives
-/// Verdict::TooManyDecimals for an amount with more than two decimal digits,
-/// Verdict::NotWhole for a count with decimals of a unit that takes none, and
-/// Verdict::MoreThanThreeDecimals for a number in any other reading with more than three.
+/// the caller settles what an amount's or the short forms' exact spacing means first. With a
+/// unit, the count's noun is the last word, but for a noun of one's own, whose words are the
+/// caller's: OwnForm says which of its forms follows. Gives Verdict::TooManyDecimals for an amount
+/// with more than two decimal digits, Verdict::NotWhole for a count with decimals of a unit that
+/// takes none, and Verdict::MoreThanThreeDecimals for a number in any other reading with more than
+/// three.
 Verdict BuildWords(const Number& number, const Options& options, Words& words);
 
 /// Which form of a noun follows the integer part of `number`: 0 after one, 1 after two to
