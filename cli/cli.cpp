@@ -45,6 +45,41 @@ class Writer {
   bool ok_ = true;
 };
 
+/// A date's text as it arrives, in pieces of any size: blanks around it are left out and a run
+/// of them inside it is held as one, so that a line reads as the same argument does, and a
+/// text longer than any date is held no further, but known to be one.
+class DateText {
+ public:
+  void feed(std::string_view piece) {
+    for (char ch : piece) {
+      if (ch == ' ' || ch == '\t') {
+        blanks_ = size_ != 0;
+        continue;
+      }
+      if (blanks_) push(' ');
+      blanks_ = false;
+      push(ch);
+    }
+  }
+  /// The text, or empty when it is longer than any date.
+  std::string_view text() const {
+    return size_ <= kLongest ? std::string_view(held_.data(), size_) : "";
+  }
+  void clear() { size_ = 0, blanks_ = false; }
+
+ private:
+  static constexpr std::size_t kLongest = 32;  // far more than "09.12.2026." takes
+
+  void push(char ch) {
+    if (size_ < held_.size()) held_[size_] = ch;
+    size_ = std::min(size_ + 1, held_.size() + 1);
+  }
+
+  std::array<char, kLongest> held_;
+  std::size_t size_ = 0;  // kLongest + 1: more came
+  bool blanks_ = false;   // blanks after the text so far
+};
+
 /// Converts numbers one at a time, writing a line of output for each.
 class Batch {
  public:
@@ -61,7 +96,11 @@ class Batch {
 
   /// Converts the argument `typed` at position `n`.
   void convertArgument(std::string_view typed, std::size_t n) {
-    if (dates_) return writeDate(typed, "argument", n);
+    if (dates_) {
+      date_.clear();
+      date_.feed(typed);
+      return writeDate("argument", n);
+    }
     Number number;
     reader_.restart();
     reader_.feed(typed);
@@ -70,16 +109,13 @@ class Batch {
 
   /// The next piece of the current line of input.
   void feed(std::string_view piece) {
-    if (dates_) {  // a date is short: a longer line is none, and is not kept whole
-      date_.append(piece.substr(0, kLongestDate + 1 - std::min(date_.size(), kLongestDate + 1)));
-      return;
-    }
+    if (dates_) return date_.feed(piece);
     if (!reader_.failed()) reader_.feed(piece);  // the rest of a non-number is skipped
   }
   /// The current line of input has ended: writes its words.
   void endLine() {
     if (dates_) {
-      writeDate(date_, "line", line_++);
+      writeDate("line", line_++);
       date_.clear();
       return;
     }
@@ -114,15 +150,9 @@ class Batch {
   }
 
  private:
-  static constexpr std::size_t kLongestDate = 32;  // with blanks around it
-
-  void writeDate(std::string_view text, std::string_view source, std::size_t n) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    text = first == std::string_view::npos
-               ? std::string_view{}
-               : text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+  void writeDate(std::string_view source, std::size_t n) {
     Date date;
-    if (text.size() <= kLongestDate && ReadDate(text, date)) {
+    if (ReadDate(date_.text(), date)) {
       out_.buffer()
           .append(DateWords(date, options_.script, options_.letterCase, dateWords_))
           .push_back('\n');
@@ -166,7 +196,7 @@ class Batch {
   bool rejected_ = false;
   AmountReader reader_;
   bool dates_ = false;
-  std::string date_;      // the current line, when it is a date
+  DateText date_;         // the current line or argument, when it is a date
   std::size_t line_ = 1;  // of the input
   WordsBuffer words_;
 };

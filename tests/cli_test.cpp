@@ -204,6 +204,34 @@ TEST(Cli, ArgumentRules) {
   }
 }
 
+// A date reads alike as an argument and as a line in chunks of any size: any number of blanks
+// around it, and every byte of it seen.
+TEST(Cli, DateLinesReadAsArguments) {
+  const std::string blanks(40, ' '), tabs(25, '\t');
+  struct Case {
+    std::string typed;
+    bool date;
+  };
+  const Case cases[] = {
+      {blanks + "9.12.2026" + blanks, true},
+      {tabs + "2026-12-09" + tabs, true},
+      {"9.12.2026" + std::string(24, ' ') + "x", false},
+      {"9.12.2026" + blanks + "9.12.2026", false},
+      {"9.12.2026" + std::string(40, '0'), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const Result argument = RunWith({"--date", c.typed});
+    EXPECT_EQ(argument.out, c.date ? "devetog decembra dve hiljade dvadeset seste godine\n" : "\n");
+    EXPECT_EQ(argument.status, c.date ? kAllAccepted : kSomeRejected);
+    for (std::size_t chunk : {1, 1 << 20}) {
+      const Result line = RunWith({"--date"}, c.typed + "\n", {.chunk = chunk});
+      EXPECT_EQ(line.out, argument.out);
+      EXPECT_EQ(line.status, argument.status);
+    }
+  }
+}
+
 // A usage error converts nothing, exits with 2 and says what is wrong.
 TEST(Cli, OptionErrors) {
   struct Case {

@@ -157,6 +157,34 @@ TEST(Reader, NoGroupSeparatorAfterBlankGroups) {
 // brackets or have a trailing minus; it reads as the plain number, whole and fed in pieces split
 // anywhere. Anything doubled, another currency's mark, or a mark without a currency, is no
 // number: never an amount in the wrong currency or with the wrong sign.
+// `typed` reads as `plain` does, or as no number when `plain` is empty, whole and in two
+// pieces split at every byte (`splits` false: whole only).
+void ExpectAmount(std::string_view typed, Options::Currency currency, std::string_view plain,
+                  bool splits = true) {
+  Number whole, expected;
+  const Verdict verdict = ReadNumber(typed, whole, Options::Decimal::Auto, currency);
+  if (plain.empty()) {
+    EXPECT_EQ(verdict, Verdict::NotANumber);
+  } else {
+    ASSERT_EQ(verdict, Verdict::Accepted);
+    ASSERT_EQ(ReadNumber(plain, expected), Verdict::Accepted);
+    EXPECT_EQ(whole.integer, expected.integer);
+    EXPECT_EQ(whole.decimalDigits(), expected.decimalDigits());
+    EXPECT_EQ(whole.negative, expected.negative);
+  }
+  for (std::size_t split = 0; splits && split <= typed.size(); ++split) {
+    AmountReader reader(Options::Decimal::Auto, currency);
+    reader.feed(typed.substr(0, split));
+    reader.feed(typed.substr(split));
+    Number fed;
+    ASSERT_EQ(reader.finish(fed), verdict) << split;
+    if (verdict == Verdict::Accepted) {
+      EXPECT_EQ(fed.integer, whole.integer) << split;
+      EXPECT_EQ(fed.negative, whole.negative) << split;
+    }
+  }
+}
+
 TEST(Reader, AmountAsWritten) {
   using C = Options::Currency;
   const std::string zeros(50, '0');
@@ -203,26 +231,52 @@ TEST(Reader, AmountAsWritten) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.typed + " " + std::to_string(static_cast<int>(row.currency)));
-    Number whole, plain;
-    const Verdict verdict = ReadNumber(row.typed, whole, Options::Decimal::Auto, row.currency);
-    if (row.plain.empty()) {
-      EXPECT_EQ(verdict, Verdict::NotANumber);
-    } else {
-      ASSERT_EQ(verdict, Verdict::Accepted);
-      ASSERT_EQ(ReadNumber(row.plain, plain), Verdict::Accepted);
-      EXPECT_EQ(whole.integer, plain.integer);
-      EXPECT_EQ(whole.decimalDigits(), plain.decimalDigits());
-      EXPECT_EQ(whole.negative, plain.negative);
-    }
-    for (std::size_t split = 0; split <= row.typed.size(); ++split) {
-      AmountReader reader(Options::Decimal::Auto, row.currency);
-      reader.feed(std::string_view(row.typed).substr(0, split));
-      reader.feed(std::string_view(row.typed).substr(split));
-      Number fed;
-      ASSERT_EQ(reader.finish(fed), verdict) << split;
-      if (verdict == Verdict::Accepted) {
-        EXPECT_EQ(fed.integer, whole.integer) << split;
-        EXPECT_EQ(fed.negative, whole.negative) << split;
+    ExpectAmount(row.typed, row.currency, row.plain);
+  }
+}
+
+// Blanks around an amount's number, its mark and its brackets count for nothing, however many
+// there are (fixed-width exports pad amounts): "~" is a place for spaces and tabs, "_" one
+// where U+00A0 and U+202F may stand too, filled with 0 to 200 blanks.
+TEST(Reader, BlanksAroundAnAmountCountForNothing) {
+  using C = Options::Currency;
+  struct Row {
+    std::string_view typed;
+    C currency;
+    std::string_view plain;  // empty: no number
+  };
+  const Row rows[] = {
+      {"~(_RSD_1.234,56_)~", C::RSD, "-1234,56"},
+      {"~1.234,56_RSD_", C::RSD, "1234,56"},
+      {"_RSD_5_-~", C::RSD, "-5"},
+      {"~(_5_)_din._", C::RSD, "-5"},
+      {"_US$_5~", C::USD, "5"},
+      {"~5,_-_", C::RSD, ""},  // a whole amount in some hands: never -5
+      {"~5_EUR_", C::RSD, ""},
+  };
+  const auto blanks = [](char place, std::size_t count) {
+    constexpr std::string_view kAny[] = {" ", "\t", "\u00a0", "\u202f"};
+    std::string run;
+    for (std::size_t i = 0; i < count; ++i)
+      run += kAny[i % (place == '_' ? 4 : 2)];
+    return run;
+  };
+  for (const Row& row : rows) {
+    for (std::size_t place = 0; place < row.typed.size(); ++place) {
+      if (row.typed[place] != '~' && row.typed[place] != '_') continue;
+      for (std::size_t count = 0; count <= 200; ++count) {
+        std::string typed;
+        for (std::size_t i = 0; i < row.typed.size(); ++i) {
+          const char ch = row.typed[i];
+          if (ch != '~' && ch != '_') {
+            typed += ch;
+          } else if (i == place) {
+            typed += blanks(ch, count);
+          }
+        }
+        SCOPED_TRACE(typed);
+        ExpectAmount(typed, row.currency, row.plain,
+                     count < 3 || (count > 29 && count < 35) || count == 200);
       }
     }
   }

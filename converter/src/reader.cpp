@@ -460,43 +460,76 @@ Around After(std::string_view text, Options::Currency currency, bool markBefore)
 
 }  // namespace
 
-void AmountReader::feedAmount(std::string_view bytes) {
-  if (started_) return hold(bytes);
-  // Before the first digit the text is held, to find a mark or a bracket in it.
-  const auto digit =
-      static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), IsDigit) - bytes.begin());
-  const std::size_t taken = std::min(digit, kHeld - heldSize_);
-  std::copy_n(bytes.begin(), taken, held_.begin() + heldSize_);
-  heldSize_ = static_cast<std::uint8_t>(heldSize_ + taken);
-  if (taken == bytes.size()) return;
-  // A digit came, or more text before it than a mark and a bracket take: read what came first.
+void AmountReader::take(char ch) {
+  if (wideBytes_ > 0) {
+    const std::string_view wide = WideBlankBytes(wideKind_);
+    if (ch == wide[wideBytes_]) {
+      put(ch);
+      if (++wideBytes_ == wide.size()) {
+        wideBytes_ = 0;
+        blank(wide.size(), true);
+      }
+      return;
+    }
+    wideBytes_ = 0;  // the bytes held were no blank: the run of blanks before them ended
+    runBlanks_ = 0;
+    runWide_ = false;
+  }
+  if (IsBlank(ch)) {
+    put(ch);
+    return blank(1, false);
+  }
+  if (ch == kNoBreakSpace[0] || ch == kNarrowNoBreakSpace[0]) {
+    wideKind_ = ch == kNoBreakSpace[0] ? 'n' : 'N';
+    wideBytes_ = 1;
+    return put(ch);
+  }
+  runBlanks_ = 0;
+  runWide_ = false;
+  if (!started_ && IsDigit(ch)) start();
+  put(ch);
+}
+
+/// A blank of `size` bytes, just held, joins the run at the end of held_. A third one and more
+/// are dropped: for either reader a run of two blanks reads as any longer one, unless the
+/// longer one has a wide blank, which then takes the second one's place.
+void AmountReader::blank(std::size_t size, bool wide) {
+  if (runBlanks_ < 2) {
+    ++runBlanks_;
+    runWide_ = runWide_ || wide;
+    return;
+  }
+  heldSize_ = static_cast<std::uint8_t>(heldSize_ - size);
+  if (wide && !runWide_) {
+    --heldSize_;  // the second blank, a space or a tab
+    for (char byte : WideBlankBytes(wideKind_))
+      put(byte);
+    runWide_ = true;
+  }
+}
+
+/// Holds a byte. When the buffer is full, the bytes before its last kKeep are the number's;
+/// before a digit, they are more than a mark and a bracket take, and so no amount's.
+void AmountReader::put(char ch) {
+  if (heldSize_ == kHeld) {
+    constexpr std::size_t kPassed = kHeld - kKeep;
+    if (!started_) started_ = true;  // nothing before the number is taken for a mark
+    number_.feed({held_.data(), kPassed});
+    std::copy(held_.begin() + kPassed, held_.end(), held_.begin());
+    heldSize_ = static_cast<std::uint8_t>(kKeep);
+  }
+  held_[heldSize_++] = ch;
+}
+
+/// The first digit came: what came before it is read for a bracket and a mark.
+void AmountReader::start() {
   started_ = true;
   const std::string_view lead(held_.data(), heldSize_);
-  const Around before = digit == taken ? Before(lead, currency_) : Around{};
+  const Around before = Before(lead, currency_);
   opened_ = before.bracket;
   leadMark_ = before.mark;
   number_.feed(From(lead, before.length));
   heldSize_ = 0;
-  hold(From(bytes, taken));
-}
-
-void AmountReader::hold(std::string_view bytes) {
-  // The last kHeld bytes wait; those before them are the number's.
-  if (bytes.size() >= kHeld) {
-    number_.feed({held_.data(), heldSize_});
-    number_.feed(Upto(bytes, bytes.size() - kHeld));
-    std::copy_n(bytes.end() - kHeld, kHeld, held_.begin());
-    heldSize_ = kHeld;
-    return;
-  }
-  const std::size_t over = heldSize_ + bytes.size() > kHeld ? heldSize_ + bytes.size() - kHeld : 0;
-  if (over > 0) {
-    number_.feed({held_.data(), over});
-    std::copy(held_.begin() + over, held_.begin() + heldSize_, held_.begin());
-    heldSize_ = static_cast<std::uint8_t>(heldSize_ - over);
-  }
-  std::copy(bytes.begin(), bytes.end(), held_.begin() + heldSize_);
-  heldSize_ = static_cast<std::uint8_t>(heldSize_ + bytes.size());
 }
 
 Verdict AmountReader::finish(Number& number) const {
@@ -513,8 +546,7 @@ Verdict AmountReader::finish(Number& number) const {
   whole.feed(rest);
   // One mark and one sign: "(" with ")", and a trailing minus neither with them nor after a
   // separator, where "5,-" is a whole amount in some hands and never -5.
-  const bool separatorLast = !rest.empty() && IsSeparator(rest.back());
-  if (opened_ != after.bracket || (after.minus && separatorLast) ||
+  if (opened_ != after.bracket || (after.minus && whole.separatorLast()) ||
       ((opened_ || after.minus) && !whole.negate())) {
     return Verdict::NotANumber;
   }
@@ -579,15 +611,18 @@ Verdict FloatText(std::string_view shown, Options::Decimal decimal, ShortText& t
     if (negative) exponent = -exponent;
   }
   if (at != shown.size()) return Verdict::NotANumber;
-  if (significant > digits.size()) return Verdict::Inexact;
   const std::size_t count = significant;  // trailing zeros say nothing of the value
   point += exponent;
+  // Too large before inexact: no rounding brings 2^53 under 10^15.
+  if (count > 0 && point > static_cast<std::int64_t>(Number::kMaxDigits)) {
+    return Verdict::TooLarge;
+  }
+  if (count > digits.size()) return Verdict::Inexact;
   char* out = text.bytes.data();
   const char separator = decimal == Options::Decimal::Comma ? ',' : '.';
   if (count == 0) {
     *out++ = '0';  // a zero, of either sign
   } else {
-    if (point > static_cast<std::int64_t>(Number::kMaxDigits)) return Verdict::TooLarge;
     if (minus) *out++ = '-';
     // The integer digits, or "0"; then the decimals, of which the reader reads three and,
     // for the sign and the count, whether there are more.

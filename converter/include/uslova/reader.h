@@ -66,6 +66,9 @@ class NumberReader {
   /// The verdict on the text fed so far; `number` is set when it is Verdict::Accepted.
   Verdict finish(Number& number) const;
 
+  /// The last byte read is a decimal or group separator: "5," or ".".
+  bool separatorLast() const { return phase_ == Phase::Mantissa && run_ == 0 && separators_ > 0; }
+
   /// The number is negative, as a minus outside it says ("(5)", "5-"): false, and the text is
   /// no number, when it has a sign of its own.
   bool negate() {
@@ -131,14 +134,28 @@ class NumberReader {
   Integer integer_;
 };
 
+/// The bytes of the longest mark of any currency, its code or a sign.
+constexpr std::size_t LongestMark() {
+  std::size_t longest = 0;
+  for (std::size_t i = 0; i < std::size(kCurrencies); ++i) {
+    longest = std::max(longest, kCurrencies[i].code.size());
+    for (std::size_t j = 0; j < kCurrencies[i].signs.size(); ++j)
+      longest = std::max(longest, kCurrencies[i].signs[j].size());
+  }
+  return longest;
+}
+
 /// Reads a typed number as NumberReader does and, with a currency, an amount as it is written:
 /// the currency's code or sign (its row of kCurrencies) before or after the number, with or
 /// without a blank ("2.500,00 RSD", "€15", "US$ 5"), and a negative amount in brackets or with
 /// a trailing minus ("(1.234,56)", "1.234,56-"). One mark at most, and one sign: "--5",
 /// "(-5)", "5--" and "RSD 5 RSD" are no number, and so is another currency's code, so that an
-/// amount is never spelled as the wrong currency. Without a currency it is a NumberReader.
+/// amount is never spelled as the wrong currency. Blanks around the number, its mark and its
+/// brackets count for nothing, however many there are, as fixed-width exports pad amounts.
+/// Without a currency it is a NumberReader.
 /// It keeps a few dozen bytes more: the text before the first digit while it may hold a mark,
-/// and the last bytes, which the end of the text may show to be one.
+/// and the last bytes, which the end of the text may show to be one; a run of blanks is held
+/// as two of them at most, which is all that either reader makes of it.
 class AmountReader {
  public:
   explicit AmountReader(Options::Decimal decimal = Options::Decimal::Auto,
@@ -162,14 +179,15 @@ class AmountReader {
   /// held are not copied.
   void restart() {
     number_ = NumberReader(decimal_);
-    started_ = opened_ = leadMark_ = false;
-    heldSize_ = 0;
+    started_ = opened_ = leadMark_ = runWide_ = false;
+    heldSize_ = runBlanks_ = wideBytes_ = 0;
   }
 
   /// Reads the next bytes of the text.
   void feed(std::string_view bytes) {
     if (currency_ == Options::Currency::None) return number_.feed(bytes);
-    feedAmount(bytes);
+    for (char ch : bytes)
+      take(ch);
   }
   /// The text so far can only be rejected as "nije broj", whatever follows.
   bool failed() const { return number_.failed(); }
@@ -177,9 +195,15 @@ class AmountReader {
   Verdict finish(Number& number) const;
 
  private:
-  static constexpr std::size_t kHeld = 32;  // the longest mark, brackets and blanks fit
-  void feedAmount(std::string_view bytes);
-  void hold(std::string_view bytes);
+  // What either end of a text may hold around its number, blank runs held as two blanks of up
+  // to three bytes each: blanks, "(", ")" or "-", blanks, the longest mark, blanks.
+  static constexpr std::size_t kKeep = 3 * 2 * 3 + 1 + LongestMark();
+  static constexpr std::size_t kHeld = 2 * kKeep;  // a full buffer keeps its last kKeep bytes
+  static_assert(kHeld <= UINT8_MAX, "heldSize_ counts the bytes held");
+  void take(char ch);
+  void blank(std::size_t size, bool wide);
+  void put(char ch);
+  void start();
 
   NumberReader number_;
   Options::Decimal decimal_;
@@ -190,6 +214,10 @@ class AmountReader {
   // Before a digit, the text so far; after one, its last bytes. Only [0, heldSize_) is read.
   std::array<char, kHeld> held_;
   std::uint8_t heldSize_ = 0;
+  std::uint8_t runBlanks_ = 0;  // blanks at the end of held_, up to 2
+  bool runWide_ = false;        // one of them is U+00A0 or U+202F
+  std::uint8_t wideBytes_ = 0;  // the bytes of a wide blank held so far at its end, and
+  char wideKind_ = 0;           // which one: 'n' (U+00A0) or 'N' (U+202F)
 };
 
 /// A text that the readers read as one number, held in a few bytes.
