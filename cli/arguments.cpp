@@ -51,6 +51,7 @@ constexpr std::string_view kHeaderOption = "header";
 constexpr std::string_view kColumnOption = "column";
 constexpr std::string_view kDelimiterOption = "delimiter";
 constexpr std::string_view kDateOption = "date";
+constexpr std::string_view kRowEndsOption = "row-ends";
 
 constexpr std::string_view kCsvHelp =
     "  --column=COLUMN\n"
@@ -65,6 +66,9 @@ constexpr std::string_view kCsvHelp =
     "  --delimiter=;|,|tab\n"
     "      with --column: the field delimiter; by default, counted outside quotes\n"
     "      in the first row, ; if there is one, else a tab if there is one, else ,\n"
+    "  --row-ends\n"
+    "      with --column: instead of the CSV, the byte offset at which each row\n"
+    "      ends, one a line, to cut a file into pieces of whole rows\n"
     "  --date\n"
     "      each NUMBER and line is a date, D.M.YYYY or YYYY-MM-DD, written in the\n"
     "      genitive as contracts write it, one blank apart: 9.12.2026 is \"devetog\n"
@@ -154,7 +158,8 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
   std::vector<Match> candidates{{kHelpOption}, {kVersionOption}};
   for (const OptionFamily& family : kOptionFamilies)
     candidates.push_back({family.name, &family});
-  for (std::string_view csv : {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption})
+  for (std::string_view csv :
+       {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption, kRowEndsOption})
     candidates.push_back({csv});
   std::vector<Match> found;
   for (const Match& m : candidates) {
@@ -241,6 +246,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
         bool& flag = match->option == kHelpOption      ? a.help
                      : match->option == kVersionOption ? a.version
                      : match->option == kDateOption    ? a.dates
+                     : match->option == kRowEndsOption ? a.csvSettings.rowEnds
                                                        : a.csvSettings.header;
         flag = true;
         continue;
@@ -289,6 +295,8 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
   a.problem = OptionsProblem({a.options, isGiven("spacing"), isGiven("minor")});
   if (a.problem.empty() && !a.csv && (a.csvSettings.header || a.csvSettings.delimiter != 0)) {
     a.problem = "--header and --delimiter go with --column";
+  } else if (a.problem.empty() && !a.csv && a.csvSettings.rowEnds) {
+    a.problem = "--row-ends goes with --column";
   } else if (a.problem.empty() && a.dates &&
              (a.csv || std::any_of(given.begin(), given.end(), [](const OptionFamily* f) {
                 return f->name != "script" && f->name != "case";

@@ -48,7 +48,7 @@ class FirstRow {
         state_ = State::Quoted;
         continue;
       }
-      if (ch == '\n') return true;
+      if (ch == '\n' || ch == '\r') return true;
       const std::size_t which = std::string_view(";\t,").find(ch);
       if (which != std::string_view::npos) ++counts_[which];
       if (which == 0) return true;  // ";" wins whatever follows
@@ -82,7 +82,10 @@ class CsvColumn {
   }
 
   /// The bytes of a UTF-8 byte-order mark, kept at the start of the output.
-  void mark(std::string_view bytes) { out_.append(bytes); }
+  void mark(std::string_view bytes) {
+    out_.append(bytes);
+    read_ += bytes.size();
+  }
 
   /// The next bytes of the input; false once nothing more is to be read. The input's bytes
   /// are copied to the output in runs, broken only where a field of ours goes in.
@@ -100,12 +103,16 @@ class CsvColumn {
       out_.append(copied, upTo);
       copied = upTo;
     };
+    const auto at = [&] { return read_ + static_cast<std::size_t>(p - bytes.data()); };
     while (p != end && status_ != kUsageError) {
       switch (state_) {
         case State::Return:  // a "\r" outside quotes ends the row if "\n" follows
           if (*p == '\n') {
             copied = ++p;
-            endRow("\r\n");
+            endRow("\r\n", at());
+          } else if (row_ == 1 || returnEndsRows_) {  // the first row set how rows end
+            returnEndsRows_ = true;
+            endRow("\r", at());
           } else {
             out_ += '\r';  // a lone "\r" is data
             cell("\r");
@@ -131,7 +138,7 @@ class CsvColumn {
             if (*p++ == '\r') {
               state_ = State::Return;
             } else {
-              endRow("\n");
+              endRow("\n", at());
             }
           } else {
             if (inColumn_) copy(p);  // its words go before the delimiter
@@ -164,7 +171,14 @@ class CsvColumn {
     }
     if (status_ == kUsageError) return false;
     copy(end);
-    if (out_.size() >= kLongRow) writeOut(out_.size());  // a long row goes out as it grows
+    read_ += bytes.size();
+    // A long row goes out as it grows; a header row only once it has shown the named column,
+    // as a usage error writes nothing. Row ends need none of the row's bytes.
+    if (settings_.rowEnds) {
+      out_.resize(rowStart_);
+    } else if (out_.size() >= kLongRow && !(headerRow_ && target_ == 0)) {
+      writeOut(out_.size());
+    }
     return ok_;
   }
 
@@ -185,12 +199,14 @@ class CsvColumn {
       message(problem);
     } else if (!problem.empty()) {
       message("row " + Counted(row_) + ": " + std::string(problem));
+    } else if (status_ != kUsageError && state_ == State::Quoted && settings_.rowEnds) {
+      endRow("", read_);  // the rest of the input is one row
     } else if (status_ != kUsageError && (state_ == State::Quoted)) {
       // Whatever follows the quote is written as it came: no byte of the input is lost.
       message("row " + Counted(row_) + ": a quoted field does not close before the input ends;" +
               " the rest of the input is written unchanged");
     } else if (status_ != kUsageError && (state_ != State::FieldStart || field_ > 1)) {
-      endRow(state_ == State::Return ? "\r" : "");  // a last row without a line ending
+      endRow(state_ == State::Return ? "\r" : "", read_);  // a last row without a line ending
     }
     if (status_ == kUsageError) {  // nothing of the file is written
       writeMessages();
@@ -287,7 +303,7 @@ class CsvColumn {
       appendField(name + " slovima");
       return;
     }
-    if (blank_) return;  // an empty cell: an empty field, and nothing to say
+    if (blank_ || settings_.rowEnds) return;  // an empty cell: an empty field, nothing to say
     Number number;
     Verdict verdict = reader_.finish(number);
     std::string_view words;
@@ -299,17 +315,21 @@ class CsvColumn {
     }
   }
 
-  void endRow(std::string_view ending) {
+  /// The row ends with `ending`, at the input's byte `at`.
+  void endRow(std::string_view ending, std::size_t at) {
     closeField();
     if (headerRow_ && target_ == 0) {
       message("no column named '" + settings_.name + "' in the first row");
       status_ = kUsageError;
       return;
     }
-    if (field_ < target_) {
+    if (settings_.rowEnds) {
+      out_.resize(rowStart_);
+      out_.append(Counted(at)) += '\n';
+    } else if (field_ < target_) {
       message("row " + Counted(row_) + ": the row has no column " + Counted(target_));
     }
-    out_.append(ending);
+    if (!settings_.rowEnds) out_.append(ending);
     ++row_;
     headerRow_ = false;
     field_ = 1;
@@ -362,6 +382,8 @@ class CsvColumn {
   std::size_t target_;  // the column's number; 0 while a name is looked for
   bool headerRow_;      // the row being read is the header
   State state_ = State::FieldStart;
+  bool returnEndsRows_ = false;  // the first row ended at a lone "\r", and so does every row
+  std::size_t read_ = 0;         // bytes of the input before those being read
   std::size_t row_ = 1, field_ = 1;
   bool inColumn_ = false;  // the field is the column's, or a header field to compare
   bool blank_ = true;      // the column's cell so far is empty or blanks only

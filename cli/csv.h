@@ -20,6 +20,9 @@ struct CsvSettings {
   /// --decimal was given; otherwise a ';' file reads ',' as its decimal separator, as the
   /// spreadsheets that write ';' do
   bool decimalGiven = false;
+  /// Instead of the CSV, the byte offset of the input at which each row ends, one a line:
+  /// where a file may be cut into pieces of whole rows, as this mode reads them
+  bool rowEnds = false;
 };
 
 /// Copies the CSV of `streams.in` to `streams.out`, adding after the column's field one that
@@ -29,6 +32,8 @@ struct CsvSettings {
 /// mark is written back byte for byte. A header row gets the column's name and " slovima".
 /// A cell that cannot be spelled gets an empty field and a message naming its row; an empty or
 /// blank cell an empty field alone; a row without the column is kept as it is, with a message.
+/// A row ends at "\n", at "\r\n", and at a lone "\r" where the first row ends with one, as
+/// spreadsheets write CSV for old Macs; elsewhere a lone "\r" outside quotes is data.
 /// Returns the exit status: kUsageError when the named column is not in the first row,
 /// kSomeRejected after any message.
 int ConvertCsv(const CsvSettings& settings, const Options& options, const Streams& streams);

@@ -1,7 +1,8 @@
 // csv_fuzz.cpp: uslova-cli --column on any bytes, read in chunks of random sizes: with the field
 // it adds taken out again, the output is the input byte for byte. The field is found by a
 // reader of its own here, written from the rules the CSV mode promises: the delimiter of the
-// first row, quotes that open a field, CRLF and LF as row endings and a lone CR as data.
+// first row, quotes that open a field, CRLF and LF as row endings, and a lone CR one too where
+// the first row ends with it, and data elsewhere.
 // SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <array>
@@ -59,7 +60,7 @@ char FirstRowDelimiter(std::string_view text) {
       if (ch == '"') state = State::QuoteInQuoted;
     } else if (ch == '"' && state != State::Unquoted) {
       state = State::Quoted;
-    } else if (ch == '\n') {
+    } else if (ch == '\n' || ch == '\r') {
       break;
     } else {
       const std::size_t which = std::string_view(";\t,").find(ch);
@@ -83,6 +84,7 @@ std::string WithoutField(std::string_view text, char delimiter, std::size_t colu
   std::vector<std::size_t> starts{0};  // where each field of the current row begins
   std::size_t rowStart = 0;
   State state = State::FieldStart;
+  bool returnEndsRows = false, rowEnded = false;
   const auto endRow = [&](std::size_t end) {  // the row's fields end at `end`
     std::size_t from = rowStart, to = end;
     if (starts.size() > column) {  // the added field, with the delimiter before it
@@ -108,7 +110,9 @@ std::string WithoutField(std::string_view text, char delimiter, std::size_t colu
       continue;
     }
     const bool crlf = ch == '\r' && (i + 1 == text.size() || text[i + 1] == '\n');
-    if (ch == '\n' || crlf) {
+    returnEndsRows = returnEndsRows || (ch == '\r' && !crlf && !rowEnded);
+    if (ch == '\n' || crlf || (ch == '\r' && returnEndsRows)) {
+      rowEnded = true;
       endRow(i);
       const std::size_t ending = crlf && i + 1 < text.size() ? 2 : 1;
       kept.append(text.substr(i, ending));

@@ -28,13 +28,14 @@ export function spell(number: string | bigint | number, options?: Options): stri
 
 /**
  * The words of each number in order, in one crossing into the WebAssembly for each few
- * thousand; null for a number that cannot be spelled, so that the array keeps its places. A
- * value of another type, or bad options, throw as for spell; a string,
- * or anything that is not iterable, is a TypeError: its characters are not the numbers meant.
- * @example spellMany(["7", "abc"], { spacing: "tidy" }) // ["sedam", null]
+ * thousand; null for a number that cannot be spelled, and for a missing one (null or
+ * undefined, as JSON from an API has them), so that the array keeps its places. A value of
+ * another type, or bad options, throw as for spell; a string, or anything that is not
+ * iterable, is a TypeError: its characters are not the numbers meant.
+ * @example spellMany(["7", "abc", null], { spacing: "tidy" }) // ["sedam", null, null]
  */
 export function spellMany(
-  numbers: Iterable<string | bigint | number>,
+  numbers: Iterable<string | bigint | number | null | undefined>,
   options?: Options,
 ): (string | null)[];
 
@@ -67,7 +68,7 @@ export class RejectedError extends Error {
   readonly prompt: string;
 }
 
-/** The converter's version, e.g. "1.4.0". */
+/** The converter's version, e.g. "1.4.1". */
 export const version: string;
 
 /** Each option's values, in uslova-cli's order, as the converter lists them; the first is

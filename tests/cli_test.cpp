@@ -338,6 +338,32 @@ TEST(Csv, FirstOfTwoColumnsOfOneName) {
             "Iznos;Iznos slovima;x;Iznos\n7;  sedam;8;9\n");
 }
 
+// Rows end at a lone "\r" where the first row ends with one, as old Macs' CSV has it; elsewhere
+// it is data. A "\r" within quotes is data in both. --row-ends says where each row ends.
+TEST(Csv, RowsEndAsTheFirstRowEnds) {
+  struct Case {
+    std::string_view input, out, rowEnds;
+  };
+  const Case cases[] = {
+      {"b;c\r5;\"x\ry\"\r6;z", "b;b slovima;c\r5;  pet;\"x\ry\"\r6;  sest;z", "4\n12\n15\n"},
+      {"b\n5\r6\n7\r", "b,b slovima\n5\r6,\n7,  sedam\r", "2\n6\n8\n"},
+      {"b\r\n5\r\n\"7\"", "b,b slovima\r\n5,  pet\r\n\"7\",  sedam", "3\n6\n9\n"},
+  };
+  for (const Case& c : cases) {
+    for (std::size_t chunk : {1, 1 << 20}) {
+      SCOPED_TRACE(std::string(c.input) + " in chunks of " + std::to_string(chunk));
+      EXPECT_EQ(RunWith({"--column=b"}, c.input, {.chunk = chunk}).out, c.out);
+      const Result ends = RunWith({"--column=b", "--row-ends"}, c.input, {.chunk = chunk});
+      EXPECT_EQ(ends.out, c.rowEnds);
+      EXPECT_EQ(ends.err, "");
+    }
+  }
+  // A usage error writes nothing, however long the first row.
+  const Result r = RunWith({"--column=Iznos"}, std::string(3 << 20, 'a') + ";b\n7;8\n");
+  EXPECT_EQ(r.status, kUsageError);
+  EXPECT_EQ(r.out, "");
+}
+
 TEST(Cli, SaysWhenTheOutputFails) {
   for (const std::vector<std::string_view>& args :
        std::vector<std::vector<std::string_view>>{{}, {"--help"}, {"--version"}}) {

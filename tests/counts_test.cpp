@@ -141,6 +141,9 @@ TEST(Counts, NounsOfOnesOwn) {
       {"ljudi,ljudi,ljudi:f", true},
       {"kvadratni metar,kvadratna metra,kvadratnih metara:m", true},
       {"stan,stana,abcdefghijklmnoprstuvzabcdefghijk:m", false},  // more than 30 letters
+      {"stan,stana,abcdefghijklmno prstuvzabcdefgh:m", true},     // 30, and a blank
+      {"stan,stana,a b c d e f g h i j k l m n o p r s t u v z a b c d e f g h:m", true},
+      {"stan,stana,abcdefghijklmno prstuvzabcdefghi:m", false},
       {"radni dan,radna dana,radnih dana:m", true},
       {"stan,stana:m", false},
       {"stan,stana,stanova,x:m", false},

@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: MIT
 """examples/dask/amounts.py on 100,000 rows of a bank export, in pieces, with a local cluster
-of two worker processes: the same bytes as uslova-cli --column writes, and its messages with
-the same rows.
+of two worker processes, and on a sample of the CSV fuzz corpus cut into pieces of one row and
+more: the same bytes as uslova-cli --column writes, and its messages with the same rows.
 
 Usage: dask_test.py PATH/TO/uslova-cli   (PYTHONPATH names the uslova package)"""
 
+import glob
 import os
 import random
 import re
@@ -15,8 +16,9 @@ import time
 import unittest
 
 CLI = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else "uslova-cli"
-AMOUNTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples", "dask",
-                       "amounts.py")
+HERE = os.path.dirname(os.path.abspath(__file__))
+AMOUNTS = os.path.join(HERE, "..", "examples", "dask", "amounts.py")
+CORPUS = os.path.join(HERE, "..", "fuzz", "corpus", "csv")
 
 
 def export(rows):
@@ -78,6 +80,58 @@ class Amounts(unittest.TestCase):
                                  capture_output=True, text=True, check=False)
             self.assertNotEqual(run.returncode, 0)
             self.assertIn("Iznos", run.stderr)
+
+
+def fuzz_arguments(data):
+    """uslova-cli's arguments for a file of the CSV fuzz corpus, as the fuzz target reads its
+    second byte, and the file's CSV after its first two."""
+    flags = data[1]
+    arguments = [f"--column={1 + (flags & 3)}"]
+    arguments += [[], ["--delimiter=;"], ["--delimiter=,"], ["--delimiter=tab"]][(flags >> 2) & 3]
+    arguments += (["--header"] if flags & 16 else []) + (["--currency=RSD"] if flags & 32 else [])
+    return arguments, data[2:]
+
+
+class Corpus(unittest.TestCase):
+    def test_the_corpus_in_pieces(self):
+        sys.path.insert(0, os.path.dirname(AMOUNTS))
+        import amounts  # pylint: disable=import-outside-toplevel
+        from distributed import Client, LocalCluster  # pylint: disable=import-outside-toplevel
+        # Every file with a lone CR, and then files with quotes, 60 in all.
+        lone, quoted = [], []
+        for path in sorted(glob.glob(os.path.join(CORPUS, "*"))):
+            with open(path, "rb") as f:
+                data = f.read()
+            if re.search(rb"\r(?!\n)", data[2:]):
+                lone.append(data)
+            elif b'"' in data[2:]:
+                quoted.append(data)
+        files = (lone + quoted)[:60]
+        self.assertGreaterEqual(len(files), 50)
+        print(f"dask_test: {len(files)} corpus files, {min(len(lone), 60)} with a lone CR")
+        with tempfile.TemporaryDirectory() as work, \
+                LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                             dashboard_address=None) as cluster, Client(cluster) as client:
+            source, target = os.path.join(work, "in.csv"), os.path.join(work, "out.csv")
+            for data in files:
+                arguments, text = fuzz_arguments(data)
+                with open(source, "wb") as f:
+                    f.write(text)
+                want = subprocess.run([CLI, *arguments], input=text, capture_output=True,
+                                      check=False)
+                said = [line.split(": ", 1)[1] for line in
+                        want.stderr.decode("utf-8", "replace").splitlines()]
+                ends, status, early = amounts.row_ends(CLI, arguments, source)
+                if status:
+                    self.assertEqual((status, early), (want.returncode, said), text)
+                    continue
+                for piece in (1, 40, 1 << 20):
+                    got, messages = amounts.convert(client, CLI, arguments, source, target, ends,
+                                                    piece)
+                    with open(target, "rb") as f:
+                        written = f.read()
+                    self.assertEqual((got, written, messages), (want.returncode, want.stdout, said),
+                                     f"{arguments} {text!r} in pieces of {piece} bytes")
 
 
 if __name__ == "__main__":

@@ -81,6 +81,7 @@ TEST(Dates, Years) {
       {300, "tristote"},
       {3000, "trohiljadite"},
       {4000, "četvorohiljadite"},
+      {6000, "šestohiljadite"},
       {9999, "devet hiljada devetsto devedeset devete"},
       {2026, "dve hiljade dvadeset šeste"},
       {1015, "hiljadu petnaeste"},

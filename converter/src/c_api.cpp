@@ -69,13 +69,29 @@ constexpr std::array<Field, std::size(kOptionFamilies)> kFields{{
 static_assert(offsetof(uslova_options, forms) + sizeof(int) == kFirstSize &&
               offsetof(uslova_options, decimal) == offsetof(OptionsOf1_1, decimal));
 
+/// The option sets that a binding keeps prepared: a bound for callers that make up options
+/// without end (nouns of one's own), far above the sets a program uses.
+constexpr int kMostPreparedOptions = 1024;
+
 /// The value of spacing and minor that uslova_options_init leaves them at.
 constexpr int kUnset = -1;
 static_assert(USLOVA_SPACING_UNSET == kUnset && USLOVA_MINOR_UNSET == kUnset);
 
-/// Each family's values as "ascii, latin, cyrillic", written by the compiler.
+/// The bytes of the longest family's values as a list, "ascii, latin, cyrillic", with its NUL.
+constexpr std::size_t kLongestValueList = [] {
+  std::size_t longest = 0;
+  for (const OptionFamily& family : kOptionFamilies) {
+    std::size_t size = 0;
+    for (const Choice& choice : family.choices)
+      size += (size == 0 ? 0 : 2) + choice.name.size();
+    longest = std::max(longest, size + 1);
+  }
+  return longest;
+}();
+
+/// Each family's values as such a list, written by the compiler.
 constexpr auto kValueLists = [] {
-  std::array<std::array<char, 64>, std::size(kOptionFamilies)> lists{};
+  std::array<std::array<char, kLongestValueList>, std::size(kOptionFamilies)> lists{};
   for (std::size_t f = 0; f < lists.size(); ++f) {
     std::size_t at = 0;
     for (const Choice& choice : kOptionFamilies[f].choices) {
@@ -232,6 +248,7 @@ int uslova_limit(const char* name) {
   if (limit == "integer_digits") return static_cast<int>(Number::kMaxDigits);
   if (limit == "decimals") return static_cast<int>(Number::kMostDecimals);
   if (limit == "amount_decimals") return static_cast<int>(Number::kAmountDecimals);
+  if (limit == "prepared_options") return kMostPreparedOptions;
   return -1;
 }
 

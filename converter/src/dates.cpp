@@ -71,7 +71,7 @@ constexpr std::array<std::string_view, kGodine + 1> kDateWords{
     "osamstote", "devetstote",
     // whole thousands, one word
     "", "hiljadite", "dvehiljadite", "trohiljadite", "četvorohiljadite", "petohiljadite",
-    "šesthiljadite", "sedmohiljadite", "osmohiljadite", "devetohiljadite",
+    "šestohiljadite", "sedmohiljadite", "osmohiljadite", "devetohiljadite",
     //
     "godine"};
 

@@ -30,7 +30,8 @@ std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun) {
     }
     for (const auto script :
          {Options::Script::Ascii, Options::Script::Latin, Options::Script::Cyrillic}) {
-      if (letters::Transcribe(form, script, nullptr, 0) > OwnNoun::kMostBytes)
+      const auto blanks = static_cast<std::size_t>(std::count(form.begin(), form.end(), ' '));
+      if (letters::Transcribe(form, script, nullptr, 0) - blanks > OwnNoun::kMostLetterBytes)
         return "a noun's form has at most 30 letters";
     }
     std::copy(form.begin(), form.end(), read.forms[i].begin());

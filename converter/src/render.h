@@ -64,6 +64,8 @@ constexpr std::size_t WriteSpelled(std::string_view word, Variant variant, bool 
 /// `word` in a slot, as WriteSpelled writes it.
 constexpr Slot Spell(std::string_view word, Variant variant, bool joined) {
   Slot slot;
+  // A new word longer than any before it: Slot::text needs room for it.
+  if (word.size() > slot.text.size()) throw "a word does not fit a slot";
   slot.size = static_cast<std::uint8_t>(WriteSpelled(word, variant, joined, slot.text.data()));
   return slot;
 }
@@ -125,8 +127,9 @@ constexpr void CopySlot(char* to, const Slot& slot) {
 /// Writes a form of a noun of one's own (0 after one, 1 after two to four, 2 after any other
 /// count) to `out`, as the words of kSpelled are written, and returns the bytes written, at
 /// most OwnNoun::kMostBytes.
-[[gnu::noinline]] inline std::size_t WriteOwnNoun(const OwnNoun& noun, std::size_t form, Options::Script script,
-                                Variant variant, bool joined, char* out) {
+[[gnu::noinline]] inline std::size_t WriteOwnNoun(const OwnNoun& noun, std::size_t form,
+                                                  Options::Script script, Variant variant,
+                                                  bool joined, char* out) {
   std::array<char, OwnNoun::kMostBytes> written{};
   const std::size_t size =
       letters::Transcribe(noun.form(form), script, written.data(), written.size());

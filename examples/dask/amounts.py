@@ -2,21 +2,21 @@
 # SPDX-License-Identifier: MIT
 """amounts.py: the amounts of a CSV file in Serbian words, at any scale, with Dask.
 
-    amounts.py --column NAME [--currency C] [style options] [--scheduler tcp://HOST:PORT]
+    amounts.py --column COLUMN [--currency C] [style options] [--scheduler tcp://HOST:PORT]
                IN.csv OUT.csv
 
-Writes OUT.csv byte for byte as `uslova-cli --column=NAME` writes it for IN.csv: a field after
-the column NAME with its words, and every other byte as it came (a byte-order mark, CRLF, the
-quotes). The file is cut into pieces of whole rows, and each piece goes through uslova-cli on a
-Dask worker after the header row, whose words are then dropped: the CSV rules are uslova-cli's
-own. Without --scheduler it starts a local cluster of worker processes, one per core; with it,
-it runs on that Dask cluster, whose workers need the file at the same path and uslova-cli
-(--cli names it). A cell that cannot be spelled gets an empty field and a line on standard
-error that names its row, as uslova-cli would, and a last line counts them and names the
-first rows; the exit status is then 1, as for uslova-cli."""
+Writes OUT.csv byte for byte as `uslova-cli --column=COLUMN` writes it for IN.csv: a field after
+the column with its words, and every other byte as it came (a byte-order mark, CRLF, the
+quotes). uslova-cli --row-ends first says where the rows end, and the file is cut there into
+pieces of whole rows; each piece goes through uslova-cli on a Dask worker after the first row,
+whose output is then dropped: every CSV rule is uslova-cli's own. Without --scheduler it starts a
+local cluster of worker processes, one per core; with it, it runs on that Dask cluster, whose
+workers need the file at the same path and uslova-cli (--cli names it). A cell that cannot be
+spelled gets an empty field and a line on standard error that names its row, as uslova-cli
+would, and a last line counts them and names the first rows; the exit status is then 1, as for
+uslova-cli."""
 
 import argparse
-import mmap
 import os
 import re
 import subprocess
@@ -29,12 +29,14 @@ import uslova
 
 def arguments():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--column", required=True, help="the column of amounts, by its name")
+    parser.add_argument("--column", required=True,
+                        help="the column of amounts, by its name or its number from 1")
+    parser.add_argument("--header", action="store_true",
+                        help="with a numbered column: the first row is a header")
     for name, values in uslova.CHOICES.items():  # the converter's options, as uslova-cli's
         parser.add_argument(f"--{name}", choices=values, help="as for uslova-cli")
     parser.add_argument("--delimiter", choices=[";", ",", "tab"],
-                        help="by default, counted outside quotes in the first row, ; if there "
-                        "is one, else a tab, else , as uslova-cli finds it")
+                        help="as for uslova-cli; by default uslova-cli finds it in the first row")
     parser.add_argument("--cli", default="uslova-cli", help="the uslova-cli that workers run")
     parser.add_argument("--scheduler", help="the address of a Dask scheduler to run on")
     parser.add_argument("--workers", type=int, default=os.cpu_count(),
@@ -46,101 +48,108 @@ def arguments():
     return parser.parse_args()
 
 
-def delimiter_of(data):
-    """The delimiter as uslova-cli finds it: counted outside quotes in the first row, ";" if
-    there is one, else a tab, else ","; a quote opens a field at the row's start or after any
-    of the three."""
-    counts, state = {ord(";"): 0, ord("\t"): 0, ord(","): 0}, "start"
-    for byte in data:
-        if state == "quoted":
-            state = "quote" if byte == ord('"') else "quoted"
-        elif byte == ord('"') and state in ("start", "quote"):  # opens, or is doubled in quotes
-            state = "quoted"
-        elif byte in (ord("\n"), ord("\r")):
-            break
-        else:
-            state = "start" if byte in counts else "unquoted"
-            counts[byte] = counts.get(byte, 0) + 1
-    return ";" if counts[ord(";")] else "\t" if counts[ord("\t")] else ","
+def cli_arguments(args):
+    """uslova-cli's arguments for the options of amounts.py."""
+    given = [f"--column={args.column}"] + (["--header"] if args.header else [])
+    given += [f"--{name}={getattr(args, name)}" for name in uslova.CHOICES
+              if getattr(args, name)]
+    return given + ([f"--delimiter={args.delimiter}"] if args.delimiter else [])
 
 
-def pieces(data, delimiter, size):
-    """(start, end, the number of its first row) of each piece of `data`: the header row, then
-    about `size` bytes of whole rows each. A row ends at LF, CR or CRLF outside quotes; a quote
-    opens a field at its start, "" is a quote within one, and an unclosed one runs to the
-    end."""
-    d = re.escape(delimiter.encode())
-    field = rb'(?:"(?:[^"]+|"")*(?:"|\Z))?[^' + d + rb"\r\n]*"
-    row = re.compile(field + rb"(?:" + d + field + rb")*(?:\r\n|\r|\n|\Z)")
-    at = start = rows = 0
-    first = 1
-    while at < len(data):
-        at = row.match(data, at).end()
-        rows += 1
-        if rows == 1 or at - start >= size or at == len(data):
-            yield start, at, first
-            start, first = at, rows + 1
+def pieces(ends, size):
+    """(start, end, the number of its first row) of each piece of a file whose rows end at
+    `ends`: the first row alone, then about `size` bytes of whole rows each. No piece but the
+    first starts with an empty row: after the copy of a first row that ends with a lone CR, a
+    lone LF would join it as one line ending."""
+    start, first = 0, 1
+    for row, end in enumerate(ends, 1):
+        empty_next = row < len(ends) and ends[row] - end == 1
+        if row == 1 or row == len(ends) or (end - start >= size and not empty_next):
+            yield start, end, first
+            start, first = end, row + 1
 
 
-def run_piece(cli, arguments, path, start, end, header):
-    """uslova-cli's exit status, output and messages for `header` and the rows of `path` from
-    `start` to `end`."""
+def run_piece(cli, arguments, path, start, end, first_row):
+    """uslova-cli's exit status, output and messages for `first_row` and the rows of `path`
+    from `start` to `end`."""
     with open(path, "rb") as source:
         source.seek(start)
         rows = source.read(end - start)
-    run = subprocess.run([cli, *arguments], input=header + rows, capture_output=True,
+    run = subprocess.run([cli, *arguments], input=first_row + rows, capture_output=True,
                          check=False)
     return run.returncode, run.stdout, run.stderr.decode("utf-8", "replace")
 
 
-MESSAGE = re.compile(r"^[^:]*: row (\d+): (.*)$")
+MESSAGE = re.compile(r"^[^:]*: (?:row (\d+): (.*)|.*)$")
 
 
-def main():
-    args = arguments()
-    cli = [f"--column={args.column}"] + [f"--{name}={getattr(args, name)}"
-                                         for name in uslova.CHOICES if getattr(args, name)]
-    with open(args.input, "rb") as source:
-        size = os.fstat(source.fileno()).st_size
-        data = mmap.mmap(source.fileno(), 0, access=mmap.ACCESS_READ) if size else b""
-        delimiter = {"tab": "\t"}.get(args.delimiter, args.delimiter) or delimiter_of(
-            data[:16 << 20])
-        spans = list(pieces(data, delimiter, args.piece))
-        header = bytes(data[:spans[0][1]]) if spans else b""
-    cli.append("--delimiter=" + {"\t": "tab"}.get(delimiter, delimiter))
-    # The header row alone: its words, and a usage error (a bad option, no such column)
-    # before the cluster starts.
-    status, header_words, said = run_piece(args.cli, cli, args.input, 0, 0, header)
-    if status == 2:
-        sys.exit(said.rstrip())
-    cluster = None if args.scheduler else LocalCluster(
-        n_workers=args.workers, threads_per_worker=1, processes=True, dashboard_address=None)
-    worst, rejected = 0, []
-    with Client(args.scheduler or cluster) as client, open(args.output, "wb") as out:
-        # The first piece is the header row itself; each later one follows a copy of it.
-        futures = [client.submit(run_piece, args.cli, cli, args.input, start, end,
-                                 b"" if n == 0 else header, pure=False)
-                   for n, (start, end, _) in enumerate(spans)]
+def row_ends(cli, arguments, source):
+    """Where each row of the file `source` ends, as `cli` with `arguments` reads its rows; the
+    exit status, and the messages without uslova-cli's name: a usage error, unreadable input."""
+    with open(source, "rb") as data:
+        run = subprocess.run([cli, *arguments, "--row-ends"], stdin=data, capture_output=True,
+                             check=False)
+    said = [line.split(": ", 1)[-1] for line in run.stderr.decode("utf-8", "replace").splitlines()]
+    return [int(end) for end in run.stdout.split()], run.returncode, said
+
+
+def convert(client, cli, arguments, source, target, ends, piece=16 << 20):
+    """Writes `target` as `cli` with `arguments` writes it for the CSV file `source`, whose rows
+    end at `ends`, in pieces of about `piece` bytes on the Dask `client`. Returns the exit status
+    and the messages without uslova-cli's name, each naming its row in the whole file."""
+    spans = list(pieces(ends, piece))
+    with open(source, "rb") as data:
+        first_row = data.read(spans[0][1]) if spans else b""
+    # The first piece is the first row itself; each later one follows a copy of it.
+    futures = [client.submit(run_piece, cli, arguments, source, start, end,
+                             b"" if n == 0 else first_row, pure=False)
+               for n, (start, end, _) in enumerate(spans)]
+    worst, messages, first_words = 0, [], b""
+    with open(target, "wb") as out:
         for n, future in enumerate(futures):  # written in order, each as soon as it is done
             status, words, said = future.result()
             future.release()
             worst = max(worst, status)
-            out.write(words if n == 0 else words[len(header_words):])
-            first = spans[n][2]
+            first_words = first_words if n else words
+            out.write(words[len(first_words):] if n else words)
             for line in said.splitlines():
                 found = MESSAGE.match(line)
-                if found:  # the row in the whole file: a later piece's rows follow its header
-                    line = f"row {int(found[1]) + (first - 2 if n else 0)}: {found[2]}"
-                    if "Nemoguce" in found[2]:
-                        rejected.append(int(line.split()[1].rstrip(":")))
-                print(f"amounts.py: {line}", file=sys.stderr)
+                text = line.split(": ", 1)[-1]
+                if found and found[1] and n:  # a later piece's rows follow a copy of the first
+                    if found[1] == "1":
+                        continue
+                    text = f"row {int(found[1]) + spans[n][2] - 2}: {found[2]}"
+                messages.append(text)
+    return worst, messages
+
+
+def main():
+    args = arguments()
+    cli = cli_arguments(args)
+    ends, status, said = row_ends(args.cli, cli, args.input)
+    if status != 0:  # before the cluster starts
+        for line in said:
+            print(f"amounts.py: {line}", file=sys.stderr)
+        if status == 1:  # input it cannot read, as uslova-cli writes nothing for it
+            open(args.output, "wb").close()
+        return status
+    cluster = None if args.scheduler else LocalCluster(
+        n_workers=args.workers, threads_per_worker=1, processes=True, dashboard_address=None)
+    with Client(args.scheduler or cluster) as client:
+        status, messages = convert(client, args.cli, cli, args.input, args.output, ends,
+                                   args.piece)
     if cluster is not None:
         cluster.close()
+    rejected = []
+    for line in messages:
+        print(f"amounts.py: {line}", file=sys.stderr)
+        if line.startswith("row ") and "Nemoguce" in line:
+            rejected.append(line.split()[1].rstrip(":"))
     if rejected:
-        shown = ", ".join(map(str, rejected[:10])) + (", ..." if len(rejected) > 10 else "")
+        shown = ", ".join(rejected[:10]) + (", ..." if len(rejected) > 10 else "")
         print(f"amounts.py: {len(rejected)} cells of {args.column} could not be spelled, in "
               f"rows {shown}", file=sys.stderr)
-    return worst
+    return status
 
 
 if __name__ == "__main__":

@@ -84,6 +84,13 @@ function createUslova({ exports, memory }) {
   const WORDS_SIZE = exports.uslova_words_size();
   const words = allocate(WORDS_SIZE);
   const length = allocate(8);
+  /** A limit that the converter publishes, by name. */
+  const limit = (name) => {
+    const namePointer = writeString(name);
+    const value = exports.uslova_limit(namePointer);
+    exports.free(namePointer);
+    return value;
+  };
   /** The values of an option as the library lists them, e.g. "ascii, latin, cyrillic". */
   const valuesOf = (name) => {
     const namePointer = writeString(name);
@@ -110,6 +117,7 @@ function createUslova({ exports, memory }) {
    * and the script's flag all come: a getter or a proxy that answers differently each time
    * cannot give the cache one value and the converter another. */
   const optionsSize = exports.uslova_options_size();
+  const MOST_PREPARED = limit("prepared_options");
   function optionsFor(options) {
     if (options === undefined || options === null) return 0; // the window's exact text
     if (typeof options !== "object") throw new TypeError("options must be an object");
@@ -131,6 +139,12 @@ function createUslova({ exports, memory }) {
     if (key === UNSET) return 0; // no option given: the window's text, as without options
     let pointer = prepared.get(key);
     if (pointer !== undefined) return pointer;
+    if (prepared.size >= MOST_PREPARED) { // a bound, for callers that make up options without end
+      const [oldestKey, oldest] = prepared.entries().next().value;
+      prepared.delete(oldestKey);
+      asciiOf.delete(oldest);
+      exports.free(oldest);
+    }
     pointer = allocate(optionsSize);
     exports.uslova_options_init_size(pointer, optionsSize);
     try {
@@ -359,7 +373,7 @@ function createUslova({ exports, memory }) {
   /**
    * The words of each number in order, in one crossing into the module for each batch; null
    * for a number that cannot be spelled, so that the array keeps its places.
-   * @param {Iterable<string|bigint|number>} numbers
+   * @param {Iterable<string|bigint|number|null|undefined>} numbers
    * @param {object} [options] as for spell
    */
   function spellMany(numbers, options) {
@@ -372,9 +386,10 @@ function createUslova({ exports, memory }) {
     }
     const optionsPointer = optionsFor(options);
     const ascii = asciiOf.get(optionsPointer);
-    // A number that the converter refused as it was read gets null, as every rejection does:
-    // an empty text, which is no number.
+    // A number that the converter refused as it was read gets null, as every rejection does,
+    // and so does a missing one: an empty text, which is no number.
     const texts = Array.from(numbers, (number) => {
+      if (number === null || number === undefined) return "";
       const typed = textOf(number, optionsPointer);
       return typeof typed === "number" ? "" : typed;
     });

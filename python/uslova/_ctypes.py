@@ -72,6 +72,7 @@ use_converter(choices(), _library.uslova_limit(b"integer_digits"),
               _library.uslova_limit(b"decimals"))
 _OPTIONS_SIZE = _library.uslova_options_size()
 _WORDS_SIZE = _library.uslova_words_size()  # room for the words of any number in any style
+_MOST_PREPARED = _library.uslova_limit(b"prepared_options")
 
 
 class _Prepared:
@@ -124,7 +125,7 @@ def _prepared_for(options: Dict[str, object]) -> _Prepared:
         return _options(options)
     if prepared is None:
         prepared = _options(options)
-        if len(_prepared) < 1024:  # a bound, for callers that make up options without end
+        if len(_prepared) < _MOST_PREPARED:  # for callers that make up options without end
             _prepared[key] = prepared
     return prepared
 

@@ -18,7 +18,6 @@ static PyObject* native_text = NULL;
  * decimal separator that ints and Decimals are written with. */
 static PyObject* prepared = NULL;
 
-#define MOST_PREPARED 1024
 /* An integer of this magnitude or more is refused as too large, as the converter says. */
 static long long too_large = 0;
 
@@ -105,7 +104,7 @@ static int options_for(PyObject* names, PyObject* const* values, const Prepared*
   } else {
     PyErr_Clear(); /* a value that cannot be hashed is refused by prepare() */
     found = prepare(names, values, count);
-    if (found != NULL && PyDict_GET_SIZE(prepared) < MOST_PREPARED &&
+    if (found != NULL && PyDict_GET_SIZE(prepared) < uslova_limit("prepared_options") &&
         PyDict_SetItem(prepared, key, found) < 0) {
       PyErr_Clear();
     }

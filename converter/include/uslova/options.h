@@ -174,7 +174,11 @@ inline constexpr CountedUnit kCountedUnits[] = {
 /// A noun of the caller's own, as ReadOwnNoun reads it: its three forms, in Latin letters with
 /// or without diacritics, each written in every script as the converter's own words are.
 struct OwnNoun {
-  static constexpr std::size_t kMostBytes = 60;  ///< of a form, in the script that takes most
+  static constexpr std::size_t kMostLetters = 30;  ///< of a form, blanks not counted
+  /// Of a form's letters in the script that takes most, two bytes a letter, and of the form with
+  /// a blank between each two of them.
+  static constexpr std::size_t kMostLetterBytes = 2 * kMostLetters;
+  static constexpr std::size_t kMostBytes = kMostLetterBytes + kMostLetters - 1;
   // Left uninitialized until ReadOwnNoun fills them: the C interface keeps one on the stack of
   // every call, which zeroing would slow down.
   std::array<std::array<char, kMostBytes>, 3> forms;

@@ -153,7 +153,9 @@ size_t uslova_words_size(void);
 
 /** A limit of what is spelled, by name: "integer_digits" (15: an integer part below 10^15),
  * "decimals" (3: the decimal digits spelled) and "amount_decimals" (2: an amount's
- * hundredths); -1 for an unknown name. Since 1.2. */
+ * hundredths), and "prepared_options" (1024: the option sets a binding keeps prepared, a bound
+ * for callers that make up options without end; since 1.4.1); -1 for an unknown name.
+ * Since 1.2. */
 int uslova_limit(const char* name);
 
 /** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
@@ -220,7 +222,7 @@ const char* uslova_prompt(uslova_verdict verdict);
  * "not_whole", "not_a_date", "buffer_too_small", "bad_options". */
 const char* uslova_verdict_name(uslova_verdict verdict);
 
-/** The library's version, e.g. "1.4.0". */
+/** The library's version, e.g. "1.4.1". */
 const char* uslova_version(void);
 
 #ifdef __cplusplus
