@@ -2,8 +2,10 @@
 """USLOVA(Broj; Valuta; Stil) in LibreOffice Calc: the uslova Python package's spell() as a
 cell function. It has no rules of its own: numbers, options and rejections are the package's,
 and every rejection is Err:502, so that IFERROR and ISERROR work. USLOVAGRESKA(Broj; Valuta;
-Stil) gives the reason as text, "" where USLOVA gives words. Valuta is a currency or a unit of
-counts. USLOVADATUM(Datum; Stil) writes a date cell, or a date as text, in words."""
+Stil) gives the reason as text, "" where USLOVA gives words, and with Valuta "datum" the reason
+where USLOVADATUM gives none. Valuta is a currency or a unit of counts. USLOVADATUM(Datum; Stil)
+writes a date cell, or a date as text, in words. In a range (an array formula), a cell that
+cannot be spelled gives "", and the others their words."""
 
 import datetime
 import decimal
@@ -78,10 +80,20 @@ def _words(cell, options):
     return "" if cell == "" else uslova.spell(_number(cell, options), **options)
 
 
-def _reason(cell, options):
-    """Why a cell has no words: "" when it has them, else the converter's prompt or reason."""
+def _or_blank(words, cell, options):
+    """`words` of a cell of a range, or "" for one that cannot be spelled: one bad cell does
+    not take the words of the others."""
     try:
-        _words(cell, options)
+        return words(cell, options)
+    except (ValueError, TypeError):  # RejectedError is a ValueError
+        return ""
+
+
+def _reason(words, cell, options):
+    """Why `words` gives a cell none: "" when it gives them, else the converter's prompt or
+    reason."""
+    try:
+        words(cell, options)
         return ""
     except uslova.RejectedError as rejected:
         return rejected.prompt
@@ -89,8 +101,18 @@ def _reason(cell, options):
         return str(problem)
 
 
+# USLOVAGRESKA's Valuta for the reason that USLOVADATUM gives no words.
+DATE_READING = "datum"
+
 # Day 0 of Calc's serial day numbers, as its default settings count them.
 NULL_DATE = datetime.date(1899, 12, 30)
+
+
+def _serial_day(value):
+    """The day of a date cell's serial number as Calc's DAY() reads it, and as the cell shows
+    it: the value at 15 significant digits, its time of day cut off toward zero. So
+    =DATE(2026;12;9)+0,1+0,2+0,7 (46365.99999999999) is the 10th, and -0,000001 day 0."""
+    return int(decimal.Decimal(format(value, ".15g")))
 
 
 def _date_words(cell, options):
@@ -100,7 +122,7 @@ def _date_words(cell, options):
         return ""
     if isinstance(cell, float):
         try:
-            cell = NULL_DATE + datetime.timedelta(days=cell // 1)
+            cell = NULL_DATE + datetime.timedelta(days=_serial_day(cell))
         except OverflowError:  # beyond the years 1 to 9999: no date
             cell = str(cell)
     elif not isinstance(cell, str):
@@ -122,7 +144,8 @@ class UslovaAddIn(unohelper.Base, XUslova):
             options = _options(currency, style)
             if not isinstance(number, tuple):  # a value, or a single cell: an empty one is 0
                 return ((uslova.spell(_number(number, options), **options),),)
-            return tuple(tuple(_words(cell, options) for cell in row) for row in number)
+            return tuple(tuple(_or_blank(_words, cell, options) for cell in row)
+                         for row in number)
         except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
             raise IllegalArgumentException(str(problem), self, 1) from None
 
@@ -130,16 +153,25 @@ class UslovaAddIn(unohelper.Base, XUslova):
         try:
             options = {}
             _style(style, options)
-            return tuple(tuple(_date_words(cell, options) for cell in row) for row in _cells(date))
+            if not isinstance(date, tuple):
+                return ((_date_words(date, options),),)
+            return tuple(tuple(_or_blank(_date_words, cell, options) for cell in row)
+                         for row in date)
         except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
             raise IllegalArgumentException(str(problem), self, 1) from None
 
     def uslovagreska(self, _properties, number, currency, style):
+        words = _date_words if currency == DATE_READING else _words
         try:
-            options = _options(currency, style)
+            options = {}
+            if words is _date_words:
+                _style(style, options)
+            else:
+                options = _options(currency, style)
         except (ValueError, TypeError) as problem:  # every cell has the options' problem
             return tuple(tuple(str(problem) for _ in row) for row in _cells(number))
-        return tuple(tuple(_reason(cell, options) for cell in row) for row in _cells(number))
+        return tuple(tuple(_reason(words, cell, options) for cell in row)
+                     for row in _cells(number))
 
 
 g_ImplementationHelper = unohelper.ImplementationHelper()

@@ -249,6 +249,26 @@ class Edges(unittest.TestCase):
             self.assertTrue(reason.startswith("Nemoguce") or not said.endswith("!"), reason)
             self.assertIn(said, reason)
 
+    def test_a_day_as_calc_reads_it_and_ranges_with_a_bad_cell(self):
+        # A date cell's day is DAY()'s, also where the sum of its parts falls a hair short of
+        # midnight. In a range, a cell that cannot be spelled gives "" and the others their
+        # words; USLOVAGRESKA with "datum" says why a date has none.
+        texts = [("string", "7"), ("string", "abc"), ("string", "8"),
+                 ("string", "1.1.2000"), ("string", "31.4.2026"), ("string", "2026-12-09")]
+        rows = [[cell] for cell in texts]
+        rows[0] += [("formula", f"{DATE}(DATE(2026;12;9)+0.1+0.2+0.7)"),
+                    ("formula", f"{DATE}(-0.000001)"),
+                    ("matrix", f"{FUNCTION}([.A1:.A3])"), ("matrix", f"{DATE}([.A4:.A6])"),
+                    ("formula", f'{REASON}([.A5];"datum")'), ("formula", f'{REASON}([.A4];"datum")')]
+        result, _ = calc(EXTENSIONS, rows)
+        tenth, first_day, first, ninth = cli(["--date"], ["10.12.2026", "30.12.1899", "1.1.2000",
+                                                          "2026-12-09"])
+        self.assertEqual(result[0][1:3], [tenth, first_day])
+        self.assertEqual([result[n][3] for n in range(3)], cli([], ["7"]) + [""] + cli([], ["8"]))
+        self.assertEqual([result[n][4] for n in range(3)], [first, "", ninth])
+        self.assertIn("datum ne postoji", result[0][5])
+        self.assertEqual(result[0][6], "")
+
 
 def unpacked(oxt):
     """A folder holding the .oxt unpacked as uslova/, and an environment that does not point

@@ -79,7 +79,9 @@ if [ -n "$cases" ]; then
         [$name, $value] = explode("=", $setting);
         $settings[$name] = $value;
       }
-      $numbers = preg_match("/^-?(0|[1-9][0-9]*)$/", $text) ? [$text, (int)$text] : [$text];
+      // As an int too where it is one: 32-bit PHP has none above 2147483647.
+      $whole = preg_match("/^-?(0|[1-9][0-9]*)$/", $text) && (string)(int)$text === $text;
+      $numbers = $whole ? [$text, (int)$text] : [$text];
       foreach ($numbers as $number) {
         try {
           $words = Uslova::spell($number, $settings);

@@ -149,8 +149,11 @@ final class Uslova
      */
     private static function options(FFI $ffi, array $options): array
     {
+        // The struct's size is the library's, and the size_t it starts with FFI's own: 4 bytes
+        // on i386, 8 on x86-64. An array of size_t is aligned as the struct.
         $size = $ffi->uslova_options_size();
-        $settings = $ffi->new('size_t[' . (intdiv($size, 8) + 1) . ']');  // aligned as its size_t
+        $unit = FFI::sizeof(FFI::type('size_t'));
+        $settings = $ffi->new('size_t[' . intdiv($size + $unit - 1, $unit) . ']');
         $struct = $ffi->cast('uslova_options*', FFI::addr($settings));
         $ffi->uslova_options_init_size($struct, $size);
         foreach ($options as $name => $value) {

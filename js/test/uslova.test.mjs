@@ -69,6 +69,9 @@ test("a number as String() shows it, as uslova-cli reads those digits", { skip: 
   }
   assert.equal(spell(1.5, { decimal: "comma", spacing: "tidy" }), "jedan zapeta pet");
   assert.throws(() => spell(0.1 + 0.2), { verdict: "inexact" });
+  assert.throws(() => spell(2 ** 53), { verdict: "too_large" }); // no rounding helps
+  assert.deepEqual(spellMany(["7", null, undefined, NaN], { spacing: "tidy" }),
+    ["sedam", null, null, null]);
   for (const notNumber of [null, undefined, {}, true, Symbol("7")]) {
     assert.throws(() => spell(notNumber), TypeError, String(notNumber));
   }

@@ -85,7 +85,7 @@ class Spell(unittest.TestCase):
                  ("1.2.3", "unsupported", "nije podrzan"), (decimal.Decimal("NaN"),
                                                              "not_a_number", "nije broj"),
                  (0.1 + 0.2, "inexact", "zaokruzite"), (99999999999999.98, "inexact", "15"),
-                 (float("inf"), "too_large", "prevelik")]
+                 (float("inf"), "too_large", "prevelik"), (2.0 ** 53, "too_large", "prevelik")]
         for number, verdict, prompt in cases:
             with self.subTest(number=number):
                 with self.assertRaises(uslova.RejectedError) as caught:
@@ -292,7 +292,7 @@ class Hostile(unittest.TestCase):
         for date in ("9.12.2026\0", "9.12.2026\ud800", "9.12.26", "2026-12-09T00:00", "x" * 10**6):
             with self.subTest(date=date[:20]), self.assertRaises(uslova.RejectedError):
                 uslova.spell_date(date)
-        for date in (20261209, None, datetime.time(1, 2)):
+        for date in (20261209, None, datetime.time(1, 2)) + ((pandas.NaT,) if pandas else ()):
             with self.subTest(date=date), self.assertRaises(TypeError):
                 uslova.spell_date(date)
         with self.assertRaises(TypeError):

@@ -142,7 +142,7 @@ def date_text(date: object) -> str:
     pandas Timestamp too, by their own calendar day) as YYYY-MM-DD."""
     if isinstance(date, str):
         return date
-    if isinstance(date, datetime.date):
+    if isinstance(date, datetime.date) and not missing(date):  # pandas' NaT is a datetime
         return f"{date.year:04d}-{date.month:02d}-{date.day:02d}"
     raise TypeError(f"spell_date() takes a str or a datetime.date, not {type(date).__name__}")
 
