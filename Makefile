@@ -11,7 +11,7 @@
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
-CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -S .
+CONFIGURE := cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -DUSLOVA_WERROR=ON -S .
 
 .PHONY: all run test fuzz fuzz-corpus sanitize tsan bench package web deps test-deps binaries
 

@@ -19,7 +19,7 @@ if ! "$probe/probe" 2>/dev/null; then
 fi
 
 cmake -S "$here/.." -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-m32 \
-  -DCMAKE_C_FLAGS=-m32 \
+  -DCMAKE_C_FLAGS=-m32 -DUSLOVA_WERROR=ON \
   -DUSLOVA_WINDOW=OFF -DUSLOVA_PYTHON=OFF -DUSLOVA_GTEST_SOURCE=/usr/src/googletest \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target converter_test cli_test c_api_test
