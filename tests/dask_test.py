@@ -82,16 +82,6 @@ class Amounts(unittest.TestCase):
             self.assertIn("Iznos", run.stderr)
 
 
-def fuzz_arguments(data):
-    """uslova-cli's arguments for a file of the CSV fuzz corpus, as the fuzz target reads its
-    second byte, and the file's CSV after its first two."""
-    flags = data[1]
-    arguments = [f"--column={1 + (flags & 3)}"]
-    arguments += [[], ["--delimiter=;"], ["--delimiter=,"], ["--delimiter=tab"]][(flags >> 2) & 3]
-    arguments += (["--header"] if flags & 16 else []) + (["--currency=RSD"] if flags & 32 else [])
-    return arguments, data[2:]
-
-
 class Corpus(unittest.TestCase):
     def test_the_corpus_in_pieces(self):
         sys.path.insert(0, os.path.dirname(AMOUNTS))
@@ -108,13 +98,15 @@ class Corpus(unittest.TestCase):
                 quoted.append(data)
         files = (lone + quoted)[:60]
         self.assertGreaterEqual(len(files), 50)
-        print(f"dask_test: {len(files)} corpus files, {min(len(lone), 60)} with a lone CR")
         with tempfile.TemporaryDirectory() as work, \
                 LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
                              dashboard_address=None) as cluster, Client(cluster) as client:
             source, target = os.path.join(work, "in.csv"), os.path.join(work, "out.csv")
-            for data in files:
-                arguments, text = fuzz_arguments(data)
+            for data in files:  # the arguments as the fuzz target reads its second byte
+                text, flags = data[2:], data[1]
+                arguments = [f"--column={1 + (flags & 3)}"] + (["--header"] if flags & 16 else [])
+                arguments += [[], ["--delimiter=;"], ["--delimiter=,"], ["--delimiter=tab"]][
+                    flags >> 2 & 3] + (["--currency=RSD"] if flags & 32 else [])
                 with open(source, "wb") as f:
                     f.write(text)
                 want = subprocess.run([CLI, *arguments], input=text, capture_output=True,
