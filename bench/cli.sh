@@ -2,7 +2,9 @@
 # cli.sh: times uslova-cli over a million generated lines (the benchmark's mix: integers of 1 to
 # 15 digits, some negative, some with decimals), output to /dev/null; best of five runs. Then
 # the same lines with one in ten replaced by a rejected one, the lines in tidy Latin, and the
-# same amounts as the second of five fields of a CSV export, with --column=2.
+# same amounts as the second of five fields of a CSV export, with --column=2. Last, 3 million of
+# those lines to a pipe against cat moving the same output through one: the median of 7 runs
+# each, taken in turn, plain, as tidy amounts (--currency=RSD) and with --column=2.
 # Usage: bench/cli.sh PATH/TO/uslova-cli
 # SPDX-License-Identifier: MIT
 set -eu
@@ -56,3 +58,33 @@ echo "$lines $valid $mixed $tidy $csv" | awk '{
   printf "uslova-cli --spacing=tidy --script=latin: %.3f s, %.2fx the time of the default\n", $4, $4 / $2
   printf "uslova-cli --column=2, the same amounts in a five-field CSV: %.3f s, %.2fx the time of lines\n", $5, $5 / $2
 }'
+
+# Prints the median of 7 wall times of the shell command $1, that of $2, run in turn with it,
+# and their ratio.
+median_against() {
+  : >"$tmp/ours" && : >"$tmp/theirs"
+  for run in 1 2 3 4 5 6 7; do
+    for which in ours theirs; do
+      command=$1 && [ $which = ours ] || command=$2
+      start=$(date +%s.%N)
+      sh -c "$command" 2>/dev/null || true
+      end=$(date +%s.%N)
+      echo "$start $end" | awk '{ print $2 - $1 }' >>"$tmp/$which"
+    done
+  done
+  echo "$(sort -n "$tmp/ours" | sed -n 4p) $(sort -n "$tmp/theirs" | sed -n 4p)" |
+    awk '{ printf "%.3f %.3f %.2f\n", $1, $2, $1 / $2 }'
+}
+awk '{ for (i = 0; i < 3; i++) print }' "$tmp/valid" >"$tmp/three"
+awk '{ for (i = 0; i < 3; i++) print }' "$tmp/export.csv" >"$tmp/three.csv"
+for style in plain tidy column; do
+  case $style in
+    plain) input=$tmp/three; arguments="" ;;
+    tidy) input=$tmp/three; arguments="--currency=RSD" ;;
+    column) input=$tmp/three.csv; arguments="--column=2" ;;
+  esac
+  "$cli" $arguments <"$input" >"$tmp/words" 2>/dev/null || true
+  set -- $(median_against "'$cli' $arguments <'$input' | cat >/dev/null" "cat '$tmp/words' | cat >/dev/null")
+  echo "uslova-cli $arguments to a pipe, 3 million lines: $1 s, cat moving its output: $2 s, $3x" |
+    sed 's/  */ /'
+done

@@ -30,16 +30,22 @@ class Writer {
 
   std::string& buffer() { return buffer_; }
   /// Call after each whole line: writes the lines once the buffer is full.
-  bool lineDone() { return buffer_.size() < kSize || flush(); }
+  bool lineDone() { return buffer_.size() < kSize || push(); }
+  /// Writes the lines held, and returns once they are out.
   bool flush() {
-    if (!buffer_.empty() && ok_) ok_ = sink_.write(buffer_);
-    buffer_.clear();
+    push();
+    if (ok_) ok_ = sink_.drain();
     return ok_;
   }
   bool ok() const { return ok_; }
 
  private:
   static constexpr std::size_t kSize = 1 << 16;
+  bool push() {
+    if (!buffer_.empty() && ok_) ok_ = sink_.write(buffer_);
+    buffer_.clear();
+    return ok_;
+  }
   Output& sink_;
   std::string buffer_;
   bool ok_ = true;
@@ -107,10 +113,24 @@ class Batch {
     write(reader_.finish(number), number, "argument", n);
   }
 
-  /// The next piece of the current line of input.
+  /// The next piece of the current line of input. A line's first piece waits, and is read
+  /// whole if the line ends with it, as most do, the quickest way; the piece is good until
+  /// pieceDone().
   void feed(std::string_view piece) {
     if (dates_) return date_.feed(piece);
+    if (!fed_ && first_.data() == nullptr) {
+      first_ = piece;
+      return;
+    }
+    pieceDone();
     if (!reader_.failed()) reader_.feed(piece);  // the rest of a non-number is skipped
+  }
+  /// The last piece given will not stay where it is: it is read now.
+  void pieceDone() {
+    if (first_.data() == nullptr) return;
+    reader_.feed(first_);
+    first_ = {};
+    fed_ = true;
   }
   /// The current line of input has ended: writes its words.
   void endLine() {
@@ -120,8 +140,12 @@ class Batch {
       return;
     }
     Number number;
-    write(reader_.finish(number), number, "line", line_++);
-    reader_.restart();
+    const Verdict verdict = fed_ ? reader_.finish(number)
+                                 : ReadNumber(first_, number, options_.decimal, options_.currency);
+    write(verdict, number, "line", line_++);
+    if (fed_) reader_.restart();
+    first_ = {};
+    fed_ = false;
   }
   std::size_t line() const { return line_; }
   /// The run fails, as when a number is rejected.
@@ -195,6 +219,8 @@ class Batch {
   bool terminal_;
   bool rejected_ = false;
   AmountReader reader_;
+  std::string_view first_;  // the current line's first piece, not yet fed to reader_
+  bool fed_ = false;        // reader_ has bytes of the current line
   bool dates_ = false;
   DateText date_;         // the current line or argument, when it is a date
   std::size_t line_ = 1;  // of the input
@@ -210,6 +236,7 @@ void ConvertLines(Input& in, Batch& batch) {
       in,
       [&](std::string_view data) {
         lines.split(data, piece, end);
+        batch.pieceDone();  // the chunk's bytes are read again
         return batch.ok();
       },
       [](std::string_view) {}, [&] { return batch.flush(); });  // answers first, then wait
@@ -239,7 +266,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
   if (arguments.help || arguments.version) {
     const std::string text =
         arguments.help ? HelpText() : std::string(kName) + " " + std::string(kVersion) + "\n";
-    if (streams.out.write(text)) return kAllAccepted;
+    if (streams.out.write(text) && streams.out.drain()) return kAllAccepted;
     err.buffer().append(kName).append(": the output could not be written\n");
     err.flush();
     return kSomeRejected;

@@ -31,8 +31,12 @@ class Input {
 class Output {
  public:
   virtual ~Output() = default;
-  /// Writes all of `bytes`; false when they could not be written.
+  /// Writes all of `bytes`, or takes them to be written; false when they, or bytes taken
+  /// before them, could not be written.
   virtual bool write(std::string_view bytes) = 0;
+  /// Returns once every byte taken is written, as before a wait for input or at the end;
+  /// false when any could not be.
+  virtual bool drain() { return true; }
 };
 
 /// The streams of one run.

@@ -182,9 +182,10 @@ class CsvColumn {
     return ok_;
   }
 
-  /// Writes the rows read so far; false when the output failed.
+  /// Writes the rows read so far, and returns once they are out; false when the output failed.
   bool flush() {
     writeOut(rowStart_);
+    if (ok_) ok_ = streams_.out.drain();
     return ok_;
   }
 
@@ -213,6 +214,7 @@ class CsvColumn {
       return status_;
     }
     writeOut(out_.size());
+    if (ok_) ok_ = streams_.out.drain();
     writeMessages();
     if (!ok_) {
       err_.append(kName).append(": the output could not be written\n");
@@ -367,7 +369,9 @@ class CsvColumn {
     writeMessages();
   }
   void writeMessages() {
-    if (!err_.empty()) streams_.err.write(err_);
+    if (err_.empty()) return;
+    if (ok_) ok_ = streams_.out.drain();  // after the rows they follow, where both go to one file
+    streams_.err.write(err_);
     err_.clear();
   }
 

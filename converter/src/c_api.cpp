@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "c_api.h"
 #include "uslova/converter.h"
 #include "uslova/dates.h"
 #include "uslova/uslova.h"
@@ -113,8 +114,8 @@ const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
   return nullptr;
 }
 
-/// The options that `given` holds, or why they cannot be used; a noun of one's own is read into
-/// `noun`, which the options then point to.
+}  // namespace
+
 std::string_view ReadOptions(const uslova_options* given, Options& options, OwnNoun& noun) {
   if (given == nullptr) return {};
   // Only the size of a shipped struct is read past its first field: never more than it covers.
@@ -153,6 +154,8 @@ std::string_view ReadOptions(const uslova_options* given, Options& options, OwnN
   options = read.options;
   return OptionsProblem(read);
 }
+
+namespace {
 
 /// Copies `words` and a NUL into `buffer` when they fit, and sets `*length`.
 uslova_verdict Written(std::string_view words, char* buffer, std::size_t size,

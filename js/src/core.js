@@ -47,6 +47,18 @@ function instantiateSync(base64) {
   return started(new WebAssembly.Instance(new WebAssembly.Module(decodeBase64(base64)), IMPORTS));
 }
 
+/** A function that reads each of `names` from an options object once, into an array: named
+ * reads, which engines make fast, written from the converter's names; where a page's policy
+ * forbids making code, a loop of the same reads. */
+function optionReader(names) {
+  const reads = names.map((name, i) => `values[${i}] = options[${JSON.stringify(name)}];`);
+  try {
+    return new Function("options", "values", reads.join("\n"));
+  } catch {
+    return (options, values) => names.forEach((name, i) => { values[i] = options[name]; });
+  }
+}
+
 /** The spell() of one instance: text crosses into the module through one buffer that grows
  * as needed, encoded in place; options are prepared once for each combination. */
 function createUslova({ exports, memory }) {
@@ -80,7 +92,6 @@ function createUslova({ exports, memory }) {
   for (let name; (name = exports.uslova_option_name(OPTION_NAMES.length)) !== 0;) {
     OPTION_NAMES.push(cString(name));
   }
-  const UNSET = "|".repeat(OPTION_NAMES.length); // the key of options that set none
   const WORDS_SIZE = exports.uslova_words_size();
   const words = allocate(WORDS_SIZE);
   const length = allocate(8);
@@ -102,7 +113,6 @@ function createUslova({ exports, memory }) {
   // ASCII words (the default script) are decoded as Latin-1 where Node offers it, which is
   // quicker than UTF-8; other scripts as UTF-8.
   const latin1Slice = typeof Buffer === "function" ? Buffer.prototype.latin1Slice : undefined;
-  const asciiOf = new Map(); // options pointer -> the words are ASCII
   const decodeWords = (start, end, ascii) =>
     ascii && latin1Slice !== undefined
       ? latin1Slice.call(heap, start, end)
@@ -112,44 +122,76 @@ function createUslova({ exports, memory }) {
   const described = (value) =>
     ["string", "number", "boolean", "bigint"].includes(typeof value) ? String(value) : typeof value;
 
-  /** The options struct for `options`, made once for each combination of checked values.
-   * Each option is read exactly once, into a snapshot from which the cache's key, the struct
-   * and the script's flag all come: a getter or a proxy that answers differently each time
-   * cannot give the cache one value and the converter another. */
+  // A call's options as one number: each option a digit, 0 when it is not given, else its
+  // value's place in the converter's list from 1, or one past the list for a value of one's
+  // own (a noun, or a value the converter is yet to refuse).
+  const KNOWN = new Set(OPTION_NAMES);
+  const VALUE_NUMBERS = OPTION_NAMES.map((name) =>
+    new Map(valuesOf(name).split(", ").map((value, i) => [value, i + 1])));
+  const WEIGHTS = [];
+  VALUE_NUMBERS.reduce((weight, values) => (WEIGHTS.push(weight), weight * (values.size + 2)), 1);
+  const readOptions = optionReader(OPTION_NAMES);
+  const snapshot = new Array(OPTION_NAMES.length);
+  let reading = 0; // calls reading options now: a getter may call spell() itself
+  /** A prepared struct, and whether its words are ASCII. */
+  const WINDOW = { pointer: 0, read: 0, ascii: true }; // no options: the window's exact text
+
+  /** The prepared struct for `options`, made once for each combination of values. Each option
+   * is read exactly once, into a snapshot from which the key, the struct and the script's flag
+   * all come: a getter or a proxy that answers differently each time cannot give the cache one
+   * value and the converter another. */
   const optionsSize = exports.uslova_options_size();
   const MOST_PREPARED = limit("prepared_options");
   function optionsFor(options) {
-    if (options === undefined || options === null) return 0; // the window's exact text
+    if (options === undefined || options === null) return WINDOW;
     if (typeof options !== "object") throw new TypeError("options must be an object");
     for (const name in options) {
-      if (!OPTION_NAMES.includes(name)) {
+      if (!KNOWN.has(name)) {
         throw new TypeError(`unknown option '${name}' (choose ${OPTION_NAMES.join(", ")})`);
       }
     }
-    const values = OPTION_NAMES.map((name) => {
-      const value = options[name];
-      if (value === undefined || value === null) return undefined;
-      // The key joins values with "|", and a value crosses as a C string, which ends at a NUL.
-      if (typeof value === "string" && value !== "" && !value.includes("|") &&
-        !value.includes("\0")) return value;
-      throw new RangeError(
-        `invalid value '${described(value)}' for ${name} (choose ${valuesOf(name)})`);
-    });
-    const key = values.map((value) => value ?? "").join("|") + "|";
-    if (key === UNSET) return 0; // no option given: the window's text, as without options
-    let pointer = prepared.get(key);
-    if (pointer !== undefined) return pointer;
+    const values = reading++ === 0 ? snapshot : new Array(OPTION_NAMES.length);
+    try {
+      readOptions(options, values);
+    } finally {
+      reading--;
+    }
+    let key = 0;
+    let own = ""; // the values of one's own, for the key
+    for (let i = 0; i < values.length; i++) {
+      const value = values[i];
+      if (value === undefined || value === null) continue;
+      let number = typeof value === "string" ? VALUE_NUMBERS[i].get(value) : undefined;
+      if (number === undefined) {
+        // A value crosses as a C string, which ends at a NUL; "\0" keeps the key's parts apart.
+        if (typeof value !== "string" || value === "" || value.includes("\0")) {
+          const name = OPTION_NAMES[i];
+          throw new RangeError(
+            `invalid value '${described(value)}' for ${name} (choose ${valuesOf(name)})`);
+        }
+        number = VALUE_NUMBERS[i].size + 1;
+        own += `\0${i}\0${value}`;
+      }
+      key += number * WEIGHTS[i];
+    }
+    if (key === 0) return WINDOW; // no option given: the window's text, as without options
+    const found = prepared.get(own === "" ? key : key + own);
+    return found !== undefined ? found : prepare(own === "" ? key : key + own, values);
+  }
+
+  /** Makes, checks and keeps the struct for the options `values`, by `key`. */
+  function prepare(key, values) {
     if (prepared.size >= MOST_PREPARED) { // a bound, for callers that make up options without end
       const [oldestKey, oldest] = prepared.entries().next().value;
       prepared.delete(oldestKey);
-      asciiOf.delete(oldest);
-      exports.free(oldest);
+      exports.free(oldest.pointer);
+      exports.uslova_js_options_free(oldest.read);
     }
-    pointer = allocate(optionsSize);
+    const pointer = allocate(optionsSize);
     exports.uslova_options_init_size(pointer, optionsSize);
     try {
       OPTION_NAMES.forEach((name, i) => {
-        if (values[i] === undefined) return;
+        if (values[i] === undefined || values[i] === null) return;
         const namePointer = writeString(name);
         const valuePointer = writeString(values[i]);
         const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
@@ -169,10 +211,16 @@ function createUslova({ exports, memory }) {
       exports.free(pointer);
       throw error;
     }
-    prepared.set(key, pointer);
-    asciiOf.set(pointer, values[OPTION_NAMES.indexOf("script")] === undefined ||
-      values[OPTION_NAMES.indexOf("script")] === "ascii");
-    return pointer;
+    const read = exports.uslova_js_options_read(pointer); // read once, for every call with them
+    if (read === 0) {
+      exports.free(pointer);
+      throw new RangeError("the converter cannot hold another set of options");
+    }
+    const script = values[OPTION_NAMES.indexOf("script")];
+    const ascii = script === undefined || script === null || script === "ascii";
+    const entry = { pointer, read, ascii };
+    prepared.set(key, entry);
+    return entry;
   }
 
   /** The typed text of `number` for the options at `optionsPointer`: a string as it is, a
@@ -212,16 +260,17 @@ function createUslova({ exports, memory }) {
     return piece;
   };
 
-  // Views of the module's memory, made again only when the memory has grown.
+  // Views of the module's memory, made again only when the memory has grown: growing detaches
+  // the buffer they view, which leaves them empty (a length is quicker to read than the
+  // memory's buffer).
   let heap = new Uint8Array(memory.buffer);
   let lengthView = new Uint32Array(memory.buffer, length, 1);
   let pieceIds = new Uint16Array(memory.buffer, pieces, 8);
   const views = () => {
-    if (heap.buffer !== memory.buffer) {
-      heap = new Uint8Array(memory.buffer);
-      lengthView = new Uint32Array(memory.buffer, length, 1);
-      pieceIds = new Uint16Array(memory.buffer, pieces, 8);
-    }
+    if (heap.length !== 0) return;
+    heap = new Uint8Array(memory.buffer);
+    lengthView = new Uint32Array(memory.buffer, length, 1);
+    pieceIds = new Uint16Array(memory.buffer, pieces, 8);
   };
 
   /** The window's caption of `number` from the `count` ids of its pieces, or its rejection
@@ -258,14 +307,20 @@ function createUslova({ exports, memory }) {
     textSize = size;
   }
 
-  /** Writes `typed` as UTF-8 at `text`; ASCII byte by byte, which is quicker for short texts. */
+  /** Writes `typed` as UTF-8 at `text`, and returns the bytes written. */
   function writeText(typed) {
     reserve(typed.length * 3); // UTF-8 takes at most three bytes for a UTF-16 unit
     views();
+    return writeAt(typed, text);
+  }
+
+  /** Writes `typed` as UTF-8 at `at` within the text buffer, which has room for it; ASCII byte
+   * by byte, which is quicker for short texts. */
+  function writeAt(typed, at) {
     for (let i = 0; i < typed.length; i++) {
       const unit = typed.charCodeAt(i);
-      if (unit > 0x7f) return encoder.encodeInto(typed, heap.subarray(text, text + textSize)).written;
-      heap[text + i] = unit;
+      if (unit > 0x7f) return encoder.encodeInto(typed, heap.subarray(at, text + textSize)).written;
+      heap[at + i] = unit;
     }
     return typed.length;
   }
@@ -275,7 +330,7 @@ function createUslova({ exports, memory }) {
    * 10^8, small integers for the engine, as the remainder of a large double is slow. */
   function writeInteger(number) {
     if (textSize < 32) reserve(32);
-    if (heap.buffer !== memory.buffer) views();
+    views();
     const magnitude = Math.abs(number);
     let high = Math.floor(magnitude / 1e8);
     let low = magnitude - high * 1e8;
@@ -299,7 +354,8 @@ function createUslova({ exports, memory }) {
    *   forms, decimal, unit
    */
   function spell(number, options) {
-    const optionsPointer = options === undefined ? 0 : optionsFor(options);
+    const chosen = options === undefined ? WINDOW : optionsFor(options);
+    const optionsPointer = chosen.pointer;
     const integer = typeof number === "number" && Number.isSafeInteger(number);
     if (integer && optionsPointer === 0) {
       return caption(number, exports.uslova_js_window_integer_pieces(number, pieces));
@@ -319,9 +375,9 @@ function createUslova({ exports, memory }) {
     if (optionsPointer === 0) {
       return caption(number, exports.uslova_js_window_pieces(start, written, pieces));
     }
-    const verdict = exports.uslova_spell(start, written, optionsPointer, words, WORDS_SIZE, length);
+    const verdict = exports.uslova_js_spell(start, written, chosen.read, words, WORDS_SIZE, length);
     if (verdict !== 0) throw rejected(number, verdict);
-    return decodeWords(words, words + lengthView[0], asciiOf.get(optionsPointer));
+    return decodeWords(words, words + lengthView[0], chosen.ascii);
   }
 
   /**
@@ -352,7 +408,7 @@ function createUslova({ exports, memory }) {
         }
       }
     }
-    const optionsPointer = optionsFor(options);
+    const optionsPointer = optionsFor(options).pointer;
     const written = writeText(typed);
     const verdict = exports.uslova_spell_date(text, written, optionsPointer, words, WORDS_SIZE,
       length);
@@ -366,9 +422,10 @@ function createUslova({ exports, memory }) {
   const BATCH = 4096;
   const lengths = allocate(4 * BATCH);
   const ends = allocate(4 * BATCH);
-  // The words of a batch, a full one ending it early; or the pieces' ids of a batch of the
-  // window's captions, 8 of 2 bytes for each.
-  const many = allocate(BATCH * 160);
+  // The words of a crossing of spellMany, which ends when they fill it; or the pieces' ids of a
+  // batch of the window's captions, 8 of 2 bytes for each.
+  const MANY_WORDS = 32 * WORDS_SIZE; // well below what engines keep as a long string
+  const many = allocate(Math.max(MANY_WORDS, 16 * BATCH));
 
   /**
    * The words of each number in order, in one crossing into the module for each batch; null
@@ -384,8 +441,7 @@ function createUslova({ exports, memory }) {
         (typeof numbers === "string" || numbers instanceof String ? "a string"
           : numbers === null ? "null" : typeof numbers));
     }
-    const optionsPointer = optionsFor(options);
-    const ascii = asciiOf.get(optionsPointer);
+    const { pointer: optionsPointer, read, ascii } = optionsFor(options);
     // A number that the converter refused as it was read gets null, as every rejection does,
     // and so does a missing one: an empty text, which is no number.
     const texts = Array.from(numbers, (number) => {
@@ -403,7 +459,7 @@ function createUslova({ exports, memory }) {
       const lengthViews = new Uint32Array(memory.buffer, lengths, count);
       let at = text;
       for (let i = 0; i < count; i++) {
-        const written = encoder.encodeInto(texts[first + i], heap.subarray(at, text + textSize)).written;
+        const written = writeAt(texts[first + i], at);
         lengthViews[i] = written;
         at += written;
       }
@@ -417,19 +473,22 @@ function createUslova({ exports, memory }) {
         first += count;
         continue;
       }
-      const done = exports.uslova_js_spell_many(text, lengths, count, optionsPointer, many,
-        BATCH * 160, ends);
-      const endViews = new Uint32Array(memory.buffer, ends, done);
-      let start = many;
-      for (let i = 0; i < done; i++) {
-        if (endViews[i] === 0xffffffff) {
-          result[first + i] = null;
-        } else {
-          result[first + i] = decodeWords(start, many + endViews[i], ascii);
-          start = many + endViews[i];
+      // The words of as many texts as MANY_WORDS holds in each crossing, decoded at once, and
+      // each text's cut from them: one short string a crossing is quicker to make than one for
+      // each text, or one long one for the batch.
+      for (let i = 0, at = text; i < count;) {
+        const done = exports.uslova_js_spell_many(at, lengths + 4 * i, count - i, read, many,
+          MANY_WORDS, ends, length);
+        const all = decodeWords(many, many + lengthView[0], ascii);
+        const endViews = new Uint32Array(memory.buffer, ends, done);
+        for (let j = 0, start = 0; j < done; j++, i++) {
+          const end = endViews[j];
+          result[first + i] = end === 0xffffffff ? null : all.slice(start, end);
+          if (end !== 0xffffffff) start = end;
+          at += lengthViews[i];
         }
       }
-      first += done;
+      first += count;
     }
     return result;
   }

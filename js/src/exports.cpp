@@ -3,27 +3,95 @@
 // package decodes once and keeps, so that a call's words need no decoding.
 // SPDX-License-Identifier: MIT
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <type_traits>
 
+#include "c_api.h"
 #include "uslova/converter.h"
 #include "uslova/reader.h"
 #include "uslova/uslova.h"
 
-/// Spells the `count` texts that lie end to end at `texts`, `lengths` bytes each, as `options`
-/// say, their words one after another at `out` (`size` bytes). `ends[i]` gets where the words
-/// of text i end in `out`, or UINT32_MAX for a rejection. Returns how many texts were spelled
-/// before `out` was full.
-extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint32_t* lengths,
-                                              std::uint32_t count, const uslova_options* options,
-                                              char* out, std::uint32_t size, std::uint32_t* ends) {
-  std::uint32_t used = 0, done = 0;
-  for (; done < count; texts += lengths[done], ++done) {
-    size_t length = 0;
-    const uslova_verdict verdict =
-        uslova_spell(texts, lengths[done], options, out + used, size - used, &length);
-    if (verdict == USLOVA_BUFFER_TOO_SMALL) break;
-    if (verdict == USLOVA_ACCEPTED) used += static_cast<std::uint32_t>(length);
-    ends[done] = verdict == USLOVA_ACCEPTED ? used : UINT32_MAX;
+/// A struct of options read once, for calls that need not read it again: the package keeps one
+/// for each combination of options it has prepared and checked.
+struct ReadOnce {
+  uslova::Options options;
+  uslova::OwnNoun noun;  // a noun of one's own, which `options` points to
+};
+
+/// The options of `given`, which uslova_options_problem accepted, read once; NULL when no
+/// memory could be had. uslova_js_options_free frees them.
+extern "C" ReadOnce* uslova_js_options_read(const uslova_options* given) {
+  // malloc, as the package's other memory: operator new would bring in the C++ library's
+  // error paths and their imports.
+  void* memory = std::malloc(sizeof(ReadOnce));
+  if (memory == nullptr) return nullptr;
+  auto* read = new (memory) ReadOnce;
+  if (!uslova::ReadOptions(given, read->options, read->noun).empty()) {
+    std::free(memory);
+    return nullptr;
   }
+  return read;
+}
+
+static_assert(std::is_trivially_destructible_v<ReadOnce>);
+extern "C" void uslova_js_options_free(ReadOnce* read) {
+  std::free(read);
+}
+
+namespace {
+
+/// The words of one text with options read once, into `out` (`room` bytes), their length at
+/// `length`; uslova_spell's verdicts.
+uslova_verdict Spelled(const char* text, std::uint32_t size, const ReadOnce& read, char* out,
+                       std::uint32_t room, std::uint32_t& length) {
+  uslova::Number number;
+  uslova::Verdict verdict =
+      uslova::ReadNumber({text, size}, number, read.options.decimal, read.options.currency);
+  uslova::WordsBuffer words;
+  std::string_view spelled;
+  if (verdict == uslova::Verdict::Accepted)
+    verdict = uslova::SpellInto(number, read.options, words, spelled);
+  if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  if (spelled.size() > room) return USLOVA_BUFFER_TOO_SMALL;
+  std::memcpy(out, spelled.data(), spelled.size());
+  length = static_cast<std::uint32_t>(spelled.size());
+  return USLOVA_ACCEPTED;
+}
+
+}  // namespace
+
+/// uslova_spell with options read once: the words of the `size` bytes at `text` at `out`.
+extern "C" uslova_verdict uslova_js_spell(const char* text, std::uint32_t size,
+                                          const ReadOnce* read, char* out, std::uint32_t room,
+                                          std::uint32_t* length) {
+  return Spelled(text, size, *read, out, room, *length);
+}
+
+/// Spells the `count` texts that lie end to end at `texts`, `lengths` bytes each, with options
+/// read once, their words one after another at `out` (`size` bytes), so that one decoding reads
+/// them all. `ends[i]` gets where the words of text i end in that decoding, counted in UTF-16
+/// units (every letter of ours is one), or UINT32_MAX for a rejection; `*used` the bytes
+/// written. Returns how many texts were spelled before `out` was full.
+extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint32_t* lengths,
+                                              std::uint32_t count, const ReadOnce* read, char* out,
+                                              std::uint32_t size, std::uint32_t* ends,
+                                              std::uint32_t* used) {
+  std::uint32_t bytes = 0, units = 0, done = 0;
+  for (; done < count; texts += lengths[done], ++done) {
+    std::uint32_t length = 0;
+    const uslova_verdict verdict =
+        Spelled(texts, lengths[done], *read, out + bytes, size - bytes, length);
+    if (verdict == USLOVA_BUFFER_TOO_SMALL) break;
+    if (verdict == USLOVA_ACCEPTED) {
+      for (const char* p = out + bytes; p != out + bytes + length; ++p)
+        units += (static_cast<unsigned char>(*p) & 0xC0) != 0x80;  // not a continuation byte
+      bytes += length;
+    }
+    ends[done] = verdict == USLOVA_ACCEPTED ? units : UINT32_MAX;
+  }
+  *used = bytes;
   return done;
 }
 
