@@ -171,6 +171,7 @@ class CsvColumn {
     }
     if (status_ == kUsageError) return false;
     copy(end);
+    pieceDone();  // the chunk's bytes are read again
     read_ += bytes.size();
     // A long row goes out as it grows; a header row only once it has shown the named column,
     // as a usage error writes nothing. Row ends need none of the row's bytes.
@@ -265,6 +266,12 @@ class CsvColumn {
     if (!inColumn_ || text.empty()) return;
     if (!headerRow_) {
       blank_ = blank_ && text.find_first_not_of(" \t") == std::string_view::npos;
+      // A cell's first piece waits, and is read whole if the cell ends with it, as most do.
+      if (!fed_ && first_.data() == nullptr) {
+        first_ = text;
+        return;
+      }
+      pieceDone();
       if (!reader_.failed()) reader_.feed(text);
       return;
     }
@@ -274,11 +281,21 @@ class CsvColumn {
     headerLength_ += text.size();
   }
 
+  /// The piece of the cell that waits will not stay where it is: it is read now.
+  void pieceDone() {
+    if (first_.data() == nullptr) return;
+    reader_.feed(first_);
+    first_ = {};
+    fed_ = true;
+  }
+
   void startField() {
     const bool naming = headerRow_ && !settings_.name.empty();
     inColumn_ = naming || field_ == target_;
     if (!inColumn_) return;
-    if (!headerRow_) reader_.restart();
+    if (!headerRow_ && fed_) reader_.restart();
+    first_ = {};
+    fed_ = false;
     blank_ = true;
     headerName_.clear();
     headerLength_ = 0;
@@ -307,7 +324,8 @@ class CsvColumn {
     }
     if (blank_ || settings_.rowEnds) return;  // an empty cell: an empty field, nothing to say
     Number number;
-    Verdict verdict = reader_.finish(number);
+    Verdict verdict = fed_ ? reader_.finish(number)
+                           : ReadNumber(first_, number, options_.decimal, options_.currency);
     std::string_view words;
     if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
     if (verdict == Verdict::Accepted) {
@@ -338,7 +356,11 @@ class CsvColumn {
     state_ = State::FieldStart;
     startField();
     rowStart_ = out_.size();
-    if (out_.size() >= kFlushAt || streams_.terminal) flush();
+    if (streams_.terminal) {
+      flush();
+    } else if (out_.size() >= kFlushAt) {
+      writeOut(rowStart_);  // handed on; the output need not be out yet
+    }
   }
 
   /// Appends a field of ours, quoted only when it must be.
@@ -392,6 +414,8 @@ class CsvColumn {
   bool inColumn_ = false;  // the field is the column's, or a header field to compare
   bool blank_ = true;      // the column's cell so far is empty or blanks only
   AmountReader reader_;
+  std::string_view first_;        // the cell's first piece, not yet fed to reader_
+  bool fed_ = false;              // reader_ has bytes of the cell
   std::string headerName_;        // the header field's text, up to kLongestHeaderName
   std::size_t headerLength_ = 0;  // its length in all
   std::string out_, err_;         // what is held for the output, and for standard error

@@ -151,11 +151,16 @@ int RunOnStandardStreams(int argc, char** argv) {
   FdInput in(STDIN_FILENO);
   FdOutput direct(STDOUT_FILENO), err(STDERR_FILENO);
   const bool terminal = isatty(STDOUT_FILENO) == 1;
-  // A pipe of 1 MiB where the system allows it: fewer turns between us and the reader.
-  fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
-  // A terminal gets each line at once, from this thread; anything else from a thread of its own.
+  // A pipe or a socket is written from a thread of its own, as its reader takes the bytes, and
+  // a pipe holds 1 MiB where the system allows it: fewer turns between us and the reader. A
+  // terminal gets each line at once, and a file takes its bytes as fast as they are written.
+  struct stat output;
   std::optional<ThreadedOutput> threaded;
-  if (!terminal) threaded.emplace(STDOUT_FILENO);
+  if (!terminal && fstat(STDOUT_FILENO, &output) == 0 &&
+      (S_ISFIFO(output.st_mode) || S_ISSOCK(output.st_mode))) {
+    fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
+    threaded.emplace(STDOUT_FILENO);
+  }
   Output& out = threaded ? static_cast<Output&>(*threaded) : direct;
   const Streams streams{in, out, err, terminal, SameFile(STDOUT_FILENO, STDERR_FILENO)};
   return Run(args, streams);

@@ -187,6 +187,13 @@ test("every call's options are checked, whatever came before", () => {
     spell("1,5", good);
     assert.throws(() => spell("1,5", bad), error, JSON.stringify(bad));
   }
+  // Past the bound of the sets kept, the oldest give way and are made again when used.
+  const noun = (n) => ({ unit: `k${String(n).replace(/\d/g, (d) => "abcdefghij"[d])},a,a:m`,
+    spacing: "tidy" });
+  const first = spell("21", noun(0));
+  for (let n = 1; n < 1100; n++) spell("21", noun(n));
+  assert.equal(spell("21", noun(0)), first);
+  assert.equal(first, "dvadeset jedan ka");
 });
 
 test("hostile option objects never change a later call's words", async () => {
