@@ -185,15 +185,16 @@ void ExpectAmount(std::string_view typed, Options::Currency currency, std::strin
   }
 }
 
+struct AmountRow {
+  std::string typed;
+  Options::Currency currency;
+  std::string_view plain;  // empty: no number
+};
+
 TEST(Reader, AmountAsWritten) {
   using C = Options::Currency;
   const std::string zeros(50, '0');
-  struct Row {
-    std::string typed;
-    C currency;
-    std::string_view plain;  // empty: no number
-  };
-  const Row rows[] = {
+  const AmountRow rows[] = {
       {"2.500,00 RSD", C::RSD, "2500,00"},
       {"RSD\u00a02.500,00", C::RSD, "2500,00"},
       {"1 234,5din.", C::RSD, "1234,5"},
@@ -229,7 +230,7 @@ TEST(Reader, AmountAsWritten) {
       {"(5)", C::None, ""},
       {"5-", C::None, ""},
   };
-  for (const Row& row : rows) {
+  for (const AmountRow& row : rows) {
     SCOPED_TRACE(row.typed + " " + std::to_string(static_cast<int>(row.currency)));
     ExpectAmount(row.typed, row.currency, row.plain);
   }
@@ -240,12 +241,7 @@ TEST(Reader, AmountAsWritten) {
 // where U+00A0 and U+202F may stand too, filled with 0 to 200 blanks.
 TEST(Reader, BlanksAroundAnAmountCountForNothing) {
   using C = Options::Currency;
-  struct Row {
-    std::string_view typed;
-    C currency;
-    std::string_view plain;  // empty: no number
-  };
-  const Row rows[] = {
+  const AmountRow rows[] = {
       {"~(_RSD_1.234,56_)~", C::RSD, "-1234,56"},
       {"~1.234,56_RSD_", C::RSD, "1234,56"},
       {"_RSD_5_-~", C::RSD, "-5"},
@@ -261,18 +257,14 @@ TEST(Reader, BlanksAroundAnAmountCountForNothing) {
       run += kAny[i % (place == '_' ? 4 : 2)];
     return run;
   };
-  for (const Row& row : rows) {
+  for (const AmountRow& row : rows) {
     for (std::size_t place = 0; place < row.typed.size(); ++place) {
       if (row.typed[place] != '~' && row.typed[place] != '_') continue;
       for (std::size_t count = 0; count <= 200; ++count) {
         std::string typed;
         for (std::size_t i = 0; i < row.typed.size(); ++i) {
           const char ch = row.typed[i];
-          if (ch != '~' && ch != '_') {
-            typed += ch;
-          } else if (i == place) {
-            typed += blanks(ch, count);
-          }
+          typed += ch != '~' && ch != '_' ? std::string(1, ch) : blanks(ch, i == place ? count : 0);
         }
         SCOPED_TRACE(typed);
         ExpectAmount(typed, row.currency, row.plain,
