@@ -54,7 +54,9 @@ wrapper() { # NAME SETTINGS...
       for setting in "$@"; do printf ' -E %s' "$setting"; done
       printf ' -E "USLOVA_LIBRARY=$USLOVA_LIBRARY"'
     else
-      printf 'LD_LIBRARY_PATH=%s %s exec %s/lib/ld-linux.so.2' "$libraries" "$*" "$root"
+      loader=$root/lib/ld-linux.so.2 # the system's where libc6:i386 is installed already
+      [ -e "$loader" ] || loader=/lib/ld-linux.so.2
+      printf 'LD_LIBRARY_PATH=%s %s exec %s' "$libraries" "$*" "$loader"
     fi
     printf ' %s -n -d extension_dir=%s -d extension=ffi "$@"\n' "$root/usr/bin/php$version" \
       "$extensions"
