@@ -2,11 +2,12 @@
 # only the window and opens it; `make test` builds everything and runs the whole test suite: the
 # tests (the npm package's among them), the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the C interface from sixteen threads under ThreadSanitizer, the
-# converter's tests and the PHP example built for i386, the web page (in headless Chromium),
-# and 48 seconds of fuzzing. `make fuzz` fuzzes for FUZZ_SECONDS (60 by default), and `make fuzz-corpus` keeps
-# what it found; `make bench` measures speed; `make package` builds the Debian packages into
-# build/packages/; `make web` builds the WebAssembly, the npm package and the page into
-# build-web/. Each installs the Debian packages it lacks.
+# converter's tests built for i386 and the PHP example on i386 PHP under AddressSanitizer, the
+# web page (in headless Chromium), and 48 seconds of fuzzing. `make fuzz` fuzzes for
+# FUZZ_SECONDS (60 by default), and `make fuzz-corpus` keeps what it found; `make bench`
+# measures speed; `make package` builds the Debian packages into build/packages/; `make web`
+# builds the WebAssembly, the npm package and the page into build-web/. Each installs the Debian
+# packages it lacks.
 # SPDX-License-Identifier: MIT
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
