@@ -59,6 +59,22 @@ function optionReader(names) {
   }
 }
 
+/** A function that gives the first name that `for...in` finds in an object and that is none of
+ * `names`, or undefined: a switch of the names, which compares strings the engine keeps once
+ * by their place; where code cannot be made, a search of the list. */
+function strangerFinder(names) {
+  const cases = names.map((name) => `case ${JSON.stringify(name)}:`).join(" ");
+  try {
+    return new Function("options",
+      `for (const name in options) { switch (name) { ${cases} break; default: return name; } }`);
+  } catch {
+    return (options) => {
+      for (const name in options) if (!names.includes(name)) return name;
+      return undefined;
+    };
+  }
+}
+
 /** The spell() of one instance: text crosses into the module through one buffer that grows
  * as needed, encoded in place; options are prepared once for each combination. */
 function createUslova({ exports, memory }) {
@@ -125,11 +141,24 @@ function createUslova({ exports, memory }) {
   // A call's options as one number: each option a digit, 0 when it is not given, else its
   // value's place in the converter's list from 1, or one past the list for a value of one's
   // own (a noun, or a value the converter is yet to refuse).
-  const KNOWN = new Set(OPTION_NAMES);
-  const VALUE_NUMBERS = OPTION_NAMES.map((name) =>
-    new Map(valuesOf(name).split(", ").map((value, i) => [value, i + 1])));
+  const VALUES = OPTION_NAMES.map((name) => valuesOf(name).split(", "));
   const WEIGHTS = [];
-  VALUE_NUMBERS.reduce((weight, values) => (WEIGHTS.push(weight), weight * (values.size + 2)), 1);
+  VALUES.reduce((weight, values) => (WEIGHTS.push(weight), weight * (values.length + 2)), 1);
+  // The value each option had last, and its number: a call with the options of the one before
+  // it compares each value with one string.
+  const lastValues = new Array(OPTION_NAMES.length).fill(undefined);
+  const lastNumbers = new Array(OPTION_NAMES.length).fill(0);
+  /** The number of option i's `value` in the converter's list from 1, or 0 for none of it. */
+  const valueNumber = (i, value) => {
+    if (value === lastValues[i]) return lastNumbers[i];
+    const number = VALUES[i].indexOf(value) + 1;
+    if (number !== 0) {
+      lastValues[i] = value;
+      lastNumbers[i] = number;
+    }
+    return number;
+  };
+  const findStranger = strangerFinder(OPTION_NAMES);
   const readOptions = optionReader(OPTION_NAMES);
   const snapshot = new Array(OPTION_NAMES.length);
   let reading = 0; // calls reading options now: a getter may call spell() itself
@@ -145,10 +174,9 @@ function createUslova({ exports, memory }) {
   function optionsFor(options) {
     if (options === undefined || options === null) return WINDOW;
     if (typeof options !== "object") throw new TypeError("options must be an object");
-    for (const name in options) {
-      if (!KNOWN.has(name)) {
-        throw new TypeError(`unknown option '${name}' (choose ${OPTION_NAMES.join(", ")})`);
-      }
+    const stranger = findStranger(options);
+    if (stranger !== undefined) {
+      throw new TypeError(`unknown option '${stranger}' (choose ${OPTION_NAMES.join(", ")})`);
     }
     const values = reading++ === 0 ? snapshot : new Array(OPTION_NAMES.length);
     try {
@@ -161,29 +189,39 @@ function createUslova({ exports, memory }) {
     for (let i = 0; i < values.length; i++) {
       const value = values[i];
       if (value === undefined || value === null) continue;
-      let number = typeof value === "string" ? VALUE_NUMBERS[i].get(value) : undefined;
-      if (number === undefined) {
+      let number = typeof value === "string" ? valueNumber(i, value) : 0;
+      if (number === 0) {
         // A value crosses as a C string, which ends at a NUL; "\0" keeps the key's parts apart.
         if (typeof value !== "string" || value === "" || value.includes("\0")) {
           const name = OPTION_NAMES[i];
           throw new RangeError(
             `invalid value '${described(value)}' for ${name} (choose ${valuesOf(name)})`);
         }
-        number = VALUE_NUMBERS[i].size + 1;
+        number = VALUES[i].length + 1;
         own += `\0${i}\0${value}`;
       }
       key += number * WEIGHTS[i];
     }
     if (key === 0) return WINDOW; // no option given: the window's text, as without options
+    if (own === "" && key === lastKey) return lastEntry;
     const found = prepared.get(own === "" ? key : key + own);
-    return found !== undefined ? found : prepare(own === "" ? key : key + own, values);
+    const entry = found !== undefined ? found : prepare(own === "" ? key : key + own, values);
+    if (own === "") {
+      lastKey = key;
+      lastEntry = entry;
+    }
+    return entry;
   }
+  // The set of the call before, by its key: a program passes the same options call after call.
+  let lastKey = 0;
+  let lastEntry = WINDOW;
 
   /** Makes, checks and keeps the struct for the options `values`, by `key`. */
   function prepare(key, values) {
     if (prepared.size >= MOST_PREPARED) { // a bound, for callers that make up options without end
       const [oldestKey, oldest] = prepared.entries().next().value;
       prepared.delete(oldestKey);
+      if (oldest === lastEntry) lastKey = 0; // freed below: not to be given again
       exports.free(oldest.pointer);
       exports.uslova_js_options_free(oldest.read);
     }
@@ -442,26 +480,33 @@ function createUslova({ exports, memory }) {
           : numbers === null ? "null" : typeof numbers));
     }
     const { pointer: optionsPointer, read, ascii } = optionsFor(options);
-    // A number that the converter refused as it was read gets null, as every rejection does,
-    // and so does a missing one: an empty text, which is no number.
-    const texts = Array.from(numbers, (number) => {
-      if (number === null || number === undefined) return "";
-      const typed = textOf(number, optionsPointer);
-      return typeof typed === "number" ? "" : typed;
-    });
-    const result = new Array(texts.length);
-    for (let first = 0; first < texts.length; ) {
-      const count = Math.min(BATCH, texts.length - first);
-      let bytes = 0;
-      for (let i = first; i < first + count; i++) bytes += texts[i].length * 3;
-      reserve(bytes);
+    const list = Array.isArray(numbers) ? numbers : Array.from(numbers);
+    const total = list.length; // read once: a proxy may answer differently each time
+    const result = new Array(total);
+    for (let first = 0; first < total; ) {
+      const count = Math.min(BATCH, total - first);
+      // A number that the converter refused as it was read gets null, as every rejection does,
+      // and so does a missing one: an empty text, which is no number.
+      const texts = new Array(count);
+      for (let i = 0; i < count; i++) {
+        const number = list[first + i];
+        const typed = typeof number === "string" ? number
+          : number === null || number === undefined ? "" : textOf(number, optionsPointer);
+        texts[i] = typeof typed === "number" ? "" : typed;
+      }
+      // The texts end to end in one encoding; each one's length is its own where all are ASCII.
+      const laid = texts.join("");
+      reserve(laid.length * 3);
       views();
       const lengthViews = new Uint32Array(memory.buffer, lengths, count);
-      let at = text;
-      for (let i = 0; i < count; i++) {
-        const written = writeAt(texts[first + i], at);
-        lengthViews[i] = written;
-        at += written;
+      const { read: taken, written } = encoder.encodeInto(laid, heap.subarray(text, text + textSize));
+      if (taken === laid.length && written === laid.length) {
+        for (let i = 0; i < count; i++) lengthViews[i] = texts[i].length;
+      } else {
+        for (let i = 0, at = text; i < count; i++) {
+          lengthViews[i] = writeAt(texts[i], at);
+          at += lengthViews[i];
+        }
       }
       if (optionsPointer === 0) { // the window's captions, as pieces: `many` holds their ids
         exports.uslova_js_window_pieces_many(text, lengths, count, many, ends);

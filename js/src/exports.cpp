@@ -79,14 +79,19 @@ extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint
                                               std::uint32_t size, std::uint32_t* ends,
                                               std::uint32_t* used) {
   std::uint32_t bytes = 0, units = 0, done = 0;
+  const bool ascii = read->options.script == uslova::Options::Script::Ascii;
   for (; done < count; texts += lengths[done], ++done) {
     std::uint32_t length = 0;
     const uslova_verdict verdict =
         Spelled(texts, lengths[done], *read, out + bytes, size - bytes, length);
     if (verdict == USLOVA_BUFFER_TOO_SMALL) break;
     if (verdict == USLOVA_ACCEPTED) {
-      for (const char* p = out + bytes; p != out + bytes + length; ++p)
-        units += (static_cast<unsigned char>(*p) & 0xC0) != 0x80;  // not a continuation byte
+      if (ascii) {
+        units += length;  // a byte a letter
+      } else {
+        for (const char* p = out + bytes; p != out + bytes + length; ++p)
+          units += (static_cast<unsigned char>(*p) & 0xC0) != 0x80;  // not a continuation byte
+      }
       bytes += length;
     }
     ends[done] = verdict == USLOVA_ACCEPTED ? units : UINT32_MAX;

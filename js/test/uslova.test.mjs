@@ -191,9 +191,11 @@ test("every call's options are checked, whatever came before", () => {
   const noun = (n) => ({ unit: `k${String(n).replace(/\d/g, (d) => "abcdefghij"[d])},a,a:m`,
     spacing: "tidy" });
   const first = spell("21", noun(0));
+  assert.equal(spell("21", { spacing: "joined" }), "dvadesetjedan"); // the set of the last call
   for (let n = 1; n < 1100; n++) spell("21", noun(n));
   assert.equal(spell("21", noun(0)), first);
   assert.equal(first, "dvadeset jedan ka");
+  assert.equal(spell("21", { spacing: "joined" }), "dvadesetjedan");
 });
 
 test("hostile option objects never change a later call's words", async () => {
