@@ -73,12 +73,11 @@ TEST(Tables, TheManualListsEveryUnit) {
   const std::string manual = Read(USLOVA_BINARY_DIR "/packaging/uslova-cli.1");
   for (const CountedUnit& unit : kCountedUnits) {
     const Noun& noun = unit.noun;
-    const std::string entry =
-        ".B " + std::string(unit.name) + "\n" + std::string(noun.one[1]) +
-        (noun.one[1] == noun.many[1] && noun.few[1] == noun.many[1]
-             ? ","
-             : ", " + std::string(noun.few[1]) + ", " + std::string(noun.many[1]) +
-                   (noun.feminine ? " (feminine)" : "") + "\n");
+    const std::string entry = ".B " + std::string(unit.name) + "\n" + std::string(noun.one) +
+                              (noun.one == noun.many && noun.few == noun.many
+                                   ? ","
+                                   : ", " + std::string(noun.few) + ", " + std::string(noun.many) +
+                                         (noun.feminine ? " (feminine)" : "") + "\n");
     EXPECT_NE(manual.find(entry), std::string::npos) << entry;
   }
 }

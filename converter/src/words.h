@@ -1,5 +1,6 @@
 // words.h: the second stage: a Number and the options into the word model, the words in
-// order as rows of one table of every word in every script. Each grammar rule has one place
+// order as rows of one table of every word, each typed once in Latin with diacritics. Each
+// grammar rule has one place
 // here: the forms after a count, the feminine numerals, "hiljadu", "nula", "minus", the
 // decimals of each reading, and the amounts.
 // SPDX-License-Identifier: MIT
@@ -23,8 +24,9 @@ enum class ExactShape : std::uint8_t {
   Silent,   // a blank only: a tens digit 0, and a zero that the window leaves without a word
 };
 
+/// A word in Latin with diacritics, from which the compiler writes the other scripts (render.h).
 struct WordRow {
-  Spelling spelling;
+  std::string_view latin;
   ExactShape exact = ExactShape::Leading;
 };
 
@@ -47,71 +49,71 @@ inline constexpr std::uint8_t kThousandShort = 59;  // "hiljadu"
 inline constexpr std::uint8_t kNounWords = 60;      // the forms of the nouns of kNouns
 
 inline constexpr std::array<WordRow, kNounWords> kNumberWords{{
-    {{"", "", ""}, ExactShape::Silent},
-    {{"nula", "nula", "нула"}, ExactShape::Silent},
-    {{"minus", "minus", "минус"}, ExactShape::Bare},
-    {{"zapeta", "zapeta", "запета"}, ExactShape::Around},
-    {{"i", "i", "и"}},
-    {{"", "", ""}},
-    {{"", "", ""}},
-    {{"jedna", "jedna", "једна"}},
-    {{"dve", "dve", "две"}},
+    {"", ExactShape::Silent},
+    {"nula", ExactShape::Silent},
+    {"minus", ExactShape::Bare},
+    {"zapeta", ExactShape::Around},
+    {"i"},
+    {""},
+    {""},
+    {"jedna"},
+    {"dve"},
     // units
-    {{"", "", ""}},
-    {{"jedan", "jedan", "један"}},
-    {{"dva", "dva", "два"}},
-    {{"tri", "tri", "три"}},
-    {{"cetiri", "četiri", "четири"}},
-    {{"pet", "pet", "пет"}},
-    {{"sest", "šest", "шест"}},
-    {{"sedam", "sedam", "седам"}},
-    {{"osam", "osam", "осам"}},
-    {{"devet", "devet", "девет"}},
+    {""},
+    {"jedan"},
+    {"dva"},
+    {"tri"},
+    {"četiri"},
+    {"pet"},
+    {"šest"},
+    {"sedam"},
+    {"osam"},
+    {"devet"},
     // teens
-    {{"deset", "deset", "десет"}},
-    {{"jedanaest", "jedanaest", "једанаест"}},
-    {{"dvanaest", "dvanaest", "дванаест"}},
-    {{"trinaest", "trinaest", "тринаест"}},
-    {{"cetrnaest", "četrnaest", "четрнаест"}},
-    {{"petnaest", "petnaest", "петнаест"}},
-    {{"sesnaest", "šesnaest", "шеснаест"}},
-    {{"sedamnaest", "sedamnaest", "седамнаест"}},
-    {{"osamnaest", "osamnaest", "осамнаест"}},
-    {{"devetnaest", "devetnaest", "деветнаест"}},
+    {"deset"},
+    {"jedanaest"},
+    {"dvanaest"},
+    {"trinaest"},
+    {"četrnaest"},
+    {"petnaest"},
+    {"šesnaest"},
+    {"sedamnaest"},
+    {"osamnaest"},
+    {"devetnaest"},
     // tens, from 2
-    {{"", "", ""}},
-    {{"", "", ""}},
-    {{"dvadeset", "dvadeset", "двадесет"}},
-    {{"trideset", "trideset", "тридесет"}},
-    {{"cetrdeset", "četrdeset", "четрдесет"}},
-    {{"pedeset", "pedeset", "педесет"}},
-    {{"sezdeset", "šezdeset", "шездесет"}},
-    {{"sedamdeset", "sedamdeset", "седамдесет"}},
-    {{"osamdeset", "osamdeset", "осамдесет"}},
-    {{"devedeset", "devedeset", "деведесет"}},
+    {""},
+    {""},
+    {"dvadeset"},
+    {"trideset"},
+    {"četrdeset"},
+    {"pedeset"},
+    {"šezdeset"},
+    {"sedamdeset"},
+    {"osamdeset"},
+    {"devedeset"},
     // hundreds, from 1: one word each, written with its blank when the spacing has blanks
-    {{"", "", ""}},
-    {{"stotinu", "stotinu", "стотину"}},
-    {{"dve stotine", "dve stotine", "две стотине"}},
-    {{"tri stotine", "tri stotine", "три стотине"}},
-    {{"cetiri stotine", "četiri stotine", "четири стотине"}},
-    {{"pet stotina", "pet stotina", "пет стотина"}},
-    {{"sest stotina", "šest stotina", "шест стотина"}},
-    {{"sedam stotina", "sedam stotina", "седам стотина"}},
-    {{"osam stotina", "osam stotina", "осам стотина"}},
-    {{"devet stotina", "devet stotina", "девет стотина"}},
+    {""},
+    {"stotinu"},
+    {"dve stotine"},
+    {"tri stotine"},
+    {"četiri stotine"},
+    {"pet stotina"},
+    {"šest stotina"},
+    {"sedam stotina"},
+    {"osam stotina"},
+    {"devet stotina"},
     // short hundreds, from 1
-    {{"", "", ""}},
-    {{"sto", "sto", "сто"}},
-    {{"dvesta", "dvesta", "двеста"}},
-    {{"trista", "trista", "триста"}},
-    {{"cetiristo", "četiristo", "четиристо"}},
-    {{"petsto", "petsto", "петсто"}},
-    {{"seststo", "šeststo", "шестсто"}},
-    {{"sedamsto", "sedamsto", "седамсто"}},
-    {{"osamsto", "osamsto", "осамсто"}},
-    {{"devetsto", "devetsto", "деветсто"}},
-    {{"hiljadu", "hiljadu", "хиљаду"}},
+    {""},
+    {"sto"},
+    {"dvesta"},
+    {"trista"},
+    {"četiristo"},
+    {"petsto"},
+    {"šeststo"},
+    {"sedamsto"},
+    {"osamsto"},
+    {"devetsto"},
+    {"hiljadu"},
 }};
 
 /// A noun that follows a count, by its name: a scale noun by its word, a currency's unit and
@@ -126,30 +128,10 @@ struct NamedNoun {
 /// of counts.
 inline constexpr auto kNouns = [] {
   std::array<NamedNoun, 4 + 2 * std::size(kCurrencies) + std::size(kCountedUnits)> nouns{{
-      {"hiljada",
-       false,
-       {{"hiljada", "hiljada", "хиљада"},
-        {"hiljade", "hiljade", "хиљаде"},
-        {"hiljada", "hiljada", "хиљада"},
-        true}},
-      {"milion",
-       false,
-       {{"milion", "milion", "милион"},
-        {"miliona", "miliona", "милиона"},
-        {"miliona", "miliona", "милиона"},
-        false}},
-      {"milijarda",
-       false,
-       {{"milijarda", "milijarda", "милијарда"},
-        {"milijarde", "milijarde", "милијарде"},
-        {"milijardi", "milijardi", "милијарди"},
-        true}},
-      {"bilion",
-       false,
-       {{"bilion", "bilion", "билион"},
-        {"biliona", "biliona", "билиона"},
-        {"biliona", "biliona", "билиона"},
-        false}},
+      {"hiljada", false, {"hiljada", "hiljade", "hiljada", true}},
+      {"milion", false, {"milion", "miliona", "miliona", false}},
+      {"milijarda", false, {"milijarda", "milijarde", "milijardi", true}},
+      {"bilion", false, {"bilion", "biliona", "biliona", false}},
   }};
   std::size_t i = 4;
   for (const CurrencyUnits& currency : kCurrencies) {
@@ -171,7 +153,7 @@ inline constexpr std::array<WordRow, kWordCount> kWords = [] {
   for (const WordRow& row : kNumberWords)
     rows[i++] = row;
   for (const NamedNoun& named : kNouns) {
-    for (const Spelling& form : {named.noun.one, named.noun.few, named.noun.many})
+    for (const std::string_view form : {named.noun.one, named.noun.few, named.noun.many})
       rows[i++] = {form};
   }
   return rows;

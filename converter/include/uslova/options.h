@@ -83,13 +83,11 @@ struct Options {
   bool operator==(const Options&) const = default;
 };
 
-/// A word in each script, in the order of Options::Script.
-using Spelling = std::array<std::string_view, 3>;
-
 /// A noun after a count: after one (1, 21, 101, not 11), after two to four (2, 22, not 12 to
-/// 14), and after any other count. A feminine noun takes "jedna" and "dve".
+/// 14), and after any other count, in Latin with diacritics, from which the compiler writes the
+/// other scripts. A feminine noun takes "jedna" and "dve".
 struct Noun {
-  Spelling one, few, many;
+  std::string_view one, few, many;
   bool feminine;
 };
 
@@ -105,23 +103,11 @@ struct CurrencyUnits {
 /// in Options::Currency.
 inline constexpr CurrencyUnits kCurrencies[] = {
     {"RSD",
-     {{"dinar", "dinar", "динар"},
-      {"dinara", "dinara", "динара"},
-      {"dinara", "dinara", "динара"},
-      false},
-     {{"para", "para", "пара"}, {"pare", "pare", "паре"}, {"para", "para", "пара"}, true},
+     {"dinar", "dinara", "dinara", false},
+     {"para", "pare", "para", true},
      {"din", "din.", "дин."}},
-    {"EUR",
-     {{"evro", "evro", "евро"}, {"evra", "evra", "евра"}, {"evra", "evra", "евра"}, false},
-     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false},
-     {"€"}},
-    {"USD",
-     {{"dolar", "dolar", "долар"},
-      {"dolara", "dolara", "долара"},
-      {"dolara", "dolara", "долара"},
-      false},
-     {{"cent", "cent", "цент"}, {"centa", "centa", "цента"}, {"centi", "centi", "центи"}, false},
-     {"$", "US$"}},
+    {"EUR", {"evro", "evra", "evra", false}, {"cent", "centa", "centi", false}, {"€"}},
+    {"USD", {"dolar", "dolara", "dolara", false}, {"cent", "centa", "centi", false}, {"$", "US$"}},
 };
 
 /// A noun that a count may be of, by its name: "u roku od petnaest dana". Only a noun whose
@@ -134,41 +120,15 @@ struct CountedUnit {
 
 /// The units of counts, in the order of Options::Unit from 1. A new unit is a row here.
 inline constexpr CountedUnit kCountedUnits[] = {
-    {"dan", {{"dan", "dan", "дан"}, {"dana", "dana", "дана"}, {"dana", "dana", "дана"}, false}},
-    {"nedelja",
-     {{"nedelja", "nedelja", "недеља"},
-      {"nedelje", "nedelje", "недеље"},
-      {"nedelja", "nedelja", "недеља"},
-      true}},
-    {"mesec",
-     {{"mesec", "mesec", "месец"},
-      {"meseca", "meseca", "месеца"},
-      {"meseci", "meseci", "месеци"},
-      false}},
-    {"godina",
-     {{"godina", "godina", "година"},
-      {"godine", "godine", "године"},
-      {"godina", "godina", "година"},
-      true}},
-    {"sat", {{"sat", "sat", "сат"}, {"sata", "sata", "сата"}, {"sati", "sati", "сати"}, false}},
-    {"minut",
-     {{"minut", "minut", "минут"},
-      {"minuta", "minuta", "минута"},
-      {"minuta", "minuta", "минута"},
-      false}},
-    {"komad",
-     {{"komad", "komad", "комад"},
-      {"komada", "komada", "комада"},
-      {"komada", "komada", "комада"},
-      false}},
-    {"procenat",
-     {{"procenat", "procenat", "проценат"},
-      {"procenta", "procenta", "процента"},
-      {"procenata", "procenata", "процената"},
-      false}},
-    {"odsto",
-     {{"odsto", "odsto", "одсто"}, {"odsto", "odsto", "одсто"}, {"odsto", "odsto", "одсто"}, false},
-     true},
+    {"dan", {"dan", "dana", "dana", false}},
+    {"nedelja", {"nedelja", "nedelje", "nedelja", true}},
+    {"mesec", {"mesec", "meseca", "meseci", false}},
+    {"godina", {"godina", "godine", "godina", true}},
+    {"sat", {"sat", "sata", "sati", false}},
+    {"minut", {"minut", "minuta", "minuta", false}},
+    {"komad", {"komad", "komada", "komada", false}},
+    {"procenat", {"procenat", "procenta", "procenata", false}},
+    {"odsto", {"odsto", "odsto", "odsto", false}, true},
 };
 
 /// A noun of the caller's own, as ReadOwnNoun reads it: its three forms, in Latin letters with
