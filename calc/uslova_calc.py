@@ -55,7 +55,10 @@ def _style(style, options):
             options[name] = value
 
 
-AMOUNT_LIMIT = 10 ** 13  # from here on, 15 significant digits leave no room for the cents
+# From here on (10^13), the significant digits of a number cell (those of a double, 15) leave no
+# room for the cents.
+AMOUNT_DIGITS = uslova.LIMITS["float_digits"] - uslova.LIMITS["amount_decimals"]
+AMOUNT_LIMIT = 10 ** AMOUNT_DIGITS
 
 
 def _number(cell, options):
@@ -69,8 +72,9 @@ def _number(cell, options):
     if isinstance(cell, float):
         number = decimal.Decimal(format(cell, ".15g"))
         if "currency" in options and abs(cell) >= AMOUNT_LIMIT and not cell.is_integer():
-            raise ValueError("a number cell holds 15 significant digits, too few for the cents "
-                             "of an amount of 10^13 or more: type the amount as a text")
+            raise ValueError(f"a number cell holds {uslova.LIMITS['float_digits']} significant "
+                             f"digits, too few for the cents of an amount of 10^{AMOUNT_DIGITS} "
+                             "or more: type the amount as a text")
         return number
     raise ValueError("Broj is a number or a text")
 

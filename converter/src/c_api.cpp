@@ -252,6 +252,8 @@ int uslova_limit(const char* name) {
   if (limit == "decimals") return static_cast<int>(Number::kMostDecimals);
   if (limit == "amount_decimals") return static_cast<int>(Number::kAmountDecimals);
   if (limit == "prepared_options") return kMostPreparedOptions;
+  if (limit == "float_digits") return static_cast<int>(Number::kMaxDigits);
+  if (limit == "float_text") return static_cast<int>(std::tuple_size_v<decltype(ShortText::bytes)>);
   return -1;
 }
 

@@ -264,7 +264,8 @@ function createUslova({ exports, memory }) {
   /** The typed text of `number` for the options at `optionsPointer`: a string as it is, a
    * bigint or a safe integer in digits, and another number as the converter reads the digits
    * that String() shows for it. A number that the converter refuses is its verdict, a number. */
-  const floatText = allocate(32);
+  const FLOAT_TEXT = limit("float_text");
+  const floatText = allocate(FLOAT_TEXT);
   function textOf(number, optionsPointer) {
     if (typeof number === "string") return number;
     if (typeof number === "bigint") return number.toString();
@@ -275,7 +276,7 @@ function createUslova({ exports, memory }) {
       views();
       for (let i = 0; i < shown.length; i++) heap[text + i] = shown.charCodeAt(i);
       const verdict = exports.uslova_float_text(text, shown.length, optionsPointer, floatText,
-        32, length);
+        FLOAT_TEXT, length);
       if (verdict !== 0) return verdict;
       views();
       return decoder.decode(heap.subarray(floatText, floatText + lengthView[0]));
@@ -285,7 +286,8 @@ function createUslova({ exports, memory }) {
 
   // The window's caption comes as the ids of its pieces, whose texts are decoded once each
   // and kept: the caption is their strings joined, with no words to decode.
-  const pieces = allocate(16); // uslova_js_window_pieces writes at most 8 ids
+  const PIECES = exports.uslova_js_window_pieces_room(); // ids of 2 bytes at most a caption
+  const pieces = allocate(2 * PIECES);
   const pieceStrings = [];
   const pieceText = (id) => {
     let piece = pieceStrings[id];
@@ -303,12 +305,12 @@ function createUslova({ exports, memory }) {
   // memory's buffer).
   let heap = new Uint8Array(memory.buffer);
   let lengthView = new Uint32Array(memory.buffer, length, 1);
-  let pieceIds = new Uint16Array(memory.buffer, pieces, 8);
+  let pieceIds = new Uint16Array(memory.buffer, pieces, PIECES);
   const views = () => {
     if (heap.length !== 0) return;
     heap = new Uint8Array(memory.buffer);
     lengthView = new Uint32Array(memory.buffer, length, 1);
-    pieceIds = new Uint16Array(memory.buffer, pieces, 8);
+    pieceIds = new Uint16Array(memory.buffer, pieces, PIECES);
   };
 
   /** The window's caption of `number` from the `count` ids of its pieces, or its rejection
@@ -429,11 +431,11 @@ function createUslova({ exports, memory }) {
     let typed;
     if (Object.prototype.toString.call(date) === "[object Date]") {
       const time = Date.prototype.getTime.call(date);
-      if (Number.isNaN(time)) throw rejected("Invalid Date", DATE_VERDICT);
       const local = new Date(time);
       const pad = (value, width) => String(value).padStart(width, "0");
-      typed = `${pad(local.getFullYear(), 4)}-${pad(local.getMonth() + 1, 2)}-` +
-        pad(local.getDate(), 2);
+      // An invalid Date is its own name, which the converter refuses as no date.
+      typed = Number.isNaN(time) ? "Invalid Date"
+        : `${pad(local.getFullYear(), 4)}-${pad(local.getMonth() + 1, 2)}-${pad(local.getDate(), 2)}`;
     } else if (typeof date === "string") {
       typed = date;
     } else {
@@ -454,16 +456,15 @@ function createUslova({ exports, memory }) {
     views();
     return decoder.decode(heap.subarray(words, words + lengthView[0]));
   }
-  const DATE_VERDICT = 8; // the converter's verdict for a text that is no date
 
   // spellMany's buffers: the texts laid end to end, their lengths, and the words' ends.
   const BATCH = 4096;
   const lengths = allocate(4 * BATCH);
   const ends = allocate(4 * BATCH);
   // The words of a crossing of spellMany, which ends when they fill it; or the pieces' ids of a
-  // batch of the window's captions, 8 of 2 bytes for each.
+  // batch of the window's captions, PIECES of 2 bytes for each.
   const MANY_WORDS = 32 * WORDS_SIZE; // well below what engines keep as a long string
-  const many = allocate(Math.max(MANY_WORDS, 16 * BATCH));
+  const many = allocate(Math.max(MANY_WORDS, 2 * PIECES * BATCH));
 
   /**
    * The words of each number in order, in one crossing into the module for each batch; null
@@ -511,9 +512,9 @@ function createUslova({ exports, memory }) {
       if (optionsPointer === 0) { // the window's captions, as pieces: `many` holds their ids
         exports.uslova_js_window_pieces_many(text, lengths, count, many, ends);
         const counts = new Int32Array(memory.buffer, ends, count);
-        const ids = new Uint16Array(memory.buffer, many, 8 * count);
+        const ids = new Uint16Array(memory.buffer, many, PIECES * count);
         for (let i = 0; i < count; i++) {
-          result[first + i] = counts[i] < 0 ? null : joined(ids, 8 * i, counts[i]);
+          result[first + i] = counts[i] < 0 ? null : joined(ids, PIECES * i, counts[i]);
         }
         first += count;
         continue;

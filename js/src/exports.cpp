@@ -101,15 +101,19 @@ extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint
 }
 
 /// Reads the `length` bytes at `text` as uslova_spell does without options, and writes the ids
-/// of its caption's pieces at `ids` (room for 8). Returns how many, or minus the verdict of a
-/// rejection.
+/// of its caption's pieces at `ids` (room for uslova::kMostWindowPieces). Returns how many, or
+/// minus the verdict of a rejection.
 extern "C" std::int32_t uslova_js_window_pieces(const char* text, std::uint32_t length,
                                                 std::uint16_t* ids) {
-  static_assert(uslova::kMostWindowPieces == 8);
   uslova::Number number;
   const uslova::Verdict verdict = uslova::ReadNumber({text, length}, number);
   if (verdict != uslova::Verdict::Accepted) return -static_cast<std::int32_t>(verdict);
   return static_cast<std::int32_t>(uslova::WindowPieces(number, ids));
+}
+
+/// How many piece ids uslova_js_window_pieces writes at most: the room the package allocates.
+extern "C" std::uint32_t uslova_js_window_pieces_room() {
+  return uslova::kMostWindowPieces;
 }
 
 /// The text of the piece `id` (not NUL-terminated), its length at `length`.
@@ -137,11 +141,11 @@ extern "C" std::int32_t uslova_js_window_integer_pieces(double value, std::uint1
 }
 
 /// uslova_js_window_pieces for each of the `count` texts that lie end to end at `texts`,
-/// `lengths` bytes each: the ids of text i at `ids` + 8 i, and its count or minus its verdict
-/// at `counts[i]`.
+/// `lengths` bytes each: the ids of text i at `ids` + kMostWindowPieces i, and its count or minus
+/// its verdict at `counts[i]`.
 extern "C" void uslova_js_window_pieces_many(const char* texts, const std::uint32_t* lengths,
                                              std::uint32_t count, std::uint16_t* ids,
                                              std::int32_t* counts) {
   for (std::uint32_t i = 0; i < count; texts += lengths[i], ++i)
-    counts[i] = uslova_js_window_pieces(texts, lengths[i], ids + 8 * i);
+    counts[i] = uslova_js_window_pieces(texts, lengths[i], ids + uslova::kMostWindowPieces * i);
 }

@@ -24,7 +24,7 @@ from ._common import date_text as _date_text
 from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "LAYER",
+__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "LIMITS", "LAYER",
            "__version__"]
 
 
@@ -39,7 +39,7 @@ def _layer():
             _uslova._setup(RejectedError, native_text,
                            b"spell(number, /, **options)\n--\n\n" + SPELL_DOC.encode(),
                            b"spell_many(numbers, /, **options)\n--\n\n" + SPELL_MANY_DOC.encode())
-            use_converter(_uslova.choices(), *_uslova.limits())
+            use_converter(_uslova.choices(), _uslova.limit)
             return _uslova
         except ImportError as problem:
             problems.append(f"the compiled module uslova._uslova: {problem}")
@@ -79,6 +79,9 @@ def spell_date(date, /, *, script=None, case=None) -> str:
 #: Each option's values, in uslova-cli's order, as the converter lists them: {"script":
 #: ("ascii", "latin", "cyrillic"), ...}. The first value is the default, but for currency.
 CHOICES = _Converter.choices
+#: The converter's limits by name, as its C interface's uslova_limit gives them: {"integer_digits":
+#: 15, "decimals": 3, "amount_decimals": 2, ...}.
+LIMITS = _Converter.limits
 #: "compiled" or "ctypes": the layer in use.
 LAYER = "compiled" if _chosen.__name__.endswith("_uslova") else "ctypes"
 

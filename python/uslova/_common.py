@@ -7,7 +7,7 @@ from __future__ import annotations
 import datetime
 import decimal
 import operator
-from typing import Dict, Literal, Tuple, Union
+from typing import Callable, Dict, Literal, Tuple, Union
 
 Number = Union[str, int, float, decimal.Decimal]
 #: The short name of a rejection.
@@ -56,13 +56,20 @@ class Converter:
     choices: Dict[str, Tuple[str, ...]] = {}  # each option's values, in uslova-cli's order
     integer_digits = 0  # an integer part has at most this many digits
     decimals = 0  # the decimal digits that are read
+    limits: Dict[str, int] = {}  # every limit of the converter's, by name
 
 
-def use_converter(choices: Dict[str, Tuple[str, ...]], integer_digits: int, decimals: int) -> None:
+#: The names of the converter's limits, as uslova_limit takes them.
+LIMIT_NAMES = ("integer_digits", "decimals", "amount_decimals", "prepared_options",
+               "float_digits", "float_text")
+
+
+def use_converter(choices: Dict[str, Tuple[str, ...]], limit: Callable[[str], int]) -> None:
     """Called by the layer as it loads, with the converter's own answers."""
     Converter.choices = choices
-    Converter.integer_digits = integer_digits
-    Converter.decimals = decimals
+    Converter.limits = {name: limit(name) for name in LIMIT_NAMES}
+    Converter.integer_digits = Converter.limits["integer_digits"]
+    Converter.decimals = Converter.limits["decimals"]
 
 
 def too_large(sign: int) -> str:

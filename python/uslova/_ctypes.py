@@ -68,11 +68,10 @@ def choices() -> Dict[str, Tuple[str, ...]]:
     return found
 
 
-use_converter(choices(), _library.uslova_limit(b"integer_digits"),
-              _library.uslova_limit(b"decimals"))
+use_converter(choices(), lambda name: _library.uslova_limit(name.encode()))
 _OPTIONS_SIZE = _library.uslova_options_size()
 _WORDS_SIZE = _library.uslova_words_size()  # room for the words of any number in any style
-_MOST_PREPARED = _library.uslova_limit(b"prepared_options")
+_MOST_PREPARED = Converter.limits["prepared_options"]
 
 
 class _Prepared:

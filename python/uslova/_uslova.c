@@ -359,11 +359,11 @@ static PyObject* choices(PyObject* module, PyObject* unused) {
   return found;
 }
 
-/* (integer digits, decimal digits read): the converter's limits. */
-static PyObject* limits(PyObject* module, PyObject* unused) {
+/* limit(name): a limit of the converter's, as uslova_limit gives it. */
+static PyObject* limit(PyObject* module, PyObject* name) {
   (void)module;
-  (void)unused;
-  return Py_BuildValue("(ii)", uslova_limit("integer_digits"), uslova_limit("decimals"));
+  const char* text = PyUnicode_AsUTF8(name);
+  return text == NULL ? NULL : PyLong_FromLong(uslova_limit(text));
 }
 
 static PyMethodDef methods[7] = {
@@ -376,7 +376,7 @@ static PyMethodDef methods[7] = {
     {"_setup", setup, METH_VARARGS,
      "_setup(RejectedError, native_text, spell_doc, spell_many_doc): for the package."},
     {"choices", choices, METH_NOARGS, "choices(): each option's values, as uslova-cli lists them."},
-    {"limits", limits, METH_NOARGS, "limits(): the converter's integer and decimal digits."},
+    {"limit", limit, METH_O, "limit(name): a limit of the converter's, as uslova_limit gives it."},
     {NULL, NULL, 0, NULL},
 };
 

@@ -154,8 +154,9 @@ size_t uslova_words_size(void);
 /** A limit of what is spelled, by name: "integer_digits" (15: an integer part below 10^15),
  * "decimals" (3: the decimal digits spelled) and "amount_decimals" (2: an amount's
  * hundredths), and "prepared_options" (1024: the option sets a binding keeps prepared, a bound
- * for callers that make up options without end; since 1.4.1); -1 for an unknown name.
- * Since 1.2. */
+ * for callers that make up options without end; since 1.4.1), "float_digits" (15: the
+ * significant digits of a binary float that are its own) and "float_text" (24: the bytes that
+ * uslova_float_text writes at most; both since 1.5); -1 for an unknown name. Since 1.2. */
 int uslova_limit(const char* name);
 
 /** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
@@ -188,8 +189,8 @@ const char* uslova_options_problem(const uslova_options* options);
 uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                             char* buffer, size_t size, size_t* length);
 
-/** For a binding whose numbers may be binary floats: writes into `buffer` (`size` bytes, 24
- * always enough) the text that uslova_spell with `options` reads as the float whose shortest
+/** For a binding whose numbers may be binary floats: writes into `buffer` (`size` bytes,
+ * uslova_limit("float_text") always enough) the text that uslova_spell with `options` reads as the float whose shortest
  * round-trip digits are `shown` (`shown_length` bytes), as its language writes them: Python's
  * repr, JavaScript's String(), PHP's var_export with serialize_precision -1 ("1234.56",
  * "1e-07", "1.5E+25", "-0.0", "nan", "-Infinity"). "1234.56" gives "1234.56", or "1234,56"
