@@ -101,6 +101,11 @@ constexpr std::pair<std::string_view, std::string_view> kOptionHelp[] = {
      "a lone \".\" or \",\" is the decimal separator (the default, the window's rule), or \",\" is "
      "the decimal separator and \".\" groups (15.000 is fifteen thousand), or the mirror image: "
      "\".\" decimal, \",\" groups"},
+    {"inflection",
+     "the case of a numeral ending in one and of the word it counts, as contracts write it: "
+     "\"jedna hiljada dinara\" (the default), \"u iznosu od jedne hiljade dinara\", \"na jednu "
+     "hiljadu dinara\"; every other word stays, and so does a number with decimals. Written "
+     "tidy unless joined"},
 };
 
 /// What an amount may carry, with each currency's code and signs from its row.

@@ -97,19 +97,25 @@ struct options_1_1 {
   size_t size;
   int script, spacing, letter_case, currency, minor, forms, decimal;
 };
+struct options_1_4 {
+  size_t size;
+  int script, spacing, letter_case, currency, minor, forms, decimal, unit;
+  char unit_noun[192];
+};
 
-/* Sizes given to uslova_options_init_size, and what uslova_option_set says to "decimal" and to
- * "unit" then. */
+/* Sizes given to uslova_options_init_size, and what uslova_option_set says to "decimal", to
+ * "unit" and to "inflection" then. */
 static const struct {
   size_t size;
-  int decimal, unit;
+  int decimal, unit, inflection;
 } sizes[] = {
-    {sizeof(uslova_options), 0, 0},
-    {sizeof(struct options_1_1), 0, -1},
-    {offsetof(uslova_options, decimal), -1, -1},
-    {sizeof(uslova_options) + 4, -3, -3},
-    {12, -3, -3},
-    {4, -3, -3},
+    {sizeof(uslova_options), 0, 0, 0},
+    {sizeof(struct options_1_4), 0, 0, -1},
+    {sizeof(struct options_1_1), 0, -1, -1},
+    {offsetof(uslova_options, decimal), -1, -1, -1},
+    {sizeof(uslova_options) + 4, -3, -3, -3},
+    {12, -3, -3, -3},
+    {4, -3, -3, -3},
 };
 
 /* Every case of the table that cases.py writes from uslova-cli: the words, the prompt of a
@@ -262,8 +268,8 @@ int main(int argc, char** argv) {
     options.currency = USLOVA_CURRENCY_RSD;
     options.size = i;
     check((uslova_spell("1234,5", 6, &options, words, sizeof words, &length) == USLOVA_ACCEPTED) ==
-              (i == sizeof options || i == sizeof(struct options_1_1) ||
-               i == offsetof(uslova_options, decimal)),
+              (i == sizeof options || i == sizeof(struct options_1_4) ||
+               i == sizeof(struct options_1_1) || i == offsetof(uslova_options, decimal)),
           "a struct of another size");
   }
 
@@ -285,6 +291,8 @@ int main(int argc, char** argv) {
           "decimal only in a struct that has it");
     check(uslova_option_set(&u.options, "unit", "dan") == sizes[i].unit,
           "unit only in a struct that has it, not in the padding of 1.1's");
+    check(uslova_option_set(&u.options, "inflection", "genitive") == sizes[i].inflection,
+          "inflection only in a struct that has it");
     check((uslova_options_problem(&u.options) == NULL) == (sizes[i].decimal != -3),
           "only a shipped size is usable");
   }

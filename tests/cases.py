@@ -36,9 +36,12 @@ OPTION_SETS = [
     "currency=EUR forms=short",
     "unit=kuća,kuće,kuća:ž script=cyrillic case=upper", "unit=stan,stana,stanova:m",
     "unit=godina forms=short spacing=joined", "unit=odsto decimal=comma",
+    "inflection=genitive currency=RSD decimal=comma minor=digits",
+    "inflection=accusative currency=EUR script=cyrillic",
+    "inflection=genitive unit=kuća,kuće,kuća:ž case=first", "inflection=accusative unit=nedelja",
     # refused
     "minor=digits", "currency=RSD spacing=exact", "forms=short", "unit=dan currency=RSD",
-    "unit=dan spacing=exact",
+    "unit=dan spacing=exact", "inflection=genitive spacing=exact",
 ]
 # Dates, in the style sets that a date takes: dates.tsv, beside the table, has a line for each,
 # as the table's lines are.
@@ -85,10 +88,21 @@ def main():
               newline="\n") as out:
         out.writelines(f"{name}\t{', '.join(values)}\n" for name, values in listed.items())
     singles = [f"{name}={value}" for name, values in listed.items() for value in values]
+    # The worked examples, typed by hand: uslova-cli must give each, and every front then runs
+    # them with the rest.
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "worked.tsv"),
+              encoding="utf-8") as typed:
+        worked = [line.rstrip("\n").split("\t") for line in typed if not line.startswith("#")]
+    wrong = [(options, text, outcome, got) for options, text, outcome in worked
+             for got in outcomes(cli, options, [text]) if got != outcome]
+    if wrong:
+        sys.exit("cases.py: uslova-cli gives other words than the worked examples:\n" +
+                 "\n".join(f"  {o} {t!r}: {g!r}, not {e!r}" for o, t, e, g in wrong))
     with open(output, "w", encoding="utf-8", newline="\n") as table:
         for options in OPTION_SETS + [s for s in singles if s not in OPTION_SETS]:
             for text, outcome in zip(INPUTS, outcomes(cli, options)):
                 table.write(f"{options}\t{text}\t{outcome}\n")
+        table.writelines(f"{options}\t{text}\t{outcome}\n" for options, text, outcome in worked)
     with open(os.path.join(os.path.dirname(output), "dates.tsv"), "w", encoding="utf-8",
               newline="\n") as table:
         for options in DATE_STYLES:

@@ -173,3 +173,62 @@ TEST(Counts, NounsOfOnesOwn) {
 
 }  // namespace
 }  // namespace uslova
+
+namespace uslova {
+namespace {
+
+/// `words` with its first `from` replaced by `to`, or unchanged.
+std::string Replaced(std::string words, std::string_view from, std::string_view to) {
+  if (const std::size_t at = words.find(from); at != std::string::npos)
+    words.replace(at, from.size(), to);
+  return words;
+}
+
+// The genitive and the accusative, as contracts write them, for counts whose last two digits
+// take every value, in every group, before a masculine and a feminine noun (the unit in the
+// units group, the scale noun above it): only a numeral ending in one (not eleven) and the word
+// it counts change. In the genitive "jedan" is "jednog", "jedna" "jedne", and the word takes
+// its form after two; in the accusative "jedna" is "jednu", a noun in -a ends in -u, and a
+// masculine one stays.
+TEST(Counts, GenitiveAndAccusativeChangeOnlyAOne) {
+  using Inflection = Options::Inflection;
+  for (const Unit unit : {Unit{1}, Unit{4}}) {  // dan, godina
+    for (int group = 1; group <= 5; ++group) {
+      const std::string zeros(3 * static_cast<std::size_t>(group - 1), '0');
+      Options options;
+      options.unit = unit;
+      // The counted word after one and after two, from the nominative.
+      const std::string one = Counted("1" + zeros, options), two = Counted("2" + zeros, options);
+      const std::string oneNumeral = one.substr(0, one.find(' '));
+      const std::string noun = one.substr(
+          oneNumeral.size() + 1, one.find(' ', oneNumeral.size() + 1) - oneNumeral.size() - 1);
+      const std::size_t twoNoun = two.find(' ') + 1;
+      const std::string genitiveNoun = two.substr(twoNoun, two.find(' ', twoNoun) - twoNoun);
+      const bool feminine = oneNumeral == "jedna";
+      ASSERT_TRUE(feminine || oneNumeral == "jedan") << one;
+      for (int lastTwo = 0; lastTwo < 100; ++lastTwo) {
+        const std::string number = std::to_string(100 + lastTwo) + zeros;
+        const std::string nominative = Counted(number, options);
+        SCOPED_TRACE(nominative);
+        const bool afterOne = lastTwo % 10 == 1 && lastTwo != 11;
+        const std::string counted = oneNumeral + " " + noun;
+        std::string accusativeNoun = noun;
+        if (feminine && noun.ends_with('a')) accusativeNoun.back() = 'u';
+        options.inflection = Inflection::Genitive;
+        EXPECT_EQ(Counted(number, options),
+                  afterOne ? Replaced(nominative, counted,
+                                      (feminine ? "jedne " : "jednog ") + genitiveNoun)
+                           : nominative);
+        options.inflection = Inflection::Accusative;
+        EXPECT_EQ(Counted(number, options),
+                  afterOne ? Replaced(nominative, counted,
+                                      (feminine ? "jednu " : "jedan ") + accusativeNoun)
+                           : nominative);
+        options.inflection = Inflection::Nominative;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace uslova

@@ -27,12 +27,15 @@
     decimal: { auto: "jedini znak decimalni", comma: "zarez (15.000,50)",
       point: "tačka (15,000.50)" },
     unit: { odsto: "odsto (5,5 odsto)" },
+    inflection: { nominative: "nominativ (jedna hiljada)", genitive: "genitiv (od jedne hiljade)",
+      accusative: "akuzativ (na jednu hiljadu)" },
   };
   // The page's words for the options; one without words here shows its name. An option in
   // NONE starts with a choice of none, which sets nothing.
   const NAMES = {
     script: "Pismo", spacing: "Razmaci", case: "Slova", currency: "Iznos",
     minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak", unit: "Šta se broji",
+    inflection: "Padež",
   };
   const NONE = { currency: "bez valute", unit: "ništa (samo broj)" };
   // The unit's choice of a noun of one's own, typed in a box of its own: ":" is never a unit's

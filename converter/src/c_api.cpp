@@ -32,7 +32,8 @@ static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrill
               USLOVA_MINOR_FRACTION == static_cast<int>(Options::Minor::Fraction) &&
               USLOVA_FORMS_SHORT == static_cast<int>(Options::Forms::Short) &&
               USLOVA_DECIMAL_POINT == static_cast<int>(Options::Decimal::Point) &&
-              USLOVA_UNIT_OWN == static_cast<int>(Options::Unit::Own));
+              USLOVA_UNIT_OWN == static_cast<int>(Options::Unit::Own) &&
+              USLOVA_INFLECTION_ACCUSATIVE == static_cast<int>(Options::Inflection::Accusative));
 
 /// The struct as releases 1.1 to 1.3 shipped it, for its size.
 struct OptionsOf1_1 {
@@ -40,11 +41,18 @@ struct OptionsOf1_1 {
   int script, spacing, letter_case, currency, minor, forms, decimal;
 };
 
+/// The struct as release 1.4 shipped it, for its size.
+struct OptionsOf1_4 {
+  std::size_t size;
+  int script, spacing, letter_case, currency, minor, forms, decimal, unit;
+  char unit_noun[sizeof uslova_options::unit_noun];
+};
+
 /// The sizes of the struct that releases have shipped: 1.0's, which had no `decimal`, 1.1's,
-/// and today's. The library writes and reads a struct only at one of them.
+/// 1.4's, and today's. The library writes and reads a struct only at one of them.
 constexpr std::size_t kFirstSize = offsetof(uslova_options, decimal);
-constexpr std::array<std::size_t, 3> kShippedSizes{kFirstSize, sizeof(OptionsOf1_1),
-                                                   sizeof(uslova_options)};
+constexpr std::array<std::size_t, 4> kShippedSizes{kFirstSize, sizeof(OptionsOf1_1),
+                                                   sizeof(OptionsOf1_4), sizeof(uslova_options)};
 
 bool Shipped(std::size_t size) {
   return std::find(kShippedSizes.begin(), kShippedSizes.end(), size) != kShippedSizes.end();
@@ -66,9 +74,12 @@ constexpr std::array<Field, std::size(kOptionFamilies)> kFields{{
     {&uslova_options::forms, kFirstSize},
     {&uslova_options::decimal, kShippedSizes[1]},
     {&uslova_options::unit, kShippedSizes[2]},
+    {&uslova_options::inflection, kShippedSizes[3]},
 }};
 static_assert(offsetof(uslova_options, forms) + sizeof(int) == kFirstSize &&
-              offsetof(uslova_options, decimal) == offsetof(OptionsOf1_1, decimal));
+              offsetof(uslova_options, decimal) == offsetof(OptionsOf1_1, decimal) &&
+              offsetof(uslova_options, unit_noun) == offsetof(OptionsOf1_4, unit_noun) &&
+              sizeof(OptionsOf1_4) < sizeof(uslova_options));
 
 /// The option sets that a binding keeps prepared: a bound for callers that make up options
 /// without end (nouns of one's own), far above the sets a program uses.

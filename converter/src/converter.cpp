@@ -82,7 +82,15 @@ bool WindowsText(const Options& options) {
     // The caller's noun, after the numerals: never the first word, so never capitalized alone.
     char* end = buffer.data() + (words.data() - buffer.data()) + words.size();
     if (settled.spacing == Options::Spacing::Tidy) *end++ = ' ';
-    end += WriteOwnNoun(*settled.ownNoun, OwnForm(number), settled.script,
+    // After one, its genitive is its form after two to four, and its accusative, when it is
+    // feminine in -a, ends in -u.
+    const OwnNoun& noun = *settled.ownNoun;
+    std::size_t form = OwnForm(number);
+    const bool afterOne = form == 0;
+    if (afterOne && settled.inflection == Options::Inflection::Genitive) form = kGenitiveForm;
+    const bool finalU = afterOne && settled.inflection == Options::Inflection::Accusative &&
+                        FinalU(noun.form(0), noun.feminine);
+    end += WriteOwnNoun(noun, form, finalU, settled.script,
                         settled.letterCase == Options::LetterCase::Upper ? kUpper : kLower,
                         settled.spacing == Options::Spacing::Joined, end);
     words = {words.data(), static_cast<std::size_t>(end - words.data())};

@@ -85,9 +85,15 @@ constexpr std::array<ScriptColumns, 3> SpellAll() {
   std::array<ScriptColumns, 3> columns{};
   for (std::size_t script = 0; script < 3; ++script) {
     for (std::size_t row = 0; row < kWordCount; ++row) {
+      std::array<char, sizeof(Slot::text)> latin{};
+      const std::string_view typed = kWords[row].latin;
+      if (typed.size() > latin.size()) throw "a word does not fit a slot";
+      std::copy_n(typed.begin(), std::min(typed.size(), latin.size()), latin.begin());
+      if (kWords[row].finalU) latin[typed.size() - 1] = 'u';
       std::array<char, sizeof(Slot::text) + 1> written{};
-      const std::size_t size = letters::Transcribe(
-          kWords[row].latin, static_cast<Options::Script>(script), written.data(), written.size());
+      const std::size_t size =
+          letters::Transcribe({latin.data(), typed.size()}, static_cast<Options::Script>(script),
+                              written.data(), written.size());
       // Past the room: Spell refuses a word longer than a slot.
       const std::string_view word(written.data(), std::min(size, written.size()));
       for (std::size_t joined = 0; joined < 2; ++joined) {
@@ -136,14 +142,18 @@ constexpr void CopySlot(char* to, const Slot& slot) {
 }
 
 /// Writes a form of a noun of one's own (0 after one, 1 after two to four, 2 after any other
-/// count) to `out`, as the words of kSpelled are written, and returns the bytes written, at
-/// most OwnNoun::kMostBytes.
+/// count; `finalU` writes the last letter of form 0, an "a", as "u") to `out`, as the words of
+/// kSpelled are written, and returns the bytes written, at most OwnNoun::kMostBytes.
 [[gnu::noinline]] inline std::size_t WriteOwnNoun(const OwnNoun& noun, std::size_t form,
-                                                  Options::Script script, Variant variant,
-                                                  bool joined, char* out) {
+                                                  bool finalU, Options::Script script,
+                                                  Variant variant, bool joined, char* out) {
+  std::array<char, OwnNoun::kMostBytes> latin;
+  const std::string_view typed = noun.form(form);
+  std::copy(typed.begin(), typed.end(), latin.begin());
+  if (finalU) latin[typed.size() - 1] = 'u';
   std::array<char, OwnNoun::kMostBytes> written{};
   const std::size_t size =
-      letters::Transcribe(noun.form(form), script, written.data(), written.size());
+      letters::Transcribe({latin.data(), typed.size()}, script, written.data(), written.size());
   return detail::WriteSpelled({written.data(), std::min(size, written.size())}, variant, joined,
                               out);
 }

@@ -81,6 +81,24 @@ void AmountWords(const Number& number, const Options& options, Words& words) {
   words.push(FormAfter(hundredth, tens, ones));
 }
 
+/// Puts the words of a nominative in `inflection`: each "jedan" and "jedna" that ends a
+/// numeral, and each noun in its form after one, which only such a numeral (or digits ending in
+/// one) counts. Every other word stays as it is: "dve hiljade", "pet dana", "hiljadu".
+void Inflect(Words& words, Options::Inflection inflection) {
+  const bool genitive = inflection == Options::Inflection::Genitive;
+  for (Word& word : words) {
+    if (word.row >= kNounWords) {
+      if ((word.row - kNounWords) % kNounForms == 0)
+        word.row =
+            static_cast<std::uint8_t>(word.row + (genitive ? kGenitiveForm : kAccusativeForm));
+    } else if (word.row == kUnits + 1) {
+      if (genitive) word.row = kOneGenitive;  // the accusative of an inanimate noun: jedan
+    } else if (word.row == kFeminineOne) {
+      word.row = genitive ? kFeminineOneGenitive : kFeminineOneAccusative;
+    }
+  }
+}
+
 }  // namespace
 
 const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms) {
@@ -116,6 +134,8 @@ namespace {
   }
   const unsigned units = TriadOf(number, 1);
   if (!own) words.push(FormAfter(unit, units / 10 % 10, units % 10));
+  if (options.inflection != Options::Inflection::Nominative && number.decimalDigits().empty())
+    Inflect(words, options.inflection);
   return Verdict::Accepted;
 }
 
@@ -144,7 +164,9 @@ Verdict BuildWords(const Number& number, const Options& options, Words& words) {
   } else if (!number.decimalDigits().empty()) {
     words.push(kPoint);
     DecimalWords(number.decimalDigits(), windowReading, options.forms, words);
+    return Verdict::Accepted;  // spelled decimals keep the nominative, as people read them
   }
+  if (options.inflection != Options::Inflection::Nominative) Inflect(words, options.inflection);
   return Verdict::Accepted;
 }
 

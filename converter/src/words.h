@@ -24,10 +24,12 @@ enum class ExactShape : std::uint8_t {
   Silent,   // a blank only: a tens digit 0, and a zero that the window leaves without a word
 };
 
-/// A word in Latin with diacritics, from which the compiler writes the other scripts (render.h).
+/// A word in Latin with diacritics, from which the compiler writes the other scripts (render.h);
+/// `finalU` writes its last letter, an "a", as "u": the accusative of a feminine noun in -a.
 struct WordRow {
   std::string_view latin;
   ExactShape exact = ExactShape::Leading;
+  bool finalU = false;
 };
 
 // Every word the converter writes, by its row in kWords. Rows indexed by a digit come in tens.
@@ -44,9 +46,12 @@ inline constexpr std::uint8_t kUnits = 9;      // + digit: "jedan" to "devet"
 inline constexpr std::uint8_t kTeens = 19;     // + unit digit: "deset" to "devetnaest"
 inline constexpr std::uint8_t kTens = 29;      // + tens digit: "dvadeset" to "devedeset"
 inline constexpr std::uint8_t kHundreds = 39;  // + hundreds digit: "stotinu" to "devet stotina"
-inline constexpr std::uint8_t kShortHundreds = 49;  // + hundreds digit: "sto" to "devetsto"
-inline constexpr std::uint8_t kThousandShort = 59;  // "hiljadu"
-inline constexpr std::uint8_t kNounWords = 60;      // the forms of the nouns of kNouns
+inline constexpr std::uint8_t kShortHundreds = 49;          // + hundreds digit: "sto" to "devetsto"
+inline constexpr std::uint8_t kThousandShort = 59;          // "hiljadu"
+inline constexpr std::uint8_t kOneGenitive = 60;            // "jednog", of jedan and jedno
+inline constexpr std::uint8_t kFeminineOneGenitive = 61;    // "jedne"
+inline constexpr std::uint8_t kFeminineOneAccusative = 62;  // "jednu"
+inline constexpr std::uint8_t kNounWords = 63;              // the forms of the nouns of kNouns
 
 inline constexpr std::array<WordRow, kNounWords> kNumberWords{{
     {"", ExactShape::Silent},
@@ -114,6 +119,9 @@ inline constexpr std::array<WordRow, kNounWords> kNumberWords{{
     {"osamsto"},
     {"devetsto"},
     {"hiljadu"},
+    {"jednog"},
+    {"jedne"},
+    {"jednu"},
 }};
 
 /// A noun that follows a count, by its name: a scale noun by its word, a currency's unit and
@@ -143,23 +151,36 @@ inline constexpr auto kNouns = [] {
   return nouns;
 }();
 
-inline constexpr std::size_t kWordCount = kNounWords + 3 * kNouns.size();
+/// The rows of each noun in kWords: after one, after two to four (also the genitive singular:
+/// "hiljade", "dinara"), after any other count, and the accusative singular.
+inline constexpr std::uint8_t kNounForms = 4;
+inline constexpr std::uint8_t kGenitiveForm = 1;
+inline constexpr std::uint8_t kAccusativeForm = 3;
+
+inline constexpr std::size_t kWordCount = kNounWords + kNounForms * kNouns.size();
 static_assert(kWordCount <= 256, "a word's row is a byte");
 
-/// All the words: the number words, then the three forms of each noun.
+/// Whether a feminine noun's accusative ends in -u: its form after one ends in -a.
+constexpr bool FinalU(std::string_view one, bool feminine) {
+  return feminine && one.ends_with('a');
+}
+
+/// All the words: the number words, then the forms of each noun.
 inline constexpr std::array<WordRow, kWordCount> kWords = [] {
   std::array<WordRow, kWordCount> rows{};
   std::size_t i = 0;
   for (const WordRow& row : kNumberWords)
     rows[i++] = row;
   for (const NamedNoun& named : kNouns) {
-    for (const std::string_view form : {named.noun.one, named.noun.few, named.noun.many})
+    const Noun& noun = named.noun;
+    for (const std::string_view form : {noun.one, noun.few, noun.many})
       rows[i++] = {form};
+    rows[i++] = {noun.one, ExactShape::Leading, FinalU(noun.one, noun.feminine)};
   }
   return rows;
 }();
 
-/// A noun as the rows of its three forms in kWords, and its gender.
+/// A noun as the row of its first form in kWords, and its gender.
 struct NounRows {
   std::uint8_t one;
   bool feminine;
@@ -168,7 +189,7 @@ struct NounRows {
 constexpr NounRows NounNamed(std::string_view name, bool hundredth = false) {
   for (std::size_t i = 0; i < kNouns.size(); ++i) {
     if (kNouns[i].name == name && kNouns[i].hundredth == hundredth)
-      return {static_cast<std::uint8_t>(kNounWords + 3 * i), kNouns[i].noun.feminine};
+      return {static_cast<std::uint8_t>(kNounWords + kNounForms * i), kNouns[i].noun.feminine};
   }
   throw "no noun of that name";
 }
@@ -215,6 +236,8 @@ class Words {
   }
   constexpr const Word* begin() const { return words_.data(); }
   constexpr const Word* end() const { return words_.data() + size_; }
+  constexpr Word* begin() { return words_.data(); }
+  constexpr Word* end() { return words_.data() + size_; }
   constexpr std::size_t size() const { return size_; }
 
  private:

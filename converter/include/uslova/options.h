@@ -60,6 +60,13 @@ struct Options {
     Comma,  ///< "," is the decimal separator and "." groups: 15.000 is 15000, 1.234.567,89
     Point,  ///< "." is the decimal separator and "," groups: 15,000 is 15000, 1,234.56
   };
+  /// The case that a numeral ending in one takes with the word it counts, as contracts write
+  /// it: only "jedan", "jedna" and that word change, in every group.
+  enum class Inflection : std::uint8_t {
+    Nominative,  ///< "jedna hiljada dinara", "dvadeset jedan dan"
+    Genitive,    ///< "jedne hiljade dinara", "dvadeset jednog dana"
+    Accusative,  ///< "jednu hiljadu dinara", "dvadeset jednu godinu"
+  };
 
   Script script = Script::Ascii;
   Spacing spacing = Spacing::Exact;
@@ -79,6 +86,9 @@ struct Options {
   /// Not with a currency; Spacing::Exact reads as Spacing::Tidy.
   Unit unit = Unit::None;
   const OwnNoun* ownNoun = nullptr;  ///< the noun of Unit::Own, kept by the caller
+  /// Not in the window's exact text, so Spacing::Exact reads as Spacing::Tidy with another
+  /// case. A number with spelled decimals ("jedan zapeta pet") keeps the nominative.
+  Inflection inflection = Inflection::Nominative;
 
   bool operator==(const Options&) const = default;
 };
@@ -190,6 +200,7 @@ inline constexpr auto kCurrencyChoices = CurrencyChoices();
 inline constexpr Choice kMinors[] = {{"words", 0}, {"digits", 1}, {"fraction", 2}};
 inline constexpr Choice kForms[] = {{"long", 0}, {"short", 1}};
 inline constexpr Choice kDecimals[] = {{"auto", 0}, {"comma", 1}, {"point", 2}};
+inline constexpr Choice kInflections[] = {{"nominative", 0}, {"genitive", 1}, {"accusative", 2}};
 inline constexpr auto kUnitChoices = [] {
   std::array<Choice, std::size(kCountedUnits)> choices{};
   for (std::size_t i = 0; i < choices.size(); ++i)
@@ -210,6 +221,8 @@ inline constexpr OptionFamily kOptionFamilies[] = {
     {"forms", detail::kForms, detail::Set<&Options::forms>, detail::Get<&Options::forms>},
     {"decimal", detail::kDecimals, detail::Set<&Options::decimal>, detail::Get<&Options::decimal>},
     {"unit", detail::kUnitChoices, detail::Set<&Options::unit>, detail::Get<&Options::unit>},
+    {"inflection", detail::kInflections, detail::Set<&Options::inflection>,
+     detail::Get<&Options::inflection>},
 };
 
 /// Options as a front received them: the values, and whether spacing and minor were given or
@@ -226,8 +239,9 @@ constexpr std::string_view OptionsProblem(const GivenOptions& given) {
   const Options& o = given.options;
   const bool amount = o.currency != Options::Currency::None;
   const bool counted = o.unit != Options::Unit::None;
-  const bool exact =
-      o.spacing == Options::Spacing::Exact && (given.spacingGiven || !(amount || counted));
+  const bool inflected = o.inflection != Options::Inflection::Nominative;
+  const bool exact = o.spacing == Options::Spacing::Exact &&
+                     (given.spacingGiven || !(amount || counted || inflected));
   if (counted) {
     if (amount) return "--unit cannot be used with --currency: a count is not an amount";
     if (exact)
@@ -240,6 +254,10 @@ constexpr std::string_view OptionsProblem(const GivenOptions& given) {
   }
   if (amount && exact)
     return "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
+  if (o.inflection != Options::Inflection::Nominative && exact) {
+    return "--spacing=exact cannot be used with --inflection: the window's exact text has no "
+           "cases";
+  }
   if (o.forms == Options::Forms::Short && exact) {
     return "--forms=short needs --spacing=tidy or --spacing=joined: the window's exact text has "
            "the long forms";
@@ -255,11 +273,12 @@ constexpr GivenOptions AsGiven(const Options& options) {
 }
 
 /// The options the words are written with, once OptionsProblem has found none: an unset
-/// spacing is the window's exact text, or tidy for an amount or a count.
+/// spacing is the window's exact text, or tidy for an amount, a count or another case.
 constexpr Options Settled(const GivenOptions& given) {
   Options settled = given.options;
-  const bool tidied =
-      settled.currency != Options::Currency::None || settled.unit != Options::Unit::None;
+  const bool tidied = settled.currency != Options::Currency::None ||
+                      settled.unit != Options::Unit::None ||
+                      settled.inflection != Options::Inflection::Nominative;
   if (tidied && !given.spacingGiven && settled.spacing == Options::Spacing::Exact) {
     settled.spacing = Options::Spacing::Tidy;
   }

@@ -102,11 +102,19 @@ typedef enum {
   USLOVA_UNIT_OWN = 255,
 } uslova_unit;
 
+/** The case that a numeral ending in one takes with the word it counts: "jedne hiljade
+ * dinara", "jednu hiljadu dinara". Not with the window's exact text. Since 1.5. */
+typedef enum {
+  USLOVA_INFLECTION_NOMINATIVE,
+  USLOVA_INFLECTION_GENITIVE,
+  USLOVA_INFLECTION_ACCUSATIVE,
+} uslova_inflection;
+
 /** The options of a conversion. Fill it with uslova_options_init, which passes the size of the
  * struct as this header has it, so that a program keeps its release's behaviour with every
  * later library: the library writes and reads a struct only at a size that a release has
- * shipped (1.0's, which ended before `decimal`, 1.1's, which ended after it, and this one), and
- * never past it; any other
+ * shipped (1.0's, which ended before `decimal`, 1.1's, which ended after it, 1.4's, which
+ * ended after `unit_noun`, and this one), and never past it; any other
  * size is USLOVA_BAD_OPTIONS. A program that sets options only by name need not know the
  * struct at all: see uslova_options_size. */
 typedef struct uslova_options {
@@ -123,6 +131,7 @@ typedef struct uslova_options {
    * "stan,stana,stanova:m": its forms after one, after two to four and after five, and its
    * gender, :m or :ž. Since 1.4. */
   char unit_noun[192];
+  int inflection; /**< uslova_inflection; since 1.5 */
 } uslova_options;
 
 /** Sets the first `size` bytes of `options` to the defaults, which give the window's exact
