@@ -94,7 +94,7 @@ constexpr std::pair<std::string_view, std::string_view> kOptionHelp[] = {
     {"unit",
      "a count of that noun, written after it in the form the count takes: \"dvadeset jedna "
      "godina\", \"nula dana\"; or a noun of one's own, its forms after one, after two to four "
-     "and after five, and its gender, m or ž: --unit=stan,stana,stanova:m. A count is a whole "
+     "and after five, and its gender, m, ž or s: --unit=stan,stana,stanova:m. A count is a whole "
      "number, but odsto takes decimals as typed: \"pet zapeta pet odsto\". Written tidy unless "
      "joined; not with --currency"},
     {"decimal",
@@ -106,6 +106,10 @@ constexpr std::pair<std::string_view, std::string_view> kOptionHelp[] = {
      "\"jedna hiljada dinara\" (the default), \"u iznosu od jedne hiljade dinara\", \"na jednu "
      "hiljadu dinara\"; every other word stays, and so does a number with decimals. Written "
      "tidy unless joined"},
+    {"noun",
+     "with --currency or --unit: the noun written (the default), or the numerals alone, agreeing "
+     "with it, as a contract puts them in brackets: \"u roku od 21 (dvadeset jednog) dana\"; an "
+     "amount's hundredths are left out too"},
 };
 
 /// What an amount may carry, with each currency's code and signs from its row.

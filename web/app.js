@@ -29,13 +29,14 @@
     unit: { odsto: "odsto (5,5 odsto)" },
     inflection: { nominative: "nominativ (jedna hiljada)", genitive: "genitiv (od jedne hiljade)",
       accusative: "akuzativ (na jednu hiljadu)" },
+    noun: { written: "napisana", none: "samo broj (21 (dvadeset jedan) dan)" },
   };
   // The page's words for the options; one without words here shows its name. An option in
   // NONE starts with a choice of none, which sets nothing.
   const NAMES = {
     script: "Pismo", spacing: "Razmaci", case: "Slova", currency: "Iznos",
     minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak", unit: "Šta se broji",
-    inflection: "Padež",
+    inflection: "Padež", noun: "Imenica",
   };
   const NONE = { currency: "bez valute", unit: "ništa (samo broj)" };
   // The unit's choice of a noun of one's own, typed in a box of its own: ":" is never a unit's
@@ -47,7 +48,7 @@
   noun.hidden = true;
   noun.spellcheck = false;
   noun.placeholder = "stan,stana,stanova:m";
-  noun.setAttribute("aria-label", "Svoja imenica: tri oblika i rod, m ili ž");
+  noun.setAttribute("aria-label", "Svoja imenica: tri oblika i rod, m, ž ili s");
   // The converter, once a choice for each of its options lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {
     choices = Object.keys(uslova.choices);

@@ -33,7 +33,8 @@ static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrill
               USLOVA_FORMS_SHORT == static_cast<int>(Options::Forms::Short) &&
               USLOVA_DECIMAL_POINT == static_cast<int>(Options::Decimal::Point) &&
               USLOVA_UNIT_OWN == static_cast<int>(Options::Unit::Own) &&
-              USLOVA_INFLECTION_ACCUSATIVE == static_cast<int>(Options::Inflection::Accusative));
+              USLOVA_INFLECTION_ACCUSATIVE == static_cast<int>(Options::Inflection::Accusative) &&
+              USLOVA_NOUN_NONE == static_cast<int>(Options::NounWord::None));
 
 /// The struct as releases 1.1 to 1.3 shipped it, for its size.
 struct OptionsOf1_1 {
@@ -75,6 +76,7 @@ constexpr std::array<Field, std::size(kOptionFamilies)> kFields{{
     {&uslova_options::decimal, kShippedSizes[1]},
     {&uslova_options::unit, kShippedSizes[2]},
     {&uslova_options::inflection, kShippedSizes[3]},
+    {&uslova_options::noun, kShippedSizes[3]},
 }};
 static_assert(offsetof(uslova_options, forms) + sizeof(int) == kFirstSize &&
               offsetof(uslova_options, decimal) == offsetof(OptionsOf1_1, decimal) &&

@@ -78,7 +78,8 @@ bool WindowsText(const Options& options) {
   Words model;
   if (const Verdict v = BuildWords(number, settled, model); v != Verdict::Accepted) return v;
   words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data());
-  if (settled.unit == Options::Unit::Own) [[unlikely]] {
+  if (settled.unit == Options::Unit::Own && settled.noun == Options::NounWord::Written)
+      [[unlikely]] {
     // The caller's noun, after the numerals: never the first word, so never capitalized alone.
     char* end = buffer.data() + (words.data() - buffer.data()) + words.size();
     if (settled.spacing == Options::Spacing::Tidy) *end++ = ' ';

@@ -10,13 +10,15 @@ namespace uslova {
 std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun) {
   constexpr std::string_view kShape =
       "--unit takes a unit's name, or a noun's three forms and its gender: after one, after two "
-      "to four and after five, then :m or :ž, e.g. stan,stana,stanova:m";
+      "to four and after five, then :m, :ž or :s, e.g. stan,stana,stanova:m";
   const std::size_t colon = text.rfind(':');
   if (colon == std::string_view::npos) return kShape;
   const std::string_view gender(text.data() + colon + 1, text.size() - colon - 1);
   OwnNoun read{};
   if (gender == "ž" || gender == "z" || gender == "f") {
     read.feminine = true;
+  } else if (gender == "s" || gender == "n") {
+    read.neuter = true;
   } else if (gender != "m") {
     return kShape;
   }

@@ -81,7 +81,7 @@ void AmountWords(const Number& number, const Options& options, Words& words) {
   words.push(FormAfter(hundredth, tens, ones));
 }
 
-/// Puts the words of a nominative in `inflection`: each "jedan" and "jedna" that ends a
+/// Puts the words of a nominative in `inflection`: each "jedan", "jedna" and "jedno" that ends a
 /// numeral, and each noun in its form after one, which only such a numeral (or digits ending in
 /// one) counts. Every other word stays as it is: "dve hiljade", "pet dana", "hiljadu".
 void Inflect(Words& words, Options::Inflection inflection) {
@@ -91,7 +91,7 @@ void Inflect(Words& words, Options::Inflection inflection) {
       if ((word.row - kNounWords) % kNounForms == 0)
         word.row =
             static_cast<std::uint8_t>(word.row + (genitive ? kGenitiveForm : kAccusativeForm));
-    } else if (word.row == kUnits + 1) {
+    } else if (word.row == kUnits + 1 || word.row == kNeuterOne) {
       if (genitive) word.row = kOneGenitive;  // the accusative of an inanimate noun: jedan
     } else if (word.row == kFeminineOne) {
       word.row = genitive ? kFeminineOneGenitive : kFeminineOneAccusative;
@@ -127,13 +127,17 @@ namespace {
     for (int group = (number.integerDigits + 2) / 3; group >= cached; --group)
       AppendGroup(words, group, TriadOf(number, group), options.forms);
     if (unit.feminine) SpellTriad(words, TriadOf(number, 1), true, options.forms);
+    // A neuter noun of one's own: "jedno" for a last group ending in one, "dva" as masculine.
+    Word& last = *(words.end() - 1);
+    if (own && options.ownNoun->neuter && last.row == kUnits + 1) last.row = kNeuterOne;
   }
   if (!number.decimalDigits().empty()) {
     words.push(kPoint);
     DecimalWords(number.decimalDigits(), false, options.forms, words);
   }
   const unsigned units = TriadOf(number, 1);
-  if (!own) words.push(FormAfter(unit, units / 10 % 10, units % 10));
+  if (!own && options.noun == Options::NounWord::Written)
+    words.push(FormAfter(unit, units / 10 % 10, units % 10));
   if (options.inflection != Options::Inflection::Nominative && number.decimalDigits().empty())
     Inflect(words, options.inflection);
   return Verdict::Accepted;
@@ -160,7 +164,7 @@ Verdict BuildWords(const Number& number, const Options& options, Words& words) {
       AppendGroup(words, group, TriadOf(number, group), options.forms);
   }
   if (amount) {
-    AmountWords(number, options, words);
+    if (options.noun == Options::NounWord::Written) AmountWords(number, options, words);
   } else if (!number.decimalDigits().empty()) {
     words.push(kPoint);
     DecimalWords(number.decimalDigits(), windowReading, options.forms, words);

@@ -51,7 +51,8 @@ inline constexpr std::uint8_t kThousandShort = 59;          // "hiljadu"
 inline constexpr std::uint8_t kOneGenitive = 60;            // "jednog", of jedan and jedno
 inline constexpr std::uint8_t kFeminineOneGenitive = 61;    // "jedne"
 inline constexpr std::uint8_t kFeminineOneAccusative = 62;  // "jednu"
-inline constexpr std::uint8_t kNounWords = 63;              // the forms of the nouns of kNouns
+inline constexpr std::uint8_t kNeuterOne = 63;              // "jedno"
+inline constexpr std::uint8_t kNounWords = 64;              // the forms of the nouns of kNouns
 
 inline constexpr std::array<WordRow, kNounWords> kNumberWords{{
     {"", ExactShape::Silent},
@@ -122,6 +123,7 @@ inline constexpr std::array<WordRow, kNounWords> kNumberWords{{
     {"jednog"},
     {"jedne"},
     {"jednu"},
+    {"jedno"},
 }};
 
 /// A noun that follows a count, by its name: a scale noun by its word, a currency's unit and

@@ -67,6 +67,11 @@ struct Options {
     Genitive,    ///< "jedne hiljade dinara", "dvadeset jednog dana"
     Accusative,  ///< "jednu hiljadu dinara", "dvadeset jednu godinu"
   };
+  /// Whether an amount's or a count's noun is written: "u roku od 21 (dvadeset jednog) dana".
+  enum class NounWord : std::uint8_t {
+    Written,  ///< "dvadeset jedan dan", "jedna hiljada dinara i pedeset para"
+    None,     ///< the numerals alone, agreeing with the noun: "dvadeset jedan", "jedna hiljada"
+  };
 
   Script script = Script::Ascii;
   Spacing spacing = Spacing::Exact;
@@ -89,6 +94,8 @@ struct Options {
   /// Not in the window's exact text, so Spacing::Exact reads as Spacing::Tidy with another
   /// case. A number with spelled decimals ("jedan zapeta pet") keeps the nominative.
   Inflection inflection = Inflection::Nominative;
+  /// Only with a currency or a unit; NounWord::None leaves out an amount's hundredths too.
+  NounWord noun = NounWord::Written;
 
   bool operator==(const Options&) const = default;
 };
@@ -154,12 +161,14 @@ struct OwnNoun {
   std::array<std::array<char, kMostBytes>, 3> forms;
   std::array<std::uint8_t, 3> sizes;
   bool feminine;
+  bool neuter;  ///< "jedno odeljenje", "dva odeljenja"
 
   std::string_view form(std::size_t which) const { return {forms[which].data(), sizes[which]}; }
 };
 
 /// Reads a noun of one's own, its forms after one, after two to four and after any other count,
-/// then its gender: "stan,stana,stanova:m", "kuća,kuće,kuća:ž" (":z" and ":f" are feminine too).
+/// then its gender: "stan,stana,stanova:m", "kuća,kuće,kuća:ž" (":z" and ":f" are feminine too),
+/// "odeljenje,odeljenja,odeljenja:s" (":n" is neuter too).
 /// Returns why it cannot, in uslova-cli's words, or empty with `noun` set.
 std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun);
 
@@ -201,6 +210,7 @@ inline constexpr Choice kMinors[] = {{"words", 0}, {"digits", 1}, {"fraction", 2
 inline constexpr Choice kForms[] = {{"long", 0}, {"short", 1}};
 inline constexpr Choice kDecimals[] = {{"auto", 0}, {"comma", 1}, {"point", 2}};
 inline constexpr Choice kInflections[] = {{"nominative", 0}, {"genitive", 1}, {"accusative", 2}};
+inline constexpr Choice kNounChoices[] = {{"written", 0}, {"none", 1}};
 inline constexpr auto kUnitChoices = [] {
   std::array<Choice, std::size(kCountedUnits)> choices{};
   for (std::size_t i = 0; i < choices.size(); ++i)
@@ -223,6 +233,7 @@ inline constexpr OptionFamily kOptionFamilies[] = {
     {"unit", detail::kUnitChoices, detail::Set<&Options::unit>, detail::Get<&Options::unit>},
     {"inflection", detail::kInflections, detail::Set<&Options::inflection>,
      detail::Get<&Options::inflection>},
+    {"noun", detail::kNounChoices, detail::Set<&Options::noun>, detail::Get<&Options::noun>},
 };
 
 /// Options as a front received them: the values, and whether spacing and minor were given or
@@ -263,6 +274,8 @@ constexpr std::string_view OptionsProblem(const GivenOptions& given) {
            "the long forms";
   }
   if (!amount && given.minorGiven) return "--minor needs --currency";
+  if (!amount && !counted && o.noun == Options::NounWord::None)
+    return "--noun=none needs --currency or --unit: a plain number has no noun";
   return {};
 }
 

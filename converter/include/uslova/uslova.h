@@ -110,6 +110,14 @@ typedef enum {
   USLOVA_INFLECTION_ACCUSATIVE,
 } uslova_inflection;
 
+/** Whether an amount's or a count's noun is written, or its numerals alone, agreeing with it:
+ * "u roku od 21 (dvadeset jednog) dana". Without the noun, an amount's hundredths are left out
+ * too. Since 1.5. */
+typedef enum {
+  USLOVA_NOUN_WRITTEN,
+  USLOVA_NOUN_NONE,
+} uslova_noun;
+
 /** The options of a conversion. Fill it with uslova_options_init, which passes the size of the
  * struct as this header has it, so that a program keeps its release's behaviour with every
  * later library: the library writes and reads a struct only at a size that a release has
@@ -132,6 +140,7 @@ typedef struct uslova_options {
    * gender, :m or :ž. Since 1.4. */
   char unit_noun[192];
   int inflection; /**< uslova_inflection; since 1.5 */
+  int noun;       /**< uslova_noun: with a currency or a unit; since 1.5 */
 } uslova_options;
 
 /** Sets the first `size` bytes of `options` to the defaults, which give the window's exact
@@ -199,12 +208,12 @@ uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_o
                             char* buffer, size_t size, size_t* length);
 
 /** For a binding whose numbers may be binary floats: writes into `buffer` (`size` bytes,
- * uslova_limit("float_text") always enough) the text that uslova_spell with `options` reads as the float whose shortest
- * round-trip digits are `shown` (`shown_length` bytes), as its language writes them: Python's
- * repr, JavaScript's String(), PHP's var_export with serialize_precision -1 ("1234.56",
- * "1e-07", "1.5E+25", "-0.0", "nan", "-Infinity"). "1234.56" gives "1234.56", or "1234,56"
- * when `options` choose the decimal comma. Those digits are the number's only when they are at
- * most 15 significant ones, as a double holds 15 exactly: more (0.1 + 0.2 shows as
+ * uslova_limit("float_text") always enough) the text that uslova_spell with `options` reads as the
+ * float whose shortest round-trip digits are `shown` (`shown_length` bytes), as its language writes
+ * them: Python's repr, JavaScript's String(), PHP's var_export with serialize_precision -1
+ * ("1234.56", "1e-07", "1.5E+25", "-0.0", "nan", "-Infinity"). "1234.56" gives "1234.56", or
+ * "1234,56" when `options` choose the decimal comma. Those digits are the number's only when they
+ * are at most 15 significant ones, as a double holds 15 exactly: more (0.1 + 0.2 shows as
  * 0.30000000000000004) give USLOVA_INEXACT, whose prompt says to round the number or pass it
  * as text. A NaN is USLOVA_NOT_A_NUMBER, an infinity and 1e15 or more USLOVA_TOO_LARGE.
  * `*length` and the buffer are as for uslova_spell. Since 1.3. */
