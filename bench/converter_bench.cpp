@@ -98,10 +98,10 @@ const std::vector<Item>& Counts() {
 /// allocations of one more pass.
 void RunConversions(benchmark::State& state, const uslova::Options& options,
                     const std::vector<Item>* workload = nullptr) {
-  const std::vector<Item>& items =
-      workload != nullptr                                  ? *workload
-      : options.currency == uslova::Options::Currency::None ? Workload()
-                                                            : Amounts();
+  const std::vector<Item>& items = workload != nullptr ? *workload
+                                   : options.currency == uslova::Options::Currency::None
+                                       ? Workload()
+                                       : Amounts();
   std::string words;
   for (const Item& item : items)
     (void)uslova::SpellInto(item.text, options, words);  // grows `words` once
@@ -140,6 +140,13 @@ BENCHMARK_CAPTURE(BM_Styled, rsd_amount,
 BENCHMARK_CAPTURE(BM_Styled, short_forms,
                   O{O::Script::Ascii, O::Spacing::Tidy, O::LetterCase::Lower, O::Currency::None,
                     O::Minor::Words, O::Forms::Short});
+/// The amounts again in the genitive, beside rsd_amount's nominative.
+O Genitive() {
+  O options{O::Script::Ascii, O::Spacing::Tidy, O::LetterCase::Lower, O::Currency::RSD};
+  options.inflection = O::Inflection::Genitive;
+  return options;
+}
+BENCHMARK_CAPTURE(BM_Styled, rsd_amount_genitive, Genitive());
 
 /// Counts of a noun: a masculine and a feminine unit on whole counts, and "odsto" on the
 /// numbers with their decimals.
@@ -183,7 +190,8 @@ void BM_Date(benchmark::State& state) {
   const auto spell = [&](const std::string& text) {
     uslova::Date date;
     if (!uslova::ReadDate(text, date)) return std::string_view{};
-    return uslova::DateWords(date, O::Script::Latin, O::LetterCase::Lower, buffer);
+    return uslova::DateWords(date, O::Script::Latin, O::LetterCase::Lower, O::Inflection::Genitive,
+                             buffer);
   };
   std::size_t i = 0;
   for (auto _ : state) {

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <optional>
 
+#include "uslova/dates.h"
+
 namespace uslova::cli {
 namespace {
 
@@ -72,7 +74,9 @@ constexpr std::string_view kCsvHelp =
     "  --date\n"
     "      each NUMBER and line is a date, D.M.YYYY or YYYY-MM-DD, written in the\n"
     "      genitive as contracts write it, one blank apart: 9.12.2026 is \"devetog\n"
-    "      decembra dve hiljade dvadeset seste godine\"; with --script and --case\n";
+    "      decembra dve hiljade dvadeset seste godine\"; --inflection=nominative\n"
+    "      writes a heading's \"deveti decembar ...\". With\n"
+    "      @DATE_OPTIONS@ alone\n";
 
 /// What each option does, for --help, by the option tables' names; an option without a line
 /// here is listed with its values alone.
@@ -127,6 +131,19 @@ std::string CurrencyMarks() {
   return text.append(
       "), and a negative one may be in brackets or end with a minus: "
       "(1.234,56), 1.234,56-");
+}
+
+/// The options a date takes, as they are given: "--script, --case and --inflection".
+std::string DateOptionNames() {
+  std::string names;
+  for (std::size_t i = 0; i < kDateOptions.size(); ++i) {
+    names.append(i == 0                         ? ""
+                 : i + 1 == kDateOptions.size() ? " and "
+                                                : ", ")
+        .append("--")
+        .append(kDateOptions[i]);
+  }
+  return names;
 }
 
 std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
@@ -308,10 +325,15 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
     a.problem = "--row-ends goes with --column";
   } else if (a.problem.empty() && a.dates &&
              (a.csv || std::any_of(given.begin(), given.end(), [](const OptionFamily* f) {
-                return f->name != "script" && f->name != "case";
+                return std::find(kDateOptions.begin(), kDateOptions.end(), f->name) ==
+                       kDateOptions.end();
               }))) {
-    a.problem = "--date goes with --script and --case alone";
-  } else if (a.problem.empty() && a.csv && !a.numbers.empty()) {
+    a.problem = "--date goes with " + DateOptionNames() + " alone";
+  }
+  // A date's own case is the genitive; --inflection=nominative writes a heading's.
+  if (a.dates && !isGiven("inflection"))
+    a.options.inflection = Options::Inflection::Genitive;
+  else if (a.problem.empty() && a.csv && !a.numbers.empty()) {
     a.problem = "--column reads CSV on standard input: no NUMBER arguments";
   }
   return a;
@@ -329,7 +351,9 @@ std::string HelpText() {
                             ? std::string(help->second).append(". ").append(CurrencyMarks())
                             : std::string(help->second));
   }
-  return text.append(kCsvHelp).append(kOutro);
+  text.append(kCsvHelp).append(kOutro);
+  constexpr std::string_view kDatePlace = "@DATE_OPTIONS@";
+  return text.replace(text.find(kDatePlace), kDatePlace.size(), DateOptionNames());
 }
 
 }  // namespace uslova::cli

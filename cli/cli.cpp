@@ -178,7 +178,8 @@ class Batch {
     Date date;
     if (ReadDate(date_.text(), date)) {
       out_.buffer()
-          .append(DateWords(date, options_.script, options_.letterCase, dateWords_))
+          .append(DateWords(date, options_.script, options_.letterCase, options_.inflection,
+                            dateWords_))
           .push_back('\n');
       out_.lineDone();
     } else {

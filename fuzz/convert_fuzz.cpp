@@ -215,6 +215,9 @@ void CheckStyles(const std::string& input, const std::string& plain, const std::
   O options = PickOptions(pick);
   options.decimal =
       O::Decimal::Auto;  // the reading the checks below model; reader_test has the others
+  // The nominative with its nouns, which the checks below model; counts_test has the cases.
+  options.inflection = O::Inflection::Nominative;
+  options.noun = O::NounWord::Written;
   // The options rule is the converter's: what it refuses, every entry point refuses.
   const uslova::GivenOptions given = uslova::AsGiven(options);
   if (!uslova::OptionsProblem(given).empty()) {

@@ -43,12 +43,13 @@ export function spellMany(
  * A date in words as contracts write it, in the genitive, one blank apart: "9.12.2026" gives
  * "devetog decembra dve hiljade dvadeset seste godine". A string is "9.12.2026", "09.12.2026."
  * or "2026-12-09", years 1 to 9999. A Date is read in its local calendar day: the day that the
- * machine's time zone shows for it, as getDate() gives it. Only script and case apply; another
- * option is a TypeError. A date that does not exist throws RejectedError ("not_a_date").
+ * machine's time zone shows for it, as getDate() gives it. Only script, case and inflection
+ * apply (the nominative writes a heading's "deveti decembar ..."); another option is a
+ * TypeError. A date that does not exist throws RejectedError ("not_a_date").
  * @example spellDate(new Date(2026, 11, 9), { script: "latin" })
  * // "devetog decembra dve hiljade dvadeset šeste godine"
  */
-export function spellDate(date: string | Date, options?: Pick<Options, "script" | "case">): string;
+export function spellDate(date: string | Date, options?: Pick<Options, "script" | "case" | "inflection">): string;
 
 /** The short name of a rejection. */
 export type Verdict =
@@ -68,7 +69,7 @@ export class RejectedError extends Error {
   readonly prompt: string;
 }
 
-/** The converter's version, e.g. "1.4.1". */
+/** The converter's version, e.g. "1.5.0". */
 export const version: string;
 
 /** Each option's values, in uslova-cli's order, as the converter lists them; the first is

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Writes the package's type stub, __init__.pyi, from __init__.pyi.in and the option names and
-values that the built package gets from the converter: one Literal type for each option, and a
-keyword for each in spell and spell_many.
+values that the built package gets from the converter: one Literal type for each option, a
+keyword for each in spell and spell_many, and one for each that a date takes in spell_date.
 
 Usage: stubs.py TEMPLATE OUTPUT   (with the built package on PYTHONPATH)"""
 
@@ -9,8 +9,9 @@ import os
 import sys
 
 
-def write_stub(choices, template, output):
-    """The stub at `output`, from `template` and the options' values in `choices`."""
+def write_stub(choices, template, output, date_options):
+    """The stub at `output`, from `template`, the options' values in `choices` and the names of
+    those that a date takes."""
     types, keywords = [], []
     for name, values in choices.items():
         quoted = ", ".join(f'"{value}"' for value in values)
@@ -21,7 +22,9 @@ def write_stub(choices, template, output):
         keywords.append(f"{name}: Optional[{name.capitalize()}] = ...")
     with open(template, encoding="utf-8") as source:
         text = source.read()
+    dated = [f"{name}: Optional[{name.capitalize()}] = ..." for name in date_options]
     text = text.replace("@TYPES@", "\n".join(types)).replace("@KEYWORDS@", ", ".join(keywords))
+    text = text.replace("@DATE_KEYWORDS@", ", ".join(dated))
     with open(output, "w", encoding="utf-8") as out:
         out.write(text)
 
@@ -32,4 +35,4 @@ if __name__ == "__main__":
     sys.path = [p for p in sys.path if os.path.abspath(p or ".") != here]
     import uslova
 
-    write_stub(uslova.CHOICES, *sys.argv[1:])
+    write_stub(uslova.CHOICES, *sys.argv[1:], uslova.DATE_OPTIONS)

@@ -45,10 +45,11 @@ OPTION_SETS = [
 ]
 # Dates, in the style sets that a date takes: dates.tsv, beside the table, has a line for each,
 # as the table's lines are.
-DATES = ["9.12.2026", "09.12.2026.", "2026-12-09", "1.1.2000", "29.2.2024", "31.12.1999",
+DATES = ["9.12.2026", "09.12.2026.", "9. 12. 2026.", "2026-12-09", "1.1.2000", "29.2.2024", "31.12.1999",
          "21.3.0001", "21.3.1", "30.11.9999", "29.2.2023", "31.4.2026", "0.1.2026", "1.13.2026", "2026-2-9",
          "9.12.26", "", "abc", " 9.12.2026 "]
-DATE_STYLES = ["", "script=latin case=first", "script=cyrillic case=upper"]
+DATE_STYLES = ["", "script=latin case=first", "script=cyrillic case=upper",
+               "inflection=nominative script=latin"]
 MESSAGE = re.compile(r"^uslova-cli: line (\d+): (.*)$")
 OPTION = re.compile(r"^  --([a-z]+)=([^ ]+)$")  # "  --script=ascii|latin|cyrillic" in --help
 

@@ -227,7 +227,7 @@ TEST(Cli, OptionErrors) {
        "uslova-cli: option '--c' is ambiguous; possibilities: '--case' '--currency'"},
       {{"-x", "7"}, "uslova-cli: unknown option '-x'"},
       {{"--date", "--currency=RSD", "1.1.2000"},
-       "uslova-cli: --date goes with --script and --case alone"},
+       "uslova-cli: --date goes with --script, --case and --inflection alone"},
       {{"--forms=short", "5"}, "uslova-cli: --forms=short needs --spacing=tidy"},
       {{"--help=yes"}, "uslova-cli: unknown option '--help=yes'"},
       {{"--currency=RSD", "--spacing=exact", "7"},

@@ -11,6 +11,7 @@
 namespace uslova {
 namespace {
 
+using O = Options;
 using S = Options::Script;
 using C = Options::LetterCase;
 
@@ -43,8 +44,13 @@ TEST(Dates, TheCalendar) {
   Date date;
   for (const char* refused :
        {"31.4.2026", "29.2.2023", "1.13.2026", "0.1.2026", "1.1.0", "1.1.10000", "2026-1-09",
-        "9.12.2026..", "9,12,2026", "", "9.12.26"}) {
+        "9.12.2026..", "9,12,2026", "", "9.12.26", "9 .12.2026", "9. 12 .2026", "2026- 12-09"}) {
     EXPECT_FALSE(ReadDate(refused, date)) << refused;
+  }
+  // Blanks after the dots, as the orthography writes a date.
+  for (const char* spaced : {"9. 12. 2026.", "9. 12.2026", "09.\t12.  2026."}) {
+    ASSERT_TRUE(ReadDate(spaced, date)) << spaced;
+    EXPECT_TRUE(date.year == 2026 && date.month == 12 && date.day == 9) << spaced;
   }
 }
 
@@ -125,6 +131,25 @@ TEST(Dates, ScriptsAndCase) {
   EXPECT_EQ(DateWords(date, S::Cyrillic, C::Lower),
             "деветог децембра две хиљаде двадесет шесте године");
   EXPECT_EQ(DateWords({2000, 3, 3}, S::Cyrillic, C::Upper), "ТРЕЋЕГ МАРТА ДВЕХИЉАДИТЕ ГОДИНЕ");
+}
+
+// The nominative of headings: the day and the month; the year stays with "godine".
+TEST(Dates, Nominative) {
+  const struct {
+    Date date;
+    std::string_view words;
+  } cases[] = {
+      {{2026, 12, 9}, "deveti decembar dve hiljade dvadeset šeste godine"},
+      {{2000, 1, 1}, "prvi januar dvehiljadite godine"},
+      {{2021, 3, 21}, "dvadeset prvi mart dve hiljade dvadeset prve godine"},
+      {{1999, 11, 30}, "trideseti novembar hiljadu devetsto devedeset devete godine"},
+      {{2024, 2, 3}, "treći februar dve hiljade dvadeset četvrte godine"},
+      {{2025, 9, 14}, "četrnaesti septembar dve hiljade dvadeset pete godine"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DateWords(c.date, S::Latin, C::Lower, O::Inflection::Nominative), c.words);
+  EXPECT_EQ(DateWords({2026, 10, 20}, S::Cyrillic, C::First, O::Inflection::Nominative),
+            "Двадесети октобар две хиљаде двадесет шесте године");
 }
 
 }  // namespace

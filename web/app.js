@@ -12,8 +12,6 @@
   const suggestion = document.getElementById("predlog");
   const copied = document.getElementById("kopirano");
   const kind = document.getElementById("vrsta"); // a number, or a date
-  // What a date takes of the options: the rest are greyed out while a date is written.
-  const DATE_OPTIONS = ["script", "case"];
   let choices = []; // the converter's options, once it is ready: one <select> each
   // The page's words for the values of the option tables; the values themselves come from the
   // converter, and one without words here shows its name.
@@ -38,7 +36,8 @@
     minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak", unit: "Šta se broji",
     inflection: "Padež", noun: "Imenica",
   };
-  const NONE = { currency: "bez valute", unit: "ništa (samo broj)" };
+  const NONE = { currency: "bez valute", unit: "ništa (samo broj)",
+    inflection: "osnovni (datum u genitivu)" };
   // The unit's choice of a noun of one's own, typed in a box of its own: ":" is never a unit's
   // name nor a noun, which has its forms before the ":".
   const OWN = ":";
@@ -186,7 +185,9 @@
     if (date) {
       noun.hidden = true;
       for (const name of choices) {
-        document.getElementById(name).disabled = !DATE_OPTIONS.includes(name);
+        // What a date takes of the options, as the converter names them: the rest are greyed
+        // out while a date is written.
+        document.getElementById(name).disabled = !uslova.dateOptions.includes(name);
       }
     } else {
       settle(uslova, changed);

@@ -89,7 +89,8 @@ constexpr int kMostPreparedOptions = 1024;
 
 /// The value of spacing and minor that uslova_options_init leaves them at.
 constexpr int kUnset = -1;
-static_assert(USLOVA_SPACING_UNSET == kUnset && USLOVA_MINOR_UNSET == kUnset);
+static_assert(USLOVA_SPACING_UNSET == kUnset && USLOVA_MINOR_UNSET == kUnset &&
+              USLOVA_INFLECTION_UNSET == kUnset);
 
 /// The bytes of the longest family's values as a list, "ascii, latin, cyrillic", with its NUL.
 constexpr std::size_t kLongestValueList = [] {
@@ -140,7 +141,8 @@ std::string_view ReadOptions(const uslova_options* given, Options& options, OwnN
     if (kFields[f].since > given->size) continue;  // an older struct: the option's default
     const int value = given->*member;
     if (value == kUnset &&
-        (member == &uslova_options::spacing || member == &uslova_options::minor)) {
+        (member == &uslova_options::spacing || member == &uslova_options::minor ||
+         member == &uslova_options::inflection)) {
       continue;
     }
     if (member == &uslova_options::unit && value == USLOVA_UNIT_OWN) {
@@ -198,6 +200,7 @@ void uslova_options_init_size(uslova_options* options, size_t size) {
     defaults.*kFields[f].member = kOptionFamilies[f].get(Options{});
   defaults.spacing = USLOVA_SPACING_UNSET;
   defaults.minor = USLOVA_MINOR_UNSET;
+  defaults.inflection = USLOVA_INFLECTION_UNSET;
   std::memcpy(options, &defaults, size);  // never past the caller's struct
 }
 
@@ -255,6 +258,10 @@ const char* uslova_option_name(size_t index) {
   return index < std::size(kOptionFamilies) ? kOptionFamilies[index].name.data() : nullptr;
 }
 
+const char* uslova_date_option_name(size_t index) {
+  return index < kDateOptions.size() ? kDateOptions[index].data() : nullptr;
+}
+
 size_t uslova_words_size(void) {
   return USLOVA_WORDS_SIZE;
 }
@@ -296,17 +303,28 @@ uslova_verdict uslova_spell_date(const char* text, size_t text_length,
   Options read;
   OwnNoun noun;
   if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
-  Options dateOptions;  // a date takes the script and case alone
-  dateOptions.script = read.script;
-  dateOptions.letterCase = read.letterCase;
-  const bool unsetOthers = options == nullptr || (options->spacing == USLOVA_SPACING_UNSET &&
-                                                  options->minor == USLOVA_MINOR_UNSET);
-  if (read != dateOptions || !unsetOthers) return USLOVA_BAD_OPTIONS;
+  // A date takes the options of kDateOptions alone: every other as uslova_options_init sets it.
+  // An unset inflection is the date's own, the genitive.
+  Options::Inflection inflection = Options::Inflection::Genitive;
+  if (options != nullptr) {
+    uslova_options defaults;
+    uslova_options_init_size(&defaults, options->size);
+    for (std::size_t f = 0; f < kFields.size(); ++f) {
+      const int uslova_options::*member = kFields[f].member;
+      const bool taken = std::find(kDateOptions.begin(), kDateOptions.end(),
+                                   kOptionFamilies[f].name) != kDateOptions.end();
+      if (kFields[f].since > options->size) continue;
+      if (!taken && options->*member != defaults.*member) return USLOVA_BAD_OPTIONS;
+      if (member == &uslova_options::inflection && options->inflection != kUnset)
+        inflection = read.inflection;
+    }
+  }
   Date date;
   if (!ReadDate({text == nullptr ? "" : text, text == nullptr ? 0 : text_length}, date))
     return USLOVA_NOT_A_DATE;
   DateBuffer words;
-  return Written(DateWords(date, read.script, read.letterCase, words), buffer, size, length);
+  return Written(DateWords(date, read.script, read.letterCase, inflection, words), buffer, size,
+                 length);
 }
 
 uslova_verdict uslova_float_text(const char* shown, size_t shown_length,

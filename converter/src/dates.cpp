@@ -40,8 +40,16 @@ bool Take(std::string_view& text, char ch) {
   return true;
 }
 
+/// Takes the blanks at the start of `text`, if any; true, to chain with Take.
+bool TakeBlanks(std::string_view& text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  return true;
+}
+
 // The words of dates, in Latin with diacritics, by their place in kDateWords: a day's masculine
-// ordinal and a year's last word as a feminine one, both in the genitive, and the months.
+// ordinal and a year's last word as a feminine one, both in the genitive, and the months; then
+// the day's ordinal and the month in the nominative.
 constexpr std::size_t kDay = 0;                    // + day of 1 to 19: "prvog" to "devetnaestog"
 constexpr std::size_t kDayTens = kDay + 20;        // + tens digit 2 or 3: "dvadesetog"
 constexpr std::size_t kMonth = kDayTens + 4;       // + month from 1: "januara" to "decembra"
@@ -50,7 +58,8 @@ constexpr std::size_t kYearTens = kYearUnit + 20;  // + tens digit: "dvadesete"
 constexpr std::size_t kYearHundreds = kYearTens + 10;       // + hundreds digit: "stote"
 constexpr std::size_t kYearThousands = kYearHundreds + 10;  // + thousands: "dvehiljadite"
 constexpr std::size_t kGodine = kYearThousands + 10;
-constexpr std::array<std::string_view, kGodine + 1> kDateWords{
+constexpr std::size_t kNominative = kGodine + 1;  // + the place of the genitive: "prvi", "januar"
+constexpr std::array<std::string_view, kNominative + kYearUnit> kDateWords{
     "", "prvog", "drugog", "trećeg", "četvrtog", "petog", "šestog", "sedmog", "osmog", "devetog",
     "desetog", "jedanaestog", "dvanaestog", "trinaestog", "četrnaestog", "petnaestog", "šesnaestog",
     "sedamnaestog", "osamnaestog", "devetnaestog",
@@ -73,7 +82,16 @@ constexpr std::array<std::string_view, kGodine + 1> kDateWords{
     "", "hiljadite", "dvehiljadite", "trohiljadite", "četvorohiljadite", "petohiljadite",
     "šestohiljadite", "sedmohiljadite", "osmohiljadite", "devetohiljadite",
     //
-    "godine"};
+    "godine",
+    // the nominative of the days and the months
+    "", "prvi", "drugi", "treći", "četvrti", "peti", "šesti", "sedmi", "osmi", "deveti", "deseti",
+    "jedanaesti", "dvanaesti", "trinaesti", "četrnaesti", "petnaesti", "šesnaesti", "sedamnaesti",
+    "osamnaesti", "devetnaesti",
+    //
+    "", "", "dvadeseti", "trideseti",
+    //
+    "", "januar", "februar", "mart", "april", "maj", "jun", "jul", "avgust", "septembar", "oktobar",
+    "novembar", "decembar"};
 
 /// kDateSpelled[script][variant][word]: the words of dates in every script and case.
 constexpr auto kDateSpelled = [] {
@@ -151,7 +169,8 @@ bool ReadDate(std::string_view text, Date& date) {
     read.day = TakeNumber(rest, 2);
   } else {  // 9.12.2026.
     read.day = TakeNumber(rest, 2);
-    if (!Take(rest, '.') || (read.month = TakeNumber(rest, 2)) < 0 || !Take(rest, '.')) {
+    if (!Take(rest, '.') || !TakeBlanks(rest) || (read.month = TakeNumber(rest, 2)) < 0 ||
+        !Take(rest, '.') || !TakeBlanks(rest)) {
       return false;
     }
     // Four digits, as "9.12.26" would be the year 26 and not 2026.
@@ -168,18 +187,20 @@ bool ReadDate(std::string_view text, Date& date) {
 }
 
 std::string_view DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase,
-                           DateBuffer& buffer) {
+                           Options::Inflection inflection, DateBuffer& buffer) {
   DateWriter writer(script, letterCase, buffer.data());
+  // The day's and the month's words of the case: the genitive's, or the nominative's after them.
+  const std::size_t cased = inflection == Options::Inflection::Genitive ? 0 : kNominative;
   const auto day = static_cast<std::size_t>(date.day);
   if (day < 20) {
-    writer.date(kDay + day);
+    writer.date(cased + kDay + day);
   } else if (day % 10 == 0) {
-    writer.date(kDayTens + day / 10);
+    writer.date(cased + kDayTens + day / 10);
   } else {
     writer.number(static_cast<std::uint8_t>(kTens + day / 10));
-    writer.date(kDay + day % 10);
+    writer.date(cased + kDay + day % 10);
   }
-  writer.date(kMonth + static_cast<std::size_t>(date.month));
+  writer.date(cased + kMonth + static_cast<std::size_t>(date.month));
   if (date.year % 1000 == 0) {
     writer.date(kYearThousands + static_cast<std::size_t>(date.year / 1000));
   } else {
@@ -204,9 +225,10 @@ std::string_view DateWords(const Date& date, Options::Script script, Options::Le
   return writer.text();
 }
 
-std::string DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase) {
+std::string DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase,
+                      Options::Inflection inflection) {
   DateBuffer buffer;
-  return std::string(DateWords(date, script, letterCase, buffer));
+  return std::string(DateWords(date, script, letterCase, inflection, buffer));
 }
 
 }  // namespace uslova

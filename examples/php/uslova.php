@@ -29,6 +29,7 @@ final class Uslova
         void uslova_options_init_size(uslova_options* options, size_t size);
         int uslova_option_set(uslova_options* options, const char* name, const char* value);
         const char* uslova_option_name(size_t index);
+        const char* uslova_date_option_name(size_t index);
         const char* uslova_option_values(const char* name);
         const char* uslova_options_problem(const uslova_options* options);
         size_t uslova_words_size(void);
@@ -125,12 +126,17 @@ final class Uslova
             throw new TypeError('expected a string or a DateTimeInterface, not '
                 . get_debug_type($date));
         }
+        $ffi = self::ffi();
+        $taken = [];  // the options a date takes, as the library names them
+        while (($name = $ffi->uslova_date_option_name(count($taken))) !== null) {
+            $taken[] = $name;
+        }
         foreach (array_keys($options) as $name) {
-            if ($name !== 'script' && $name !== 'case') {
-                throw new ValueError("a date takes script and case alone, not '$name'");
+            if (!in_array($name, $taken, true)) {
+                throw new ValueError('a date takes ' . implode(', ', $taken)
+                    . " alone, not '$name'");
             }
         }
-        $ffi = self::ffi();
         [$settings, $struct] = self::options($ffi, $options);
         $room = $ffi->uslova_words_size();
         $words = $ffi->new("char[$room]");

@@ -108,6 +108,10 @@ function createUslova({ exports, memory }) {
   for (let name; (name = exports.uslova_option_name(OPTION_NAMES.length)) !== 0;) {
     OPTION_NAMES.push(cString(name));
   }
+  const DATE_OPTIONS = []; // the options a date takes
+  for (let name; (name = exports.uslova_date_option_name(DATE_OPTIONS.length)) !== 0;) {
+    DATE_OPTIONS.push(cString(name));
+  }
   const WORDS_SIZE = exports.uslova_words_size();
   const words = allocate(WORDS_SIZE);
   const length = allocate(8);
@@ -425,7 +429,7 @@ function createUslova({ exports, memory }) {
    * dvadeset seste godine".
    * @param {string|Date} date "9.12.2026", "09.12.2026." or "2026-12-09"; a Date is read in its
    *   local calendar day, the day that the machine's time zone shows for it
-   * @param {object} [options] script and case alone
+   * @param {object} [options] the options of dateOptions alone: script, case, inflection
    */
   function spellDate(date, options) {
     let typed;
@@ -443,8 +447,8 @@ function createUslova({ exports, memory }) {
     }
     if (options !== undefined && options !== null && typeof options === "object") {
       for (const name in options) {
-        if (name !== "script" && name !== "case") {
-          throw new TypeError(`a date takes script and case alone, not '${name}'`);
+        if (!DATE_OPTIONS.includes(name)) {
+          throw new TypeError(`a date takes ${DATE_OPTIONS.join(", ")} alone, not '${name}'`);
         }
       }
     }
@@ -551,5 +555,6 @@ function createUslova({ exports, memory }) {
 
   /** The values of every option, as the converter's tables list them. */
   const choices = Object.fromEntries(OPTION_NAMES.map((name) => [name, valuesOf(name).split(", ")]));
-  return { spell, spellMany, spellDate, problem, version: cString(exports.uslova_version()), choices };
+  return { spell, spellMany, spellDate, problem, version: cString(exports.uslova_version()), choices,
+    dateOptions: DATE_OPTIONS };
 }

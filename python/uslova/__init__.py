@@ -24,7 +24,7 @@ from ._common import date_text as _date_text
 from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "LIMITS", "LAYER",
+__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "DATE_OPTIONS", "LIMITS", "LAYER",
            "__version__"]
 
 
@@ -39,7 +39,7 @@ def _layer():
             _uslova._setup(RejectedError, native_text,
                            b"spell(number, /, **options)\n--\n\n" + SPELL_DOC.encode(),
                            b"spell_many(numbers, /, **options)\n--\n\n" + SPELL_MANY_DOC.encode())
-            use_converter(_uslova.choices(), _uslova.limit)
+            use_converter(_uslova.choices(), _uslova.limit, _uslova.date_options())
             return _uslova
         except ImportError as problem:
             problems.append(f"the compiled module uslova._uslova: {problem}")
@@ -63,22 +63,30 @@ spell_many = _chosen.spell_many
 __version__: str = _chosen.version
 
 
-def spell_date(date, /, *, script=None, case=None) -> str:
+def spell_date(date, /, **options) -> str:
     """The words of a date as contracts write it, in the genitive, one blank apart.
 
-    ``date`` is a str, "9.12.2026", "09.12.2026." or "2026-12-09" for years 1 to 9999, or a
-    datetime.date (a datetime or a pandas Timestamp by its own calendar day). Only the script
-    and the case apply. A date that does not exist raises RejectedError ("not_a_date"); another
-    type, TypeError.
+    ``date`` is a str, "9.12.2026", "09.12.2026.", "9. 12. 2026." or "2026-12-09" for years 1
+    to 9999, or a datetime.date (a datetime or a pandas Timestamp by its own calendar day). Only
+    the options of DATE_OPTIONS apply: the script, the case, and the inflection, whose
+    nominative writes a heading's date. A date that does not exist raises RejectedError
+    ("not_a_date"); another type, TypeError.
 
     >>> spell_date("1.1.2000", case="first")
     'Prvog januara dvehiljadite godine'
+    >>> spell_date("9. 12. 2026.", inflection="nominative")
+    'deveti decembar dve hiljade dvadeset seste godine'
     """
-    return _chosen.spell_date(_date_text(date), script=script, case=case)
+    for name in options:
+        if name not in DATE_OPTIONS:
+            raise TypeError(f"a date takes {', '.join(DATE_OPTIONS)} alone, not {name!r}")
+    return _chosen.spell_date(_date_text(date), **options)
 
 #: Each option's values, in uslova-cli's order, as the converter lists them: {"script":
 #: ("ascii", "latin", "cyrillic"), ...}. The first value is the default, but for currency.
 CHOICES = _Converter.choices
+#: The options that a date takes, as the converter names them: ("script", "case", "inflection").
+DATE_OPTIONS = _Converter.date_options
 #: The converter's limits by name, as its C interface's uslova_limit gives them: {"integer_digits":
 #: 15, "decimals": 3, "amount_decimals": 2, ...}.
 LIMITS = _Converter.limits

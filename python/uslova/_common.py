@@ -7,7 +7,7 @@ from __future__ import annotations
 import datetime
 import decimal
 import operator
-from typing import Callable, Dict, Literal, Tuple, Union
+from typing import Callable, Dict, List, Literal, Tuple, Union
 
 Number = Union[str, int, float, decimal.Decimal]
 #: The short name of a rejection.
@@ -57,6 +57,7 @@ class Converter:
     integer_digits = 0  # an integer part has at most this many digits
     decimals = 0  # the decimal digits that are read
     limits: Dict[str, int] = {}  # every limit of the converter's, by name
+    date_options: Tuple[str, ...] = ()  # the options a date takes
 
 
 #: The names of the converter's limits, as uslova_limit takes them.
@@ -64,9 +65,11 @@ LIMIT_NAMES = ("integer_digits", "decimals", "amount_decimals", "prepared_option
                "float_digits", "float_text")
 
 
-def use_converter(choices: Dict[str, Tuple[str, ...]], limit: Callable[[str], int]) -> None:
+def use_converter(choices: Dict[str, Tuple[str, ...]], limit: Callable[[str], int],
+                  date_options: List[str]) -> None:
     """Called by the layer as it loads, with the converter's own answers."""
     Converter.choices = choices
+    Converter.date_options = tuple(date_options)
     Converter.limits = {name: limit(name) for name in LIMIT_NAMES}
     Converter.integer_digits = Converter.limits["integer_digits"]
     Converter.decimals = Converter.limits["decimals"]

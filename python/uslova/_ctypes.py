@@ -33,6 +33,8 @@ def _load() -> ctypes.CDLL:
     library.uslova_option_set.restype = ctypes.c_int
     library.uslova_option_name.argtypes = [ctypes.c_size_t]
     library.uslova_option_name.restype = ctypes.c_char_p
+    library.uslova_date_option_name.argtypes = [ctypes.c_size_t]
+    library.uslova_date_option_name.restype = ctypes.c_char_p
     library.uslova_option_values.argtypes = [ctypes.c_char_p]
     library.uslova_option_values.restype = ctypes.c_char_p
     library.uslova_options_problem.argtypes = [ctypes.c_void_p]
@@ -68,7 +70,15 @@ def choices() -> Dict[str, Tuple[str, ...]]:
     return found
 
 
-use_converter(choices(), lambda name: _library.uslova_limit(name.encode()))
+def date_options() -> List[str]:
+    """The options a date takes, as the library names them."""
+    found: List[str] = []
+    while (name := _library.uslova_date_option_name(len(found))) is not None:
+        found.append(name.decode())
+    return found
+
+
+use_converter(choices(), lambda name: _library.uslova_limit(name.encode()), date_options())
 _OPTIONS_SIZE = _library.uslova_options_size()
 _WORDS_SIZE = _library.uslova_words_size()  # room for the words of any number in any style
 _MOST_PREPARED = Converter.limits["prepared_options"]

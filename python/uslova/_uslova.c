@@ -308,7 +308,7 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
   return list;
 }
 
-static PyMethodDef methods[7];
+static PyMethodDef methods[8];
 /* The docstrings of spell() and spell_many(), kept alive for their functions, which read them
  * from their method definitions whenever __doc__ is asked for. */
 static PyObject* docs[2];
@@ -359,6 +359,21 @@ static PyObject* choices(PyObject* module, PyObject* unused) {
   return found;
 }
 
+/* date_options(): the options a date takes, as the converter names them. */
+static PyObject* date_options(PyObject* module, PyObject* unused) {
+  PyObject* found = PyList_New(0);
+  const char* name;
+  size_t k;
+  (void)module;
+  (void)unused;
+  for (k = 0; found != NULL && (name = uslova_date_option_name(k)) != NULL; ++k) {
+    PyObject* text = PyUnicode_FromString(name);
+    if (text == NULL || PyList_Append(found, text) < 0) Py_CLEAR(found);
+    Py_XDECREF(text);
+  }
+  return found;
+}
+
 /* limit(name): a limit of the converter's, as uslova_limit gives it. */
 static PyObject* limit(PyObject* module, PyObject* name) {
   (void)module;
@@ -366,7 +381,7 @@ static PyObject* limit(PyObject* module, PyObject* name) {
   return text == NULL ? NULL : PyLong_FromLong(uslova_limit(text));
 }
 
-static PyMethodDef methods[7] = {
+static PyMethodDef methods[8] = {
     {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
      "spell(number, **options): the words of number, as uslova.spell says."},
     {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
@@ -377,6 +392,8 @@ static PyMethodDef methods[7] = {
      "_setup(RejectedError, native_text, spell_doc, spell_many_doc): for the package."},
     {"choices", choices, METH_NOARGS, "choices(): each option's values, as uslova-cli lists them."},
     {"limit", limit, METH_O, "limit(name): a limit of the converter's, as uslova_limit gives it."},
+    {"date_options", date_options, METH_NOARGS,
+     "date_options(): the options a date takes, as the converter names them."},
     {NULL, NULL, 0, NULL},
 };
 

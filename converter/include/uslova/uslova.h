@@ -103,8 +103,11 @@ typedef enum {
 } uslova_unit;
 
 /** The case that a numeral ending in one takes with the word it counts: "jedne hiljade
- * dinara", "jednu hiljadu dinara". Not with the window's exact text. Since 1.5. */
+ * dinara", "jednu hiljadu dinara". Not with the window's exact text. Unset, as
+ * uslova_options_init leaves it: the nominative for a number, the genitive for a date. Since
+ * 1.5. */
 typedef enum {
+  USLOVA_INFLECTION_UNSET = -1,
   USLOVA_INFLECTION_NOMINATIVE,
   USLOVA_INFLECTION_GENITIVE,
   USLOVA_INFLECTION_ACCUSATIVE,
@@ -221,15 +224,21 @@ uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
                                  const uslova_options* options, char* buffer, size_t size,
                                  size_t* length);
 
-/** Writes the words of the date `text` (`text_length` bytes), "9.12.2026", "09.12.2026." or
- * "2026-12-09", for years 1 to 9999, as contracts write it, in the genitive, one blank apart:
- * "devetog decembra dve hiljade dvadeset seste godine". Only the script and case of `options`
- * (NULL: the defaults) apply; any other option set is USLOVA_BAD_OPTIONS. A text that is not a
- * date of the calendar is USLOVA_NOT_A_DATE. `*length` and the buffer are as for uslova_spell.
- * Since 1.4. */
+/** Writes the words of the date `text` (`text_length` bytes), "9.12.2026", "09.12.2026.",
+ * "9. 12. 2026." (since 1.5) or "2026-12-09", for years 1 to 9999, as contracts write it, in the
+ * genitive, one blank apart: "devetog decembra dve hiljade dvadeset seste godine". Only the
+ * options that uslova_date_option_name names apply (NULL: the defaults): the script, the case,
+ * and since 1.5 the inflection, whose nominative writes the day and the month as headings do,
+ * "deveti decembar dve hiljade dvadeset seste godine". Any other option set is
+ * USLOVA_BAD_OPTIONS. A text that is not a date of the calendar is USLOVA_NOT_A_DATE. `*length`
+ * and the buffer are as for uslova_spell. Since 1.4. */
 uslova_verdict uslova_spell_date(const char* text, size_t text_length,
                                  const uslova_options* options, char* buffer, size_t size,
                                  size_t* length);
+
+/** The name of the option `index` that a date takes, counted from 0, as uslova_option_name
+ * names it: "script", "case", "inflection"; NULL past the last. Since 1.5. */
+const char* uslova_date_option_name(size_t index);
 
 /** The Serbian prompt for a rejection, as the window's message box shows it, e.g.
  * "Nemoguce prevesti u slova, jer ulazni parametar nije broj!" for USLOVA_NOT_A_NUMBER; ""
@@ -241,7 +250,7 @@ const char* uslova_prompt(uslova_verdict verdict);
  * "not_whole", "not_a_date", "buffer_too_small", "bad_options". */
 const char* uslova_verdict_name(uslova_verdict verdict);
 
-/** The library's version, e.g. "1.4.1". */
+/** The library's version, e.g. "1.5.0". */
 const char* uslova_version(void);
 
 #ifdef __cplusplus
