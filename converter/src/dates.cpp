@@ -40,10 +40,13 @@ bool Take(std::string_view& text, char ch) {
   return true;
 }
 
-/// Takes the blanks at the start of `text`, if any; true, to chain with Take.
-bool TakeBlanks(std::string_view& text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
+/// Takes a "." and the blanks after it, if any, as the orthography writes "9. 12. 2026.".
+bool TakeDot(std::string_view& text) {
+  if (text.empty() || text.front() != '.') return false;
+  std::size_t taken = 1;
+  while (taken < text.size() && (text[taken] == ' ' || text[taken] == '\t'))
+    ++taken;
+  text.remove_prefix(taken);
   return true;
 }
 
@@ -169,8 +172,7 @@ bool ReadDate(std::string_view text, Date& date) {
     read.day = TakeNumber(rest, 2);
   } else {  // 9.12.2026.
     read.day = TakeNumber(rest, 2);
-    if (!Take(rest, '.') || !TakeBlanks(rest) || (read.month = TakeNumber(rest, 2)) < 0 ||
-        !Take(rest, '.') || !TakeBlanks(rest)) {
+    if (!TakeDot(rest) || (read.month = TakeNumber(rest, 2)) < 0 || !TakeDot(rest)) {
       return false;
     }
     // Four digits, as "9.12.26" would be the year 26 and not 2026.
@@ -186,11 +188,12 @@ bool ReadDate(std::string_view text, Date& date) {
   return true;
 }
 
-std::string_view DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase,
-                           Options::Inflection inflection, DateBuffer& buffer) {
-  DateWriter writer(script, letterCase, buffer.data());
-  // The day's and the month's words of the case: the genitive's, or the nominative's after them.
-  const std::size_t cased = inflection == Options::Inflection::Genitive ? 0 : kNominative;
+namespace {
+
+/// DateWords in one case: the day's and the month's words are the genitive's, or the
+/// nominative's after them; a case of its own, so that the genitive's places stay constants.
+template <std::size_t cased>
+std::string_view WriteDate(const Date& date, DateWriter& writer) {
   const auto day = static_cast<std::size_t>(date.day);
   if (day < 20) {
     writer.date(cased + kDay + day);
@@ -223,6 +226,15 @@ std::string_view DateWords(const Date& date, Options::Script script, Options::Le
   }
   writer.date(kGodine);
   return writer.text();
+}
+
+}  // namespace
+
+std::string_view DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase,
+                           Options::Inflection inflection, DateBuffer& buffer) {
+  DateWriter writer(script, letterCase, buffer.data());
+  return inflection == Options::Inflection::Genitive ? WriteDate<0>(date, writer)
+                                                     : WriteDate<kNominative>(date, writer);
 }
 
 std::string DateWords(const Date& date, Options::Script script, Options::LetterCase letterCase,

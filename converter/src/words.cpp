@@ -81,22 +81,33 @@ void AmountWords(const Number& number, const Options& options, Words& words) {
   words.push(FormAfter(hundredth, tens, ones));
 }
 
-/// Puts the words of a nominative in `inflection`: each "jedan", "jedna" and "jedno" that ends a
-/// numeral, and each noun in its form after one, which only such a numeral (or digits ending in
-/// one) counts. Every other word stays as it is: "dve hiljade", "pet dana", "hiljadu".
-void Inflect(Words& words, Options::Inflection inflection) {
-  const bool genitive = inflection == Options::Inflection::Genitive;
-  for (Word& word : words) {
-    if (word.row >= kNounWords) {
-      if ((word.row - kNounWords) % kNounForms == 0)
-        word.row =
-            static_cast<std::uint8_t>(word.row + (genitive ? kGenitiveForm : kAccusativeForm));
-    } else if (word.row == kUnits + 1 || word.row == kNeuterOne) {
-      if (genitive) word.row = kOneGenitive;  // the accusative of an inanimate noun: jedan
-    } else if (word.row == kFeminineOne) {
-      word.row = genitive ? kFeminineOneGenitive : kFeminineOneAccusative;
+/// The row of each word in the genitive ([0]) and the accusative ([1]): each "jedan", "jedna"
+/// and "jedno", which end a numeral, and each noun in its form after one, which only such a
+/// numeral (or digits ending in one) counts. Every other word stays as it is: "dve hiljade",
+/// "pet dana", "hiljadu".
+constexpr auto kInflectedRows = [] {
+  std::array<std::array<std::uint8_t, kWordCount>, 2> rows{};
+  for (std::size_t accusative = 0; accusative < 2; ++accusative) {
+    for (std::size_t row = 0; row < kWordCount; ++row) {
+      auto& inflected = rows[accusative][row];
+      inflected = static_cast<std::uint8_t>(row);
+      if (row >= kNounWords && (row - kNounWords) % kNounForms == 0) {
+        inflected = static_cast<std::uint8_t>(row + (accusative ? kAccusativeForm : kGenitiveForm));
+      } else if ((row == kUnits + 1 || row == kNeuterOne) && !accusative) {
+        inflected = kOneGenitive;  // the accusative of an inanimate noun: jedan, jedno
+      } else if (row == kFeminineOne) {
+        inflected = accusative ? kFeminineOneAccusative : kFeminineOneGenitive;
+      }
     }
   }
+  return rows;
+}();
+
+/// Puts the words of a nominative in `inflection`, a row for a row.
+void Inflect(Words& words, Options::Inflection inflection) {
+  const auto& rows = kInflectedRows[inflection == Options::Inflection::Accusative ? 1 : 0];
+  for (Word& word : words)
+    word.row = rows[word.row];
 }
 
 }  // namespace
