@@ -18,6 +18,12 @@ struct OptionsOf1_1 {
   std::size_t size;
   int script, spacing, letter_case, currency, minor, forms, decimal;
 };
+/// The struct as release 1.4 shipped it, for its size.
+struct OptionsOf1_4 {
+  std::size_t size;
+  int script, spacing, letter_case, currency, minor, forms, decimal, unit;
+  char unit_noun[sizeof uslova_options::unit_noun];
+};
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -40,10 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto* options = reinterpret_cast<const uslova_options*>(block.get());
   const uslova_verdict verdict =
       uslova_spell(text, textLength, options, words, sizeof words, &length);
-  const bool shipped = declared == sizeof(uslova_options) || declared == sizeof(OptionsOf1_1) ||
+  const bool shipped = declared == sizeof(uslova_options) || declared == sizeof(OptionsOf1_4) ||
+                       declared == sizeof(OptionsOf1_1) ||
                        declared == offsetof(uslova_options, decimal);
   if (!shipped && verdict != USLOVA_BAD_OPTIONS) std::abort();
-  // A date reads the same struct, and takes its script and case alone.
+  // A date reads the same struct, and takes the options that the converter names for it alone.
   const uslova_verdict date =
       uslova_spell_date(text, textLength, options, words, sizeof words, &length);
   if (!shipped && date != USLOVA_BAD_OPTIONS) std::abort();
