@@ -89,8 +89,8 @@ constexpr std::pair<std::string_view, std::string_view> kOptionHelp[] = {
      "write a zero as \"nula\""},
     {"case", "lower case (the default), a capital first letter, or all capitals"},
     {"currency",
-     "an amount with at most two decimal digits, in dinars and para, euros and cents or dollars "
-     "and cents; written tidy unless joined"},
+     "an amount with at most two decimal digits, in that currency's unit and hundredth: "
+     "\"dva dinara i pedeset para\"; written tidy unless joined"},
     {"minor", "with --currency: \"i pedeset para\" (the default), \"i 50 para\" or \"i 50/100\""},
     {"forms",
      "the window's words (the default), or the short forms of cheques: \"sto\", \"dvesta\", "

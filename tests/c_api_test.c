@@ -370,5 +370,10 @@ int main(int argc, char** argv) {
   }
 
   printf("%s: %d failed\n", failures == 0 ? "c_api_test passed" : "c_api_test", failures);
+  if (failures == 0 && argc <= 1) {
+    /* 77: ctest reports the test as skipped, so that a missing table is seen. */
+    printf("c_api_test: the table of cases was not run: no table was named\n");
+    return 77;
+  }
   return failures == 0 ? 0 : 1;
 }
