@@ -36,8 +36,9 @@ constexpr Letters Find(std::string_view rest, const Letters (&table)[N]) {
 
 /// Writes `latin` in `script` to `out` and returns the bytes written, at most `room`; a byte
 /// past the room is counted but not written, so that a caller can refuse a text too long.
+/// `finalU` writes a last "a" as "u": the accusative of a feminine noun in -a.
 constexpr std::size_t Transcribe(std::string_view latin, Options::Script script, char* out,
-                                 std::size_t room) {
+                                 std::size_t room, bool finalU = false) {
   std::size_t size = 0;
   const auto put = [&](std::string_view bytes) {
     for (char byte : bytes) {
@@ -46,7 +47,8 @@ constexpr std::size_t Transcribe(std::string_view latin, Options::Script script,
     }
   };
   for (std::size_t i = 0; i < latin.size();) {
-    const std::string_view rest(latin.data() + i, latin.size() - i);
+    std::string_view rest(latin.data() + i, latin.size() - i);
+    if (finalU && rest == "a") rest = "u";
     const Letters letter = script == Options::Script::Cyrillic ? Find(rest, kCyrillic)
                            : script == Options::Script::Ascii  ? Find(rest, kAscii)
                                                                : Letters{};

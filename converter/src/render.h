@@ -85,15 +85,10 @@ constexpr std::array<ScriptColumns, 3> SpellAll() {
   std::array<ScriptColumns, 3> columns{};
   for (std::size_t script = 0; script < 3; ++script) {
     for (std::size_t row = 0; row < kWordCount; ++row) {
-      std::array<char, sizeof(Slot::text)> latin{};
-      const std::string_view typed = kWords[row].latin;
-      if (typed.size() > latin.size()) throw "a word does not fit a slot";
-      std::copy_n(typed.begin(), std::min(typed.size(), latin.size()), latin.begin());
-      if (kWords[row].finalU) latin[typed.size() - 1] = 'u';
       std::array<char, sizeof(Slot::text) + 1> written{};
       const std::size_t size =
-          letters::Transcribe({latin.data(), typed.size()}, static_cast<Options::Script>(script),
-                              written.data(), written.size());
+          letters::Transcribe(kWords[row].latin, static_cast<Options::Script>(script),
+                              written.data(), written.size(), kWords[row].finalU);
       // Past the room: Spell refuses a word longer than a slot.
       const std::string_view word(written.data(), std::min(size, written.size()));
       for (std::size_t joined = 0; joined < 2; ++joined) {
@@ -147,13 +142,9 @@ constexpr void CopySlot(char* to, const Slot& slot) {
 [[gnu::noinline]] inline std::size_t WriteOwnNoun(const OwnNoun& noun, std::size_t form,
                                                   bool finalU, Options::Script script,
                                                   Variant variant, bool joined, char* out) {
-  std::array<char, OwnNoun::kMostBytes> latin;
-  const std::string_view typed = noun.form(form);
-  std::copy(typed.begin(), typed.end(), latin.begin());
-  if (finalU) latin[typed.size() - 1] = 'u';
   std::array<char, OwnNoun::kMostBytes> written{};
   const std::size_t size =
-      letters::Transcribe({latin.data(), typed.size()}, script, written.data(), written.size());
+      letters::Transcribe(noun.form(form), script, written.data(), written.size(), finalU);
   return detail::WriteSpelled({written.data(), std::min(size, written.size())}, variant, joined,
                               out);
 }
