@@ -2,8 +2,8 @@
 """USLOVA(Broj; Valuta; Stil) in LibreOffice Calc: the uslova Python package's spell() as a
 cell function. It has no rules of its own: numbers, options and rejections are the package's,
 and every rejection is Err:502, so that IFERROR and ISERROR work. USLOVAGRESKA(Broj; Valuta;
-Stil) gives the reason as text, "" where USLOVA gives words, and with Valuta "datum" the reason
-where USLOVADATUM gives none. Valuta is a currency or a unit of counts. USLOVADATUM(Datum; Stil)
+Stil) gives the reason as text, in Serbian alone, "" where USLOVA gives words, and with Valuta
+"datum" the reason where USLOVADATUM gives none. Valuta is a currency or a unit of counts. USLOVADATUM(Datum; Stil)
 writes a date cell, or a date as text, in words. In a range (an array formula), a cell that
 cannot be spelled gives "", and the others their words."""
 
@@ -25,33 +25,45 @@ def _left_out(argument):
     return argument is None or argument == "" or (isinstance(argument, float) and argument == 0)
 
 
+def _listed(values):
+    return ", ".join(values)
+
+
 def _options(currency, style):
-    """uslova.spell's options from the Valuta and Stil arguments; ValueError when they are bad.
-    Valuta is a currency, or else a unit of counts, which the converter checks."""
+    """uslova.spell's options from the Valuta and Stil arguments; ValueError, in Serbian, when
+    they are bad. Valuta is a currency, or else a unit of counts, which the converter checks."""
     options = {}
+    currencies, units = uslova.CHOICES["currency"], uslova.CHOICES["unit"]
+    valuta = None
     if not _left_out(currency):
-        if not isinstance(currency, str):
-            raise ValueError("Valuta is a text: a currency (RSD, EUR, USD) or a unit (dan, ...)")
-        currencies, units = uslova.CHOICES["currency"], uslova.CHOICES["unit"]
         # A noun of one's own has its gender after ":"; the converter checks the rest.
-        if currency not in currencies and currency not in units and ":" not in currency:
-            raise ValueError(f"Valuta: {currency!r} is neither a currency (choose "
-                             f"{', '.join(currencies)}) nor a unit (choose {', '.join(units)}, "
-                             f"or a noun of one's own: stan,stana,stanova:m)")
-        options["currency" if currency in currencies else "unit"] = currency
-    _style(style, options)
+        if not isinstance(currency, str) or (
+                currency not in currencies and currency not in units and ":" not in currency):
+            raise ValueError(f"Valuta je valuta ({_listed(currencies)}), jedinica "
+                             f"({_listed(units)}) ili svoja imenica, na primer "
+                             "stan,stana,stanova:m")
+        valuta = "currency" if currency in currencies else "unit"
+        options[valuta] = currency
+    _style(style, options, uslova.CHOICES)
+    if valuta is not None:  # after Stil's script, so that the converter's reason is written in it
+        options[valuta] = options.pop(valuta)
     return options
 
 
-def _style(style, options):
-    """Adds the options of Stil, "NAME=VALUE ...", to `options`."""
+def _style(style, options, choices):
+    """Adds the options of Stil, "NAME=VALUE ...", to `options`: those of `choices`, with
+    their values, the names and values as the converter lists them."""
     if not _left_out(style):
         if not isinstance(style, str):
-            raise ValueError('Stil is a text such as "script=latin case=first"')
+            raise ValueError('Stil je tekst, na primer "script=latin case=first"')
         for setting in style.split():
             name, equals, value = setting.partition("=")
-            if not equals or name in options or name == "currency":
-                raise ValueError(f"Stil: {setting!r} is not NAME=VALUE of another option")
+            if not equals or name in options or name not in choices or name == "currency":
+                raise ValueError(f"Stil: {setting!r} nije IME=VREDNOST nekog drugog izbora "
+                                 f"({_listed(n for n in choices if n != 'currency')})")
+            if value not in choices[name] and name != "unit":  # the converter reads a noun
+                raise ValueError(f"Stil: {name} nema vrednost {value!r} "
+                                 f"({_listed(choices[name])})")
             options[name] = value
 
 
@@ -72,11 +84,11 @@ def _number(cell, options):
     if isinstance(cell, float):
         number = decimal.Decimal(format(cell, ".15g"))
         if "currency" in options and abs(cell) >= AMOUNT_LIMIT and not cell.is_integer():
-            raise ValueError(f"a number cell holds {uslova.LIMITS['float_digits']} significant "
-                             f"digits, too few for the cents of an amount of 10^{AMOUNT_DIGITS} "
-                             "or more: type the amount as a text")
+            raise ValueError(f"Ćelija s brojem čuva {uslova.LIMITS['float_digits']} značajnih "
+                             f"cifara, premalo za pare iznosa od 10^{AMOUNT_DIGITS} ili više: "
+                             "upišite iznos kao tekst")
         return number
-    raise ValueError("Broj is a number or a text")
+    raise ValueError("Broj je broj ili tekst")
 
 
 def _words(cell, options):
@@ -93,16 +105,19 @@ def _or_blank(words, cell, options):
         return ""
 
 
+def _said(problem):
+    """A problem as a reader is told it: the converter's Serbian (a rejection's prompt, or the
+    Serbian of a problem with options), or the add-in's own, which is Serbian."""
+    return getattr(problem, "prompt", None) or str(problem)
+
+
 def _reason(words, cell, options):
-    """Why `words` gives a cell none: "" when it gives them, else the converter's prompt or
-    reason."""
+    """Why `words` gives a cell none: "" when it gives them, else the reason."""
     try:
         words(cell, options)
         return ""
-    except uslova.RejectedError as rejected:
-        return rejected.prompt
-    except (ValueError, TypeError) as problem:
-        return str(problem)
+    except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
+        return _said(problem)
 
 
 # USLOVAGRESKA's Valuta for the reason that USLOVADATUM gives no words.
@@ -130,8 +145,13 @@ def _date_words(cell, options):
         except OverflowError:  # beyond the years 1 to 9999: no date
             cell = str(cell)
     elif not isinstance(cell, str):
-        raise ValueError("Datum is a date cell or a text")
+        raise ValueError("Datum je ćelija s datumom ili tekst")
     return uslova.spell_date(cell, **options)
+
+
+def _date_choices():
+    """The options a date takes, with their values, as the converter names them."""
+    return {name: uslova.CHOICES[name] for name in uslova.DATE_OPTIONS}
 
 
 def _cells(number):
@@ -156,7 +176,7 @@ class UslovaAddIn(unohelper.Base, XUslova):
     def uslovadatum(self, _properties, date, style):
         try:
             options = {}
-            _style(style, options)
+            _style(style, options, _date_choices())
             if not isinstance(date, tuple):
                 return ((_date_words(date, options),),)
             return tuple(tuple(_or_blank(_date_words, cell, options) for cell in row)
@@ -169,11 +189,11 @@ class UslovaAddIn(unohelper.Base, XUslova):
         try:
             options = {}
             if words is _date_words:
-                _style(style, options)
+                _style(style, options, _date_choices())
             else:
                 options = _options(currency, style)
         except (ValueError, TypeError) as problem:  # every cell has the options' problem
-            return tuple(tuple(str(problem) for _ in row) for row in _cells(number))
+            return tuple(tuple(_said(problem) for _ in row) for row in _cells(number))
         return tuple(tuple(_reason(words, cell, options) for cell in row)
                      for row in _cells(number))
 

@@ -13,6 +13,7 @@
 #include "chunks.h"
 #include "csv.h"
 #include "lines.h"
+#include "refusal.h"
 #include "uslova/dates.h"
 
 #include "uslova/converter.h"
@@ -110,7 +111,7 @@ class Batch {
     Number number;
     reader_.restart();
     reader_.feed(typed);
-    write(reader_.finish(number), number, "argument", n);
+    write(reader_.finish(number), number, "argument", n, typed);
   }
 
   /// The next piece of the current line of input. A line's first piece waits, and is read
@@ -142,7 +143,7 @@ class Batch {
     Number number;
     const Verdict verdict = fed_ ? reader_.finish(number)
                                  : ReadNumber(first_, number, options_.decimal, options_.currency);
-    write(verdict, number, "line", line_++);
+    write(verdict, number, "line", line_++, fed_ ? std::string_view{} : first_);
     if (fed_) reader_.restart();
     first_ = {};
     fed_ = false;
@@ -188,13 +189,15 @@ class Batch {
       out_.lineDone();
       std::string& m = messages_.buffer();
       m.append(kName).append(": ").append(source).append(" ").append(std::to_string(n));
-      m.append(": ").append(PromptOf(Verdict::NotADate)).push_back('\n');
+      m.append(": ").append(PromptOf(Verdict::NotADate, options_.script)).push_back('\n');
       messages_.lineDone();
     }
     if (terminal_) flush();
   }
 
-  void write(Verdict verdict, const Number& number, std::string_view source, std::size_t n) {
+  /// Writes the words, or a refusal of `whole`: the text when it was held whole, else null.
+  void write(Verdict verdict, const Number& number, std::string_view source, std::size_t n,
+             std::string_view whole) {
     std::string_view words;
     if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
     if (verdict == Verdict::Accepted) {
@@ -206,7 +209,9 @@ class Batch {
       const auto end = std::to_chars(digits.begin(), digits.end(), n).ptr;
       std::string& m = messages_.buffer();
       m.append(kName).append(": ").append(source).append(" ");
-      m.append(digits.begin(), end).append(": ").append(PromptOf(verdict)).push_back('\n');
+      m.append(digits.begin(), end).append(": ");
+      AppendRefusal(m, whole, whole.data() != nullptr, verdict, options_);
+      m.push_back('\n');
       messages_.lineDone();
     }
     out_.lineDone();

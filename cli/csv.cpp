@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "chunks.h"
+#include "refusal.h"
 #include "uslova/converter.h"
 
 namespace uslova::cli {
@@ -331,7 +332,9 @@ class CsvColumn {
     if (verdict == Verdict::Accepted) {
       out_.append(words);  // letters, blanks, digits and "/": never a quote or a delimiter
     } else {
-      message("row " + Counted(row_) + ": " + std::string(PromptOf(verdict)));
+      std::string why = "row " + Counted(row_) + ": ";
+      AppendRefusal(why, first_, !fed_, verdict, options_);
+      message(why);
     }
   }
 

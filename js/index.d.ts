@@ -19,7 +19,8 @@ export interface Options {
  * An unknown option name
  * throws a TypeError, a bad value a RangeError naming the choices, and a combination that
  * uslova-cli refuses (an explicit exact spacing with a currency or with short forms, a minor
- * style without a currency) a TypeError with its reason. A text too long for the converter's
+ * style without a currency) a TypeError with its reason; either has as its `prompt` the
+ * converter's Serbian for readers, which names no option, or null. A text too long for the converter's
  * memory throws a RangeError. A number that cannot be spelled throws RejectedError.
  * @example spell("1.234,56", { currency: "RSD", spacing: "tidy" })
  * // "jedna hiljada dve stotine trideset cetiri dinara i pedeset sest para"
@@ -60,12 +61,13 @@ export type Verdict =
   | "more_than_three_decimals"
   | "inexact"
   | "not_whole"
-  | "not_a_date";
+  | "not_a_date"
+  | "other_currency";
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 export class RejectedError extends Error {
   readonly verdict: Verdict;
-  /** The Serbian text of the window's message box. */
+  /** The Serbian text of the window's message box, in the script of the words. */
   readonly prompt: string;
 }
 

@@ -16,7 +16,7 @@ sed "s/@PROJECT_VERSION@/$version/" "$top/converter/version.h.in" >"$out/include
 # The converter alone, with its C interface: no Qt, no iostreams, no JavaScript glue. Debian's
 # emscripten runs its optimizer with Node, which finds acorn only through NODE_PATH.
 exports=_uslova_spell,_uslova_options_init_size,_uslova_options_size,_uslova_option_name,_uslova_words_size,_uslova_limit,_uslova_option_set,_uslova_option_values
-exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_spell,_uslova_js_options_read,_uslova_js_options_free,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_js_window_pieces_room,_uslova_prompt,_uslova_verdict_name,_uslova_float_text,_uslova_spell_date,_uslova_date_option_name,_uslova_noun_problem,_uslova_version,_malloc,_free
+exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_spell,_uslova_js_options_read,_uslova_js_options_free,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_js_window_pieces_room,_uslova_prompt,_uslova_prompt_in,_uslova_refusal,_uslova_problem_in_serbian,_uslova_verdict_name,_uslova_float_text,_uslova_spell_date,_uslova_date_option_name,_uslova_noun_problem,_uslova_version,_malloc,_free
 NODE_PATH=/usr/share/nodejs em++ -O3 -flto -mbulk-memory -std=c++20 -fconstexpr-steps=50000000 \
   -I"$top/converter/include" -I"$top/converter/src" -I"$out/include" \
   $(sed "s|^|$top/converter/src/|" "$top/converter/sources.txt") "$top/js/src/exports.cpp" \

@@ -44,7 +44,9 @@ static const struct {
     {USLOVA_NOT_A_DATE, "not_a_date",
      "Nemoguce prevesti u slova, jer datum ne postoji ili nije zapisan kao 9.12.2026 ili "
      "2026-12-09!"},
-    {(uslova_verdict)9, "unknown", ""},
+    {USLOVA_OTHER_CURRENCY, "other_currency",
+     "Nemoguce prevesti u slova, jer je iznos u drugoj valuti!"},
+    {(uslova_verdict)10, "unknown", ""},
     {(uslova_verdict)-1, "unknown", ""},
     {(uslova_verdict)102, "unknown", ""},
 };
@@ -155,7 +157,11 @@ static void run_cases(const char* path, int dates) {
       check(problem != NULL && strcmp(problem, outcome + 1) == 0 && verdict == USLOVA_BAD_OPTIONS,
             outcome);
     } else if (*outcome == '!') {
-      check(verdict != USLOVA_ACCEPTED && strcmp(uslova_prompt(verdict), outcome + 1) == 0, input);
+      /* The prompt in the script of the words, of the verdict to show. */
+      verdict = uslova_refusal(input, strlen(input), &options, verdict);
+      check(verdict != USLOVA_ACCEPTED &&
+                strcmp(uslova_prompt_in(verdict, &options), outcome + 1) == 0,
+            input);
     } else {
       check(verdict == USLOVA_ACCEPTED && strcmp(words, outcome) == 0, input);
     }
@@ -351,6 +357,16 @@ int main(int argc, char** argv) {
             uslova_noun_problem("stan,stana:m") != NULL &&
             uslova_noun_problem("stan,stana,stanova:m") == NULL,
         "a malformed noun");
+  /* Its Serbian, for readers, in the script of the options; no other text has any. */
+  uslova_option_set(&options, "script", "cyrillic");
+  check(strncmp(uslova_problem_in_serbian(uslova_noun_problem("stan,stana:m"), &options),
+                "Своја именица", strlen("Своја именица")) == 0 &&
+            uslova_problem_in_serbian("stan", &options) == NULL &&
+            uslova_problem_in_serbian(NULL, NULL) == NULL,
+        "the Serbian of a problem");
+  check(uslova_refusal("EUR 5", 5, NULL, USLOVA_NOT_A_NUMBER) == USLOVA_NOT_A_NUMBER &&
+            uslova_refusal(NULL, 0, &options, USLOVA_NOT_A_NUMBER) == USLOVA_NOT_A_NUMBER,
+        "a refusal without a currency or a text");
   memset(options.unit_noun, 'a', sizeof options.unit_noun);
   check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_BAD_OPTIONS,
         "a noun without its end");

@@ -25,7 +25,8 @@ REASON = "RS.USLOVA.CALC.USLOVAADDIN.USLOVAGRESKA"
 DATE = "RS.USLOVA.CALC.USLOVAADDIN.USLOVADATUM"
 # USLOVAGRESKA's arguments in the edge test: two with words, then a reason each.
 REASONS = ["[.A1]", "[.A2]", '"abc"', '"1,234";"RSD"', '"7";"GBP"', '[.A4];"EUR"',
-           '"7";"RSD";"spacing=exact"']
+           '"7";"RSD";"spacing=exact"', '"7";"stan,stana:m";"script=latin"',
+           '"15.000,00 EUR";"RSD";"script=cyrillic"', '"7";"";"script=klingon"']
 STYLES = [  # Valuta, Stil, and the same as uslova-cli's arguments
     ("", "", []),
     ("RSD", "", ["--currency=RSD"]),
@@ -245,11 +246,15 @@ class Edges(unittest.TestCase):
         reasons = result[0][5:5 + len(REASONS)]
         self.assertEqual([result[n][5 + len(REASONS)] for n in range(3)], ["", "", ""])
         self.assertEqual(reasons[:2], ["", ""])
+        # In Serbian alone, a prompt in the script of the words.
         for reason, said in zip(reasons[2:], ["nije broj!", "iznos ima vise od dve decimale!",
-                                              "choose RSD, EUR, USD", "10^13",
-                                              "cannot be used with --currency"]):
-            self.assertTrue(reason.startswith("Nemoguce") or not said.endswith("!"), reason)
+                                              "(RSD, EUR, USD)", "10^13", "ne idu uz valutu",
+                                              "Svoja imenica se piše", "у другој валути!",
+                                              "(ascii, latin, cyrillic)"], strict=True):
+            self.assertTrue(reason.startswith(("Nemoguce", "Немогуће")) or not said.endswith("!"),
+                            reason)
             self.assertIn(said, reason)
+            self.assertNotRegex(reason, "--| the | is | for ")
 
     def test_a_day_as_calc_reads_it_and_ranges_with_a_bad_cell(self):
         # A date cell's day is DAY()'s, also where the sum of its parts falls a hair short of

@@ -50,7 +50,8 @@ DATES = ["9.12.2026", "09.12.2026.", "9. 12. 2026.", "2026-12-09", "1.1.2000", "
          "9.12.26", "", "abc", " 9.12.2026 "]
 DATE_STYLES = ["", "script=latin case=first", "script=cyrillic case=upper",
                "inflection=nominative script=latin"]
-MESSAGE = re.compile(r"^uslova-cli: line (\d+): (.*)$")
+# The prompt, without the option that the command line may add as a hint.
+MESSAGE = re.compile(r"^uslova-cli: line (\d+): (.*?!)(?: \(--.*\))?$")
 OPTION = re.compile(r"^  --([a-z]+)=([^ ]+)$")  # "  --script=ascii|latin|cyrillic" in --help
 
 

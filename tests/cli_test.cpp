@@ -87,6 +87,55 @@ TEST(Cli, ConvertsArgumentsInOrder) {
   EXPECT_EQ(r.status, kSomeRejected);
 }
 
+// A refusal's prompt is in the script of the words, and says how to mend it where an option
+// does: the reading of "." and "," for an amount whose dots group thousands, or that the amount
+// is in another currency. A line read in pieces, whose text is not held, gets the prompt alone.
+TEST(Cli, RefusalsInTheScriptOfTheWordsWithTheirMend) {
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string_view input, err;
+  };
+  const Case cases[] = {
+      {{"--script=latin", "abc"},
+       "",
+       "argument 2: Nemoguće prevesti u slova, jer ulazni parametar nije broj!"},
+      {{"--script=cyrillic", "--date", "31.4.2026"},
+       "",
+       "argument 3: Немогуће превести у слова, јер датум не постоји или није записан као "
+       "9.12.2026 или 2026-12-09!"},
+      {{"--currency=RSD", "15.000"},
+       "",
+       "argument 2: Nemoguce prevesti u slova, jer iznos ima vise od dve decimale! "
+       "(--decimal=comma reads it as 15000)"},
+      {{"--currency=EUR"},
+       " -1,500 \n",
+       "line 1: Nemoguce prevesti u slova, jer iznos ima vise od dve decimale! "
+       "(--decimal=point reads it as -1500)"},
+      // "1.5555" is no whole amount either way; "1.500,5" has both separators.
+      {{"--currency=RSD", "1.5555", "--decimal=auto"},
+       "",
+       "argument 2: Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!"},
+      {{"--currency=RSD", "--script=latin", "15.000,00 EUR"},
+       "",
+       "argument 3: Nemoguće prevesti u slova, jer je iznos u drugoj valuti!"},
+      {{"--currency=USD"},
+       "RSD 5\n",
+       "line 1: Nemoguce prevesti u slova, jer je iznos u drugoj valuti!"},
+      {{"--currency=USD"},
+       "GBP 5\n",
+       "line 1: Nemoguce prevesti u slova, jer ulazni parametar nije broj!"},
+  };
+  for (const Case& c : cases) {
+    const Result r = RunWith(c.args, c.input);
+    EXPECT_EQ(r.err, "uslova-cli: " + std::string(c.err) + "\n") << c.args[1];
+    EXPECT_EQ(r.status, kSomeRejected);
+  }
+  const Result pieces = RunWith({"--currency=RSD"}, "15.000 EUR\n", {.chunk = 3});
+  EXPECT_EQ(pieces.err,
+            "uslova-cli: line 1: Nemoguce prevesti u slova, jer ulazni parametar nije "
+            "broj!\n");
+}
+
 // Only "--..." and "-" with a letter are options: any other argument reads as the same text
 // would as a line of input, and the rest of the batch goes on.
 TEST(Cli, ArgumentsThatAreNotOptionsAreNumbers) {

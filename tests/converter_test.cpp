@@ -328,5 +328,28 @@ TEST(RoundTrip, RandomNumbersWithDecimalsAndSigns) {
   }
 }
 
+// Every problem with options has Serbian for readers, in every script, that names no option of
+// the command line; the page and Calc show nothing else.
+TEST(Sentences, EveryProblemInSerbian) {
+  for (const Problem* problem : problems::kAll) {
+    for (const auto script :
+         {Options::Script::Ascii, Options::Script::Latin, Options::Script::Cyrillic}) {
+      const std::string_view serbian = SerbianProblem(problem->english, script);
+      EXPECT_FALSE(serbian.empty()) << problem->english;
+      EXPECT_EQ(serbian.find("--"), std::string_view::npos) << serbian;
+      EXPECT_EQ(serbian.data()[serbian.size()], '\0');
+    }
+  }
+  EXPECT_EQ(SerbianProblem(problems::kMinorAlone.english, Options::Script::Cyrillic),
+            "Паре и центи се бирају само уз валуту.");
+  EXPECT_EQ(SerbianProblem(problems::kNounLetters.english, Options::Script::Ascii),
+            "Oblici imenice se pisu malim slovima srpske latinice, s po jednim razmakom izmedju "
+            "reci, na primer stan,stana,stanova:m.");
+  EXPECT_EQ(SerbianProblem("--minor needs", Options::Script::Latin), "");
+  EXPECT_EQ(PromptOf(Verdict::Inexact, Options::Script::Latin),
+            "Nemoguće prevesti u slova, jer realan broj ima više od 15 cifara: zaokružite ga ili "
+            "ga zadajte tekstom!");
+}
+
 }  // namespace
 }  // namespace uslova

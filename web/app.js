@@ -203,7 +203,9 @@
       // are not those of the number in the box: they could be taken for its words.
       words.textContent = "";
       copy.disabled = true;
-      error.textContent = rejected.prompt ?? rejected.message; // a text too long has no prompt
+      // The converter's Serbian, which names no option; only a text too long for the
+      // converter's memory has none.
+      error.textContent = rejected.prompt ?? "Nemoguće prevesti u slova, jer je tekst predugačak.";
       suggest(rejected);
     }
     if (error.textContent === "") suggestion.hidden = true;

@@ -214,4 +214,28 @@ Verdict AmountReader::read(std::string_view text, Number& number, Options::Decim
   return reader.finish(number);
 }
 
+Verdict WhyRefused(std::string_view text, Verdict verdict, Options::Decimal decimal,
+                   Options::Currency currency) {
+  if (verdict != Verdict::NotANumber || currency == Options::Currency::None) return verdict;
+  for (std::size_t c = 1; c <= std::size(kCurrencies); ++c) {
+    const auto other = static_cast<Options::Currency>(c);
+    Number number;
+    if (other != currency && AmountReader::read(text, number, decimal, other) == Verdict::Accepted)
+      return Verdict::OtherCurrency;
+  }
+  return verdict;
+}
+
+Options::Decimal DecimalThatReads(std::string_view text, Verdict verdict, Options::Decimal decimal,
+                                  Options::Currency currency) {
+  const bool point = text.find('.') != std::string_view::npos;
+  const bool comma = text.find(',') != std::string_view::npos;
+  if (verdict != Verdict::TooManyDecimals || decimal != Options::Decimal::Auto || point == comma)
+    return Options::Decimal::Auto;
+  const Options::Decimal reading = point ? Options::Decimal::Comma : Options::Decimal::Point;
+  Number number;
+  return ReadNumber(text, number, reading, currency) == Verdict::Accepted ? reading
+                                                                          : Options::Decimal::Auto;
+}
+
 }  // namespace uslova

@@ -24,6 +24,7 @@ static_assert(USLOVA_NOT_A_NUMBER == static_cast<int>(Verdict::NotANumber) &&
               USLOVA_INEXACT == static_cast<int>(Verdict::Inexact) &&
               USLOVA_NOT_WHOLE == static_cast<int>(Verdict::NotWhole) &&
               USLOVA_NOT_A_DATE == static_cast<int>(Verdict::NotADate) &&
+              USLOVA_OTHER_CURRENCY == static_cast<int>(Verdict::OtherCurrency) &&
               USLOVA_BAD_OPTIONS == static_cast<int>(Verdict::BadOptions));
 static_assert(USLOVA_SCRIPT_CYRILLIC == static_cast<int>(Options::Script::Cyrillic) &&
               USLOVA_SPACING_JOINED == static_cast<int>(Options::Spacing::Joined) &&
@@ -133,7 +134,7 @@ const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
 std::string_view ReadOptions(const uslova_options* given, Options& options, OwnNoun& noun) {
   if (given == nullptr) return {};
   // Only the size of a shipped struct is read past its first field: never more than it covers.
-  if (!Shipped(given->size)) return "the options struct has an unknown size";
+  if (!Shipped(given->size)) return problems::kUnknownSize.english;
   GivenOptions read;
   for (std::size_t f = 0; f < kFields.size(); ++f) {
     const OptionFamily& family = kOptionFamilies[f];
@@ -148,7 +149,7 @@ std::string_view ReadOptions(const uslova_options* given, Options& options, OwnN
     if (member == &uslova_options::unit && value == USLOVA_UNIT_OWN) {
       const char* end =
           static_cast<const char*>(std::memchr(given->unit_noun, '\0', sizeof given->unit_noun));
-      if (end == nullptr) return "the options' noun has no end";
+      if (end == nullptr) return problems::kNounNoEnd.english;
       const std::string_view problem =
           ReadOwnNoun({given->unit_noun, static_cast<std::size_t>(end - given->unit_noun)}, noun);
       if (!problem.empty()) return problem;
@@ -160,7 +161,7 @@ std::string_view ReadOptions(const uslova_options* given, Options& options, OwnN
     if (value != family.get(Options{}) &&
         std::none_of(family.choices.begin(), family.choices.end(),
                      [&](const Choice& c) { return c.value == value; })) {
-      return "an option has a value out of its range";
+      return problems::kOutOfRange.english;
     }
     family.set(read.options, static_cast<std::uint8_t>(value));
     if (member == &uslova_options::spacing) read.spacingGiven = true;
@@ -171,6 +172,17 @@ std::string_view ReadOptions(const uslova_options* given, Options& options, OwnN
 }
 
 namespace {
+
+/// The script that `options` choose, read on its own so that options with another problem
+/// still have one: ASCII for none, or for a size or a value the library does not know.
+Options::Script ScriptOf(const uslova_options* options) {
+  static_assert(kOptionFamilies[0].name == "script");
+  if (options == nullptr || !Shipped(options->size)) return Options::Script::Ascii;
+  for (const Choice& choice : kOptionFamilies[0].choices) {
+    if (choice.value == options->script) return static_cast<Options::Script>(choice.value);
+  }
+  return Options::Script::Ascii;
+}
 
 /// Copies `words` and a NUL into `buffer` when they fit, and sets `*length`.
 uslova_verdict Written(std::string_view words, char* buffer, std::size_t size,
@@ -249,7 +261,7 @@ int uslova_option_set(uslova_options* options, const char* name, const char* val
 const char* uslova_noun_problem(const char* noun) {
   OwnNoun read;
   const std::size_t length = noun == nullptr ? 0 : std::strlen(noun);
-  if (length >= sizeof(uslova_options::unit_noun)) return "a noun of one's own is too long";
+  if (length >= sizeof(uslova_options::unit_noun)) return problems::kNounTooLong.english.data();
   const std::string_view problem = ReadOwnNoun({noun == nullptr ? "" : noun, length}, read);
   return problem.empty() ? nullptr : problem.data();  // the problems are literals
 }
@@ -341,8 +353,30 @@ uslova_verdict uslova_float_text(const char* shown, size_t shown_length,
 }
 
 const char* uslova_prompt(uslova_verdict verdict) {
-  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_NOT_A_DATE) return "";
-  return PromptOf(static_cast<Verdict>(verdict)).data();  // the prompts are literals
+  return uslova_prompt_in(verdict, nullptr);
+}
+
+const char* uslova_prompt_in(uslova_verdict verdict, const uslova_options* options) {
+  if (verdict <= USLOVA_ACCEPTED || verdict > USLOVA_OTHER_CURRENCY) return "";
+  return PromptOf(static_cast<Verdict>(verdict), ScriptOf(options)).data();  // NUL-terminated
+}
+
+uslova_verdict uslova_refusal(const char* text, size_t text_length, const uslova_options* options,
+                              uslova_verdict verdict) {
+  Options read;
+  OwnNoun noun;
+  if (verdict != USLOVA_NOT_A_NUMBER || text == nullptr ||
+      (options != nullptr && !ReadOptions(options, read, noun).empty())) {
+    return verdict;
+  }
+  return static_cast<uslova_verdict>(
+      WhyRefused({text, text_length}, Verdict::NotANumber, read.decimal, read.currency));
+}
+
+const char* uslova_problem_in_serbian(const char* problem, const uslova_options* options) {
+  if (problem == nullptr) return nullptr;
+  const std::string_view serbian = SerbianProblem(problem, ScriptOf(options));
+  return serbian.empty() ? nullptr : serbian.data();  // NUL-terminated
 }
 
 const char* uslova_verdict_name(uslova_verdict verdict) {
@@ -365,6 +399,8 @@ const char* uslova_verdict_name(uslova_verdict verdict) {
       return "not_whole";
     case USLOVA_NOT_A_DATE:
       return "not_a_date";
+    case USLOVA_OTHER_CURRENCY:
+      return "other_currency";
     case USLOVA_BUFFER_TOO_SMALL:
       return "buffer_too_small";
     case USLOVA_BAD_OPTIONS:

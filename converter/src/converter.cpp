@@ -12,34 +12,6 @@ namespace uslova {
 static_assert(kMaxRendered + 1 + OwnNoun::kMostBytes <= std::tuple_size_v<WordsBuffer>);
 static_assert(WindowText::kFront + WindowText::kBack <= std::tuple_size_v<WordsBuffer>);
 
-std::string_view PromptOf(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Accepted:
-      return {};
-    case Verdict::NotANumber:
-      return "Nemoguce prevesti u slova, jer ulazni parametar nije broj!";
-    case Verdict::TooLarge:
-      return "Nemoguce prevesti u slova, jer je broj prevelik!";
-    case Verdict::Unsupported:
-      return "Nemoguce prevesti u slova, jer zapis broja nije podrzan!";
-    case Verdict::TooManyDecimals:
-      return "Nemoguce prevesti u slova, jer iznos ima vise od dve decimale!";
-    case Verdict::MoreThanThreeDecimals:
-      return "Nemoguce prevesti u slova, jer broj ima vise od tri decimale!";
-    case Verdict::Inexact:
-      return "Nemoguce prevesti u slova, jer realan broj ima vise od 15 cifara: zaokruzite ga "
-             "ili ga zadajte tekstom!";
-    case Verdict::NotWhole:
-      return "Nemoguce prevesti u slova, jer se ova imenica broji samo celim brojem!";
-    case Verdict::NotADate:
-      return "Nemoguce prevesti u slova, jer datum ne postoji ili nije zapisan kao 9.12.2026 ili "
-             "2026-12-09!";
-    case Verdict::BadOptions:
-      return {};  // a fault of the call, said in uslova-cli's words by OptionsProblem
-  }
-  return {};
-}
-
 Verdict SpellInto(std::string_view typed, std::string& caption) {
   Number number;
   const Verdict verdict = ReadNumber(typed, number);

@@ -63,6 +63,30 @@ constexpr std::size_t Transcribe(std::string_view latin, Options::Script script,
   return size;
 }
 
+/// The capital of a lower-case letter of our words: ASCII, č š ž ć đ, and Cyrillic.
+constexpr char32_t Capital(char32_t letter) {
+  if (letter >= U'a' && letter <= U'z') return letter - 0x20;
+  if (letter >= 0x0430 && letter <= 0x044F) return letter - 0x20;  // а to я
+  if (letter >= 0x0450 && letter <= 0x045F) return letter - 0x50;  // ђ ј љ њ ћ џ
+  if (letter == U'č' || letter == U'š' || letter == U'ž' || letter == U'ć' || letter == U'đ') {
+    return letter - 1;
+  }
+  return letter;
+}
+
+/// Makes the letter that `text` begins with, in UTF-8, its capital, which takes as many bytes.
+constexpr void Capitalize(char* text) {
+  const auto first = static_cast<unsigned char>(text[0]);
+  if (first < 0x80) {
+    text[0] = static_cast<char>(Capital(first));
+  } else if ((first & 0xE0) == 0xC0) {
+    const auto next = static_cast<unsigned char>(text[1]);
+    const char32_t capital = Capital(static_cast<char32_t>(((first & 0x1F) << 6) | (next & 0x3F)));
+    text[0] = static_cast<char>(0xC0 | (capital >> 6));
+    text[1] = static_cast<char>(0x80 | (capital & 0x3F));
+  }
+}
+
 /// Whether `word` is lower-case letters of the Serbian Latin alphabet, with or without
 /// diacritics, and single blanks between words.
 constexpr bool SerbianLatin(std::string_view word) {

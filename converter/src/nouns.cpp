@@ -8,9 +8,7 @@
 namespace uslova {
 
 std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun) {
-  constexpr std::string_view kShape =
-      "--unit takes a unit's name, or a noun's three forms and its gender: after one, after two "
-      "to four and after five, then :m, :ž or :s, e.g. stan,stana,stanova:m";
+  constexpr std::string_view kShape = problems::kNounShape.english;
   const std::size_t colon = text.rfind(':');
   if (colon == std::string_view::npos) return kShape;
   const std::string_view gender(text.data() + colon + 1, text.size() - colon - 1);
@@ -28,13 +26,13 @@ std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun) {
     const std::string_view form(forms.data(), comma);
     if ((i + 1 < read.forms.size()) == (comma == forms.size())) return kShape;  // not three
     if (!letters::SerbianLatin(form)) {
-      return "a noun's forms are lower-case Serbian Latin letters, one blank between words";
+      return problems::kNounLetters.english;
     }
     for (const auto script :
          {Options::Script::Ascii, Options::Script::Latin, Options::Script::Cyrillic}) {
       const auto blanks = static_cast<std::size_t>(std::count(form.begin(), form.end(), ' '));
       if (letters::Transcribe(form, script, nullptr, 0) - blanks > OwnNoun::kMostLetterBytes)
-        return "a noun's form has at most 30 letters";
+        return problems::kNounLength.english;
     }
     std::copy(form.begin(), form.end(), read.forms[i].begin());
     read.sizes[i] = static_cast<std::uint8_t>(form.size());

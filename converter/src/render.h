@@ -26,17 +26,6 @@ enum Variant : std::uint8_t { kLower, kCapitalized, kUpper };
 
 namespace detail {
 
-/// The capital of a lower-case letter of our words: ASCII, č š ž ć đ, and Cyrillic.
-constexpr char32_t Capital(char32_t letter) {
-  if (letter >= U'a' && letter <= U'z') return letter - 0x20;
-  if (letter >= 0x0430 && letter <= 0x044F) return letter - 0x20;  // а to я
-  if (letter >= 0x0450 && letter <= 0x045F) return letter - 0x50;  // ђ ј љ њ ћ џ
-  if (letter == U'č' || letter == U'š' || letter == U'ž' || letter == U'ć' || letter == U'đ') {
-    return letter - 1;
-  }
-  return letter;
-}
-
 /// Writes `word` to `out` with its letters capitalized: none, the first, or all; `joined`
 /// leaves out the blank inside a word such as "dve stotine". Our letters take one or two bytes
 /// in UTF-8, and their capitals as many, so `out` needs as many bytes as `word`. Returns the
@@ -50,12 +39,12 @@ constexpr std::size_t WriteSpelled(std::string_view word, Variant variant, bool 
     if ((byte & 0xE0) == 0xC0 && i + 1 < word.size()) {
       const auto next = static_cast<unsigned char>(word[i + 1]);
       const char32_t letter = static_cast<char32_t>(((byte & 0x1F) << 6) | (next & 0x3F));
-      const char32_t written = capitalize ? Capital(letter) : letter;
+      const char32_t written = capitalize ? letters::Capital(letter) : letter;
       out[size++] = static_cast<char>(0xC0 | (written >> 6));
       out[size++] = static_cast<char>(0x80 | (written & 0x3F));
       ++i;
     } else {
-      out[size++] = static_cast<char>(capitalize ? Capital(byte) : byte);
+      out[size++] = static_cast<char>(capitalize ? letters::Capital(byte) : byte);
     }
   }
   return size;

@@ -43,6 +43,9 @@ final class Uslova
                               const uslova_options* options, char* buffer, size_t size,
                               size_t* length);
         const char* uslova_prompt(int verdict);
+        const char* uslova_prompt_in(int verdict, const uslova_options* options);
+        int uslova_refusal(const char* text, size_t text_length, const uslova_options* options,
+                           int verdict);
         const char* uslova_verdict_name(int verdict);
         C;
 
@@ -103,9 +106,12 @@ final class Uslova
         if ($verdict === 0) {
             $verdict = $ffi->uslova_spell($text, strlen($text), $struct, $words, $room,
                 FFI::addr($length));
+            // An amount marked with another currency's code or sign says so.
+            $verdict = $ffi->uslova_refusal($text, strlen($text), $struct, $verdict);
         }
         if ($verdict !== 0) {
-            throw new UslovaRejected($ffi->uslova_verdict_name($verdict), $ffi->uslova_prompt($verdict));
+            throw new UslovaRejected($ffi->uslova_verdict_name($verdict),
+                $ffi->uslova_prompt_in($verdict, $struct));
         }
         return FFI::string($words, $length->cdata);
     }
@@ -144,7 +150,8 @@ final class Uslova
         $verdict = $ffi->uslova_spell_date($date, strlen($date), $struct, $words, $room,
             FFI::addr($length));
         if ($verdict !== 0) {
-            throw new UslovaRejected($ffi->uslova_verdict_name($verdict), $ffi->uslova_prompt($verdict));
+            throw new UslovaRejected($ffi->uslova_verdict_name($verdict),
+                $ffi->uslova_prompt_in($verdict, $struct));
         }
         return FFI::string($words, $length->cdata);
     }

@@ -12,9 +12,9 @@ class RejectedError extends Error {
     super(`${JSON.stringify(shown)}: ${prompt}`);
     this.name = "RejectedError";
     /** A short name: "not_a_number", "too_large", "unsupported", "too_many_decimals",
-     * "more_than_three_decimals", "inexact", "not_whole" or "not_a_date". */
+     * "more_than_three_decimals", "inexact", "not_whole", "not_a_date" or "other_currency". */
     this.verdict = verdict;
-    /** The Serbian text of the window's message box. */
+    /** The Serbian text of the window's message box, in the script of the words. */
     this.prompt = prompt;
   }
 }
@@ -113,6 +113,7 @@ function createUslova({ exports, memory }) {
     DATE_OPTIONS.push(cString(name));
   }
   const WORDS_SIZE = exports.uslova_words_size();
+  const NOT_A_NUMBER = 1; // uslova.h's USLOVA_NOT_A_NUMBER, which the C interface keeps
   const words = allocate(WORDS_SIZE);
   const length = allocate(8);
   /** A limit that the converter publishes, by name. */
@@ -243,12 +244,13 @@ function createUslova({ exports, memory }) {
         exports.free(namePointer);
         exports.free(valuePointer);
         if (result !== 0) {
-          throw new RangeError(
-            `invalid value '${values[i]}' for ${name} (choose ${valuesOf(name)})${why}`);
+          throw withPrompt(new RangeError(
+            `invalid value '${values[i]}' for ${name} (choose ${valuesOf(name)})${why}`),
+          noun, pointer);
         }
       });
       const problem = exports.uslova_options_problem(pointer);
-      if (problem !== 0) throw new TypeError(cString(problem));
+      if (problem !== 0) throw withPrompt(new TypeError(cString(problem)), problem, pointer);
     } catch (error) {
       exports.free(pointer);
       throw error;
@@ -332,12 +334,22 @@ function createUslova({ exports, memory }) {
     return words;
   }
 
-  /** The error for `number`, which the converter refused with `verdict`. */
-  const rejected = (number, verdict) => new RejectedError(
+  /** The error for `number`, which the converter refused with `verdict`, its prompt in the
+   * script of the options at `optionsPointer`. */
+  const rejected = (number, verdict, optionsPointer = 0) => new RejectedError(
     number,
     cString(exports.uslova_verdict_name(verdict)),
-    cString(exports.uslova_prompt(verdict)),
+    cString(exports.uslova_prompt_in(verdict, optionsPointer)),
   );
+
+  /** `error`, a problem of options, with the converter's Serbian of `problem` (a C string) in
+   * the script of the options at `optionsPointer` as its prompt, for readers: it names no
+   * option. Where the converter has none, the prompt is null. */
+  function withPrompt(error, problem, optionsPointer) {
+    const serbian = problem === 0 ? 0 : exports.uslova_problem_in_serbian(problem, optionsPointer);
+    error.prompt = serbian === 0 ? null : cString(serbian);
+    return error;
+  }
 
   /** Makes the text buffer hold at least `needed` bytes. When that cannot be had, the old
    * buffer is gone too and the error says so; the next call starts afresh. */
@@ -411,7 +423,7 @@ function createUslova({ exports, memory }) {
       written = text + 17 - start;
     } else {
       const typed = textOf(number, optionsPointer);
-      if (typeof typed === "number") throw rejected(number, typed);
+      if (typeof typed === "number") throw rejected(number, typed, optionsPointer);
       written = writeText(typed);
       start = text; // known once the buffer is there
     }
@@ -419,8 +431,11 @@ function createUslova({ exports, memory }) {
     if (optionsPointer === 0) {
       return caption(number, exports.uslova_js_window_pieces(start, written, pieces));
     }
-    const verdict = exports.uslova_js_spell(start, written, chosen.read, words, WORDS_SIZE, length);
-    if (verdict !== 0) throw rejected(number, verdict);
+    let verdict = exports.uslova_js_spell(start, written, chosen.read, words, WORDS_SIZE, length);
+    if (verdict === NOT_A_NUMBER) {
+      verdict = exports.uslova_refusal(start, written, optionsPointer, verdict); // another currency
+    }
+    if (verdict !== 0) throw rejected(number, verdict, optionsPointer);
     return decodeWords(words, words + lengthView[0], chosen.ascii);
   }
 
@@ -456,7 +471,7 @@ function createUslova({ exports, memory }) {
     const written = writeText(typed);
     const verdict = exports.uslova_spell_date(text, written, optionsPointer, words, WORDS_SIZE,
       length);
-    if (verdict !== 0) throw rejected(typed, verdict);
+    if (verdict !== 0) throw rejected(typed, verdict, optionsPointer);
     views();
     return decoder.decode(heap.subarray(words, words + lengthView[0]));
   }

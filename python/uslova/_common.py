@@ -7,12 +7,13 @@ from __future__ import annotations
 import datetime
 import decimal
 import operator
-from typing import Callable, Dict, List, Literal, Tuple, Union
+from typing import Callable, Dict, List, Literal, Optional, Tuple, Union
 
 Number = Union[str, int, float, decimal.Decimal]
 #: The short name of a rejection.
 Verdict = Literal["not_a_number", "too_large", "unsupported", "too_many_decimals",
-                  "more_than_three_decimals", "inexact", "not_whole", "not_a_date"]
+                  "more_than_three_decimals", "inexact", "not_whole", "not_a_date",
+                  "other_currency"]
 
 
 def shown(number: object) -> str:
@@ -29,8 +30,9 @@ class RejectedError(ValueError):
     ``verdict`` is a short name ("not_a_number", "too_large", "unsupported",
     "too_many_decimals", "more_than_three_decimals", "inexact" for a float whose digits
     are more than 15 significant ones, "not_whole" for a count with decimals of a unit counted
-    in whole numbers, or "not_a_date" from spell_date); ``prompt`` is the Serbian text of the window's message
-    box, or the converter's own for "inexact".
+    in whole numbers, "other_currency" for an amount marked with another currency's code or sign,
+    or "not_a_date" from spell_date); ``prompt`` is the Serbian text of the window's message
+    box, in the script of the words (ASCII by default, as the window writes it).
 
     >>> try:
     ...     uslova.spell("abc")
@@ -47,6 +49,15 @@ class RejectedError(ValueError):
         self.number = number
         self.verdict = verdict
         self.prompt = prompt
+
+
+def options_error(message: str, serbian: Optional[str]) -> ValueError:
+    """The ValueError for options the converter refuses: `message` in uslova-cli's words, and
+    as its ``prompt`` the converter's Serbian for readers, which names no option (None where
+    the converter has none)."""
+    error = ValueError(message)
+    error.prompt = serbian  # type: ignore[attr-defined]
+    return error
 
 
 class Converter:

@@ -12,9 +12,10 @@ import threading
 from typing import Dict, Iterable, List, Optional, Tuple
 
 from ._common import (SPELL_DOC, SPELL_MANY_DOC, Converter, Number, RejectedError, check_many,
-                      missing, text_of, use_converter)
+                      missing, options_error, text_of, use_converter)
 
 _ACCEPTED = 0
+_NOT_A_NUMBER = 1
 
 
 def _load() -> ctypes.CDLL:
@@ -53,6 +54,13 @@ def _load() -> ctypes.CDLL:
     for name in ("uslova_prompt", "uslova_verdict_name"):
         getattr(library, name).argtypes = [ctypes.c_int]
         getattr(library, name).restype = ctypes.c_char_p
+    library.uslova_prompt_in.argtypes = [ctypes.c_int, ctypes.c_void_p]
+    library.uslova_prompt_in.restype = ctypes.c_char_p
+    library.uslova_refusal.argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_void_p,
+                                       ctypes.c_int]
+    library.uslova_refusal.restype = ctypes.c_int
+    library.uslova_problem_in_serbian.argtypes = [ctypes.c_char_p, ctypes.c_void_p]
+    library.uslova_problem_in_serbian.restype = ctypes.c_char_p
     library.uslova_version.argtypes = []
     library.uslova_version.restype = ctypes.c_char_p
     return library
@@ -99,6 +107,12 @@ class _Prepared:
 _prepared: Dict[Tuple[Tuple[str, object], ...], _Prepared] = {}
 
 
+def _serbian(problem: Optional[bytes], struct: ctypes.Array) -> Optional[str]:
+    """The Serbian of the converter's `problem`, for readers, in the script of `struct`."""
+    serbian = None if problem is None else _library.uslova_problem_in_serbian(problem, struct)
+    return None if serbian is None else serbian.decode()
+
+
 def _options(options: Dict[str, object]) -> _Prepared:
     """The options struct for `options` by name, checked as uslova-cli checks its options."""
     unknown = [name for name in options if name not in Converter.choices]
@@ -118,10 +132,11 @@ def _options(options: Dict[str, object]) -> _Prepared:
             noun = (_library.uslova_noun_problem(value.encode("utf-8", "replace"))
                     if name == "unit" and isinstance(value, str) else None)
             why = f": {noun.decode()}" if noun is not None else ""
-            raise ValueError(f"invalid value {value!r} for {name} (choose {values}){why}")
+            raise options_error(f"invalid value {value!r} for {name} (choose {values}){why}",
+                                _serbian(noun, struct))
     problem = _library.uslova_options_problem(struct)
     if problem is not None:
-        raise ValueError(problem.decode())
+        raise options_error(problem.decode(), _serbian(problem, struct))
     return _Prepared(struct, "," if options.get("decimal") == "comma" else ".")
 
 
@@ -147,6 +162,7 @@ class _Buffer(threading.local):
         self.words = ctypes.create_string_buffer(_WORDS_SIZE)
         self.address = ctypes.c_void_p(ctypes.addressof(self.words))
         self.verdict = _ACCEPTED
+        self.options: Optional[ctypes.c_void_p] = None  # those of the last call refused
 
 
 _buffer = _Buffer()
@@ -172,14 +188,17 @@ def _spell(number: Number, options: _Prepared) -> Optional[str]:
     verdict = _spell_c(text, len(text), options.address, buffer.address, _SIZE, None)
     if verdict == _ACCEPTED:
         return buffer.words.value.decode()  # the words end at their NUL
+    if verdict == _NOT_A_NUMBER:  # an amount in another currency says so
+        verdict = _library.uslova_refusal(text, len(text), options.address, verdict)
     buffer.verdict = verdict
+    buffer.options = options.address
     return None
 
 
 def _rejection(number: Number) -> RejectedError:
     verdict = _buffer.verdict
     return RejectedError(number, _library.uslova_verdict_name(verdict).decode(),
-                         _library.uslova_prompt(verdict).decode())
+                         _library.uslova_prompt_in(verdict, _buffer.options).decode())
 
 
 def spell(number: Number, **options: Optional[str]) -> str:
@@ -206,6 +225,7 @@ def spell_date(text: str, **options: Optional[str]) -> str:
                                          _SIZE, None)
     if verdict != _ACCEPTED:
         buffer.verdict = verdict
+        buffer.options = prepared.address
         raise _rejection(text)
     return buffer.words.value.decode()
 

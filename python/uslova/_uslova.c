@@ -46,6 +46,22 @@ static PyObject* unknown_option(const char* name) {
   return NULL;
 }
 
+/* ValueError with `message`, and as its `prompt` the Serbian of the converter's `problem`, for
+ * readers, in the script of `options` (None where there is none). Returns NULL. */
+static PyObject* options_error(PyObject* message, const char* problem,
+                               const uslova_options* options) {
+  const char* serbian = problem == NULL ? NULL : uslova_problem_in_serbian(problem, options);
+  PyObject* error = message == NULL ? NULL : PyObject_CallOneArg(PyExc_ValueError, message);
+  PyObject* prompt = serbian == NULL ? Py_NewRef(Py_None) : PyUnicode_FromString(serbian);
+  if (error != NULL && prompt != NULL && PyObject_SetAttrString(error, "prompt", prompt) == 0) {
+    PyErr_SetObject(PyExc_ValueError, error);
+  }
+  Py_XDECREF(message);
+  Py_XDECREF(error);
+  Py_XDECREF(prompt);
+  return NULL;
+}
+
 /* The options of `count` keyword arguments, checked as uslova-cli checks them, as bytes. */
 static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t count) {
   Prepared p;
@@ -70,14 +86,15 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
       const char* noun =
           value != NULL && strcmp(name, "unit") == 0 ? uslova_noun_problem(value) : NULL;
       PyErr_Clear();
-      return PyErr_Format(PyExc_ValueError, "invalid value %R for %s (choose %s)%s%s", values[i],
-                          name, uslova_option_values(name), noun == NULL ? "" : ": ",
-                          noun == NULL ? "" : noun);
+      return options_error(PyUnicode_FromFormat("invalid value %R for %s (choose %s)%s%s",
+                                                values[i], name, uslova_option_values(name),
+                                                noun == NULL ? "" : ": ", noun == NULL ? "" : noun),
+                           noun, &p.options);
     }
     if (strcmp(name, "decimal") == 0 && strcmp(value, "comma") == 0) p.point = ',';
   }
   problem = uslova_options_problem(&p.options);
-  if (problem != NULL) return PyErr_Format(PyExc_ValueError, "%s", problem);
+  if (problem != NULL) return options_error(PyUnicode_FromString(problem), problem, &p.options);
   return PyBytes_FromStringAndSize((const char*)&p, sizeof p);
 }
 
@@ -181,14 +198,18 @@ static int convert(PyObject* number, const Prepared* p, int many, char* words, P
   }
   *verdict = uslova_spell(text, (size_t)size, p == NULL ? NULL : &p->options, words,
                           USLOVA_WORDS_SIZE, &written);
+  if (*verdict == USLOVA_NOT_A_NUMBER) /* an amount in another currency says so */
+    *verdict = uslova_refusal(text, (size_t)size, p == NULL ? NULL : &p->options, *verdict);
   Py_XDECREF(owner);
   *length = (Py_ssize_t)written;
   return *verdict == USLOVA_ACCEPTED ? SPELLED : REJECTED;
 }
 
-static void raise_rejected(PyObject* number, uslova_verdict verdict) {
-  PyObject* error = PyObject_CallFunction(rejected_error, "Oss", number,
-                                          uslova_verdict_name(verdict), uslova_prompt(verdict));
+/* RejectedError for `number`, its prompt in the script of the options `p`. */
+static void raise_rejected(PyObject* number, uslova_verdict verdict, const Prepared* p) {
+  PyObject* error =
+      PyObject_CallFunction(rejected_error, "Oss", number, uslova_verdict_name(verdict),
+                            uslova_prompt_in(verdict, p == NULL ? NULL : &p->options));
   if (error != NULL) {
     PyErr_SetObject((PyObject*)Py_TYPE(error), error);
     Py_DECREF(error);
@@ -218,7 +239,7 @@ static PyObject* spell(PyObject* module, PyObject* const* args, Py_ssize_t nargs
       result = PyUnicode_DecodeUTF8(words, length, NULL);
       break;
     case REJECTED:
-      raise_rejected(args[0], verdict);
+      raise_rejected(args[0], verdict, p);
       break;
     default:
       break;
@@ -255,7 +276,7 @@ static PyObject* spell_date(PyObject* module, PyObject* const* args, Py_ssize_t 
   if (verdict == USLOVA_ACCEPTED) {
     result = PyUnicode_DecodeUTF8(words, (Py_ssize_t)length, NULL);
   } else {
-    raise_rejected(args[0], verdict);
+    raise_rejected(args[0], verdict, p);
   }
   Py_XDECREF(owner);
   return result;

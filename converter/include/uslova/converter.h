@@ -10,6 +10,7 @@
 
 #include "uslova/options.h"
 #include "uslova/reader.h"
+#include "uslova/sentences.h"
 #include "uslova/verdict.h"
 
 namespace uslova {

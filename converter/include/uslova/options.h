@@ -11,6 +11,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "uslova/problems.h"
+
 namespace uslova {
 
 struct OwnNoun;
@@ -254,28 +256,24 @@ constexpr std::string_view OptionsProblem(const GivenOptions& given) {
   const bool exact = o.spacing == Options::Spacing::Exact &&
                      (given.spacingGiven || !(amount || counted || inflected));
   if (counted) {
-    if (amount) return "--unit cannot be used with --currency: a count is not an amount";
-    if (exact)
-      return "--spacing=exact cannot be used with --unit: counts are written tidy or joined";
-    if (o.unit == Options::Unit::Own && o.ownNoun == nullptr) return "--unit needs a noun";
+    if (amount) return problems::kCountWithCurrency.english;
+    if (exact) return problems::kCountExact.english;
+    if (o.unit == Options::Unit::Own && o.ownNoun == nullptr) return problems::kNoNoun.english;
     if (static_cast<std::size_t>(o.unit) > std::size(kCountedUnits) &&
         o.unit != Options::Unit::Own) {
-      return "an option has a value out of its range";
+      return problems::kOutOfRange.english;
     }
   }
-  if (amount && exact)
-    return "--spacing=exact cannot be used with --currency: amounts are written tidy or joined";
+  if (amount && exact) return problems::kAmountExact.english;
   if (o.inflection != Options::Inflection::Nominative && exact) {
-    return "--spacing=exact cannot be used with --inflection: the window's exact text has no "
-           "cases";
+    return problems::kCaseExact.english;
   }
   if (o.forms == Options::Forms::Short && exact) {
-    return "--forms=short needs --spacing=tidy or --spacing=joined: the window's exact text has "
-           "the long forms";
+    return problems::kShortExact.english;
   }
-  if (!amount && given.minorGiven) return "--minor needs --currency";
+  if (!amount && given.minorGiven) return problems::kMinorAlone.english;
   if (!amount && !counted && o.noun == Options::NounWord::None)
-    return "--noun=none needs --currency or --unit: a plain number has no noun";
+    return problems::kNumberWordAlone.english;
   return {};
 }
 

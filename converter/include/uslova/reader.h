@@ -247,4 +247,19 @@ struct ShortText {
   return AmountReader::read(text, number, decimal, currency);
 }
 
+/// The verdict to show for `text`, which ReadNumber refused with `verdict` as an amount in
+/// `currency`: Verdict::OtherCurrency where another currency's code or sign marks it and that
+/// currency would read it ("15.000,00 EUR" in dinars); else `verdict`. For the path of a
+/// refusal: it reads the text once for each other currency.
+[[nodiscard]] Verdict WhyRefused(std::string_view text, Verdict verdict, Options::Decimal decimal,
+                                 Options::Currency currency);
+
+/// The reading of "." and "," that takes `text`, which ReadNumber refused with `verdict`, as a
+/// whole amount where its one kind of separator groups thousands: Options::Decimal::Comma for
+/// "15.000" in dinars, Point for "15,000". Options::Decimal::Auto where there is none, for
+/// any other text, verdict or reading.
+[[nodiscard]] Options::Decimal DecimalThatReads(std::string_view text, Verdict verdict,
+                                                Options::Decimal decimal,
+                                                Options::Currency currency);
+
 }  // namespace uslova

@@ -40,6 +40,9 @@ typedef enum uslova_verdict {
   /** from uslova_spell_date alone: not a date of the calendar written as 9.12.2026 or
    * 2026-12-09. Since 1.4. */
   USLOVA_NOT_A_DATE = 8,
+  /** from uslova_refusal alone: an amount marked with another currency's code or sign
+   * ("15.000,00 EUR" in dinars), which uslova_spell refuses as USLOVA_NOT_A_NUMBER. Since 1.5. */
+  USLOVA_OTHER_CURRENCY = 9,
   USLOVA_BUFFER_TOO_SMALL = 100, /**< nothing written: the words need more room, see *length */
   USLOVA_BAD_OPTIONS = 101       /**< an option out of range, or a size the library does not know */
 } uslova_verdict;
@@ -245,9 +248,28 @@ const char* uslova_date_option_name(size_t index);
  * for USLOVA_ACCEPTED and the faults of a call. The title of the box is "Greska". */
 const char* uslova_prompt(uslova_verdict verdict);
 
+/** The prompt for a rejection in the script that `options` choose (NULL, or options without
+ * a script the library knows: ASCII, as uslova_prompt), e.g. "Nemoguće prevesti u slova, jer
+ * ulazni parametar nije broj!" in Latin and "Немогуће превести у слова, јер ..." in Cyrillic.
+ * Since 1.5. */
+const char* uslova_prompt_in(uslova_verdict verdict, const uslova_options* options);
+
+/** The verdict to show for `text` (`text_length` bytes), which uslova_spell with `options`
+ * refused with `verdict`: USLOVA_OTHER_CURRENCY for an amount that another currency's code or
+ * sign marks, as "15.000,00 EUR" in dinars; else `verdict`. For the path of a refusal: it reads
+ * the text again. Since 1.5. */
+uslova_verdict uslova_refusal(const char* text, size_t text_length, const uslova_options* options,
+                              uslova_verdict verdict);
+
+/** The Serbian, for readers, of `problem`: a text that uslova_options_problem or
+ * uslova_noun_problem gave, which names uslova-cli's options. It names none, and is in the
+ * script that `options` choose, as uslova_prompt_in; NULL for any other text. e.g. "Pare i
+ * centi se biraju samo uz valutu." for "--minor needs --currency". Since 1.5. */
+const char* uslova_problem_in_serbian(const char* problem, const uslova_options* options);
+
 /** A short name for a verdict, for programs and logs: "accepted", "not_a_number", "too_large",
  * "unsupported", "too_many_decimals", "more_than_three_decimals", "inexact",
- * "not_whole", "not_a_date", "buffer_too_small", "bad_options". */
+ * "not_whole", "not_a_date", "other_currency", "buffer_too_small", "bad_options". */
 const char* uslova_verdict_name(uslova_verdict verdict);
 
 /** The library's version, e.g. "1.5.0". */

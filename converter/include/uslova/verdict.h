@@ -1,4 +1,4 @@
-// verdict.h: what became of a typed text, and the prompt of each rejection.
+// verdict.h: what became of a typed text.
 // SPDX-License-Identifier: MIT
 #pragma once
 
@@ -26,14 +26,12 @@ enum class Verdict {
   NotWhole,
   /// a text that is not a date of the calendar written as 9.12.2026 or 2026-12-09
   NotADate,
+  /// an amount marked with another currency's code or sign than the one it is read in
+  /// ("15.000,00 EUR" in dinars); a NotANumber to callers of the C interface's older functions
+  OtherCurrency,
   /// options that cannot be used together, as OptionsProblem says (the C interface's
   /// USLOVA_BAD_OPTIONS); nothing is read
   BadOptions = 101,
 };
-
-/// The message box prompt for a rejection, e.g.
-/// "Nemoguce prevesti u slova, jer ulazni parametar nije broj!" for Verdict::NotANumber;
-/// empty for Verdict::Accepted.
-std::string_view PromptOf(Verdict verdict);
 
 }  // namespace uslova
