@@ -55,32 +55,6 @@ void DecimalWords(std::string_view digits, bool windowReading, Options::Forms fo
   }
 }
 
-/// The units of an amount in the form their count takes, then "i" and the hundredths, in
-/// words, digits or as a fraction; a whole amount says nothing of hundredths, unless as a
-/// fraction ("i 00/100"). 1,5 is one unit and fifty hundredths.
-void AmountWords(const Number& number, const Options& options, Words& words) {
-  const auto& [unit, hundredth] = kCurrencyNouns[static_cast<std::size_t>(options.currency) - 1];
-  const unsigned units = TriadOf(number, 1);
-  words.push(FormAfter(unit, units / 10 % 10, units % 10));
-  const std::string_view typed = number.decimalDigits();
-  const unsigned tens = typed.empty() ? 0 : static_cast<unsigned>(typed[0] - '0');
-  const unsigned ones = typed.size() < 2 ? 0 : static_cast<unsigned>(typed[1] - '0');
-  const auto hundredths = static_cast<std::uint8_t>(tens * 10 + ones);
-  if (options.minor == Options::Minor::Fraction) {
-    words.push(kAnd);
-    words.push(kFraction, hundredths);
-    return;
-  }
-  if (hundredths == 0) return;
-  words.push(kAnd);
-  if (options.minor == Options::Minor::Digits) {
-    words.push(kDigits, hundredths);
-  } else {
-    SpellTriad(words, hundredths, hundredth.feminine, options.forms);
-  }
-  words.push(FormAfter(hundredth, tens, ones));
-}
-
 /// The row of each word in the genitive ([0]) and the accusative ([1]): each "jedan", "jedna"
 /// and "jedno", which end a numeral, and each noun in its form after one, which only such a
 /// numeral (or digits ending in one) counts. Every other word stays as it is: "dve hiljade",
@@ -102,6 +76,39 @@ constexpr auto kInflectedRows = [] {
   }
   return rows;
 }();
+
+/// The units of an amount in the form their count takes, then "i" and the hundredths, in
+/// words, digits or as a fraction; a whole amount says nothing of hundredths, unless as a
+/// fraction ("i 00/100"). 1,5 is one unit and fifty hundredths.
+/// `Inflected`: in the case of the options, where the nouns after one and the hundredths'
+/// "jedan" or "jedna" change, a row each looked up without a branch on the digits.
+template <bool Inflected>
+void AmountWords(const Number& number, const Options& options, Words& words) {
+  const auto& [unit, hundredth] = kCurrencyNouns[static_cast<std::size_t>(options.currency) - 1];
+  const auto& rows = kInflectedRows[options.inflection == Options::Inflection::Accusative];
+  const auto inflect = [&](std::uint8_t row) { return Inflected ? rows[row] : row; };
+  const unsigned units = TriadOf(number, 1);
+  words.push(inflect(FormAfter(unit, units / 10 % 10, units % 10)));
+  const std::string_view typed = number.decimalDigits();
+  const unsigned tens = typed.empty() ? 0 : static_cast<unsigned>(typed[0] - '0');
+  const unsigned ones = typed.size() < 2 ? 0 : static_cast<unsigned>(typed[1] - '0');
+  const auto hundredths = static_cast<std::uint8_t>(tens * 10 + ones);
+  if (options.minor == Options::Minor::Fraction) {
+    words.push(kAnd);
+    words.push(kFraction, hundredths);
+    return;
+  }
+  if (hundredths == 0) return;
+  words.push(kAnd);
+  if (options.minor == Options::Minor::Digits) {
+    words.push(kDigits, hundredths);
+  } else {
+    SpellTriad(words, hundredths, hundredth.feminine, options.forms);
+    Word& last = *(words.end() - 1);
+    last.row = inflect(last.row);
+  }
+  words.push(inflect(FormAfter(hundredth, tens, ones)));
+}
 
 /// Puts the words of a nominative in `inflection`, a row for a row.
 void Inflect(Words& words, Options::Inflection inflection) {
@@ -156,33 +163,57 @@ namespace {
 
 }  // namespace
 
-Verdict BuildWords(const Number& number, const Options& options, Words& words) {
-  if (options.unit != Options::Unit::None) [[unlikely]]
-    return CountWords(number, options, words);
+namespace {
+
+/// The words of a plain number or an amount, in the nominative or (`Inflected`) in another
+/// case: only a group whose numeral ends in "jedan" or "jedna" (1, 21, ..., 991, not 11) has
+/// words that change, and of an amount's units only the noun and the hundredths' last numeral
+/// and noun (AmountWords). Two copies, so that the nominative's has no step of the cases.
+template <bool Inflected>
+Verdict NumberWords(const Number& number, const Options& options, Words& words) {
   const bool amount = options.currency != Options::Currency::None;
   const bool windowReading = !amount && options.spacing == Options::Spacing::Exact;
   if (amount && number.decimalsTyped > Number::kAmountDecimals) return Verdict::TooManyDecimals;
   if (!amount && !windowReading && number.decimalsTyped > Number::kMostDecimals) {
     return Verdict::MoreThanThreeDecimals;
   }
+  // Spelled decimals keep the nominative, as people read them; an amount's hundredths do not.
+  if (Inflected && !amount && !number.decimalDigits().empty())
+    return NumberWords<false>(number, options, words);
+  const auto& rows = kInflectedRows[options.inflection == Options::Inflection::Accusative];
   // "minus" for a value below zero, which as typed in the styles is one with a digit other
   // than 0; the window also counts the decimals it drops.
   if (number.negative) words.push(kMinus);
   if (number.integerDigits == 0) {
     words.push(kZero);  // the window leaves a blank; the styles read "nula"
   } else {
-    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group)
-      AppendGroup(words, group, TriadOf(number, group), options.forms);
+    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group) {
+      const unsigned triad = TriadOf(number, group);
+      Word* const start = words.end();
+      AppendGroup(words, group, triad, options.forms);
+      if (Inflected && triad % 10 == 1 && triad / 10 % 10 != 1) {
+        for (Word* word = start; word != words.end(); ++word)
+          word->row = rows[word->row];
+      }
+    }
   }
   if (amount) {
-    if (options.noun == Options::NounWord::Written) AmountWords(number, options, words);
+    if (options.noun == Options::NounWord::Written) AmountWords<Inflected>(number, options, words);
   } else if (!number.decimalDigits().empty()) {
     words.push(kPoint);
     DecimalWords(number.decimalDigits(), windowReading, options.forms, words);
-    return Verdict::Accepted;  // spelled decimals keep the nominative, as people read them
   }
-  if (options.inflection != Options::Inflection::Nominative) Inflect(words, options.inflection);
   return Verdict::Accepted;
+}
+
+}  // namespace
+
+Verdict BuildWords(const Number& number, const Options& options, Words& words) {
+  if (options.unit != Options::Unit::None) [[unlikely]]
+    return CountWords(number, options, words);
+  return options.inflection == Options::Inflection::Nominative
+             ? NumberWords<false>(number, options, words)
+             : NumberWords<true>(number, options, words);
 }
 
 }  // namespace uslova
