@@ -54,6 +54,7 @@ constexpr std::string_view kColumnOption = "column";
 constexpr std::string_view kDelimiterOption = "delimiter";
 constexpr std::string_view kDateOption = "date";
 constexpr std::string_view kRowEndsOption = "row-ends";
+constexpr std::string_view kEncodingOption = "encoding";
 
 constexpr std::string_view kCsvHelp =
     "  --column=COLUMN\n"
@@ -68,6 +69,12 @@ constexpr std::string_view kCsvHelp =
     "  --delimiter=;|,|tab\n"
     "      with --column: the field delimiter; by default, counted outside quotes\n"
     "      in the first row, ; if there is one, else a tab if there is one, else ,\n"
+    "  --encoding=utf-8|windows-1250|windows-1251\n"
+    "      the encoding of the input and of the words: utf-8 (the default), or the\n"
+    "      code pages that banking and accounting programs export, windows-1250 for\n"
+    "      Latin with diacritics and windows-1251 for Cyrillic; every other byte of\n"
+    "      a CSV comes back as it came, and a named --column is matched in it.\n"
+    "      Without it, a CSV that is not UTF-8 takes only --script=ascii words\n"
     "  --row-ends\n"
     "      with --column: instead of the CSV, the byte offset at which each row\n"
     "      ends, one a line, to cut a file into pieces of whole rows\n"
@@ -184,8 +191,8 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
   std::vector<Match> candidates{{kHelpOption}, {kVersionOption}};
   for (const OptionFamily& family : kOptionFamilies)
     candidates.push_back({family.name, &family});
-  for (std::string_view csv :
-       {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption, kRowEndsOption})
+  for (std::string_view csv : {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption,
+                               kRowEndsOption, kEncodingOption})
     candidates.push_back({csv});
   std::vector<Match> found;
   for (const Match& m : candidates) {
@@ -205,6 +212,17 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
 
 /// Takes the value of --column or --delimiter into `a`, or says why it cannot.
 std::string CsvOption(std::string_view option, std::string_view value, Arguments& a) {
+  if (option == kEncodingOption) {
+    const auto* found = std::find_if(std::begin(kEncodings), std::end(kEncodings),
+                                     [&](const EncodingName& e) { return e.name == value; });
+    if (found == std::end(kEncodings)) {
+      return "invalid value '" + std::string(value) +
+             "' for --encoding (choose utf-8, windows-1250, windows-1251)";
+    }
+    a.csvSettings.encoding = found->encoding;
+    a.csvSettings.encodingGiven = true;
+    return {};
+  }
   if (option == kDelimiterOption) {
     if (value == ";" || value == ",") {
       a.csvSettings.delimiter = value[0];
@@ -265,7 +283,8 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       std::string problem;
       const std::optional<Match> match = FindOption(name, problem);
       if (!match) return fail(problem);
-      const bool takesValue = match->option == kColumnOption || match->option == kDelimiterOption;
+      const bool takesValue = match->option == kColumnOption || match->option == kDelimiterOption ||
+                              match->option == kEncodingOption;
       if (match->family == nullptr && !takesValue) {
         if (equals != std::string_view::npos)
           return fail("unknown option '" + std::string(arg) + "'");
@@ -330,6 +349,26 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
               }))) {
     a.problem = "--date goes with " + DateOptionNames() + " alone";
   }
+  const Encoding encoding = a.csvSettings.encoding;
+  std::string name;
+  if (a.problem.empty() && !Holds(encoding, a.options.script)) {
+    const auto& scripts = kOptionFamilies[0].choices;
+    static_assert(kOptionFamilies[0].name == "script");
+    const auto named = [&](Options::Script script) {
+      return std::string(std::find_if(scripts.begin(), scripts.end(), [&](const Choice& c) {
+                           return c.value == static_cast<std::uint8_t>(script);
+                         })->name);
+    };
+    a.problem = "--script=" + named(a.options.script) + " cannot be written in " +
+                std::string(NameOf(encoding)) + ": it holds --script=" +
+                named(Holds(encoding, Options::Script::Latin) ? Options::Script::Latin
+                                                              : Options::Script::Cyrillic) +
+                " and --script=" + named(Options::Script::Ascii);
+  } else if (a.problem.empty() && !AppendEncoded(name, a.csvSettings.name, encoding)) {
+    a.problem = "the column's name '" + a.csvSettings.name + "' cannot be written in " +
+                std::string(NameOf(encoding));
+  }
+  a.csvSettings.name = std::move(name);  // matched in the file's encoding
   // A date's own case is the genitive; --inflection=nominative writes a heading's.
   if (a.dates && !isGiven("inflection"))
     a.options.inflection = Options::Inflection::Genitive;

@@ -90,8 +90,9 @@ class DateText {
 /// Converts numbers one at a time, writing a line of output for each.
 class Batch {
  public:
-  Batch(const Options& options, const Streams& streams)
+  Batch(const Options& options, Encoding encoding, const Streams& streams)
       : options_(options),
+        encoding_(encoding),
         out_(streams.out),
         err_(streams.err),
         messages_(streams.sameFile ? out_ : err_),
@@ -178,10 +179,11 @@ class Batch {
   void writeDate(std::string_view source, std::size_t n) {
     Date date;
     if (ReadDate(date_.text(), date)) {
-      out_.buffer()
-          .append(DateWords(date, options_.script, options_.letterCase, options_.inflection,
-                            dateWords_))
-          .push_back('\n');
+      AppendEncoded(
+          out_.buffer(),
+          DateWords(date, options_.script, options_.letterCase, options_.inflection, dateWords_),
+          encoding_);
+      out_.buffer().push_back('\n');
       out_.lineDone();
     } else {
       rejected_ = true;
@@ -201,7 +203,8 @@ class Batch {
     std::string_view words;
     if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
     if (verdict == Verdict::Accepted) {
-      out_.buffer().append(words).push_back('\n');
+      AppendEncoded(out_.buffer(), words, encoding_);
+      out_.buffer().push_back('\n');
     } else {
       rejected_ = true;
       out_.buffer().push_back('\n');
@@ -219,6 +222,7 @@ class Batch {
   }
 
   Options options_;
+  Encoding encoding_;  // of the words
   DateBuffer dateWords_;
   Writer out_, err_;
   Writer& messages_;  // err_, or out_ when both are one file, so that a message keeps its place
@@ -279,7 +283,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
   }
 
   if (arguments.csv) return ConvertCsv(arguments.csvSettings, arguments.options, streams);
-  Batch batch(arguments.options, streams);
+  Batch batch(arguments.options, arguments.csvSettings.encoding, streams);
   if (arguments.dates) batch.readDates();
   if (arguments.numbers.empty()) ConvertLines(streams.in, batch);
   for (std::size_t i : arguments.numbers) {

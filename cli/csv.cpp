@@ -191,8 +191,22 @@ class CsvColumn {
     return ok_;
   }
 
+  /// Holds what it would write until finish(), as checkUtf8 asks.
+  void hold() { holding_ = true; }
+
+  /// The input is not UTF-8, and the words need more than ASCII: a usage error, after which
+  /// nothing more is read, and nothing written if nothing was.
+  bool notUtf8() {
+    message(
+        "the input is not UTF-8: give its encoding with --encoding=windows-1250 (or "
+        "windows-1251), or write the words with --script=ascii");
+    status_ = kUsageError;
+    return false;
+  }
+
   /// The input has ended, or `problem` stopped it: the last row, and the exit status.
   int finish(std::string_view problem) {
+    holding_ = false;
     if (delimiter_ == 0) {  // the input ended within its first row
       setDelimiter(firstRow_.delimiter());
       feed(firstRow_.take());
@@ -330,7 +344,8 @@ class CsvColumn {
     std::string_view words;
     if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
     if (verdict == Verdict::Accepted) {
-      out_.append(words);  // letters, blanks, digits and "/": never a quote or a delimiter
+      // Letters, blanks, digits and "/": never a quote or a delimiter, in any encoding.
+      AppendEncoded(out_, words, settings_.encoding);
     } else {
       std::string why = "row " + Counted(row_) + ": ";
       AppendRefusal(why, first_, !fed_, verdict, options_);
@@ -385,8 +400,11 @@ class CsvColumn {
     if (status_ == kAllAccepted) status_ = kSomeRejected;
   }
 
-  /// Writes the first `count` bytes held, and the messages that belong with them.
+  /// Writes the first `count` bytes held, and the messages that belong with them; nothing while
+  /// the input is held to be checked.
   void writeOut(std::size_t count) {
+    if (holding_ && out_.size() < kMostHeld) return;
+    holding_ = false;  // held too much: written as it goes, and refused later if need be
     count = std::min(count, out_.size());
     if (count != 0 && ok_) ok_ = streams_.out.write(std::string_view(out_).substr(0, count));
     out_.erase(0, count);
@@ -401,6 +419,7 @@ class CsvColumn {
   }
 
   static constexpr std::size_t kWritten = static_cast<std::size_t>(-1);  // the row went out
+  static constexpr std::size_t kMostHeld = 1 << 24;
 
   const CsvSettings& settings_;
   Options options_;
@@ -424,6 +443,9 @@ class CsvColumn {
   std::string out_, err_;         // what is held for the output, and for standard error
   std::size_t rowStart_ = 0;      // where the current row begins in out_, or kWritten
   bool ok_ = true;                // every write so far succeeded
+  // The input is not known to be UTF-8 yet, and words with more than ASCII would go in it:
+  // nothing is written before its end, or before kMostHeld bytes are held.
+  bool holding_ = false;
   int status_ = kAllAccepted;
   WordsBuffer words_;
 };
@@ -432,9 +454,18 @@ class CsvColumn {
 
 int ConvertCsv(const CsvSettings& settings, const Options& options, const Streams& streams) {
   CsvColumn csv(settings, options, streams);
-  const std::string problem = ReadChunks(
-      streams.in, [&](std::string_view bytes) { return csv.feed(bytes); },
+  // Words beyond ASCII go into a file only in its own encoding: a file not said to be another
+  // one must be UTF-8, and is checked as it is read.
+  const bool checked = !settings.encodingGiven && options.script != Options::Script::Ascii;
+  Utf8Check utf8;
+  if (checked) csv.hold();
+  std::string problem = ReadChunks(
+      streams.in,
+      [&](std::string_view bytes) {
+        return checked && !utf8.feed(bytes) ? csv.notUtf8() : csv.feed(bytes);
+      },
       [&](std::string_view mark) { csv.mark(mark); }, [&] { return csv.flush(); });
+  if (checked && problem.empty() && !utf8.complete()) csv.notUtf8();
   return csv.finish(problem);
 }
 

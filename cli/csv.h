@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli.h"
+#include "encoding.h"
 #include "uslova/options.h"
 
 namespace uslova::cli {
@@ -23,6 +24,11 @@ struct CsvSettings {
   /// Instead of the CSV, the byte offset of the input at which each row ends, one a line:
   /// where a file may be cut into pieces of whole rows, as this mode reads them
   bool rowEnds = false;
+  /// The file's encoding: the words are written in it, and the column's name matched in it
+  Encoding encoding = Encoding::Utf8;
+  /// --encoding was given; otherwise a file that is not UTF-8 cannot take words that need more
+  /// than ASCII, and is refused before any of it is written
+  bool encodingGiven = false;
 };
 
 /// Copies the CSV of `streams.in` to `streams.out`, adding after the column's field one that

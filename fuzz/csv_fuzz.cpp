@@ -155,6 +155,29 @@ std::string Quoted(std::string_view text, char delimiter) {
   return quoted + '"';
 }
 
+/// Whether `text` is UTF-8: each character in its shortest form, no surrogate, at most
+/// U+10FFFF.
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + length > text.size()) return false;
+    char32_t character = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      character = (character << 6) | (next & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (character < least[length] || (character >= 0xD800 && character <= 0xDFFF) ||
+        character > 0x10FFFF) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -170,11 +193,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!given.empty()) args.push_back(given);
   if (data[1] & 16) args.push_back("--header");
   if (data[1] & 32) args.push_back("--currency=RSD");
+  // Words with diacritics: in the file's own Windows-1250, or in a file that must be UTF-8.
+  if (data[1] & 64) args.push_back("--script=latin");
+  if (data[1] & 128) args.push_back("--encoding=windows-1250");
 
   ChunkedInput in(input, seed);
   StringOutput out, err;
   const int status = uslova::cli::Run(args, {in, out, err});
-  Check(status != uslova::cli::kUsageError, "no usage error");
 
   // A UTF-8 byte-order mark is kept, and is not part of the first field.
   constexpr std::string_view kMark = "\xef\xbb\xbf";
@@ -184,6 +209,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(out.text.empty() && status == uslova::cli::kSomeRejected, "UTF-16 refused");
     return 0;
   }
+  if ((data[1] & 192) == 64 && !IsUtf8(input)) {
+    Check(status == uslova::cli::kUsageError && out.text.empty(), "not UTF-8: nothing written");
+    return 0;
+  }
+  Check(status != uslova::cli::kUsageError, "no usage error");
   if (input.starts_with(kMark)) {
     Check(written.starts_with(kMark), "the byte-order mark kept");
     written.remove_prefix(kMark.size());

@@ -136,6 +136,52 @@ TEST(Cli, RefusalsInTheScriptOfTheWordsWithTheirMend) {
             "broj!\n");
 }
 
+// A Windows-1250 bank statement: every byte of it back, the column named in its encoding, and
+// the words in it; without --encoding, words beyond ASCII are refused before a byte is written,
+// and ASCII ones go in as before. Cyrillic words in Windows-1251, lines and dates too.
+TEST(Csv, ExportsInWindows1250And1251) {
+  const std::string_view statement =
+      "Datum;Opis;Duguje;Potra\x9euje\r\n1.12.2026;\x8aifra \xe8"
+      "eka;;21,01\r\n"
+      "2.12.2026;\"Isplata; \x9e\";40,00;\r\n";
+  const Result latin = RunWith({"--column=Potražuje", "--currency=RSD", "--script=latin",
+                                "--case=first", "--encoding=windows-1250"},
+                               statement);
+  EXPECT_EQ(latin.out,
+            "Datum;Opis;Duguje;Potra\x9euje;Potra\x9euje slovima\r\n"
+            "1.12.2026;\x8aifra \xe8"
+            "eka;;21,01;Dvadeset jedan dinar i jedna para\r\n"
+            "2.12.2026;\"Isplata; \x9e\";40,00;;\r\n");
+  EXPECT_EQ(latin.status, kAllAccepted);
+  const Result words = RunWith(
+      {"--column=4", "--header", "--currency=RSD", "--script=latin", "--encoding=windows-1250"},
+      "Iznos;a;b;c\n1;;;4,44\n");
+  EXPECT_EQ(words.out,
+            "Iznos;a;b;c;c slovima\n1;;;4,44;\xe8"
+            "etiri dinara i \xe8"
+            "etrdeset "
+            "\xe8"
+            "etiri pare\n");
+
+  const Result refused =
+      RunWith({"--column=4", "--currency=RSD", "--script=latin"}, statement, {.chunk = 7});
+  EXPECT_EQ(refused.status, kUsageError);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("--encoding=windows-1250"), std::string::npos) << refused.err;
+  // A character cut at the input's end is no UTF-8 either.
+  EXPECT_EQ(RunWith({"--column=1", "--script=latin"}, "5\n\xc4").status, kUsageError);
+  const Result ascii = RunWith({"--column=Iznos", "--currency=RSD"}, "Iznos;\xe8\n5;\x9a\n");
+  EXPECT_EQ(ascii.out, "Iznos;Iznos slovima;\xe8\n5;pet dinara;\x9a\n");
+  EXPECT_EQ(RunWith({"--column=Iznos", "--script=latin"}, "Iznos\n4\n\xf0\x9f\x98\x80\n").status,
+            kSomeRejected);  // UTF-8 of four bytes is UTF-8: its cell is no number
+
+  EXPECT_EQ(RunWith({"--script=cyrillic", "--encoding=windows-1251", "--case=upper"}, "21\n").out,
+            " \xc4\xc2\xc0\xc4\xc5\xd1\xc5\xd2 \xa3\xc5\xc4\xc0\xcd\n");
+  EXPECT_EQ(RunWith({"--date", "--script=cyrillic", "--encoding=windows-1251", "1.1.2000"}).out,
+            "\xef\xf0\xe2\xee\xe3 \xbc\xe0\xed\xf3\xe0\xf0\xe0 "
+            "\xe4\xe2\xe5\xf5\xe8\x9a\xe0\xe4\xe8\xf2\xe5 \xe3\xee\xe4\xe8\xed\xe5\n");
+}
+
 // Only "--..." and "-" with a letter are options: any other argument reads as the same text
 // would as a line of input, and the rest of the batch goes on.
 TEST(Cli, ArgumentsThatAreNotOptionsAreNumbers) {
@@ -292,6 +338,14 @@ TEST(Cli, OptionErrors) {
       {{"--column=-1"}, "uslova-cli: --column counts from 1"},
       {{"--column=99999999999999999999999"},
        "uslova-cli: --column 99999999999999999999999 is out of range"},
+      {{"--encoding=latin2", "7"}, "uslova-cli: invalid value 'latin2' for --encoding"},
+      {{"--encoding=windows-1250", "--script=cyrillic", "7"},
+       "uslova-cli: --script=cyrillic cannot be written in windows-1250: it holds "
+       "--script=latin and --script=ascii"},
+      {{"--encoding=windows-1251", "--script=latin", "7"},
+       "uslova-cli: --script=latin cannot be written in windows-1251"},
+      {{"--encoding=windows-1251", "--column=Potražuje"},
+       "uslova-cli: the column's name 'Potražuje' cannot be written in windows-1251"},
   };
   for (const Case& c : cases) {
     const Result r = RunWith(c.args);

@@ -37,6 +37,8 @@ def arguments():
         parser.add_argument(f"--{name}", choices=values, help="as for uslova-cli")
     parser.add_argument("--delimiter", choices=[";", ",", "tab"],
                         help="as for uslova-cli; by default uslova-cli finds it in the first row")
+    parser.add_argument("--encoding",
+                        help="as for uslova-cli: the file's encoding, which the words take")
     parser.add_argument("--cli", default="uslova-cli", help="the uslova-cli that workers run")
     parser.add_argument("--scheduler", help="the address of a Dask scheduler to run on")
     parser.add_argument("--workers", type=int, default=os.cpu_count(),
@@ -53,6 +55,7 @@ def cli_arguments(args):
     given = [f"--column={args.column}"] + (["--header"] if args.header else [])
     given += [f"--{name}={getattr(args, name)}" for name in uslova.CHOICES
               if getattr(args, name)]
+    given += [f"--encoding={args.encoding}"] if args.encoding else []
     return given + ([f"--delimiter={args.delimiter}"] if args.delimiter else [])
 
 
