@@ -2,7 +2,8 @@
 # cli.sh: times uslova-cli over a million generated lines (the benchmark's mix: integers of 1 to
 # 15 digits, some negative, some with decimals), output to /dev/null; best of five runs. Then
 # the same lines with one in ten replaced by a rejected one, the lines in tidy Latin, and the
-# same amounts as the second of five fields of a CSV export, with --column=2. Last, 3 million of
+# same amounts as the second of five fields of a CSV export, with --column=2, and split between
+# the debit and the credit column of a statement, both in one pass. Last, 3 million of
 # those lines to a pipe against cat moving the same output through one: the median of 7 runs
 # each, taken in turn, plain, as tidy amounts (--currency=RSD) and with --column=2.
 # Usage: bench/cli.sh PATH/TO/uslova-cli
@@ -48,8 +49,17 @@ best() {
 awk -F '\n' '{ a = index($0, ",") ? "\"" $0 "\"" : $0
   printf "%d.%d.2026;%s;Racun za robu;%d;SIF-%06d\r\n", NR % 28 + 1, NR % 12 + 1, a, NR % 97, NR
 }' "$tmp/valid" >"$tmp/export.csv"
+# A statement: the same amounts, each in the debit or the credit column, the other one blank.
+awk -F '\n' '{ a = index($0, ",") ? "\"" $0 "\"" : $0
+  printf "%d.%d.2026;%s;%s;Racun za robu;SIF-%06d\r\n", NR % 28 + 1, NR % 12 + 1, NR % 2 ? a : "",
+    NR % 2 ? "" : a, NR
+}' "$tmp/valid" >"$tmp/statement.csv"
 valid=$(best "$tmp/valid")
 csv=$(best "$tmp/export.csv" --column=2 --delimiter=";")
+two=$(best "$tmp/statement.csv" --column=2 --column=3 --delimiter=";")
+echo "$csv $two" | awk '{
+  printf "uslova-cli --column=2 --column=3, the same amounts split between debit and credit: %.3f s, %.2fx one column\n", $2, $2 / $1
+}'
 mixed=$(best "$tmp/mixed")
 tidy=$(best "$tmp/valid" --spacing=tidy --script=latin)
 echo "$lines $valid $mixed $tidy $csv" | awk '{

@@ -55,15 +55,20 @@ constexpr std::string_view kDelimiterOption = "delimiter";
 constexpr std::string_view kDateOption = "date";
 constexpr std::string_view kRowEndsOption = "row-ends";
 constexpr std::string_view kEncodingOption = "encoding";
+constexpr std::string_view kDateColumnOption = "date-column";
 
 constexpr std::string_view kCsvHelp =
     "  --column=COLUMN\n"
     "      read CSV on standard input and write it back with a field after COLUMN\n"
     "      (a number from 1, or a name in the first row, which is then a header)\n"
     "      holding the words of that column's cell; the header gets the name\n"
-    "      followed by \" slovima\"; given once. An empty or blank cell gets an\n"
-    "      empty field. A ; file reads \",\" as the decimal separator unless\n"
-    "      --decimal is given: 15.000 is fifteen thousand\n"
+    "      followed by \" slovima\". Given several times, each column gets its\n"
+    "      field; with --date, each is a column of dates. An empty or blank cell\n"
+    "      gets an empty field. A ; file reads \",\" as the decimal separator\n"
+    "      unless --decimal is given: 15.000 is fifteen thousand\n"
+    "  --date-column=COLUMN\n"
+    "      as --column, for a column of dates beside those of amounts: each date's\n"
+    "      words, in the genitive unless --inflection is given\n"
     "  --header\n"
     "      with a numbered --column: the first row is a header\n"
     "  --delimiter=;|,|tab\n"
@@ -192,13 +197,21 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
   for (const OptionFamily& family : kOptionFamilies)
     candidates.push_back({family.name, &family});
   for (std::string_view csv : {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption,
-                               kRowEndsOption, kEncodingOption})
+                               kRowEndsOption, kEncodingOption, kDateColumnOption})
     candidates.push_back({csv});
   std::vector<Match> found;
   for (const Match& m : candidates) {
     if (m.option == name) return m;
     if (m.option.starts_with(name)) found.push_back(m);
   }
+  // An abbreviation of an option is one of that option alone, not of options that extend its
+  // name: "--da" is --date, not --date-column.
+  std::erase_if(found, [&](const Match& m) {
+    return std::any_of(found.begin(), found.end(), [&](const Match& shorter) {
+      return m.option.size() > shorter.option.size() && m.option.starts_with(shorter.option) &&
+             m.option[shorter.option.size()] == '-';
+    });
+  });
   if (found.size() == 1) return found.front();
   if (found.empty()) {
     problem = "unknown option '--" + std::string(name) + "'";
@@ -233,21 +246,27 @@ std::string CsvOption(std::string_view option, std::string_view value, Arguments
     }
     return {};
   }
-  if (a.csv) return "--column may be given once: one column is spelled";
+  const std::string given = "--" + std::string(option);
   a.csv = true;
-  if (value.empty()) return "--column needs a column's number or name";
+  if (value.empty()) return given + " needs a column's number or name";
+  CsvColumnSettings column;
+  column.date = option == kDateColumnOption;
   // Digits, with a sign or without, are a number; anything else is a name.
   const bool negative = value[0] == '-';
   const std::string_view digits = value.substr(value[0] == '-' || value[0] == '+' ? 1 : 0);
   if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
-    a.csvSettings.name = std::string(value);
-    return {};
+    column.name = std::string(value);
+  } else {
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), column.number);
+    if (negative || (error == std::errc{} && column.number == 0)) return given + " counts from 1";
+    if (error != std::errc{}) return given + " " + std::string(value) + " is out of range";
   }
-  std::size_t number = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (negative || (error == std::errc{} && number == 0)) return "--column counts from 1";
-  if (error != std::errc{}) return "--column " + std::string(value) + " is out of range";
-  a.csvSettings.number = number;
+  for (const CsvColumnSettings& other : a.csvSettings.columns) {
+    if (other.number == column.number && other.name == column.name)
+      return "column '" + std::string(value) + "' is given twice: each column is spelled once";
+  }
+  a.csvSettings.columns.push_back(std::move(column));
   return {};
 }
 
@@ -283,8 +302,10 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       std::string problem;
       const std::optional<Match> match = FindOption(name, problem);
       if (!match) return fail(problem);
-      const bool takesValue = match->option == kColumnOption || match->option == kDelimiterOption ||
-                              match->option == kEncodingOption;
+      const bool takesValue = match->option == kColumnOption ||
+                              match->option == kDelimiterOption ||
+                              match->option == kEncodingOption ||
+                              match->option == kDateColumnOption;
       if (match->family == nullptr && !takesValue) {
         if (equals != std::string_view::npos)
           return fail("unknown option '" + std::string(arg) + "'");
@@ -343,14 +364,16 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
   } else if (a.problem.empty() && !a.csv && a.csvSettings.rowEnds) {
     a.problem = "--row-ends goes with --column";
   } else if (a.problem.empty() && a.dates &&
-             (a.csv || std::any_of(given.begin(), given.end(), [](const OptionFamily* f) {
-                return std::find(kDateOptions.begin(), kDateOptions.end(), f->name) ==
-                       kDateOptions.end();
-              }))) {
+             std::any_of(given.begin(), given.end(), [](const OptionFamily* f) {
+               return std::find(kDateOptions.begin(), kDateOptions.end(), f->name) ==
+                      kDateOptions.end();
+             })) {
     a.problem = "--date goes with " + DateOptionNames() + " alone";
   }
+  for (CsvColumnSettings& column : a.csvSettings.columns)  // --date: every column is of dates
+    column.date = column.date || a.dates;
+  if (isGiven("inflection")) a.csvSettings.dateInflection = a.options.inflection;
   const Encoding encoding = a.csvSettings.encoding;
-  std::string name;
   if (a.problem.empty() && !Holds(encoding, a.options.script)) {
     const auto& scripts = kOptionFamilies[0].choices;
     static_assert(kOptionFamilies[0].name == "script");
@@ -364,11 +387,15 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
                 named(Holds(encoding, Options::Script::Latin) ? Options::Script::Latin
                                                               : Options::Script::Cyrillic) +
                 " and --script=" + named(Options::Script::Ascii);
-  } else if (a.problem.empty() && !AppendEncoded(name, a.csvSettings.name, encoding)) {
-    a.problem = "the column's name '" + a.csvSettings.name + "' cannot be written in " +
-                std::string(NameOf(encoding));
   }
-  a.csvSettings.name = std::move(name);  // matched in the file's encoding
+  for (CsvColumnSettings& column : a.csvSettings.columns) {
+    std::string name;  // matched in the file's encoding
+    if (a.problem.empty() && !AppendEncoded(name, column.name, encoding)) {
+      a.problem = "the column's name '" + column.name + "' cannot be written in " +
+                  std::string(NameOf(encoding));
+    }
+    column.name = std::move(name);
+  }
   // A date's own case is the genitive; --inflection=nominative writes a heading's.
   if (a.dates && !isGiven("inflection"))
     a.options.inflection = Options::Inflection::Genitive;

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 #include "csv.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -10,8 +11,10 @@
 #include <cstring>
 
 #include "chunks.h"
+#include "date_text.h"
 #include "refusal.h"
 #include "uslova/converter.h"
+#include "uslova/dates.h"
 
 namespace uslova::cli {
 namespace {
@@ -70,14 +73,25 @@ class FirstRow {
 };
 
 class CsvColumn {
+  /// A column to spell, and its field's number: 0 while its name is looked for in the header.
+  struct Column {
+    std::size_t field;
+    const CsvColumnSettings* settings;
+  };
+
  public:
   CsvColumn(const CsvSettings& settings, const Options& options, const Streams& streams)
       : settings_(settings),
         options_(options),  // a copy: the delimiter may yet choose the decimal separator
         streams_(streams),
-        target_(settings.number),
-        headerRow_(settings.header || !settings.name.empty()),
+        headerRow_(settings.header),
         reader_(options.decimal, options.currency) {
+    for (const CsvColumnSettings& column : settings.columns) {
+      targets_.push_back({column.number, &column});
+      named_ += column.number == 0;
+      headerRow_ = headerRow_ || column.number == 0;
+    }
+    SortTargets();
     if (settings.delimiter != 0) setDelimiter(settings.delimiter);
     startField();
   }
@@ -178,7 +192,7 @@ class CsvColumn {
     // as a usage error writes nothing. Row ends need none of the row's bytes.
     if (settings_.rowEnds) {
       out_.resize(rowStart_);
-    } else if (out_.size() >= kLongRow && !(headerRow_ && target_ == 0)) {
+    } else if (out_.size() >= kLongRow && !(headerRow_ && named_ != 0)) {
       writeOut(out_.size());
     }
     return ok_;
@@ -279,6 +293,11 @@ class CsvColumn {
   /// The text of the current field, without its quotes: for the column, read as a number.
   void cell(std::string_view text) {
     if (!inColumn_ || text.empty()) return;
+    if (!headerRow_ && current_->settings->date) {
+      date_.feed(text);
+      blank_ = blank_ && text.find_first_not_of(" \t") == std::string_view::npos;
+      return;
+    }
     if (!headerRow_) {
       blank_ = blank_ && text.find_first_not_of(" \t") == std::string_view::npos;
       // A cell's first piece waits, and is read whole if the cell ends with it, as most do.
@@ -305,9 +324,13 @@ class CsvColumn {
   }
 
   void startField() {
-    const bool naming = headerRow_ && !settings_.name.empty();
-    inColumn_ = naming || field_ == target_;
+    // The columns come in the order of their fields, but in a header that names them.
+    current_ = next_ < targets_.size() && targets_[next_].field == field_ ? &targets_[next_]
+               : headerRow_ ? TargetOf(field_)
+                            : nullptr;
+    inColumn_ = current_ != nullptr || (headerRow_ && named_ != 0);
     if (!inColumn_) return;
+    if (current_ != nullptr && !headerRow_ && current_->settings->date) date_.clear();
     if (!headerRow_ && fed_) reader_.restart();
     first_ = {};
     fed_ = false;
@@ -324,20 +347,19 @@ class CsvColumn {
     startField();
   }
 
-  /// After the column's field: its words, or in a header row its name and " slovima".
+  /// After a column's field: its words, or in a header row its name and " slovima".
   void closeField() {
-    if (headerRow_ && !settings_.name.empty() && target_ == 0 &&
-        headerLength_ == settings_.name.size() && headerName_ == settings_.name) {
-      target_ = field_;
-    }
-    if (field_ != target_) return;
+    if (headerRow_ && named_ != 0) nameField();
+    if (current_ == nullptr) return;
+    if (next_ < targets_.size() && current_ == &targets_[next_]) ++next_;
     out_ += delimiter_;
     if (headerRow_) {
-      const std::string name = settings_.name.empty() ? headerName_ : settings_.name;
-      appendField(name + " slovima");
+      const std::string& name = current_->settings->name;
+      appendField((name.empty() ? headerName_ : name) + " slovima");
       return;
     }
     if (blank_ || settings_.rowEnds) return;  // an empty cell: an empty field, nothing to say
+    if (current_->settings->date) return writeDate();
     Number number;
     Verdict verdict = fed_ ? reader_.finish(number)
                            : ReadNumber(first_, number, options_.decimal, options_.currency);
@@ -347,7 +369,7 @@ class CsvColumn {
       // Letters, blanks, digits and "/": never a quote or a delimiter, in any encoding.
       AppendEncoded(out_, words, settings_.encoding);
     } else {
-      std::string why = "row " + Counted(row_) + ": ";
+      std::string why = "row " + Counted(row_) + column() + ": ";
       AppendRefusal(why, first_, !fed_, verdict, options_);
       message(why);
     }
@@ -356,17 +378,26 @@ class CsvColumn {
   /// The row ends with `ending`, at the input's byte `at`.
   void endRow(std::string_view ending, std::size_t at) {
     closeField();
-    if (headerRow_ && target_ == 0) {
-      message("no column named '" + settings_.name + "' in the first row");
-      status_ = kUsageError;
-      return;
+    if (headerRow_) {
+      for (const Column& target : targets_) {
+        if (target.field != 0) continue;
+        message("no column named '" + target.settings->name + "' in the first row");
+        status_ = kUsageError;
+        return;
+      }
+      named_ = 0;
+      SortTargets();
     }
     if (settings_.rowEnds) {
       out_.resize(rowStart_);
       out_.append(Counted(at)) += '\n';
-    } else if (field_ < target_) {
-      message("row " + Counted(row_) + ": the row has no column " + Counted(target_));
+    } else if (targets_.back().field > field_) {  // the first column the row does not reach
+      current_ = &*std::find_if(targets_.begin(), targets_.end(),
+                                [&](const Column& target) { return target.field > field_; });
+      message("row " + Counted(row_) + column() + ": the row has no column " +
+              Counted(current_->field));
     }
+    next_ = 0;
     if (!settings_.rowEnds) out_.append(ending);
     ++row_;
     headerRow_ = false;
@@ -378,6 +409,65 @@ class CsvColumn {
       flush();
     } else if (out_.size() >= kFlushAt) {
       writeOut(rowStart_);  // handed on; the output need not be out yet
+    }
+  }
+
+  /// The columns in the order of their fields.
+  void SortTargets() {
+    std::stable_sort(targets_.begin(), targets_.end(),
+                     [](const Column& a, const Column& b) { return a.field < b.field; });
+  }
+
+  /// The column whose field is `field` in the header, or none.
+  const Column* TargetOf(std::size_t field) const {
+    for (const Column& target : targets_) {
+      if (target.field == field) return &target;
+    }
+    return nullptr;
+  }
+
+  /// In the header: the field names the first column of that name not yet found, which two
+  /// columns cannot be.
+  void nameField() {
+    for (Column& target : targets_) {
+      const std::string& name = target.settings->name;
+      if (target.field != 0 || name.empty() || headerLength_ != name.size() ||
+          headerName_ != name) {
+        continue;
+      }
+      if (current_ != nullptr) {
+        message("column " + Counted(field_) + " is given twice, as '" + name + "' and as " +
+                (current_->settings->name.empty() ? Counted(field_)
+                                                  : "'" + current_->settings->name + "'") +
+                ": each column is spelled once");
+        status_ = kUsageError;
+        return;
+      }
+      target.field = field_;
+      --named_;
+      current_ = &target;
+      return;
+    }
+  }
+
+  /// ", column NAME" for a message on the current column where there are several, or nothing.
+  std::string column() const {
+    if (targets_.size() < 2 || current_ == nullptr) return {};
+    const std::string& name = current_->settings->name;
+    return ", column " + (name.empty() ? Counted(current_->field) : "'" + name + "'");
+  }
+
+  /// A date cell's words, or an empty field and a message.
+  void writeDate() {
+    Date date;
+    if (ReadDate(date_.text(), date)) {
+      AppendEncoded(out_,
+                    DateWords(date, options_.script, options_.letterCase,
+                              settings_.dateInflection, dateWords_),
+                    settings_.encoding);
+    } else {
+      message("row " + Counted(row_) + column() + ": " +
+              std::string(PromptOf(Verdict::NotADate, options_.script)));
     }
   }
 
@@ -427,8 +517,12 @@ class CsvColumn {
   char delimiter_ = 0;  // 0 while the first row is held to find it
   FirstRow firstRow_;
   std::array<bool, 256> ends_{};
-  std::size_t target_;  // the column's number; 0 while a name is looked for
-  bool headerRow_;      // the row being read is the header
+  std::vector<Column> targets_;  // by field once the header is read, else as given
+  std::size_t next_ = 0;         // the next of them in the current row
+  const Column* current_ = nullptr;  // the current field's, or none
+  std::size_t named_ = 0;            // columns whose names the header is yet to show
+  bool headerRow_;                   // the row being read is the header
+  DateText date_;                    // a date cell's text
   State state_ = State::FieldStart;
   bool returnEndsRows_ = false;  // the first row ended at a lone "\r", and so does every row
   std::size_t read_ = 0;         // bytes of the input before those being read
@@ -448,6 +542,7 @@ class CsvColumn {
   bool holding_ = false;
   int status_ = kAllAccepted;
   WordsBuffer words_;
+  DateBuffer dateWords_;
 };
 
 }  // namespace

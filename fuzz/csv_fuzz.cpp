@@ -187,6 +187,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view input(reinterpret_cast<const char*>(data) + 2, size - 2);
   const std::string columnArgument = "--column=" + std::to_string(column);
   std::vector<std::string_view> args{columnArgument};
+  // A second column after the first, of amounts or of dates, given before it or after it.
+  const std::size_t second = seed & 0x80 ? column + 1 + ((seed >> 5) & 3) : 0;
+  const std::string secondArgument =
+      (seed & 0x10 ? "--date-column=" : "--column=") + std::to_string(second);
+  if (second != 0) args.insert(seed & 8 ? args.begin() : args.end(), secondArgument);
   const std::array<std::string_view, 4> delimiters{"", "--delimiter=;", "--delimiter=,",
                                                    "--delimiter=tab"};
   const std::string_view given = delimiters[(data[1] >> 2) & 3];
@@ -221,8 +226,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const char delimiter = given.empty()         ? FirstRowDelimiter(text)
                          : given.back() == 'b' ? '\t'
                                                : given.back();
-  Header header;
-  Check(WithoutField(written, delimiter, column, header) == text, "the input, byte for byte");
+  Header header, secondHeader;
+  // The second column's field goes after it, one further on for the first one's.
+  const std::string withoutSecond =
+      second == 0 ? std::string(written)
+                  : WithoutField(written, delimiter, second + 1, secondHeader);
+  Check(WithoutField(withoutSecond, delimiter, column, header) == text, "the input, byte for byte");
   if (header.found && (data[1] & 16)) {  // --header: the column's name and " slovima"
     Check(header.added == Quoted(Unquoted(header.field) + " slovima", delimiter),
           "the header field quoted exactly when it must be");

@@ -182,6 +182,59 @@ TEST(Csv, ExportsInWindows1250And1251) {
             "\xe4\xe2\xe5\xf5\xe8\x9a\xe0\xe4\xe8\xf2\xe5 \xe3\xee\xe4\xe8\xed\xe5\n");
 }
 
+// Several columns in one pass, amounts and dates, each with its field after it in the file's
+// order whatever the order given; messages name the row and the column.
+TEST(Csv, SeveralColumnsOfAmountsAndDates) {
+  const std::string_view statement =
+      "Datum;Opis;Duguje;Potra\x9euje;Datum valute\r\n"
+      "1.12.2026;Uplata \xe8"
+      "ek;;21,01;2.12.2026\r\n"
+      "3.12.2026;Tro\x9a"
+      "ak;1,5;abc;31.4.2026\r\n"
+      "4.12.2026;;;\r\n";
+  const std::vector<std::string_view> columns = {"--column=Potražuje", "--date-column=Datum valute",
+                                                 "--column=Duguje", "--currency=RSD",
+                                                 "--encoding=windows-1250"};
+  std::vector<std::string_view> latin = columns;
+  latin.push_back("--script=latin");
+  const Result both = RunWith(latin, statement);
+  EXPECT_EQ(both.out,
+            "Datum;Opis;Duguje;Duguje slovima;Potra\x9euje;Potra\x9euje slovima;Datum valute;"
+            "Datum valute slovima\r\n"
+            "1.12.2026;Uplata \xe8"
+            "ek;;;21,01;dvadeset jedan dinar i jedna para;2.12.2026;drugog decembra dve hiljade "
+            "dvadeset \x9a"
+            "este godine\r\n"
+            "3.12.2026;Tro\x9a"
+            "ak;1,5;jedan dinar i pedeset para;abc;;31.4.2026;\r\n"
+            "4.12.2026;;;;;\r\n");
+  EXPECT_EQ(both.err,
+            "uslova-cli: row 3, column 'Potra\x9euje': Nemoguće prevesti u slova, jer ulazni "
+            "parametar nije broj!\n"
+            "uslova-cli: row 3, column 'Datum valute': Nemoguće prevesti u slova, jer datum ne "
+            "postoji ili nije zapisan kao 9.12.2026 ili 2026-12-09!\n"
+            "uslova-cli: row 4, column 'Datum valute': the row has no column 5\n");
+  EXPECT_EQ(both.status, kSomeRejected);
+  // In ASCII the same, but for the letters.
+  std::string ascii = both.out;
+  ascii.replace(ascii.find("\x9a"
+                           "este"),
+                1, "s");
+  EXPECT_EQ(RunWith(columns, statement).out, ascii);
+
+  // --date with numbered columns; the nominative when asked for.
+  EXPECT_EQ(RunWith({"--date", "--column=2", "--column=1", "--inflection=nominative"},
+                    "1.1.2000,2026-12-09\n")
+                .out,
+            "1.1.2000,prvi januar dvehiljadite godine,2026-12-09,deveti decembar dve hiljade "
+            "dvadeset seste godine\n");
+  // A name and a number that are one column, and a name not in the header.
+  EXPECT_EQ(RunWith({"--column=Iznos", "--column=2"}, "A;Iznos\n1;2\n").status, kUsageError);
+  const Result missing = RunWith({"--column=A", "--column=B"}, "A;C\n1;2\n");
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(missing.err, "uslova-cli: no column named 'B' in the first row\n");
+}
+
 // Only "--..." and "-" with a letter are options: any other argument reads as the same text
 // would as a line of input, and the rest of the batch goes on.
 TEST(Cli, ArgumentsThatAreNotOptionsAreNumbers) {
@@ -334,7 +387,8 @@ TEST(Cli, OptionErrors) {
       {{"--column=0"}, "uslova-cli: --column counts from 1"},
       {{"--column=Iznos", "7"}, "uslova-cli: --column reads CSV on standard input"},
       {{"--column=1", "--delimiter=|"}, "uslova-cli: invalid value '|' for --delimiter"},
-      {{"--column=2", "--column=a"}, "uslova-cli: --column may be given once"},
+      {{"--column=2", "--date-column=+2"}, "uslova-cli: column '+2' is given twice"},
+      {{"--column=Iznos", "--column=Iznos"}, "uslova-cli: column 'Iznos' is given twice"},
       {{"--column=-1"}, "uslova-cli: --column counts from 1"},
       {{"--column=99999999999999999999999"},
        "uslova-cli: --column 99999999999999999999999 is out of range"},
