@@ -302,8 +302,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       std::string problem;
       const std::optional<Match> match = FindOption(name, problem);
       if (!match) return fail(problem);
-      const bool takesValue = match->option == kColumnOption ||
-                              match->option == kDelimiterOption ||
+      const bool takesValue = match->option == kColumnOption || match->option == kDelimiterOption ||
                               match->option == kEncodingOption ||
                               match->option == kDateColumnOption;
       if (match->family == nullptr && !takesValue) {
@@ -394,6 +393,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       a.problem = "the column's name '" + column.name + "' cannot be written in " +
                   std::string(NameOf(encoding));
     }
+    column.shown = std::move(column.name);
     column.name = std::move(name);
   }
   // A date's own case is the genitive; --inflection=nominative writes a heading's.

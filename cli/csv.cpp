@@ -326,8 +326,8 @@ class CsvColumn {
   void startField() {
     // The columns come in the order of their fields, but in a header that names them.
     current_ = next_ < targets_.size() && targets_[next_].field == field_ ? &targets_[next_]
-               : headerRow_ ? TargetOf(field_)
-                            : nullptr;
+               : headerRow_                                               ? TargetOf(field_)
+                                                                          : nullptr;
     inColumn_ = current_ != nullptr || (headerRow_ && named_ != 0);
     if (!inColumn_) return;
     if (current_ != nullptr && !headerRow_ && current_->settings->date) date_.clear();
@@ -381,7 +381,7 @@ class CsvColumn {
     if (headerRow_) {
       for (const Column& target : targets_) {
         if (target.field != 0) continue;
-        message("no column named '" + target.settings->name + "' in the first row");
+        message("no column named '" + target.settings->shown + "' in the first row");
         status_ = kUsageError;
         return;
       }
@@ -436,9 +436,10 @@ class CsvColumn {
         continue;
       }
       if (current_ != nullptr) {
-        message("column " + Counted(field_) + " is given twice, as '" + name + "' and as " +
-                (current_->settings->name.empty() ? Counted(field_)
-                                                  : "'" + current_->settings->name + "'") +
+        message("column " + Counted(field_) + " is given twice, as '" + target.settings->shown +
+                "' and as " +
+                (current_->settings->shown.empty() ? Counted(field_)
+                                                   : "'" + current_->settings->shown + "'") +
                 ": each column is spelled once");
         status_ = kUsageError;
         return;
@@ -453,7 +454,7 @@ class CsvColumn {
   /// ", column NAME" for a message on the current column where there are several, or nothing.
   std::string column() const {
     if (targets_.size() < 2 || current_ == nullptr) return {};
-    const std::string& name = current_->settings->name;
+    const std::string& name = current_->settings->shown;
     return ", column " + (name.empty() ? Counted(current_->field) : "'" + name + "'");
   }
 
@@ -462,8 +463,8 @@ class CsvColumn {
     Date date;
     if (ReadDate(date_.text(), date)) {
       AppendEncoded(out_,
-                    DateWords(date, options_.script, options_.letterCase,
-                              settings_.dateInflection, dateWords_),
+                    DateWords(date, options_.script, options_.letterCase, settings_.dateInflection,
+                              dateWords_),
                     settings_.encoding);
     } else {
       message("row " + Counted(row_) + column() + ": " +
@@ -517,8 +518,8 @@ class CsvColumn {
   char delimiter_ = 0;  // 0 while the first row is held to find it
   FirstRow firstRow_;
   std::array<bool, 256> ends_{};
-  std::vector<Column> targets_;  // by field once the header is read, else as given
-  std::size_t next_ = 0;         // the next of them in the current row
+  std::vector<Column> targets_;      // by field once the header is read, else as given
+  std::size_t next_ = 0;             // the next of them in the current row
   const Column* current_ = nullptr;  // the current field's, or none
   std::size_t named_ = 0;            // columns whose names the header is yet to show
   bool headerRow_;                   // the row being read is the header

@@ -209,7 +209,7 @@ TEST(Csv, SeveralColumnsOfAmountsAndDates) {
             "ak;1,5;jedan dinar i pedeset para;abc;;31.4.2026;\r\n"
             "4.12.2026;;;;;\r\n");
   EXPECT_EQ(both.err,
-            "uslova-cli: row 3, column 'Potra\x9euje': Nemoguće prevesti u slova, jer ulazni "
+            "uslova-cli: row 3, column 'Potražuje': Nemoguće prevesti u slova, jer ulazni "
             "parametar nije broj!\n"
             "uslova-cli: row 3, column 'Datum valute': Nemoguće prevesti u slova, jer datum ne "
             "postoji ili nije zapisan kao 9.12.2026 ili 2026-12-09!\n"

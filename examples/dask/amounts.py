@@ -29,8 +29,11 @@ import uslova
 
 def arguments():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--column", required=True,
-                        help="the column of amounts, by its name or its number from 1")
+    parser.add_argument("--column", action="append", default=[],
+                        help="a column of amounts, by its name or its number from 1; "
+                             "may be given several times")
+    parser.add_argument("--date-column", action="append", default=[],
+                        help="a column of dates, as for uslova-cli")
     parser.add_argument("--header", action="store_true",
                         help="with a numbered column: the first row is a header")
     for name, values in uslova.CHOICES.items():  # the converter's options, as uslova-cli's
@@ -47,12 +50,17 @@ def arguments():
                         help="bytes of rows in each worker's run (16 MiB)")
     parser.add_argument("input")
     parser.add_argument("output")
-    return parser.parse_args()
+    args = parser.parse_args()
+    if not args.column and not args.date_column:
+        parser.error("--column or --date-column is required")
+    return args
 
 
 def cli_arguments(args):
     """uslova-cli's arguments for the options of amounts.py."""
-    given = [f"--column={args.column}"] + (["--header"] if args.header else [])
+    given = [f"--column={column}" for column in args.column]
+    given += [f"--date-column={column}" for column in args.date_column]
+    given += ["--header"] if args.header else []
     given += [f"--{name}={getattr(args, name)}" for name in uslova.CHOICES
               if getattr(args, name)]
     given += [f"--encoding={args.encoding}"] if args.encoding else []
@@ -83,7 +91,8 @@ def run_piece(cli, arguments, path, start, end, first_row):
     return run.returncode, run.stdout, run.stderr.decode("utf-8", "replace")
 
 
-MESSAGE = re.compile(r"^[^:]*: (?:row (\d+): (.*)|.*)$")
+# A message on a row, with the column where there are several.
+MESSAGE = re.compile(r"^[^:]*: (?:row (\d+)((?:, column (?:\d+|'[^']*'))?): (.*)|.*)$")
 
 
 def row_ends(cli, arguments, source):
@@ -121,7 +130,7 @@ def convert(client, cli, arguments, source, target, ends, piece=16 << 20):
                 if found and found[1] and n:  # a later piece's rows follow a copy of the first
                     if found[1] == "1":
                         continue
-                    text = f"row {int(found[1]) + spans[n][2] - 2}: {found[2]}"
+                    text = f"row {int(found[1]) + spans[n][2] - 2}{found[2]}: {found[3]}"
                 messages.append(text)
     return worst, messages
 
@@ -146,11 +155,12 @@ def main():
     rejected = []
     for line in messages:
         print(f"amounts.py: {line}", file=sys.stderr)
-        if line.startswith("row ") and "Nemoguce" in line:
-            rejected.append(line.split()[1].rstrip(":"))
+        if line.startswith("row ") and ("Nemogu" in line or "Немогу" in line):
+            rejected.append(line.split()[1].rstrip(":,"))
     if rejected:
         shown = ", ".join(rejected[:10]) + (", ..." if len(rejected) > 10 else "")
-        print(f"amounts.py: {len(rejected)} cells of {args.column} could not be spelled, in "
+        print(f"amounts.py: {len(rejected)} cells of {', '.join(args.column + args.date_column)} "
+              "could not be spelled, in "
               f"rows {shown}", file=sys.stderr)
     return status
 
