@@ -54,15 +54,10 @@ export function spellDate(date: string | Date, options?: Pick<Options, "script" 
 
 /** The short name of a rejection. */
 export type Verdict =
-  | "not_a_number"
-  | "too_large"
-  | "unsupported"
-  | "too_many_decimals"
-  | "more_than_three_decimals"
-  | "inexact"
-  | "not_whole"
-  | "not_a_date"
-  | "other_currency";
+  // @VERDICTS@
+
+/** The names of the rejections, as the converter names them: "not_a_number", ... */
+export const verdicts: readonly Verdict[];
 
 /** A number that cannot be spelled, with the reason as the uslova window gives it. */
 export class RejectedError extends Error {
@@ -86,6 +81,7 @@ declare const uslova: {
   spellDate: typeof spellDate;
   version: typeof version;
   choices: typeof choices;
+  verdicts: typeof verdicts;
   RejectedError: typeof RejectedError;
 };
 export default uslova;

@@ -50,7 +50,8 @@ class BuildExt(build_ext):
         finally:
             sys.path.pop(0)
         write_stub(uslova.CHOICES, os.path.join(HERE, "uslova", "__init__.pyi.in"),
-                   os.path.join(self.build_lib, "uslova", "__init__.pyi"), uslova.DATE_OPTIONS)
+                   os.path.join(self.build_lib, "uslova", "__init__.pyi"), uslova.DATE_OPTIONS,
+                   uslova.VERDICTS)
 
 
 sys.path.append(HERE)  # stubs.py

@@ -16,7 +16,7 @@ sed "s/@PROJECT_VERSION@/$version/" "$top/converter/version.h.in" >"$out/include
 # The converter alone, with its C interface: no Qt, no iostreams, no JavaScript glue. Debian's
 # emscripten runs its optimizer with Node, which finds acorn only through NODE_PATH.
 exports=_uslova_spell,_uslova_options_init_size,_uslova_options_size,_uslova_option_name,_uslova_words_size,_uslova_limit,_uslova_option_set,_uslova_option_values
-exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_spell,_uslova_js_options_read,_uslova_js_options_free,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_js_window_pieces_room,_uslova_prompt,_uslova_prompt_in,_uslova_refusal,_uslova_problem_in_serbian,_uslova_verdict_name,_uslova_float_text,_uslova_spell_date,_uslova_date_option_name,_uslova_noun_problem,_uslova_version,_malloc,_free
+exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_spell,_uslova_js_options_read,_uslova_js_options_free,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_js_window_pieces_room,_uslova_prompt,_uslova_prompt_in,_uslova_refusal,_uslova_problem_in_serbian,_uslova_option_problem,_uslova_verdict_name,_uslova_float_text,_uslova_spell_date,_uslova_date_option_name,_uslova_noun_problem,_uslova_version,_malloc,_free
 NODE_PATH=/usr/share/nodejs em++ -O3 -flto -mbulk-memory -std=c++20 -fconstexpr-steps=50000000 \
   -I"$top/converter/include" -I"$top/converter/src" -I"$out/include" \
   $(sed "s|^|$top/converter/src/|" "$top/converter/sources.txt") "$top/js/src/exports.cpp" \
@@ -37,8 +37,9 @@ wasm=$(base64 -w0 "$out/uslova.wasm")
   echo "export const spellDate = api.spellDate;"
   echo "export const version = api.version;"
   echo "export const choices = api.choices;"
+  echo "export const verdicts = api.verdicts;"
   echo "export { RejectedError };"
-  echo "export default { spell, spellMany, spellDate, version, choices, RejectedError };"
+  echo "export default { spell, spellMany, spellDate, version, choices, verdicts, RejectedError };"
 } >"$out/npm/package/index.js"
 {
   echo "// uslova $version: numbers in Serbian words. Built by scripts/web.sh; MIT licence."
@@ -46,7 +47,7 @@ wasm=$(base64 -w0 "$out/uslova.wasm")
   cat "$top/js/src/core.js"
   echo "const WASM = \"$wasm\";"
   echo "const api = createUslova(instantiateSync(WASM));"
-  echo "module.exports = { spell: api.spell, spellMany: api.spellMany, spellDate: api.spellDate, version: api.version, choices: api.choices, RejectedError };"
+  echo "module.exports = { spell: api.spell, spellMany: api.spellMany, spellDate: api.spellDate, version: api.version, choices: api.choices, verdicts: api.verdicts, RejectedError };"
 } >"$out/npm/package/index.cjs"
 # The types' option lines from the converter's own tables, through the package just written.
 options=$(node -e '
@@ -56,8 +57,15 @@ options=$(node -e '
     const own = name === "unit" ? " | (string & {})" : "";
     console.log(`  ${name}?: ${values.map((v) => JSON.stringify(v)).join(" | ")}${own};`);
   }' "$out/npm/package/index.cjs")
-awk -v options="$options" '/\/\/ @OPTIONS@/ { print options; next } { print }' "$top/js/index.d.ts" \
-  >"$out/npm/package/index.d.ts"
+# The rejections' names, as the converter names them.
+verdicts=$(node -e '
+  const { verdicts } = require(process.argv[1]);
+  console.log(verdicts.map((v) => `  | ${JSON.stringify(v)}`).join("\n") + ";");
+' "$out/npm/package/index.cjs")
+awk -v options="$options" -v verdicts="$verdicts" '
+  /\/\/ @OPTIONS@/ { print options; next }
+  /\/\/ @VERDICTS@/ { print verdicts; next }
+  { print }' "$top/js/index.d.ts" >"$out/npm/package/index.d.ts"
 # CommonJS has no default export: require() gives the object itself.
 sed '/@ES module only@/,/@end@/d' "$out/npm/package/index.d.ts" >"$out/npm/package/index.d.cts"
 cp "$top/js/README.md" "$top/LICENSE" "$out/npm/package/"

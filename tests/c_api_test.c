@@ -364,6 +364,21 @@ int main(int argc, char** argv) {
             uslova_problem_in_serbian("stan", &options) == NULL &&
             uslova_problem_in_serbian(NULL, NULL) == NULL,
         "the Serbian of a problem");
+  /* An option's problem in uslova-cli's words, cut short in a small buffer but counted whole. */
+  {
+    char small[16];
+    const size_t whole = uslova_option_problem("script", "klingon", words, sizeof words);
+    check(whole == strlen(words) &&
+              strcmp(words, "invalid value 'klingon' for script (choose ascii, latin, cyrillic)") ==
+                  0 &&
+              uslova_option_problem("script", "klingon", small, sizeof small) == whole &&
+              strcmp(small, "invalid value '") == 0 &&
+              uslova_option_problem("unit", "stan,stana,stanova:m", small, sizeof small) == 0 &&
+              small[0] == '\0',
+          "an option's problem");
+    uslova_option_problem("x", NULL, words, sizeof words);
+    check(strncmp(words, "unknown option 'x' (choose script, ", 35) == 0, "an unknown option");
+  }
   check(uslova_refusal("EUR 5", 5, NULL, USLOVA_NOT_A_NUMBER) == USLOVA_NOT_A_NUMBER &&
             uslova_refusal(NULL, 0, &options, USLOVA_NOT_A_NUMBER) == USLOVA_NOT_A_NUMBER,
         "a refusal without a currency or a text");

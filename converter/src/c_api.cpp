@@ -258,6 +258,54 @@ int uslova_option_set(uslova_options* options, const char* name, const char* val
   return 0;
 }
 
+size_t uslova_option_problem(const char* name, const char* value, char* buffer, size_t size) {
+  std::size_t f;
+  const OptionFamily* family = FamilyNamed(name, f);
+  if (family != nullptr && value != nullptr) {
+    uslova_options options;
+    uslova_options_init_size(&options, sizeof options);
+    if (uslova_option_set(&options, name, value) == 0) {
+      if (buffer != nullptr && size != 0) buffer[0] = '\0';
+      return 0;
+    }
+  }
+  // Written as far as the buffer holds, and counted to the end, with no allocation.
+  std::size_t length = 0;
+  const auto put = [&](std::string_view text) {
+    for (char ch : text) {
+      if (buffer != nullptr && length + 1 < size) buffer[length] = ch;
+      ++length;
+    }
+  };
+  const std::string_view shown = value == nullptr ? "" : value;
+  if (family == nullptr) {
+    put("unknown option '");
+    put(name == nullptr ? "" : name);
+    put("' (choose ");
+    for (const OptionFamily& known : kOptionFamilies) {
+      if (&known != &kOptionFamilies[0]) put(", ");
+      put(known.name);
+    }
+    put(")");
+  } else {
+    put("invalid value '");
+    put(shown);
+    put("' for ");
+    put(family->name);
+    put(" (choose ");
+    put(kValueLists[f].data());
+    put(")");
+    const char* noun =
+        family->name == "unit" && value != nullptr ? uslova_noun_problem(value) : nullptr;
+    if (noun != nullptr) {
+      put(": ");
+      put(noun);
+    }
+  }
+  if (buffer != nullptr && size != 0) buffer[std::min(length, size - 1)] = '\0';
+  return length;
+}
+
 const char* uslova_noun_problem(const char* noun) {
   OwnNoun read;
   const std::size_t length = noun == nullptr ? 0 : std::strlen(noun);

@@ -37,6 +37,8 @@ final class Uslova
         int uslova_spell(const char* text, size_t text_length, const uslova_options* options,
                          char* buffer, size_t size, size_t* length);
         const char* uslova_noun_problem(const char* noun);
+        size_t uslova_option_problem(const char* name, const char* value, char* buffer,
+                                     size_t size);
         int uslova_spell_date(const char* text, size_t text_length, const uslova_options* options,
                               char* buffer, size_t size, size_t* length);
         int uslova_float_text(const char* shown, size_t shown_length,
@@ -174,20 +176,15 @@ final class Uslova
                 continue;  // unset, as None in Python and undefined in JavaScript
             }
             $name = (string)$name;
-            $known = $ffi->uslova_option_values($name);
-            if ($known === null) {
-                throw new ValueError("unknown option '$name' (choose "
-                    . implode(', ', array_keys(self::choices())) . ')');
+            if ($ffi->uslova_option_values($name) === null) {
+                throw new ValueError(self::problem($ffi, $name, null));
             }
             // A value crosses as a C string: one with a NUL inside would be read as its start.
             if (!is_string($value) || str_contains($value, "\0")
                 || $ffi->uslova_option_set($struct, $name, $value) !== 0) {
                 $shown = is_scalar($value) ? (string)$value : get_debug_type($value);
-                // A unit that is not a name is a noun of one's own: the converter says why not.
-                $noun = $name === 'unit' && is_string($value) ? $ffi->uslova_noun_problem($value)
-                    : null;
-                throw new ValueError("invalid value '$shown' for $name (choose $known)"
-                    . ($noun === null ? '' : ": $noun"));
+                // A value with a NUL is shown without it: the converter reads C strings.
+                throw new ValueError(self::problem($ffi, $name, str_replace("\0", '\0', $shown)));
             }
         }
         $problem = $ffi->uslova_options_problem($struct);
@@ -195,6 +192,16 @@ final class Uslova
             throw new ValueError($problem);
         }
         return [$settings, $struct];
+    }
+
+    /** The library's words for setting the option $name to $value, shown as it is; an unknown
+     * option for null. */
+    private static function problem(FFI $ffi, string $name, ?string $value): string
+    {
+        $size = $ffi->uslova_option_problem($name, $value, null, 0) + 1;
+        $text = $ffi->new("char[$size]");
+        $ffi->uslova_option_problem($name, $value, $text, $size);
+        return FFI::string($text);
     }
 
     public static function version(): string

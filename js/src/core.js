@@ -11,8 +11,7 @@ class RejectedError extends Error {
     const shown = text.length > 80 ? `${text.slice(0, 60)}...${text.slice(-10)}` : text;
     super(`${JSON.stringify(shown)}: ${prompt}`);
     this.name = "RejectedError";
-    /** A short name: "not_a_number", "too_large", "unsupported", "too_many_decimals",
-     * "more_than_three_decimals", "inexact", "not_whole", "not_a_date" or "other_currency". */
+    /** A short name, one of `verdicts`: "not_a_number", "too_large", ... */
     this.verdict = verdict;
     /** The Serbian text of the window's message box, in the script of the words. */
     this.prompt = prompt;
@@ -102,6 +101,25 @@ function createUslova({ exports, memory }) {
     new Uint8Array(memory.buffer, pointer, bytes.length).set(bytes);
     return pointer;
   };
+  /** The converter's words for setting the option `name` to `value`, a description of it, or
+   * for an unknown option when `value` is null. */
+  const optionProblem = (name, value) => {
+    const namePointer = writeString(name);
+    let valuePointer = 0;
+    try {
+      // A NUL is shown, not taken for the value's end.
+      valuePointer = value === null ? 0 : writeString(String(value).replaceAll("\0", "\\0"));
+      const size = exports.uslova_option_problem(namePointer, valuePointer, 0, 0) + 1;
+      const buffer = allocate(size);
+      exports.uslova_option_problem(namePointer, valuePointer, buffer, size);
+      const text = cString(buffer);
+      exports.free(buffer);
+      return text;
+    } finally {
+      exports.free(namePointer);
+      if (valuePointer !== 0) exports.free(valuePointer);
+    }
+  };
   // What the converter says of itself: its options, in uslova-cli's order, and the room that
   // the words of any number take.
   const OPTION_NAMES = [];
@@ -181,7 +199,7 @@ function createUslova({ exports, memory }) {
     if (typeof options !== "object") throw new TypeError("options must be an object");
     const stranger = findStranger(options);
     if (stranger !== undefined) {
-      throw new TypeError(`unknown option '${stranger}' (choose ${OPTION_NAMES.join(", ")})`);
+      throw new TypeError(optionProblem(stranger, null));
     }
     const values = reading++ === 0 ? snapshot : new Array(OPTION_NAMES.length);
     try {
@@ -199,8 +217,7 @@ function createUslova({ exports, memory }) {
         // A value crosses as a C string, which ends at a NUL; "\0" keeps the key's parts apart.
         if (typeof value !== "string" || value === "" || value.includes("\0")) {
           const name = OPTION_NAMES[i];
-          throw new RangeError(
-            `invalid value '${described(value)}' for ${name} (choose ${valuesOf(name)})`);
+          throw new RangeError(optionProblem(name, described(value)));
         }
         number = VALUES[i].length + 1;
         own += `\0${i}\0${value}`;
@@ -240,13 +257,10 @@ function createUslova({ exports, memory }) {
         const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
         // A unit that is not a name is a noun of one's own: the converter says what is wrong.
         const noun = result !== 0 && name === "unit" ? exports.uslova_noun_problem(valuePointer) : 0;
-        const why = noun === 0 ? "" : `: ${cString(noun)}`;
         exports.free(namePointer);
         exports.free(valuePointer);
         if (result !== 0) {
-          throw withPrompt(new RangeError(
-            `invalid value '${values[i]}' for ${name} (choose ${valuesOf(name)})${why}`),
-          noun, pointer);
+          throw withPrompt(new RangeError(optionProblem(name, values[i])), noun, pointer);
         }
       });
       const problem = exports.uslova_options_problem(pointer);
@@ -570,6 +584,12 @@ function createUslova({ exports, memory }) {
 
   /** The values of every option, as the converter's tables list them. */
   const choices = Object.fromEntries(OPTION_NAMES.map((name) => [name, valuesOf(name).split(", ")]));
+  // The rejections are the verdicts from 1 on, up to the first that has no name.
+  const verdicts = [];
+  for (let name; (name = cString(exports.uslova_verdict_name(verdicts.length + 1))) !== "unknown";) {
+    verdicts.push(name);
+  }
   return { spell, spellMany, spellDate, problem, version: cString(exports.uslova_version()), choices,
+    verdicts,
     dateOptions: DATE_OPTIONS };
 }

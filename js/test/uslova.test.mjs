@@ -9,7 +9,7 @@ import { test } from "node:test";
 import { createRequire } from "node:module";
 import { pathToFileURL } from "node:url";
 
-const { spell, spellMany, spellDate, RejectedError, version, choices } = await import(
+const { spell, spellMany, spellDate, RejectedError, version, choices, verdicts } = await import(
   process.env.USLOVA_PACKAGE);
 // The same package through require(), as CommonJS programs load it.
 const required = createRequire(import.meta.url)(
@@ -83,6 +83,10 @@ test("rejections and bad options", () => {
     assert.throws(() => spell(number), (e) => e instanceof RejectedError &&
       e.verdict === verdict && e.prompt.startsWith("Nemoguce prevesti u slova"));
   }
+  // The converter's list of rejections, first to last, as the types name them too.
+  assert.deepEqual([verdicts[0], verdicts.at(-1), verdicts.length], ["not_a_number",
+    "other_currency", 9]);
+  assert.deepEqual(required.verdicts, verdicts);
   assert.throws(() => spell("1,234", { currency: "RSD" }), { verdict: "too_many_decimals" });
   assert.throws(() => spell("7", { script: "klingon" }), /choose ascii, latin, cyrillic/);
   assert.throws(() => spell("7", { colour: "red" }), /unknown option 'colour'/);

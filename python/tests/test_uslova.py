@@ -96,6 +96,9 @@ class Spell(unittest.TestCase):
         with self.assertRaises(uslova.RejectedError) as caught:
             uslova.spell("1,234", currency="RSD")
         self.assertEqual(caught.exception.verdict, "too_many_decimals")
+        # The converter's list of rejections, first to last.
+        self.assertEqual((uslova.VERDICTS[0], uslova.VERDICTS[-1], len(uslova.VERDICTS)),
+                         ("not_a_number", "other_currency", 9))
 
     def test_bad_options_name_the_choices(self):
         for options, choices in [({"script": "klingon"}, "ascii, latin, cyrillic"),

@@ -24,7 +24,7 @@ from ._common import date_text as _date_text
 from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "DATE_OPTIONS", "LIMITS", "LAYER",
+__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "DATE_OPTIONS", "LIMITS", "VERDICTS", "LAYER",
            "__version__"]
 
 
@@ -39,7 +39,8 @@ def _layer():
             _uslova._setup(RejectedError, native_text,
                            b"spell(number, /, **options)\n--\n\n" + SPELL_DOC.encode(),
                            b"spell_many(numbers, /, **options)\n--\n\n" + SPELL_MANY_DOC.encode())
-            use_converter(_uslova.choices(), _uslova.limit, _uslova.date_options())
+            use_converter(_uslova.choices(), _uslova.limit, _uslova.date_options(),
+                          _uslova.verdict_name)
             return _uslova
         except ImportError as problem:
             problems.append(f"the compiled module uslova._uslova: {problem}")
@@ -90,6 +91,9 @@ DATE_OPTIONS = _Converter.date_options
 #: The converter's limits by name, as its C interface's uslova_limit gives them: {"integer_digits":
 #: 15, "decimals": 3, "amount_decimals": 2, ...}.
 LIMITS = _Converter.limits
+#: The names of the rejections, as the converter names them: ("not_a_number", "too_large", ...);
+#: RejectedError.verdict is one of them.
+VERDICTS = _Converter.verdicts
 #: "compiled" or "ctypes": the layer in use.
 LAYER = "compiled" if _chosen.__name__.endswith("_uslova") else "ctypes"
 

@@ -7,13 +7,11 @@ from __future__ import annotations
 import datetime
 import decimal
 import operator
-from typing import Callable, Dict, List, Literal, Optional, Tuple, Union
+from typing import Callable, Dict, List, Optional, Tuple, Union
 
 Number = Union[str, int, float, decimal.Decimal]
-#: The short name of a rejection.
-Verdict = Literal["not_a_number", "too_large", "unsupported", "too_many_decimals",
-                  "more_than_three_decimals", "inexact", "not_whole", "not_a_date",
-                  "other_currency"]
+#: The short name of a rejection: one of uslova.VERDICTS, which the converter names.
+Verdict = str
 
 
 def shown(number: object) -> str:
@@ -27,12 +25,11 @@ def shown(number: object) -> str:
 class RejectedError(ValueError):
     """A number that cannot be spelled, with the reason as the window gives it.
 
-    ``verdict`` is a short name ("not_a_number", "too_large", "unsupported",
-    "too_many_decimals", "more_than_three_decimals", "inexact" for a float whose digits
-    are more than 15 significant ones, "not_whole" for a count with decimals of a unit counted
-    in whole numbers, "other_currency" for an amount marked with another currency's code or sign,
-    or "not_a_date" from spell_date); ``prompt`` is the Serbian text of the window's message
-    box, in the script of the words (ASCII by default, as the window writes it).
+    ``verdict`` is a short name, one of uslova.VERDICTS: "not_a_number", "inexact" for a float
+    whose digits are more than 15 significant ones, "other_currency" for an amount marked with
+    another currency's code or sign, "not_a_date" from spell_date, and so on; ``prompt`` is the
+    Serbian text of the window's message box, in the script of the words (ASCII by default, as
+    the window writes it).
 
     >>> try:
     ...     uslova.spell("abc")
@@ -69,6 +66,7 @@ class Converter:
     decimals = 0  # the decimal digits that are read
     limits: Dict[str, int] = {}  # every limit of the converter's, by name
     date_options: Tuple[str, ...] = ()  # the options a date takes
+    verdicts: Tuple[str, ...] = ()  # the names of the rejections
 
 
 #: The names of the converter's limits, as uslova_limit takes them.
@@ -77,10 +75,15 @@ LIMIT_NAMES = ("integer_digits", "decimals", "amount_decimals", "prepared_option
 
 
 def use_converter(choices: Dict[str, Tuple[str, ...]], limit: Callable[[str], int],
-                  date_options: List[str]) -> None:
+                  date_options: List[str], verdict_name: Callable[[int], str]) -> None:
     """Called by the layer as it loads, with the converter's own answers."""
     Converter.choices = choices
     Converter.date_options = tuple(date_options)
+    # The rejections are the verdicts from 1 on, up to the first that has no name.
+    names: List[str] = []
+    while (name := verdict_name(len(names) + 1)) != "unknown":
+        names.append(name)
+    Converter.verdicts = tuple(names)
     Converter.limits = {name: limit(name) for name in LIMIT_NAMES}
     Converter.integer_digits = Converter.limits["integer_digits"]
     Converter.decimals = Converter.limits["decimals"]

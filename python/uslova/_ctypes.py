@@ -59,6 +59,9 @@ def _load() -> ctypes.CDLL:
     library.uslova_refusal.argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_void_p,
                                        ctypes.c_int]
     library.uslova_refusal.restype = ctypes.c_int
+    library.uslova_option_problem.argtypes = [ctypes.c_char_p, ctypes.c_char_p, ctypes.c_void_p,
+                                              ctypes.c_size_t]
+    library.uslova_option_problem.restype = ctypes.c_size_t
     library.uslova_problem_in_serbian.argtypes = [ctypes.c_char_p, ctypes.c_void_p]
     library.uslova_problem_in_serbian.restype = ctypes.c_char_p
     library.uslova_version.argtypes = []
@@ -86,7 +89,8 @@ def date_options() -> List[str]:
     return found
 
 
-use_converter(choices(), lambda name: _library.uslova_limit(name.encode()), date_options())
+use_converter(choices(), lambda name: _library.uslova_limit(name.encode()), date_options(),
+              lambda verdict: _library.uslova_verdict_name(verdict).decode())
 _OPTIONS_SIZE = _library.uslova_options_size()
 _WORDS_SIZE = _library.uslova_words_size()  # room for the words of any number in any style
 _MOST_PREPARED = Converter.limits["prepared_options"]
@@ -107,6 +111,15 @@ class _Prepared:
 _prepared: Dict[Tuple[Tuple[str, object], ...], _Prepared] = {}
 
 
+def _problem(name: str, value: Optional[str]) -> str:
+    """The converter's words for setting the option `name` to `value`, a description of it."""
+    encoded = None if value is None else value.encode("utf-8", "replace")
+    length = _library.uslova_option_problem(name.encode("utf-8", "replace"), encoded, None, 0)
+    text = ctypes.create_string_buffer(length + 1)
+    _library.uslova_option_problem(name.encode("utf-8", "replace"), encoded, text, length + 1)
+    return text.value.decode("utf-8", "replace")
+
+
 def _serbian(problem: Optional[bytes], struct: ctypes.Array) -> Optional[str]:
     """The Serbian of the converter's `problem`, for readers, in the script of `struct`."""
     serbian = None if problem is None else _library.uslova_problem_in_serbian(problem, struct)
@@ -117,7 +130,7 @@ def _options(options: Dict[str, object]) -> _Prepared:
     """The options struct for `options` by name, checked as uslova-cli checks its options."""
     unknown = [name for name in options if name not in Converter.choices]
     if unknown:
-        raise TypeError(f"unknown option {unknown[0]!r} (choose {', '.join(Converter.choices)})")
+        raise TypeError(_problem(unknown[0], None))
     # Aligned as a size_t, as the library's struct begins with one.
     struct = (ctypes.c_size_t * (_OPTIONS_SIZE // ctypes.sizeof(ctypes.c_size_t) + 1))()
     _library.uslova_options_init_size(struct, _OPTIONS_SIZE)
@@ -127,13 +140,12 @@ def _options(options: Dict[str, object]) -> _Prepared:
         # A value is a C string: one with a NUL inside would be read as its beginning alone.
         if not isinstance(value, str) or "\0" in value or _library.uslova_option_set(
                 struct, name.encode(), value.encode("utf-8", "replace")) != 0:
-            values = _library.uslova_option_values(name.encode()).decode()
             # A unit that is not a name is a noun of one's own: the converter says what is wrong.
             noun = (_library.uslova_noun_problem(value.encode("utf-8", "replace"))
                     if name == "unit" and isinstance(value, str) else None)
-            why = f": {noun.decode()}" if noun is not None else ""
-            raise options_error(f"invalid value {value!r} for {name} (choose {values}){why}",
-                                _serbian(noun, struct))
+            # A text as it is, anything else, and a text with a NUL, as its repr.
+            shown = value if isinstance(value, str) and "\0" not in value else repr(value)
+            raise options_error(_problem(name, shown), _serbian(noun, struct))
     problem = _library.uslova_options_problem(struct)
     if problem is not None:
         raise options_error(problem.decode(), _serbian(problem, struct))

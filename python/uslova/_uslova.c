@@ -26,23 +26,24 @@ typedef struct {
   char point;
 } Prepared;
 
+/* The converter's words for setting the option `name` to `value` (a description of it), as
+ * a str. */
+static PyObject* option_problem(const char* name, const char* value) {
+  const size_t length = uslova_option_problem(name, value, NULL, 0);
+  char* text = PyMem_Malloc(length + 1);
+  PyObject* problem;
+  if (text == NULL) return PyErr_NoMemory();
+  uslova_option_problem(name, value, text, length + 1);
+  problem = PyUnicode_DecodeUTF8(text, (Py_ssize_t)length, "replace");
+  PyMem_Free(text);
+  return problem;
+}
+
 /* TypeError for an option that the converter does not have, naming those it has. */
 static PyObject* unknown_option(const char* name) {
-  PyObject *names = PyList_New(0), *joined = NULL, *blank = PyUnicode_FromString(", ");
-  const char* known;
-  size_t k;
-  for (k = 0; names != NULL && (known = uslova_option_name(k)) != NULL; ++k) {
-    PyObject* one = PyUnicode_FromString(known);
-    if (one == NULL || PyList_Append(names, one) < 0) Py_CLEAR(names);
-    Py_XDECREF(one);
-  }
-  if (names != NULL && blank != NULL) joined = PyUnicode_Join(blank, names);
-  if (joined != NULL) {
-    PyErr_Format(PyExc_TypeError, "unknown option '%s' (choose %U)", name, joined);
-  }
-  Py_XDECREF(names);
-  Py_XDECREF(blank);
-  Py_XDECREF(joined);
+  PyObject* problem = option_problem(name, NULL);
+  if (problem != NULL) PyErr_SetObject(PyExc_TypeError, problem);
+  Py_XDECREF(problem);
   return NULL;
 }
 
@@ -85,11 +86,16 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
       /* A unit that is not a name is a noun of one's own: the converter says what is wrong. */
       const char* noun =
           value != NULL && strcmp(name, "unit") == 0 ? uslova_noun_problem(value) : NULL;
+      PyObject *shown, *error;
       PyErr_Clear();
-      return options_error(PyUnicode_FromFormat("invalid value %R for %s (choose %s)%s%s",
-                                                values[i], name, uslova_option_values(name),
-                                                noun == NULL ? "" : ": ", noun == NULL ? "" : noun),
-                           noun, &p.options);
+      /* A text as it is, anything else, and a text with a NUL, as its repr. */
+      if (value != NULL && strlen(value) != (size_t)size) value = NULL;
+      shown = value != NULL ? NULL : PyObject_Repr(values[i]);
+      value = value != NULL ? value : shown == NULL ? NULL : PyUnicode_AsUTF8(shown);
+      PyErr_Clear();
+      error = options_error(option_problem(name, value == NULL ? "" : value), noun, &p.options);
+      Py_XDECREF(shown);
+      return error;
     }
     if (strcmp(name, "decimal") == 0 && strcmp(value, "comma") == 0) p.point = ',';
   }
@@ -329,7 +335,7 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
   return list;
 }
 
-static PyMethodDef methods[8];
+static PyMethodDef methods[9];
 /* The docstrings of spell() and spell_many(), kept alive for their functions, which read them
  * from their method definitions whenever __doc__ is asked for. */
 static PyObject* docs[2];
@@ -395,6 +401,14 @@ static PyObject* date_options(PyObject* module, PyObject* unused) {
   return found;
 }
 
+/* verdict_name(n): the name of the converter's verdict n, as uslova_verdict_name gives it. */
+static PyObject* verdict_name(PyObject* module, PyObject* number) {
+  const long n = PyLong_AsLong(number);
+  (void)module;
+  if (n == -1 && PyErr_Occurred()) return NULL;
+  return PyUnicode_FromString(uslova_verdict_name((uslova_verdict)n));
+}
+
 /* limit(name): a limit of the converter's, as uslova_limit gives it. */
 static PyObject* limit(PyObject* module, PyObject* name) {
   (void)module;
@@ -402,7 +416,7 @@ static PyObject* limit(PyObject* module, PyObject* name) {
   return text == NULL ? NULL : PyLong_FromLong(uslova_limit(text));
 }
 
-static PyMethodDef methods[8] = {
+static PyMethodDef methods[9] = {
     {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
      "spell(number, **options): the words of number, as uslova.spell says."},
     {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
@@ -415,6 +429,8 @@ static PyMethodDef methods[8] = {
     {"limit", limit, METH_O, "limit(name): a limit of the converter's, as uslova_limit gives it."},
     {"date_options", date_options, METH_NOARGS,
      "date_options(): the options a date takes, as the converter names them."},
+    {"verdict_name", verdict_name, METH_O,
+     "verdict_name(n): the name of verdict n, as uslova_verdict_name gives it."},
     {NULL, NULL, 0, NULL},
 };
 

@@ -195,6 +195,15 @@ int uslova_option_set(uslova_options* options, const char* name, const char* val
  * the words of uslova-cli's usage errors. Since 1.4. */
 const char* uslova_noun_problem(const char* noun);
 
+/** Why the option `name` cannot be set to `value`, in uslova-cli's words, written into `buffer`
+ * (`size` bytes) with a NUL after it, cut short where it does not fit: "unknown option 'colour'
+ * (choose script, spacing, ...)", or "invalid value 'klingon' for script (choose ascii, latin,
+ * cyrillic)", with a malformed noun's reason after ": " for a unit. `value` is the value as a
+ * message shows it (a binding passes a description of a value that is no text). Returns the
+ * length of the whole text, without the NUL; 0, writing nothing, when uslova_option_set takes
+ * them. Since 1.5. */
+size_t uslova_option_problem(const char* name, const char* value, char* buffer, size_t size);
+
 /** The values of the option `name`, as uslova-cli lists them, e.g. "ascii, latin, cyrillic"
  * for "script"; NULL for an unknown name. */
 const char* uslova_option_values(const char* name);
