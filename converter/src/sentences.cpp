@@ -38,13 +38,15 @@ constexpr std::string_view LatinSentence(std::size_t i) {
                                       : problems::kAll[i - std::size(kPromptsLatin)]->serbian;
 }
 
-/// Writes the sentence `latin` in `script` to `out` (when not null): its letters as the words'
-/// are written, text between backquotes as it stands without them, and a capital first letter
-/// as the capital of the first letter written. Returns the bytes, a NUL after them not counted.
-constexpr std::size_t Write(std::string_view latin, Options::Script script, char* out) {
+/// Writes the sentence `latin` in `script` to `out` (when `writing`, else only counts): its
+/// letters as the words' are written, text between backquotes as it stands without them, and a
+/// capital first letter as the capital of the first letter written. Returns the bytes, a NUL
+/// after them not counted.
+constexpr std::size_t Write(std::string_view latin, Options::Script script, char* out,
+                            bool writing) {
   std::size_t size = 0;
   const auto put = [&](char byte) {
-    if (out != nullptr) out[size] = byte;
+    if (writing) out[size] = byte;
     ++size;
   };
   bool typed = false;  // between backquotes
@@ -77,7 +79,7 @@ constexpr std::size_t Write(std::string_view latin, Options::Script script, char
 constexpr std::size_t BytesIn(Options::Script script) {
   std::size_t total = 0;
   for (std::size_t i = 0; i < kSentences; ++i)
-    total += Write(LatinSentence(i), script, nullptr) + 1;
+    total += Write(LatinSentence(i), script, nullptr, false) + 1;
   return total;
 }
 
@@ -90,7 +92,7 @@ struct Sentences {
     std::size_t at = 0;
     for (std::size_t i = 0; i < kSentences; ++i) {
       starts[i] = static_cast<std::uint16_t>(at);
-      at += Write(LatinSentence(i), S, bytes.data() + at) + 1;
+      at += Write(LatinSentence(i), S, bytes.data() + at, true) + 1;
     }
     starts[kSentences] = static_cast<std::uint16_t>(at);
   }
