@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "characters.h"
-#include "uslova/reader.h"
+#include "uslova/amount_reader.h"
 
 namespace uslova {
 namespace {

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 #include "characters.h"
-#include "uslova/reader.h"
+#include "uslova/float_text.h"
+#include "uslova/number_reader.h"
 
 namespace uslova {
 

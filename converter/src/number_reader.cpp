@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "characters.h"
-#include "uslova/reader.h"
+#include "uslova/number_reader.h"
 
 namespace uslova {
 namespace {

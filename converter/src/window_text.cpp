@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "uslova/window_pieces.h"
+
 namespace uslova {
 namespace {
 

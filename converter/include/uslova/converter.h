@@ -12,6 +12,7 @@
 #include "uslova/reader.h"
 #include "uslova/sentences.h"
 #include "uslova/verdict.h"
+#include "uslova/window_pieces.h"
 
 namespace uslova {
 
@@ -43,17 +44,6 @@ using WordsBuffer = std::array<char, 1280>;
 /// interface; it never allocates.
 [[nodiscard]] Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
                                 std::string_view& words);
-
-/// The most pieces a caption has: "minus", five groups, " zapeta " and the decimals.
-inline constexpr std::size_t kMostWindowPieces = 8;
-
-/// The window's caption of `number` as the ids of the pieces that WindowText writes, in order,
-/// for a caller that keeps each piece's text once (the npm package keeps them as strings): the
-/// caption is their texts end to end. `ids` must hold kMostWindowPieces; returns how many.
-std::size_t WindowPieces(const Number& number, std::uint16_t* ids);
-
-/// The text of a piece that WindowPieces names; empty for any other id.
-std::string_view WindowPieceText(std::uint16_t id);
 
 /// The text the input box gets back after an accepted conversion: `typed` with its "." turned
 /// into "," when it is the text's only separator, blanks and sign kept, e.g. "-2.25" gives
