@@ -55,14 +55,8 @@ bool AppendEncoded(std::string& out, std::string_view utf8, Encoding encoding) {
   bool whole = true;
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {  // ASCII, as it is: runs of it are most of any text
-      const std::size_t run =
-          std::min(utf8.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ "
-                                          "0123456789",
-                                          i + 1),
-                   utf8.size());
-      out.append(utf8.substr(i, run - i));
-      i = run;
+    if (lead < 0x80) {  // ASCII, as it is
+      out += utf8[i++];
       continue;
     }
     const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
