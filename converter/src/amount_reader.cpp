@@ -220,8 +220,11 @@ Verdict WhyRefused(std::string_view text, Verdict verdict, Options::Decimal deci
   for (std::size_t c = 1; c <= std::size(kCurrencies); ++c) {
     const auto other = static_cast<Options::Currency>(c);
     Number number;
-    if (other != currency && AmountReader::read(text, number, decimal, other) == Verdict::Accepted)
+    // Any reading but "no number": its mark is the other currency's, whatever else is wrong.
+    if (other != currency &&
+        AmountReader::read(text, number, decimal, other) != Verdict::NotANumber) {
       return Verdict::OtherCurrency;
+    }
   }
   return verdict;
 }

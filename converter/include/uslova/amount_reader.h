@@ -112,9 +112,9 @@ class AmountReader {
 }
 
 /// The verdict to show for `text`, which ReadNumber refused with `verdict` as an amount in
-/// `currency`: Verdict::OtherCurrency where another currency's code or sign marks it and that
-/// currency would read it ("15.000,00 EUR" in dinars); else `verdict`. For the path of a
-/// refusal: it reads the text once for each other currency.
+/// `currency`: Verdict::OtherCurrency where another currency's code or sign marks it, which
+/// that currency reads as a number, right or not ("15.000,00 EUR" in dinars); else `verdict`. For
+/// the path of a refusal: it reads the text once for each other currency.
 [[nodiscard]] Verdict WhyRefused(std::string_view text, Verdict verdict, Options::Decimal decimal,
                                  Options::Currency currency);
 
