@@ -118,6 +118,6 @@ bench: deps
 	mkdir -p $(BUILD)-web/tools && cd $(BUILD)-web/tools && \
 	  { [ -f package.json ] || echo '{ "private": true }' >package.json; } && \
 	  npm install --silent --no-audit --no-fund axe-core@4 n2words@4.0.0 >/dev/null
-	node bench/node_bench.mjs $(BUILD)-web/npm/package/index.js $(BUILD)-web/tools/node_modules
+	node --expose-gc bench/node_bench.mjs $(BUILD)-web/npm/package/index.js $(BUILD)-web/tools/node_modules
 	/usr/bin/python3 tests/web_test.py $(BUILD)-web/site \
 	  $(BUILD)-web/tools/node_modules/axe-core/axe.min.js $(BUILD)-web/web.png --measure
