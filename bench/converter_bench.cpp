@@ -23,6 +23,7 @@
 #include "uslova/converter.h"
 #include "uslova/dates.h"
 #include "uslova/uslova.h"
+#include "uslova/words_reader.h"
 
 // Every allocation through operator new is counted, so a benchmark can report its own.
 namespace {
@@ -206,6 +207,50 @@ void BM_Date(benchmark::State& state) {
       static_cast<double>(allocations.load() - before) / static_cast<double>(items.size());
 }
 BENCHMARK(BM_Date);
+
+/// Words read back to digits: the workload's numbers as tidy words, half of them as amounts in
+/// dinars, each read and written as digits.
+void BM_Read(benchmark::State& state) {
+  static const std::vector<Item> texts = [] {
+    std::vector<Item> words;
+    O tidy{O::Script::Ascii, O::Spacing::Tidy};
+    O rsd = tidy;
+    rsd.currency = O::Currency::RSD;
+    for (std::size_t i = 0; i < 4096; ++i) {
+      std::string spelled;
+      const bool amount = i % 2 == 1;
+      if (uslova::SpellInto((amount ? Amounts() : Workload())[i].text, amount ? rsd : tidy,
+                            spelled) != uslova::Verdict::Accepted) {
+        spelled = "pet";
+      }
+      words.push_back({spelled});
+    }
+    return words;
+  }();
+  const auto read = [](const std::string& text, char* digits) {
+    uslova::WordsReading reading;
+    if (uslova::ReadWords(text, {}, reading) != uslova::ReadProblem::None) return std::size_t{0};
+    return uslova::WriteReadDigits(reading, O::Decimal::Comma, digits);
+  };
+  std::array<char, uslova::kMostReadDigits> digits;
+  std::size_t i = 0, bytes = 0;
+  for (const Item& item : texts) {
+    if (read(item.text, digits.data()) == 0) state.SkipWithError("a text did not read");
+    bytes += item.text.size();
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(read(texts[i++ & 4095].text, digits.data()));
+    benchmark::DoNotOptimize(digits.data());
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.counters["bytes_per_text"] = static_cast<double>(bytes) / 4096.0;
+  const std::size_t before = allocations.load();
+  for (const Item& item : texts)
+    benchmark::DoNotOptimize(read(item.text, digits.data()));
+  state.counters["allocs_per_conversion"] =
+      static_cast<double>(allocations.load() - before) / static_cast<double>(texts.size());
+}
+BENCHMARK(BM_Read);
 
 /// The C interface of libuslova.so.1, with its defaults: a call from another language's
 /// binding, into a buffer of the caller's.

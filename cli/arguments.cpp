@@ -56,6 +56,7 @@ constexpr std::string_view kDateOption = "date";
 constexpr std::string_view kRowEndsOption = "row-ends";
 constexpr std::string_view kEncodingOption = "encoding";
 constexpr std::string_view kDateColumnOption = "date-column";
+constexpr std::string_view kReadOption = "read";
 
 constexpr std::string_view kCsvHelp =
     "  --column=COLUMN\n"
@@ -88,7 +89,15 @@ constexpr std::string_view kCsvHelp =
     "      genitive as contracts write it, one blank apart: 9.12.2026 is \"devetog\n"
     "      decembra dve hiljade dvadeset seste godine\"; --inflection=nominative\n"
     "      writes a heading's \"deveti decembar ...\". With\n"
-    "      @DATE_OPTIONS@ alone\n";
+    "      @DATE_OPTIONS@ alone\n"
+    "  --read\n"
+    "      each NUMBER and line is a number in words, written back as digits: a\n"
+    "      minus, no grouping, decimals after a comma (a point with\n"
+    "      --decimal=point), an amount's hundredths as two digits: \"pet dinara i pet\n"
+    "      para\" is 5,05. Any script, letter case and blanks, words joined too, and\n"
+    "      the short forms (\"sto\", \"dvesta\", \"hiljadu\"); words that are not as\n"
+    "      the numbers are written are refused, and say why. --currency refuses\n"
+    "      another currency's nouns, --unit any other noun\n";
 
 /// What each option does, for --help, by the option tables' names; an option without a line
 /// here is listed with its values alone.
@@ -197,7 +206,7 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
   for (const OptionFamily& family : kOptionFamilies)
     candidates.push_back({family.name, &family});
   for (std::string_view csv : {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption,
-                               kRowEndsOption, kEncodingOption, kDateColumnOption})
+                               kRowEndsOption, kEncodingOption, kDateColumnOption, kReadOption})
     candidates.push_back({csv});
   std::vector<Match> found;
   for (const Match& m : candidates) {
@@ -311,6 +320,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
         bool& flag = match->option == kHelpOption      ? a.help
                      : match->option == kVersionOption ? a.version
                      : match->option == kDateOption    ? a.dates
+                     : match->option == kReadOption    ? a.words
                      : match->option == kRowEndsOption ? a.csvSettings.rowEnds
                                                        : a.csvSettings.header;
         flag = true;
@@ -368,6 +378,14 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
                       kDateOptions.end();
              })) {
     a.problem = "--date goes with " + DateOptionNames() + " alone";
+  } else if (a.problem.empty() && a.words &&
+             (a.dates || a.csv ||
+              std::any_of(given.begin(), given.end(), [](const OptionFamily* f) {
+                return f->name != "decimal" && f->name != "currency" && f->name != "unit";
+              }))) {
+    a.problem = "--read goes with --decimal, --currency and --unit alone";
+  } else if (a.problem.empty() && a.words && a.options.unit == Options::Unit::Own) {
+    a.problem = "--read takes the units that --help lists, not a noun of one's own";
   }
   for (CsvColumnSettings& column : a.csvSettings.columns)  // --date: every column is of dates
     column.date = column.date || a.dates;

@@ -19,6 +19,7 @@ struct Arguments {
   std::shared_ptr<OwnNoun> ownNoun;  ///< a --unit of one's own, which `options` points to
   bool csv = false;                  ///< --column: CSV on standard input, as `csvSettings` say
   bool dates = false;                ///< --date: each NUMBER and line of input is a date
+  bool words = false;                ///< --read: each NUMBER and line is a number in words
   CsvSettings csvSettings;
   bool help = false;
   bool version = false;

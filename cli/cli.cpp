@@ -19,6 +19,7 @@
 
 #include "uslova/converter.h"
 #include "uslova/version.h"
+#include "uslova/words_reader.h"
 
 namespace uslova::cli {
 namespace {
@@ -67,6 +68,8 @@ class Batch {
 
   /// Each text is a date, not a number.
   void readDates() { dates_ = true; }
+  /// Each text is a number in words, to be written as digits.
+  void readWords() { inWords_ = true; }
 
   /// Converts the argument `typed` at position `n`.
   void convertArgument(std::string_view typed, std::size_t n) {
@@ -74,6 +77,11 @@ class Batch {
       date_.clear();
       date_.feed(typed);
       return writeDate("argument", n);
+    }
+    if (inWords_) {
+      wordsText_.clear();
+      wordsText_.feed(typed);
+      return writeDigits("argument", n);
     }
     Number number;
     reader_.restart();
@@ -86,6 +94,7 @@ class Batch {
   /// pieceDone().
   void feed(std::string_view piece) {
     if (dates_) return date_.feed(piece);
+    if (inWords_) return wordsText_.feed(piece);
     if (!fed_ && first_.data() == nullptr) {
       first_ = piece;
       return;
@@ -105,6 +114,11 @@ class Batch {
     if (dates_) {
       writeDate("line", line_++);
       date_.clear();
+      return;
+    }
+    if (inWords_) {
+      writeDigits("line", line_++);
+      wordsText_.clear();
       return;
     }
     Number number;
@@ -163,6 +177,31 @@ class Batch {
     if (terminal_) flush();
   }
 
+  /// Writes the number of the words held as digits, or why they cannot be read.
+  void writeDigits(std::string_view source, std::size_t n) {
+    WordsReading reading;
+    const ReadProblem problem = wordsText_.tooLong()
+                                    ? ReadProblem::TooLong
+                                    : ReadWords(wordsText_.text(), options_, reading);
+    reading.problem = problem;
+    if (problem == ReadProblem::None) {
+      std::array<char, kMostReadDigits> digits;
+      out_.buffer().append(digits.data(),
+                           WriteReadDigits(reading, options_.decimal, digits.data()));
+    } else {
+      rejected_ = true;
+      std::array<char, 256> why;
+      const std::size_t size = WriteReadProblem(wordsText_.text(), reading, why.data(), why.size());
+      std::string& m = messages_.buffer();
+      m.append(kName).append(": ").append(source).append(" ").append(std::to_string(n));
+      m.append(": ").append(why.data(), size).push_back('\n');
+      messages_.lineDone();
+    }
+    out_.buffer().push_back('\n');
+    out_.lineDone();
+    if (terminal_) flush();
+  }
+
   /// Writes the words, or a refusal of `whole`: the text when it was held whole, else null.
   void write(Verdict verdict, const Number& number, std::string_view source, std::size_t n,
              std::string_view whole) {
@@ -198,7 +237,9 @@ class Batch {
   std::string_view first_;  // the current line's first piece, not yet fed to reader_
   bool fed_ = false;        // reader_ has bytes of the current line
   bool dates_ = false;
-  DateText date_;         // the current line or argument, when it is a date
+  DateText date_;  // the current line or argument, when it is a date
+  bool inWords_ = false;
+  WordsText wordsText_;   // the current line or argument, when it is a number in words
   std::size_t line_ = 1;  // of the input
   WordsBuffer words_;
 };
@@ -251,6 +292,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
   if (arguments.csv) return ConvertCsv(arguments.csvSettings, arguments.options, streams);
   Batch batch(arguments.options, arguments.csvSettings.encoding, streams);
   if (arguments.dates) batch.readDates();
+  if (arguments.words) batch.readWords();
   if (arguments.numbers.empty()) ConvertLines(streams.in, batch);
   for (std::size_t i : arguments.numbers) {
     batch.convertArgument(args[i], i + 1);

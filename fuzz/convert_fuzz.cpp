@@ -16,6 +16,7 @@
 #include "caption_reader.h"
 #include "fake_window.h"
 #include "uslova/converter.h"
+#include "uslova/words_reader.h"
 
 namespace {
 
@@ -311,6 +312,25 @@ void CheckStyles(const std::string& input, const std::string& plain, const std::
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
+  // The same bytes as words: read or refused with a reason, never a crash; and whatever reads,
+  // the converter writes back as words that read as the same number.
+  uslova::WordsReading reading;
+  char digits[uslova::kMostReadDigits], back[uslova::kMostReadDigits];
+  if (uslova::ReadWords(input, {}, reading) == uslova::ReadProblem::None) {
+    const std::string_view read(digits, uslova::WriteReadDigits(reading, {}, digits));
+    uslova::WordsBuffer buffer;
+    std::string_view words;
+    Check(uslova::SpellInto(reading.number, reading.written, buffer, words) ==
+              uslova::Verdict::Accepted,
+          "words read are written again", input);
+    uslova::WordsReading again;
+    Check(uslova::ReadWords(words, {}, again) == uslova::ReadProblem::None &&
+              read == std::string_view(back, uslova::WriteReadDigits(again, {}, back)),
+          "words written again read as the same number", input);
+  } else {
+    char why[256];
+    Check(uslova::WriteReadProblem(input, reading, why, sizeof why) > 0, "a reason", input);
+  }
   uslova::testing::FakeWindow window;
   window.text = input;
   window.caption = "earlier words";

@@ -382,6 +382,27 @@ int main(int argc, char** argv) {
   check(uslova_refusal("EUR 5", 5, NULL, USLOVA_NOT_A_NUMBER) == USLOVA_NOT_A_NUMBER &&
             uslova_refusal(NULL, 0, &options, USLOVA_NOT_A_NUMBER) == USLOVA_NOT_A_NUMBER,
         "a refusal without a currency or a text");
+  {
+    /* Words back to digits: the separator as the options choose, a refusal's reason, a text cut
+     * short in a small buffer, and a NULL text. */
+    uslova_options point;
+    char small[6];
+    uslova_options_init(&point);
+    check(uslova_option_set(&point, "decimal", "point") == 0, "the decimal point");
+    check(uslova_read("jedan zapeta pet", 16, &point, words, sizeof words) == USLOVA_ACCEPTED &&
+              strcmp(words, "1.5") == 0 &&
+              uslova_read("pet dinara i pet para", 21, NULL, words, sizeof words) ==
+                  USLOVA_ACCEPTED &&
+              strcmp(words, "5,05") == 0,
+          "words read back");
+    check(uslova_read("dva hiljade", 11, NULL, words, sizeof words) == USLOVA_NOT_A_NUMBER &&
+              strcmp(words, "'dva' does not agree: 2000 is written 'dve hiljade'") == 0 &&
+              uslova_read("dva hiljade", 11, NULL, small, sizeof small) == USLOVA_NOT_A_NUMBER &&
+              strcmp(small, "'dva'") == 0 &&
+              uslova_read(NULL, 3, NULL, words, sizeof words) == USLOVA_BAD_OPTIONS &&
+              uslova_read(NULL, 0, NULL, words, sizeof words) == USLOVA_NOT_A_NUMBER,
+          "words that do not read");
+  }
   memset(options.unit_noun, 'a', sizeof options.unit_noun);
   check(uslova_spell("2", 1, &options, words, sizeof words, &length) == USLOVA_BAD_OPTIONS,
         "a noun without its end");

@@ -10,6 +10,7 @@
 #include "uslova/dates.h"
 #include "uslova/uslova.h"
 #include "uslova/version.h"
+#include "uslova/words_reader.h"
 
 namespace uslova {
 namespace {
@@ -419,6 +420,30 @@ uslova_verdict uslova_refusal(const char* text, size_t text_length, const uslova
   }
   return static_cast<uslova_verdict>(
       WhyRefused({text, text_length}, Verdict::NotANumber, read.decimal, read.currency));
+}
+
+uslova_verdict uslova_read(const char* words, size_t length, const uslova_options* options,
+                           char* buffer, size_t size) {
+  Options read;
+  OwnNoun noun;
+  if ((words == nullptr && length != 0) ||
+      (options != nullptr && !ReadOptions(options, read, noun).empty()) ||
+      read.unit == Options::Unit::Own) {
+    return USLOVA_BAD_OPTIONS;
+  }
+  WordsReading reading;
+  const std::string_view text =
+      words == nullptr ? std::string_view{} : std::string_view{words, length};
+  const bool accepted = ReadWords(text, read, reading) == ReadProblem::None;
+  std::array<char, USLOVA_READ_SIZE> written;
+  const std::size_t n = accepted ? WriteReadDigits(reading, read.decimal, written.data())
+                                 : WriteReadProblem(text, reading, written.data(), written.size());
+  if (buffer != nullptr && size != 0) {
+    const std::size_t kept = std::min(n, size - 1);
+    std::memcpy(buffer, written.data(), kept);
+    buffer[kept] = '\0';
+  }
+  return accepted ? USLOVA_ACCEPTED : USLOVA_NOT_A_NUMBER;
 }
 
 const char* uslova_problem_in_serbian(const char* problem, const uslova_options* options) {

@@ -263,6 +263,23 @@ const char* uslova_prompt(uslova_verdict verdict);
  * Since 1.5. */
 const char* uslova_prompt_in(uslova_verdict verdict, const uslova_options* options);
 
+/** The room that uslova_read's text always fits in, its NUL included. Since 1.5. */
+#define USLOVA_READ_SIZE 256
+
+/** Reads `words` (`length` bytes), a number in words, back to its digits, as uslova-cli --read:
+ * any script, letter case and blanks, words joined too, the short forms and the cases, and an
+ * amount's hundredths in words, digits or as a fraction. Writes into `buffer` (`size` bytes,
+ * USLOVA_READ_SIZE always enough), with a NUL after, the number: a minus, no grouping, the
+ * decimals after a comma, or a point when `options` set "decimal" to "point", an amount's
+ * hundredths as two digits ("pet dinara i pet para" is "5,05"); or, when the words are not a
+ * number's as the library writes them, why not, in English ("'dva' does not agree: 2000 is
+ * written 'dve hiljade'"), cut short where it does not fit. `options` (NULL for none) narrow
+ * what is read: a currency refuses another's nouns, a unit of counts any other noun.
+ * Returns USLOVA_ACCEPTED when read, USLOVA_NOT_A_NUMBER when not, and USLOVA_BAD_OPTIONS,
+ * writing nothing, for options that cannot be read or a noun of one's own. Since 1.5. */
+uslova_verdict uslova_read(const char* words, size_t length, const uslova_options* options,
+                           char* buffer, size_t size);
+
 /** The verdict to show for `text` (`text_length` bytes), which uslova_spell with `options`
  * refused with `verdict`: USLOVA_OTHER_CURRENCY for an amount that another currency's code or
  * sign marks, as "15.000,00 EUR" in dinars; else `verdict`. For the path of a refusal: it reads

@@ -1,0 +1,776 @@
+// words_reader.cpp: words back to a number. The text is brought to lower-case ASCII letters,
+// cut into the converter's own words (every word of words.h, found by its ASCII), read leniently
+// into a number, and then held against the words the converter writes for that number: a text
+// is accepted only when its words are those, word for word, in one of the cases. So a text
+// that reads is one the converter could have written, up to the forms people type.
+// SPDX-License-Identifier: MIT
+#include "uslova/words_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstring>
+
+#include "letters.h"
+#include "render.h"
+#include "uslova/converter.h"
+#include "words.h"
+
+namespace uslova {
+namespace {
+
+// ---- The words, by their ASCII -------------------------------------------------------------
+
+/// What a word says, for the lenient reading.
+enum class Kind : std::uint8_t {
+  Zero,
+  Minus,
+  Point,
+  And,
+  Unit,          // value 1 to 9
+  Teen,          // 10 to 19
+  Tens,          // 20 to 90
+  Hundreds,      // 100 to 900
+  Scale,         // value: the group, 2 for the thousands to 5 for the billions
+  Major,         // a currency's unit; value: its Options::Currency
+  Minor,         // a currency's hundredth
+  Counted,       // a unit of counts; value: its Options::Unit
+  HundredsNoun,  // "stotine" or "stotina" after a separate numeral: "dve stotine"
+};
+
+struct Entry {
+  std::string_view key;  // lower-case ASCII, without blanks
+  Kind kind;
+  std::uint8_t value;
+  std::uint8_t canonical;  // the entry that a form people type stands for: "sto" for "stotinu"
+  bool shortForm;          // "sto", "dvesta", and "hiljadu" for one thousand
+};
+
+/// The kind and value of the word in row `row` of kWords.
+constexpr std::pair<Kind, std::uint8_t> Meaning(std::size_t row) {
+  const auto byte = [](std::size_t v) { return static_cast<std::uint8_t>(v); };
+  if (row == kZero) return {Kind::Zero, 0};
+  if (row == kMinus) return {Kind::Minus, 0};
+  if (row == kPoint) return {Kind::Point, 0};
+  if (row == kAnd) return {Kind::And, 0};
+  if (row == kFeminineOne || row == kOneGenitive || row == kFeminineOneGenitive ||
+      row == kFeminineOneAccusative || row == kNeuterOne) {
+    return {Kind::Unit, 1};
+  }
+  if (row == kFeminineTwo) return {Kind::Unit, 2};
+  if (row > kUnits && row < kTeens) return {Kind::Unit, byte(row - kUnits)};
+  if (row >= kTeens && row < kTens) return {Kind::Teen, byte(10 + row - kTeens)};
+  if (row >= kTens && row < kHundreds) return {Kind::Tens, byte(10 * (row - kTens))};
+  if (row > kHundreds && row < kShortHundreds) return {Kind::Hundreds, byte(row - kHundreds)};
+  if (row > kShortHundreds && row < kThousandShort)
+    return {Kind::Hundreds, byte(row - kShortHundreds)};
+  if (row == kThousandShort) return {Kind::Scale, 2};
+  const std::size_t noun = (row - kNounWords) / kNounForms;
+  if (noun < kScales.size()) return {Kind::Scale, byte(noun + 2)};
+  const std::size_t money = noun - kScales.size();
+  if (money < 2 * std::size(kCurrencies))
+    return {money % 2 == 0 ? Kind::Major : Kind::Minor, byte(money / 2 + 1)};
+  return {Kind::Counted, byte(money - 2 * std::size(kCurrencies) + 1)};
+}
+
+constexpr std::string_view AsciiOf(std::size_t row) {
+  const Slot& slot = kSpelled[0][1][kLower][row];  // ASCII, joined, lower case
+  return {slot.text.data(), slot.size};
+}
+
+/// Each row's key: its joined ASCII, kept here as the entries point into it.
+inline constexpr std::size_t kMostEntries = kWordCount + 2;
+
+struct Dictionary {
+  std::array<Entry, kMostEntries> entries{};
+  std::size_t size = 0;
+  std::array<std::uint8_t, kWordCount> entryOfRow{};  // 255 for a row without letters
+  static constexpr std::size_t kSlots = 1024;
+  std::array<std::uint16_t, kSlots> slots{};  // an entry + 1, or 0 for none
+};
+
+constexpr std::uint32_t Hash(std::string_view key) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : key)
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  return hash;
+}
+
+constexpr std::uint8_t Find(const Dictionary& d, std::string_view key) {
+  for (std::size_t i = Hash(key) % Dictionary::kSlots; d.slots[i] != 0;
+       i = (i + 1) % Dictionary::kSlots) {
+    if (d.entries[d.slots[i] - 1u].key == key) return static_cast<std::uint8_t>(d.slots[i] - 1u);
+  }
+  return 255;
+}
+
+constexpr void Add(Dictionary& d, Entry entry) {
+  d.entries[d.size] = entry;
+  std::size_t i = Hash(entry.key) % Dictionary::kSlots;
+  while (d.slots[i] != 0)
+    i = (i + 1) % Dictionary::kSlots;
+  d.slots[i] = static_cast<std::uint16_t>(++d.size);
+}
+
+constexpr Dictionary BuildDictionary() {
+  Dictionary d;
+  for (std::size_t row = 0; row < kWordCount; ++row) {
+    const std::string_view key = AsciiOf(row);
+    if (key.empty()) {
+      d.entryOfRow[row] = 255;
+      continue;
+    }
+    std::uint8_t found = Find(d, key);
+    if (found == 255) {
+      const auto [kind, value] = Meaning(row);
+      const bool shortForm =
+          (row > kShortHundreds && row < kThousandShort) || row == kThousandShort;
+      found = static_cast<std::uint8_t>(d.size);
+      Add(d, {key, kind, value, found, shortForm});
+    }
+    d.entryOfRow[row] = found;
+  }
+  // The short hundreds stand for the long ones: "dvesta" is "dve stotine" wherever it stands.
+  for (std::size_t digit = 1; digit <= 9; ++digit) {
+    d.entries[d.entryOfRow[kShortHundreds + digit]].canonical = d.entryOfRow[kHundreds + digit];
+  }
+  // The second word of a hundred written apart: "dve stotine", "pet stotina".
+  Add(d, {"stotine", Kind::HundredsNoun, 0, static_cast<std::uint8_t>(d.size), false});
+  Add(d, {"stotina", Kind::HundredsNoun, 0, static_cast<std::uint8_t>(d.size), false});
+  return d;
+}
+
+inline constexpr Dictionary kDictionary = BuildDictionary();
+inline constexpr std::size_t kLongestKey = sizeof(Slot::text);
+
+// ---- Letters to ASCII ----------------------------------------------------------------------
+
+/// The lower-case ASCII of the Cyrillic letters U+0400 to U+045F, from the Latin of each.
+inline constexpr auto kCyrillicAscii = [] {
+  std::array<std::array<char, 3>, 0x60> ascii{};
+  for (const letters::Letters& letter : letters::kCyrillic) {
+    const auto lead = static_cast<unsigned char>(letter.second[0]);
+    const auto next = static_cast<unsigned char>(letter.second[1]);
+    const char32_t lower = static_cast<char32_t>(((lead & 0x1F) << 6) | (next & 0x3F));
+    std::array<char, 3> written{};
+    std::size_t size = 0;
+    for (std::size_t i = 0; i < letter.first.size();) {
+      const std::string_view rest = letter.first.substr(i);
+      const letters::Letters plain = letters::Find(rest, letters::kAscii);
+      const std::string_view out = plain.first.empty() ? rest.substr(0, 1) : plain.second;
+      for (char c : out)
+        written[size++] = c;
+      i += plain.first.empty() ? 1 : plain.first.size();
+    }
+    ascii[lower - 0x400] = written;
+    ascii[letters::Capital(lower) - 0x400] = written;
+  }
+  return ascii;
+}();
+
+/// The lower-case ASCII of a Latin letter with diacritics, or nothing.
+constexpr std::string_view LatinAscii(char32_t letter) {
+  switch (letter) {
+    case U'č':
+    case U'Č':
+    case U'ć':
+    case U'Ć':
+      return "c";
+    case U'š':
+    case U'Š':
+      return "s";
+    case U'ž':
+    case U'Ž':
+      return "z";
+    case U'đ':
+    case U'Đ':
+      return "dj";
+    default:
+      return {};
+  }
+}
+
+// ---- Reading -------------------------------------------------------------------------------
+
+constexpr std::size_t kMostBytes = 512;  // of the words in ASCII, blanks between them counted
+constexpr std::size_t kMostTokens = 48;
+constexpr char kStrange = '\x01';  // a character that is in no word
+
+enum class TokenKind : std::uint8_t { Word, Digits, Fraction };
+
+struct Token {
+  TokenKind kind;
+  std::uint8_t entry;      // of a word
+  std::uint8_t value;      // of digits and fractions
+  std::uint32_t at, size;  // in the text as typed
+};
+
+struct Reader {
+  Reader(std::string_view typed, const Options& asked, WordsReading& into)
+      : text(typed), options(asked), reading(into) {}
+
+  std::string_view text;
+  const Options& options;
+  WordsReading& reading;
+  // Left uninitialized: only [0, size) and [0, count) are read, and zeroing them would cost
+  // more than the reading.
+  std::array<char, kMostBytes> ascii;
+  std::array<std::uint32_t, kMostBytes + 1> origin;  // each ASCII byte's place in `text`
+  std::size_t size = 0;
+  std::array<Token, kMostTokens> tokens;
+  std::size_t count = 0;
+  bool cyrillic = false, latin = false, diacritics = false;
+
+  ReadProblem fail(ReadProblem problem, std::uint32_t at, std::uint32_t bytes) {
+    reading.problem = problem;
+    reading.at = at;
+    reading.size = bytes;
+    return problem;
+  }
+  ReadProblem fail(ReadProblem problem, const Token& token) {
+    return fail(problem, token.at, token.size);
+  }
+  ReadProblem fail(ReadProblem problem, const Token& first, const Token& last) {
+    return fail(problem, first.at, last.at + last.size - first.at);
+  }
+
+  /// The text as lower-case ASCII words with one blank between each two.
+  ReadProblem normalize();
+  /// Cuts the words of ASCII bytes [begin, end) into tokens, joined ones too.
+  bool cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& dead);
+  ReadProblem tokenize();
+  ReadProblem read();
+  bool matches(const Options& written, std::size_t& mismatch) const;
+};
+
+ReadProblem Reader::normalize() {
+  bool blank = true;  // at the start, as after a blank
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const auto at = static_cast<std::uint32_t>(i);
+    std::string_view plain;
+    char one = 0;
+    std::size_t length = 1;
+    if (byte == ' ' || byte == '\t') {
+      ++i;
+      if (!blank) {
+        if (size == kMostBytes) return fail(ReadProblem::TooLong, 0, 0);
+        origin[size] = at;
+        ascii[size++] = ' ';
+      }
+      blank = true;
+      continue;
+    }
+    if (byte < 0x80) {
+      if (byte >= 'A' && byte <= 'Z') {
+        one = static_cast<char>(byte + 32);
+        latin = true;
+      } else if ((byte >= 'a' && byte <= 'z')) {
+        one = static_cast<char>(byte);
+        latin = true;
+      } else if ((byte >= '0' && byte <= '9') || byte == '/') {
+        one = static_cast<char>(byte);
+      } else {
+        one = kStrange;
+      }
+    } else if ((byte & 0xE0) == 0xC0 && i + 1 < text.size() &&
+               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+      length = 2;
+      const char32_t letter = static_cast<char32_t>(
+          ((byte & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
+      if (letter == 0xA0) {  // a no-break space
+        i += 2;
+        if (!blank && size < kMostBytes) {
+          origin[size] = at;
+          ascii[size++] = ' ';
+        }
+        blank = true;
+        continue;
+      }
+      if (letter >= 0x400 && letter < 0x460 && kCyrillicAscii[letter - 0x400][0] != 0) {
+        plain = kCyrillicAscii[letter - 0x400].data();
+        cyrillic = true;
+      } else if (!(plain = LatinAscii(letter)).empty()) {
+        latin = diacritics = true;
+      } else {
+        one = kStrange;
+      }
+    } else {
+      // Any other character, a whole one: no word has it.
+      while (i + length < text.size() &&
+             (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
+        ++length;
+      }
+      one = kStrange;
+    }
+    if (plain.empty()) plain = {&one, 1};
+    if (size + plain.size() > kMostBytes) return fail(ReadProblem::TooLong, 0, 0);
+    for (char c : plain) {
+      origin[size] = at;
+      ascii[size++] = c;
+    }
+    blank = false;
+    i += length;
+  }
+  if (size != 0 && ascii[size - 1] == ' ') --size;
+  origin[size] = static_cast<std::uint32_t>(text.size());
+  if (size == 0) return fail(ReadProblem::NoWords, 0, 0);
+  if (cyrillic && latin) return fail(ReadProblem::MixedScripts, 0, 0);
+  return ReadProblem::None;
+}
+
+bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& dead) {
+  if (begin == end) return true;
+  if (dead[begin] || count == kMostTokens) return false;
+  const auto place = [&](std::size_t from, std::size_t to) {
+    return std::pair{origin[from], origin[to] - origin[from]};
+  };
+  const char first = ascii[begin];
+  if (first >= '0' && first <= '9') {  // hundredths in digits, "50", or as a fraction, "50/100"
+    std::size_t i = begin;
+    unsigned value = 0;
+    while (i < end && i - begin < 3 && ascii[i] >= '0' && ascii[i] <= '9')
+      value = value * 10 + static_cast<unsigned>(ascii[i++] - '0');
+    TokenKind kind = TokenKind::Digits;
+    if (end - i >= 4 && std::string_view(&ascii[i], 4) == "/100") {
+      kind = TokenKind::Fraction;
+      i += 4;
+    }
+    if (value <= 99 && (i == end || ascii[i] < '0' || ascii[i] > '9')) {
+      const auto [at, bytes] = place(begin, i);
+      tokens[count++] = {kind, 0, static_cast<std::uint8_t>(value), at, bytes};
+      if (cut(i, end, dead)) return true;
+      --count;
+    }
+    dead[begin] = true;
+    return false;
+  }
+  // The words that the rest begins with, the longest tried first.
+  std::array<std::uint8_t, kLongestKey + 1> found{};
+  std::uint32_t hash = 2166136261u;
+  const std::size_t longest = std::min(kLongestKey, end - begin);
+  for (std::size_t length = 1; length <= longest; ++length) {
+    hash = (hash ^ static_cast<unsigned char>(ascii[begin + length - 1])) * 16777619u;
+    found[length] = 255;
+    const std::string_view key(&ascii[begin], length);
+    for (std::size_t i = hash % Dictionary::kSlots; kDictionary.slots[i] != 0;
+         i = (i + 1) % Dictionary::kSlots) {
+      if (kDictionary.entries[kDictionary.slots[i] - 1u].key == key) {
+        found[length] = static_cast<std::uint8_t>(kDictionary.slots[i] - 1u);
+        break;
+      }
+    }
+  }
+  for (std::size_t length = longest; length >= 1; --length) {
+    if (found[length] == 255) continue;
+    const auto [at, bytes] = place(begin, begin + length);
+    tokens[count++] = {TokenKind::Word, found[length], 0, at, bytes};
+    if (cut(begin + length, end, dead)) return true;
+    --count;
+  }
+  dead[begin] = true;
+  return false;
+}
+
+ReadProblem Reader::tokenize() {
+  std::bitset<kMostBytes> dead;
+  for (std::size_t begin = 0; begin < size;) {
+    std::size_t end = begin;
+    while (end < size && ascii[end] != ' ')
+      ++end;
+    // Most words stand apart: one look-up each, before any cutting.
+    const std::uint8_t whole = end - begin <= kLongestKey && count < kMostTokens
+                                   ? Find(kDictionary, {&ascii[begin], end - begin})
+                                   : 255;
+    if (whole != 255) {
+      tokens[count++] = {TokenKind::Word, whole, 0, origin[begin], origin[end] - origin[begin]};
+    } else if (!cut(begin, end, dead)) {
+      if (count == kMostTokens) return fail(ReadProblem::TooLong, 0, 0);
+      return fail(ReadProblem::UnknownWord, origin[begin], origin[end] - origin[begin]);
+    }
+    begin = end + 1;
+  }
+  // A hundred written apart is one word: "dve" and "stotine" are "dve stotine".
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Token& token = tokens[i];
+    if (token.kind == TokenKind::Word &&
+        kDictionary.entries[token.entry].kind == Kind::HundredsNoun) {
+      if (kept == 0 || tokens[kept - 1].kind != TokenKind::Word)
+        return fail(ReadProblem::Hundreds, token);
+      Token& numeral = tokens[kept - 1];
+      std::array<char, 2 * kLongestKey> joined{};
+      const std::string_view a = kDictionary.entries[numeral.entry].key;
+      const std::string_view b = kDictionary.entries[token.entry].key;
+      std::copy(a.begin(), a.end(), joined.begin());
+      std::copy(b.begin(), b.end(), joined.begin() + a.size());
+      const std::uint8_t entry = Find(kDictionary, {joined.data(), a.size() + b.size()});
+      if (entry == 255 || kDictionary.entries[entry].kind != Kind::Hundreds)
+        return fail(ReadProblem::Hundreds, numeral, token);
+      numeral.entry = entry;
+      numeral.size = token.at + token.size - numeral.at;
+      continue;
+    }
+    tokens[kept++] = token;
+  }
+  count = kept;
+  return ReadProblem::None;
+}
+
+/// Whether the tokens are the words that the converter writes for the number read with
+/// `written`; else `mismatch` is the first token that differs (`count` for a missing one).
+bool Reader::matches(const Options& written, std::size_t& mismatch) const {
+  Words model;
+  mismatch = 0;
+  if (BuildWords(reading.number, written, model) != Verdict::Accepted) return false;
+  std::size_t i = 0;
+  for (const Word& word : model) {
+    if (word.row == kDigits || word.row == kFraction) {
+      const TokenKind kind = word.row == kDigits ? TokenKind::Digits : TokenKind::Fraction;
+      if (i == count || tokens[i].kind != kind || tokens[i].value != word.value) {
+        mismatch = i;
+        return false;
+      }
+      ++i;
+      continue;
+    }
+    const std::uint8_t entry = kDictionary.entryOfRow[word.row];
+    if (entry == 255) continue;  // a blank of the window's text
+    if (i == count || tokens[i].kind != TokenKind::Word ||
+        kDictionary.entries[tokens[i].entry].canonical != kDictionary.entries[entry].canonical) {
+      mismatch = i;
+      return false;
+    }
+    ++i;
+  }
+  mismatch = i;
+  return i == count;
+}
+
+ReadProblem Reader::read() {
+  enum Phase { Integer, Decimals, AfterMajor, Hundredths, End };
+  Phase phase = Integer;
+  bool negative = false, numeral = false, zero = false;
+  std::uint64_t total = 0;
+  unsigned group = 0;  // the numerals of the group being read
+  int place = 0;       // 0 at its start, 1 after hundreds, 2 after tens, 3 after units
+  int lastScale = 6;   // the scale before, 6 for none yet
+  std::array<char, 3> decimals{};
+  std::size_t decimalCount = 0, decimalZeros = 0;
+  bool hundredths = false;
+  Options settled;
+  settled.spacing = Options::Spacing::Tidy;
+  const auto numeralOf = [&](const Entry& entry, const Token& token) -> ReadProblem {
+    const int rank = entry.kind == Kind::Hundreds ? 1 : entry.kind == Kind::Tens ? 2 : 3;
+    if (place >= rank || (entry.kind == Kind::Teen && place >= 2) || zero)
+      return fail(ReadProblem::OutOfOrder, token);
+    group += entry.kind == Kind::Hundreds ? 100u * entry.value : entry.value;
+    place = entry.kind == Kind::Teen ? 3 : rank;
+    numeral = true;
+    return ReadProblem::None;
+  };
+  // The decimals read: the zeros spelled first ("nula pet" is 05), then the group's digits.
+  const auto takeDecimals = [&] {
+    decimalCount = decimalZeros;
+    std::fill_n(decimals.begin(), decimalZeros, '0');
+    std::array<char, 3> digits{};
+    std::size_t n = 0;
+    for (unsigned rest = group; rest != 0; rest /= 10)
+      digits[n++] = static_cast<char>('0' + rest % 10);
+    while (n > 0 && decimalCount < decimals.size())
+      decimals[decimalCount++] = digits[--n];
+    decimalCount += n;  // past the room: refused below
+  };
+  for (std::size_t i = 0; i < count; ++i) {
+    const Token& token = tokens[i];
+    if (token.kind != TokenKind::Word) {
+      if (phase != Hundredths || group != 0 || hundredths)
+        return fail(ReadProblem::OutOfOrder, token);
+      hundredths = true;
+      group = token.value;
+      settled.minor =
+          token.kind == TokenKind::Digits ? Options::Minor::Digits : Options::Minor::Fraction;
+      if (token.kind == TokenKind::Fraction) phase = End;
+      continue;
+    }
+    const Entry& entry = kDictionary.entries[token.entry];
+    ReadProblem problem = ReadProblem::None;
+    switch (entry.kind) {
+      case Kind::Minus:
+        if (i != 0) return fail(ReadProblem::OutOfOrder, token);
+        negative = true;
+        break;
+      case Kind::Zero:
+        if (phase == Decimals && group == 0 && place == 0) {
+          if (decimalZeros == Number::kMostDecimals) return fail(ReadProblem::OutOfOrder, token);
+          ++decimalZeros;
+          break;
+        }
+        if (phase != Integer || numeral || zero) return fail(ReadProblem::OutOfOrder, token);
+        zero = true;
+        break;
+      case Kind::Unit:
+      case Kind::Teen:
+      case Kind::Tens:
+      case Kind::Hundreds:
+        if (phase == AfterMajor || phase == End || settled.minor != Options::Minor::Words)
+          return fail(ReadProblem::OutOfOrder, token);
+        problem = numeralOf(entry, token);
+        if (phase == Hundredths && group > 99) return fail(ReadProblem::OutOfOrder, token);
+        if (phase == Hundredths) hundredths = true;
+        break;
+      case Kind::Scale: {
+        if (phase != Integer) return fail(ReadProblem::OutOfOrder, token);
+        if (entry.value >= lastScale) return fail(ReadProblem::ScaleOrder, token);
+        if (group == 0) {  // "hiljadu" alone is one thousand
+          if (!entry.shortForm || zero) return fail(ReadProblem::OutOfOrder, token);
+          group = 1;
+          settled.forms = Options::Forms::Short;  // as the short forms write it
+        }
+        std::uint64_t scale = 1;
+        for (int g = 1; g < entry.value; ++g)
+          scale *= 1000;
+        total += group * scale;
+        group = 0;
+        place = 0;
+        lastScale = entry.value;
+        numeral = true;
+        break;
+      }
+      case Kind::Point:
+        if (phase != Integer || !(numeral || zero)) return fail(ReadProblem::OutOfOrder, token);
+        total += group;
+        group = 0;
+        place = 0;
+        zero = false;
+        phase = Decimals;
+        break;
+      case Kind::Major:
+        if (phase != Integer || !(numeral || zero)) return fail(ReadProblem::OutOfOrder, token);
+        if (options.unit != Options::Unit::None) return fail(ReadProblem::OtherUnit, token);
+        if (options.currency != Options::Currency::None &&
+            static_cast<std::uint8_t>(options.currency) != entry.value) {
+          return fail(ReadProblem::OtherCurrency, token);
+        }
+        settled.currency = static_cast<Options::Currency>(entry.value);
+        total += group;
+        group = 0;
+        place = 0;
+        zero = false;
+        phase = AfterMajor;
+        break;
+      case Kind::And:
+        if (phase != AfterMajor) return fail(ReadProblem::OutOfOrder, token);
+        phase = Hundredths;
+        break;
+      case Kind::Minor:
+        if (phase != Hundredths || !hundredths || settled.minor == Options::Minor::Fraction)
+          return fail(ReadProblem::OutOfOrder, token);
+        phase = End;
+        break;
+      case Kind::Counted:
+        if (options.currency != Options::Currency::None)
+          return fail(ReadProblem::OtherCurrency, token);
+        if (options.unit != Options::Unit::None &&
+            static_cast<std::uint8_t>(options.unit) != entry.value) {
+          return fail(ReadProblem::OtherUnit, token);
+        }
+        if (phase == Integer) {
+          if (!(numeral || zero)) return fail(ReadProblem::OutOfOrder, token);
+          total += group;
+          group = 0;
+        } else if (phase != Decimals || (group == 0 && decimalZeros == 0)) {
+          return fail(ReadProblem::OutOfOrder, token);
+        }
+        settled.unit = static_cast<Options::Unit>(entry.value);
+        if (phase == Decimals) takeDecimals();
+        phase = End;
+        break;
+      case Kind::HundredsNoun:
+        return fail(ReadProblem::Hundreds, token);
+    }
+    if (problem != ReadProblem::None) return problem;
+  }
+  // The end of the words: the number must be whole.
+  const Token& last = tokens[count - 1];
+  switch (phase) {
+    case Integer:
+      if (!(numeral || zero)) return fail(ReadProblem::TooSoon, last);
+      total += group;
+      break;
+    case Decimals:
+      if (group == 0 && decimalZeros == 0) return fail(ReadProblem::TooSoon, last);
+      takeDecimals();
+      break;
+    case Hundredths:
+      if (!hundredths || settled.minor != Options::Minor::Fraction)
+        return fail(ReadProblem::TooSoon, last);
+      break;
+    case AfterMajor:
+    case End:
+      break;
+  }
+  if (decimalCount > Number::kMostDecimals) return fail(ReadProblem::OutOfOrder, last);
+
+  // The number, as the converter's reader would hold it: "minus nula" is no number below zero,
+  // and the converter writes none.
+  Number& number = reading.number;
+  number = Number{};
+  number.negative = negative && (total != 0 || group != 0 ||
+                                 std::any_of(decimals.begin(), decimals.begin() + 3,
+                                             [](char d) { return d > '0'; }));
+  for (std::size_t at = Number::kMaxDigits; total != 0; total /= 10) {
+    number.integer[--at] = static_cast<char>('0' + total % 10);
+    ++number.integerDigits;
+  }
+  if (settled.currency != Options::Currency::None) {
+    const unsigned cents = phase == AfterMajor ? 0 : group;
+    reading.hundredths = phase != AfterMajor;
+    if (reading.hundredths) {
+      number.decimals = {static_cast<char>('0' + cents / 10), static_cast<char>('0' + cents % 10)};
+      number.decimalsTyped = 2;
+    }
+  } else {
+    std::copy_n(decimals.begin(), 3, number.decimals.begin());
+    number.decimalsTyped = static_cast<std::uint8_t>(decimalCount);
+  }
+
+  // Held against the words the converter writes, in each case in turn.
+  std::size_t first = 0;
+  for (const Options::Inflection inflection :
+       {Options::Inflection::Nominative, Options::Inflection::Genitive,
+        Options::Inflection::Accusative}) {
+    settled.inflection = inflection;
+    std::size_t mismatch = 0;
+    if (matches(settled, mismatch)) {
+      reading.written = settled;
+      return ReadProblem::None;
+    }
+    if (inflection == Options::Inflection::Nominative) first = mismatch;
+  }
+  settled.inflection = Options::Inflection::Nominative;
+  settled.script = cyrillic     ? Options::Script::Cyrillic
+                   : diacritics ? Options::Script::Latin
+                                : Options::Script::Ascii;
+  reading.written = settled;
+  const Token& wrong = tokens[std::min(first, count - 1)];
+  return fail(ReadProblem::Disagrees, wrong);
+}
+
+}  // namespace
+
+ReadProblem ReadWords(std::string_view text, const Options& options, WordsReading& reading) {
+  reading = WordsReading{};
+  Reader reader(text, options, reading);
+  if (const ReadProblem p = reader.normalize(); p != ReadProblem::None) return p;
+  if (const ReadProblem p = reader.tokenize(); p != ReadProblem::None) return p;
+  return reader.read();
+}
+
+std::size_t WriteReadDigits(const WordsReading& reading, Options::Decimal decimal, char* out) {
+  const Number& number = reading.number;
+  char* at = out;
+  const std::string_view decimals = number.decimalDigits();
+  if (number.negative) *at++ = '-';
+  if (number.integerDigits == 0) {
+    *at++ = '0';
+  } else {
+    const char* digits = number.integer.data() + Number::kMaxDigits - number.integerDigits;
+    at = std::copy_n(digits, number.integerDigits, at);
+  }
+  if (!decimals.empty()) {
+    *at++ = decimal == Options::Decimal::Point ? '.' : ',';
+    at = std::copy(decimals.begin(), decimals.end(), at);
+  }
+  return static_cast<std::size_t>(at - out);
+}
+
+std::size_t WriteReadProblem(std::string_view text, const WordsReading& reading, char* out,
+                             std::size_t room) {
+  std::array<char, 256> message{};
+  std::size_t size = 0;
+  const auto put = [&](std::string_view part) {
+    const std::size_t n = std::min(part.size(), message.size() - size);
+    std::copy_n(part.begin(), n, message.begin() + static_cast<std::ptrdiff_t>(size));
+    size += n;
+  };
+  // The words that the problem is about, as typed, cut short where they are long.
+  std::string_view words =
+      text.substr(std::min<std::size_t>(reading.at, text.size()), reading.size);
+  if (words.size() > 60) {
+    std::size_t cut = 57;
+    while (cut > 0 && (static_cast<unsigned char>(words[cut]) & 0xC0) == 0x80)
+      --cut;
+    words = words.substr(0, cut);
+  }
+  const auto quoted = [&](std::string_view part) {
+    put("'");
+    put(part);
+    put(reading.size > words.size() ? "...'" : "'");
+  };
+  switch (reading.problem) {
+    case ReadProblem::None:
+      break;
+    case ReadProblem::NoWords:
+      put("no words to read");
+      break;
+    case ReadProblem::TooLong:
+      put("more words than any number's");
+      break;
+    case ReadProblem::UnknownWord:
+      quoted(words);
+      put(" is not a word of the numbers");
+      break;
+    case ReadProblem::MixedScripts:
+      put("Latin and Cyrillic letters in one text");
+      break;
+    case ReadProblem::OutOfOrder:
+      quoted(words);
+      put(" cannot stand there");
+      break;
+    case ReadProblem::ScaleOrder:
+      quoted(words);
+      put(" is out of order: bilion, milijarda, milion and hiljada come once each, the largest "
+          "first");
+      break;
+    case ReadProblem::Hundreds:
+      quoted(words);
+      put(" is not a hundred: dve, tri, cetiri stotine; pet to devet stotina");
+      break;
+    case ReadProblem::TooSoon:
+      put("the words end too soon, after ");
+      quoted(words);
+      break;
+    case ReadProblem::Disagrees: {
+      quoted(words);
+      std::array<char, kMostReadDigits> digits{};
+      const std::size_t n = WriteReadDigits(reading, Options::Decimal::Comma, digits.data());
+      put(" does not agree: ");
+      put({digits.data(), n});
+      WordsBuffer buffer;
+      std::string_view written;
+      if (SpellInto(reading.number, reading.written, buffer, written) == Verdict::Accepted) {
+        put(" is written '");
+        put(written);
+        put("'");
+      } else {
+        put(" is not written so");
+      }
+      break;
+    }
+    case ReadProblem::OtherCurrency:
+      quoted(words);
+      put(" is not a noun of the currency asked for");
+      break;
+    case ReadProblem::OtherUnit:
+      quoted(words);
+      put(" is not a noun of the unit asked for");
+      break;
+  }
+  const std::size_t n = room == 0 ? 0 : std::min(size, room - 1);
+  std::memcpy(out, message.data(), n);
+  if (room != 0) out[n] = '\0';
+  return n;
+}
+
+}  // namespace uslova
