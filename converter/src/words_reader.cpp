@@ -89,16 +89,20 @@ struct Dictionary {
   std::array<std::uint16_t, kSlots> slots{};  // an entry + 1, or 0 for none
 };
 
-constexpr std::uint32_t Hash(std::string_view key) {
-  std::uint32_t hash = 2166136261u;
-  for (char c : key)
-    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-  return hash;
+/// A key's slot, from its length and three of its letters: a few loads, not a pass over it.
+/// The letters of the numbers differ there often enough that a slot holds one key or two.
+constexpr std::size_t Hash(std::string_view key) {
+  const auto at = [&](std::size_t i) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(key[i]));
+  };
+  const std::size_t n = key.size();
+  std::uint32_t hash = static_cast<std::uint32_t>(n) * 0x9E3779B1u;
+  hash ^= at(0) * 0x85EBCA6Bu ^ at(n / 2) * 0xC2B2AE35u ^ at(n - 1) * 0x27D4EB2Fu;
+  return (hash ^ (hash >> 15)) % 1024;  // Dictionary::kSlots
 }
 
 constexpr std::uint8_t Find(const Dictionary& d, std::string_view key) {
-  for (std::size_t i = Hash(key) % Dictionary::kSlots; d.slots[i] != 0;
-       i = (i + 1) % Dictionary::kSlots) {
+  for (std::size_t i = Hash(key); d.slots[i] != 0; i = (i + 1) % Dictionary::kSlots) {
     if (d.entries[d.slots[i] - 1u].key == key) return static_cast<std::uint8_t>(d.slots[i] - 1u);
   }
   return 255;
@@ -106,7 +110,7 @@ constexpr std::uint8_t Find(const Dictionary& d, std::string_view key) {
 
 constexpr void Add(Dictionary& d, Entry entry) {
   d.entries[d.size] = entry;
-  std::size_t i = Hash(entry.key) % Dictionary::kSlots;
+  std::size_t i = Hash(entry.key);
   while (d.slots[i] != 0)
     i = (i + 1) % Dictionary::kSlots;
   d.slots[i] = static_cast<std::uint16_t>(++d.size);
@@ -168,6 +172,21 @@ inline constexpr auto kCyrillicAscii = [] {
   return ascii;
 }();
 
+/// What each ASCII byte is in the words' ASCII: a letter in lower case, a digit or "/" of an
+/// amount's hundredths, a blank for a space or a tab, and kStrange for any other.
+constexpr char kStrange = '\x01';  // a character that is in no word
+inline constexpr auto kAsciiOf = [] {
+  std::array<char, 128> plain{};
+  for (std::size_t byte = 0; byte < plain.size(); ++byte) {
+    const auto c = static_cast<char>(byte);
+    plain[byte] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32)
+                  : (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' ? c
+                  : c == ' ' || c == '\t'                                        ? ' '
+                                                                                 : kStrange;
+  }
+  return plain;
+}();
+
 /// The lower-case ASCII of a Latin letter with diacritics, or nothing.
 constexpr std::string_view LatinAscii(char32_t letter) {
   switch (letter) {
@@ -194,7 +213,6 @@ constexpr std::string_view LatinAscii(char32_t letter) {
 
 constexpr std::size_t kMostBytes = 512;  // of the words in ASCII, blanks between them counted
 constexpr std::size_t kMostTokens = 48;
-constexpr char kStrange = '\x01';  // a character that is in no word
 
 enum class TokenKind : std::uint8_t { Word, Digits, Fraction };
 
@@ -248,33 +266,22 @@ ReadProblem Reader::normalize() {
   for (std::size_t i = 0; i < text.size();) {
     const auto byte = static_cast<unsigned char>(text[i]);
     const auto at = static_cast<std::uint32_t>(i);
+    if (byte < 0x80) {  // nearly every byte: one look-up
+      const char plain = kAsciiOf[byte];
+      ++i;
+      if (plain == ' ' && blank) continue;
+      if (size == kMostBytes) return fail(ReadProblem::TooLong, 0, 0);
+      origin[size] = at;
+      ascii[size++] = plain;
+      blank = plain == ' ';
+      latin = latin || plain >= 'a';
+      continue;
+    }
     std::string_view plain;
     char one = 0;
     std::size_t length = 1;
-    if (byte == ' ' || byte == '\t') {
-      ++i;
-      if (!blank) {
-        if (size == kMostBytes) return fail(ReadProblem::TooLong, 0, 0);
-        origin[size] = at;
-        ascii[size++] = ' ';
-      }
-      blank = true;
-      continue;
-    }
-    if (byte < 0x80) {
-      if (byte >= 'A' && byte <= 'Z') {
-        one = static_cast<char>(byte + 32);
-        latin = true;
-      } else if ((byte >= 'a' && byte <= 'z')) {
-        one = static_cast<char>(byte);
-        latin = true;
-      } else if ((byte >= '0' && byte <= '9') || byte == '/') {
-        one = static_cast<char>(byte);
-      } else {
-        one = kStrange;
-      }
-    } else if ((byte & 0xE0) == 0xC0 && i + 1 < text.size() &&
-               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+    if ((byte & 0xE0) == 0xC0 && i + 1 < text.size() &&
+        (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
       length = 2;
       const char32_t letter = static_cast<char32_t>(
           ((byte & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
@@ -347,20 +354,9 @@ bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& de
   }
   // The words that the rest begins with, the longest tried first.
   std::array<std::uint8_t, kLongestKey + 1> found{};
-  std::uint32_t hash = 2166136261u;
   const std::size_t longest = std::min(kLongestKey, end - begin);
-  for (std::size_t length = 1; length <= longest; ++length) {
-    hash = (hash ^ static_cast<unsigned char>(ascii[begin + length - 1])) * 16777619u;
-    found[length] = 255;
-    const std::string_view key(&ascii[begin], length);
-    for (std::size_t i = hash % Dictionary::kSlots; kDictionary.slots[i] != 0;
-         i = (i + 1) % Dictionary::kSlots) {
-      if (kDictionary.entries[kDictionary.slots[i] - 1u].key == key) {
-        found[length] = static_cast<std::uint8_t>(kDictionary.slots[i] - 1u);
-        break;
-      }
-    }
-  }
+  for (std::size_t length = 1; length <= longest; ++length)
+    found[length] = Find(kDictionary, {&ascii[begin], length});
   for (std::size_t length = longest; length >= 1; --length) {
     if (found[length] == 255) continue;
     const auto [at, bytes] = place(begin, begin + length);
@@ -657,6 +653,29 @@ ReadProblem Reader::read() {
   return fail(ReadProblem::Disagrees, wrong);
 }
 
+/// The bytes of the printable UTF-8 character that `rest` begins with, or 0 for a byte that
+/// begins none (a stray or overlong byte, a surrogate) and for a control character.
+std::size_t Utf8Length(std::string_view rest) {
+  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
+  const unsigned char lead = at(0);
+  if (lead < 0x80) return lead >= 0x20 && lead != 0x7F ? 1 : 0;
+  const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+  if (length == 0 || rest.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((at(i) & 0xC0) != 0x80) return 0;
+  }
+  const unsigned char second = at(1);
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+      (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90) ||
+      (lead == 0xC2 && second < 0xA0)) {  // overlong, a surrogate, past U+10FFFF, a C1 control
+    return 0;
+  }
+  return length;
+}
+
 }  // namespace
 
 ReadProblem ReadWords(std::string_view text, const Options& options, WordsReading& reading) {
@@ -703,9 +722,14 @@ std::size_t WriteReadProblem(std::string_view text, const WordsReading& reading,
       --cut;
     words = words.substr(0, cut);
   }
+  // Quoted as UTF-8 that any reader can show: a byte that is not, or a control, is a "?".
   const auto quoted = [&](std::string_view part) {
     put("'");
-    put(part);
+    for (std::size_t i = 0; i < part.size();) {
+      const std::size_t valid = Utf8Length(part.substr(i));
+      put(valid == 0 ? "?" : part.substr(i, valid));
+      i += valid == 0 ? 1 : valid;
+    }
     put(reading.size > words.size() ? "...'" : "'");
   };
   switch (reading.problem) {
