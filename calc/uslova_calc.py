@@ -3,9 +3,10 @@
 cell function. It has no rules of its own: numbers, options and rejections are the package's,
 and every rejection is Err:502, so that IFERROR and ISERROR work. USLOVAGRESKA(Broj; Valuta;
 Stil) gives the reason as text, in Serbian alone, "" where USLOVA gives words, and with Valuta
-"datum" the reason where USLOVADATUM gives none. Valuta is a currency or a unit of counts. USLOVADATUM(Datum; Stil)
-writes a date cell, or a date as text, in words. In a range (an array formula), a cell that
-cannot be spelled gives "", and the others their words."""
+"datum" the reason where USLOVADATUM gives none, with "slova" where USLOVABROJ gives none.
+Valuta is a currency or a unit of counts. USLOVADATUM(Datum; Stil) writes a date cell, or a
+date as text, in words; USLOVABROJ(Tekst; Stil) reads words back to their number. In a range
+(an array formula), a cell that cannot be spelled gives "", and the others their words."""
 
 import datetime
 import decimal
@@ -44,7 +45,8 @@ def _options(currency, style):
                              "stan,stana,stanova:m")
         valuta = "currency" if currency in currencies else "unit"
         options[valuta] = currency
-    _style(style, options, uslova.CHOICES)
+    _style(style, options, {name: values for name, values in uslova.CHOICES.items()
+                            if name != "currency"})  # Valuta's
     if valuta is not None:  # after Stil's script, so that the converter's reason is written in it
         options[valuta] = options.pop(valuta)
     return options
@@ -58,9 +60,9 @@ def _style(style, options, choices):
             raise ValueError('Stil je tekst, na primer "script=latin case=first"')
         for setting in style.split():
             name, equals, value = setting.partition("=")
-            if not equals or name in options or name not in choices or name == "currency":
+            if not equals or name in options or name not in choices:
                 raise ValueError(f"Stil: {setting!r} nije IME=VREDNOST nekog drugog izbora "
-                                 f"({_listed(n for n in choices if n != 'currency')})")
+                                 f"({_listed(choices)})")
             if value not in choices[name] and name != "unit":  # the converter reads a noun
                 raise ValueError(f"Stil: {name} nema vrednost {value!r} "
                                  f"({_listed(choices[name])})")
@@ -154,6 +156,29 @@ def _date_choices():
     return {name: uslova.CHOICES[name] for name in uslova.DATE_OPTIONS}
 
 
+# USLOVAGRESKA's Valuta for the reason that USLOVABROJ gives no number.
+WORDS_READING = "slova"
+
+
+def _read_choices():
+    """The options that reading takes with their values, but decimal: a number cell has none."""
+    return {name: uslova.CHOICES[name] for name in uslova.READ_OPTIONS if name != "decimal"}
+
+
+def _read_number(cell, options):
+    """The number that a text cell's words say: a number where its digits fit a number cell
+    (15 significant digits), else its digits as text, never a number cell that rounds them;
+    "" for an empty cell."""
+    if cell == "" or (isinstance(cell, float) and cell == 0):
+        return ""
+    if not isinstance(cell, str):
+        raise ValueError("Tekst je broj napisan slovima")
+    number = uslova.read(cell, **options)
+    if len(number.as_tuple().digits) <= uslova.LIMITS["float_digits"]:
+        return float(number)
+    return str(number).replace(".", ",")
+
+
 def _cells(number):
     """Broj as rows of cells: a range (in an array formula) as it is, a value as one cell."""
     return number if isinstance(number, tuple) else ((number,),)
@@ -173,23 +198,33 @@ class UslovaAddIn(unohelper.Base, XUslova):
         except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
             raise IllegalArgumentException(str(problem), self, 1) from None
 
-    def uslovadatum(self, _properties, date, style):
+    def _styled(self, cells, style, choices, result):
+        """`result` of each cell of `cells` (a value, or a range whose cells that give none are
+        ""), with the options of Stil among `choices`; Err:502 for a value that gives none."""
         try:
             options = {}
-            _style(style, options, _date_choices())
-            if not isinstance(date, tuple):
-                return ((_date_words(date, options),),)
-            return tuple(tuple(_or_blank(_date_words, cell, options) for cell in row)
-                         for row in date)
+            _style(style, options, choices)
+            if not isinstance(cells, tuple):
+                return ((result(cells, options),),)
+            return tuple(tuple(_or_blank(result, cell, options) for cell in row)
+                         for row in cells)
         except (ValueError, TypeError) as problem:  # RejectedError is a ValueError
             raise IllegalArgumentException(str(problem), self, 1) from None
 
+    def uslovadatum(self, _properties, date, style):
+        return self._styled(date, style, _date_choices(), _date_words)
+
+    def uslovabroj(self, _properties, text, style):
+        return self._styled(text, style, _read_choices(), _read_number)
+
     def uslovagreska(self, _properties, number, currency, style):
-        words = _date_words if currency == DATE_READING else _words
+        words = {DATE_READING: _date_words, WORDS_READING: _read_number}.get(currency, _words)
         try:
             options = {}
             if words is _date_words:
                 _style(style, options, _date_choices())
+            elif words is _read_number:
+                _style(style, options, _read_choices())
             else:
                 options = _options(currency, style)
         except (ValueError, TypeError) as problem:  # every cell has the options' problem

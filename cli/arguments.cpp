@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "uslova/dates.h"
+#include "uslova/words_reader.h"
 
 namespace uslova::cli {
 namespace {
@@ -57,6 +58,7 @@ constexpr std::string_view kRowEndsOption = "row-ends";
 constexpr std::string_view kEncodingOption = "encoding";
 constexpr std::string_view kDateColumnOption = "date-column";
 constexpr std::string_view kReadOption = "read";
+constexpr std::string_view kCheckOption = "check";
 
 constexpr std::string_view kCsvHelp =
     "  --column=COLUMN\n"
@@ -84,6 +86,12 @@ constexpr std::string_view kCsvHelp =
     "  --row-ends\n"
     "      with --column: instead of the CSV, the byte offset at which each row\n"
     "      ends, one a line, to cut a file into pieces of whole rows\n"
+    "  --check=COLUMN\n"
+    "      with one --column of amounts: nothing is written; each row's cell of\n"
+    "      COLUMN is read as an amount in words (as --read reads it) and held\n"
+    "      against the amount, and each row where they differ gets a message that\n"
+    "      names it, the words' number and the amount. A row with both cells blank\n"
+    "      is skipped. Exit status 0 when every row agrees\n"
     "  --date\n"
     "      each NUMBER and line is a date, D.M.YYYY or YYYY-MM-DD, written in the\n"
     "      genitive as contracts write it, one blank apart: 9.12.2026 is \"devetog\n"
@@ -154,17 +162,23 @@ std::string CurrencyMarks() {
       "(1.234,56), 1.234,56-");
 }
 
-/// The options a date takes, as they are given: "--script, --case and --inflection".
-std::string DateOptionNames() {
+/// Options as they are given: "--script, --case and --inflection".
+template <std::size_t N>
+std::string OptionNames(const std::array<std::string_view, N>& options) {
   std::string names;
-  for (std::size_t i = 0; i < kDateOptions.size(); ++i) {
-    names.append(i == 0                         ? ""
-                 : i + 1 == kDateOptions.size() ? " and "
-                                                : ", ")
-        .append("--")
-        .append(kDateOptions[i]);
+  for (std::size_t i = 0; i < N; ++i) {
+    names.append(i == 0 ? "" : i + 1 == N ? " and " : ", ").append("--").append(options[i]);
   }
   return names;
+}
+
+/// Whether `given` holds only the options of `taken`.
+template <std::size_t N>
+bool OnlyOf(const std::vector<const OptionFamily*>& given,
+            const std::array<std::string_view, N>& taken) {
+  return std::all_of(given.begin(), given.end(), [&](const OptionFamily* f) {
+    return std::find(taken.begin(), taken.end(), f->name) != taken.end();
+  });
 }
 
 std::string ChoiceNames(const OptionFamily& family, std::string_view between) {
@@ -205,8 +219,9 @@ std::optional<Match> FindOption(std::string_view name, std::string& problem) {
   std::vector<Match> candidates{{kHelpOption}, {kVersionOption}};
   for (const OptionFamily& family : kOptionFamilies)
     candidates.push_back({family.name, &family});
-  for (std::string_view csv : {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption,
-                               kRowEndsOption, kEncodingOption, kDateColumnOption, kReadOption})
+  for (std::string_view csv :
+       {kHeaderOption, kColumnOption, kDelimiterOption, kDateOption, kRowEndsOption,
+        kEncodingOption, kDateColumnOption, kReadOption, kCheckOption})
     candidates.push_back({csv});
   std::vector<Match> found;
   for (const Match& m : candidates) {
@@ -260,6 +275,8 @@ std::string CsvOption(std::string_view option, std::string_view value, Arguments
   if (value.empty()) return given + " needs a column's number or name";
   CsvColumnSettings column;
   column.date = option == kDateColumnOption;
+  column.words = option == kCheckOption;
+  a.csvSettings.check = a.csvSettings.check || column.words;
   // Digits, with a sign or without, are a number; anything else is a name.
   const bool negative = value[0] == '-';
   const std::string_view digits = value.substr(value[0] == '-' || value[0] == '+' ? 1 : 0);
@@ -313,7 +330,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       if (!match) return fail(problem);
       const bool takesValue = match->option == kColumnOption || match->option == kDelimiterOption ||
                               match->option == kEncodingOption ||
-                              match->option == kDateColumnOption;
+                              match->option == kDateColumnOption || match->option == kCheckOption;
       if (match->family == nullptr && !takesValue) {
         if (equals != std::string_view::npos)
           return fail("unknown option '" + std::string(arg) + "'");
@@ -372,20 +389,22 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
     a.problem = "--header and --delimiter go with --column";
   } else if (a.problem.empty() && !a.csv && a.csvSettings.rowEnds) {
     a.problem = "--row-ends goes with --column";
-  } else if (a.problem.empty() && a.dates &&
-             std::any_of(given.begin(), given.end(), [](const OptionFamily* f) {
-               return std::find(kDateOptions.begin(), kDateOptions.end(), f->name) ==
-                      kDateOptions.end();
-             })) {
-    a.problem = "--date goes with " + DateOptionNames() + " alone";
-  } else if (a.problem.empty() && a.words &&
-             (a.dates || a.csv ||
-              std::any_of(given.begin(), given.end(), [](const OptionFamily* f) {
-                return f->name != "decimal" && f->name != "currency" && f->name != "unit";
-              }))) {
-    a.problem = "--read goes with --decimal, --currency and --unit alone";
-  } else if (a.problem.empty() && a.words && a.options.unit == Options::Unit::Own) {
-    a.problem = "--read takes the units that --help lists, not a noun of one's own";
+  } else if (a.problem.empty() && a.dates && !OnlyOf(given, kDateOptions)) {
+    a.problem = "--date goes with " + OptionNames(kDateOptions) + " alone";
+  } else if (a.problem.empty() && a.words && (a.dates || a.csv || !OnlyOf(given, kReadOptions))) {
+    a.problem = "--read goes with " + OptionNames(kReadOptions) + " alone";
+  } else if (a.problem.empty() && a.csvSettings.check &&
+             (std::count_if(a.csvSettings.columns.begin(), a.csvSettings.columns.end(),
+                            [](const CsvColumnSettings& c) { return c.words; }) != 1 ||
+              a.csvSettings.columns.size() != 2 || a.dates || a.csvSettings.rowEnds ||
+              std::any_of(a.csvSettings.columns.begin(), a.csvSettings.columns.end(),
+                          [](const CsvColumnSettings& c) { return c.date; }))) {
+    a.problem = "--check=COLUMN goes with one --column of amounts";
+  } else if (a.problem.empty() && a.csvSettings.check && !OnlyOf(given, kReadOptions)) {
+    a.problem = "--check goes with " + OptionNames(kReadOptions) + " alone";
+  } else if (a.problem.empty() && (a.words || a.csvSettings.check) &&
+             a.options.unit == Options::Unit::Own) {
+    a.problem = "--read and --check take the units that --help lists, not a noun of one's own";
   }
   for (CsvColumnSettings& column : a.csvSettings.columns)  // --date: every column is of dates
     column.date = column.date || a.dates;
@@ -437,7 +456,7 @@ std::string HelpText() {
   }
   text.append(kCsvHelp).append(kOutro);
   constexpr std::string_view kDatePlace = "@DATE_OPTIONS@";
-  return text.replace(text.find(kDatePlace), kDatePlace.size(), DateOptionNames());
+  return text.replace(text.find(kDatePlace), kDatePlace.size(), OptionNames(kDateOptions));
 }
 
 }  // namespace uslova::cli

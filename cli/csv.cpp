@@ -15,6 +15,7 @@
 #include "refusal.h"
 #include "uslova/converter.h"
 #include "uslova/dates.h"
+#include "uslova/words_reader.h"
 
 namespace uslova::cli {
 namespace {
@@ -293,6 +294,11 @@ class CsvColumn {
   /// The text of the current field, without its quotes: for the column, read as a number.
   void cell(std::string_view text) {
     if (!inColumn_ || text.empty()) return;
+    if (!headerRow_ && current_->settings->words) {
+      wordsText_.feed(text);
+      blank_ = blank_ && text.find_first_not_of(" \t") == std::string_view::npos;
+      return;
+    }
     if (!headerRow_ && current_->settings->date) {
       date_.feed(text);
       blank_ = blank_ && text.find_first_not_of(" \t") == std::string_view::npos;
@@ -331,6 +337,7 @@ class CsvColumn {
     inColumn_ = current_ != nullptr || (headerRow_ && named_ != 0);
     if (!inColumn_) return;
     if (current_ != nullptr && !headerRow_ && current_->settings->date) date_.clear();
+    if (current_ != nullptr && !headerRow_ && current_->settings->words) wordsText_.clear();
     if (!headerRow_ && fed_) reader_.restart();
     first_ = {};
     fed_ = false;
@@ -352,6 +359,7 @@ class CsvColumn {
     if (headerRow_ && named_ != 0) nameField();
     if (current_ == nullptr) return;
     if (next_ < targets_.size() && current_ == &targets_[next_]) ++next_;
+    if (settings_.check) return headerRow_ || settings_.rowEnds ? void() : holdForCheck();
     out_ += delimiter_;
     if (headerRow_) {
       const std::string& name = current_->settings->name;
@@ -361,8 +369,7 @@ class CsvColumn {
     if (blank_ || settings_.rowEnds) return;  // an empty cell: an empty field, nothing to say
     if (current_->settings->date) return writeDate();
     Number number;
-    Verdict verdict = fed_ ? reader_.finish(number)
-                           : ReadNumber(first_, number, options_.decimal, options_.currency);
+    Verdict verdict = readAmount(number);
     std::string_view words;
     if (verdict == Verdict::Accepted) verdict = SpellInto(number, options_, words_, words);
     if (verdict == Verdict::Accepted) {
@@ -375,9 +382,79 @@ class CsvColumn {
     }
   }
 
+  /// The amount of the column's cell.
+  Verdict readAmount(Number& number) {
+    return fed_ ? reader_.finish(number)
+                : ReadNumber(first_, number, options_.decimal, options_.currency);
+  }
+
+  /// With --check: the cell just read, the amount or its words, is held until the row ends.
+  void holdForCheck() {
+    Check& check = checks_[current_->settings->words ? 1 : 0];
+    check.seen = true;
+    check.blank = blank_;
+    if (blank_) return;
+    if (!current_->settings->words) {
+      check.verdict = readAmount(check.number);
+      if (check.verdict != Verdict::Accepted) {
+        std::string why = "row " + Counted(row_) + ": ";
+        AppendRefusal(why, first_, !fed_, check.verdict, options_);
+        message(why);
+      }
+      return;
+    }
+    wordsUtf8_.clear();
+    if (wordsText_.tooLong()) {
+      check.problem = ReadProblem::TooLong;
+    } else {
+      AppendDecoded(wordsUtf8_, wordsText_.text(), settings_.encoding);
+      check.problem = ReadWords(wordsUtf8_, options_, check.reading);
+    }
+    check.reading.problem = check.problem;
+    if (check.problem != ReadProblem::None) {
+      std::array<char, 256> why;
+      const std::size_t size = WriteReadProblem(wordsUtf8_, check.reading, why.data(), why.size());
+      message("row " + Counted(row_) + ": the words do not read: " + std::string(why.data(), size));
+    }
+  }
+
+  /// With --check, at the end of a row: whether its words say its amount.
+  void checkRow() {
+    const Check& amount = checks_[0];
+    const Check& words = checks_[1];
+    if (!amount.seen || !words.seen || (amount.blank && words.blank)) return;  // said, or empty
+    if (amount.blank != words.blank) {
+      message("row " + Counted(row_) +
+              (amount.blank ? ": words without an amount" : ": an amount without words"));
+      return;
+    }
+    if (amount.verdict != Verdict::Accepted || words.problem != ReadProblem::None) return;
+    if (SameAmount(amount.number, words.reading.number)) return;
+    WordsReading typed;
+    typed.number = amount.number;
+    std::array<char, kMostReadDigits> said, is;
+    const std::size_t saidSize = WriteReadDigits(words.reading, options_.decimal, said.data());
+    const std::size_t isSize = WriteReadDigits(typed, options_.decimal, is.data());
+    message("row " + Counted(row_) + ": the words say " + std::string(said.data(), saidSize) +
+            ", the amount is " + std::string(is.data(), isSize));
+  }
+
+  /// Whether two numbers are one amount: 1,50 is 1,5, and 7,00 is 7.
+  static bool SameAmount(const Number& a, const Number& b) {
+    const auto decimals = [](const Number& n) {
+      std::string_view d = n.decimalDigits();
+      while (!d.empty() && d.back() == '0')
+        d.remove_suffix(1);
+      return d;
+    };
+    return a.negative == b.negative && a.integer == b.integer && decimals(a) == decimals(b);
+  }
+
   /// The row ends with `ending`, at the input's byte `at`.
   void endRow(std::string_view ending, std::size_t at) {
     closeField();
+    if (settings_.check && !headerRow_) checkRow();
+    checks_ = {};
     if (headerRow_) {
       for (const Column& target : targets_) {
         if (target.field != 0) continue;
@@ -494,6 +571,11 @@ class CsvColumn {
   /// Writes the first `count` bytes held, and the messages that belong with them; nothing while
   /// the input is held to be checked.
   void writeOut(std::size_t count) {
+    if (settings_.check) {  // nothing but messages
+      out_.erase(0, std::min(count, out_.size()));
+      rowStart_ = rowStart_ >= count ? rowStart_ - count : kWritten;
+      return writeMessages();
+    }
     if (holding_ && out_.size() < kMostHeld) return;
     holding_ = false;  // held too much: written as it goes, and refused later if need be
     count = std::min(count, out_.size());
@@ -524,6 +606,17 @@ class CsvColumn {
   std::size_t named_ = 0;            // columns whose names the header is yet to show
   bool headerRow_;                   // the row being read is the header
   DateText date_;                    // a date cell's text
+  WordsText wordsText_;              // with --check, a cell of words
+  std::string wordsUtf8_;            // the same in UTF-8
+  /// With --check, what the row's amount ([0]) and words ([1]) cells held.
+  struct Check {
+    bool seen = false, blank = true;
+    Verdict verdict = Verdict::Accepted;
+    Number number;
+    ReadProblem problem = ReadProblem::None;
+    WordsReading reading;
+  };
+  std::array<Check, 2> checks_{};
   State state_ = State::FieldStart;
   bool returnEndsRows_ = false;  // the first row ended at a lone "\r", and so does every row
   std::size_t read_ = 0;         // bytes of the input before those being read

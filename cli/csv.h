@@ -19,6 +19,7 @@ struct CsvColumnSettings {
   std::string name;        ///< the column's name in the first row, which is then a header
   std::string shown;       ///< the name as messages show it, in UTF-8 as it was given
   bool date = false;       ///< its cells are dates, D.M.YYYY or YYYY-MM-DD
+  bool words = false;      ///< its cells are amounts in words, held against the amounts' (--check)
 };
 
 /// Which columns to spell, and how the file is laid out.
@@ -34,6 +35,9 @@ struct CsvSettings {
   /// Instead of the CSV, the byte offset of the input at which each row ends, one a line:
   /// where a file may be cut into pieces of whole rows, as this mode reads them
   bool rowEnds = false;
+  /// --check: nothing is written; each row's words are read and held against its amount, and
+  /// a row where they differ gets a message
+  bool check = false;
   /// The file's encoding: the words are written in it, and the column's name matched in it
   Encoding encoding = Encoding::Utf8;
   /// --encoding was given; otherwise a file that is not UTF-8 cannot take words that need more

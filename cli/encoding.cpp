@@ -75,6 +75,30 @@ bool AppendEncoded(std::string& out, std::string_view utf8, Encoding encoding) {
   return whole;
 }
 
+void AppendDecoded(std::string& out, std::string_view bytes, Encoding encoding) {
+  if (encoding == Encoding::Utf8) {
+    out.append(bytes);
+    return;
+  }
+  const Upper& upper = encoding == Encoding::Windows1250 ? kWindows1250 : kWindows1251;
+  for (char byte : bytes) {
+    const auto b = static_cast<unsigned char>(byte);
+    const char32_t character = b < 0x80 ? b : upper[b - 0x80];
+    if (character == 0 && b != 0) {
+      out += '?';
+    } else if (character < 0x80) {
+      out += static_cast<char>(character);
+    } else if (character < 0x800) {
+      out += static_cast<char>(0xC0 | (character >> 6));
+      out += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (character >> 12));
+      out += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (character & 0x3F));
+    }
+  }
+}
+
 bool Utf8Check::feed(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size() && !failed_; ++i) {
     const auto byte = static_cast<unsigned char>(bytes[i]);

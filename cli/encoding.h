@@ -47,6 +47,10 @@ constexpr bool Holds(Encoding encoding, Options::Script script) {
 /// each such character as "?".
 bool AppendEncoded(std::string& out, std::string_view utf8, Encoding encoding);
 
+/// Appends `bytes`, text in `encoding`, to `out` in UTF-8, e.g. "\xE8etiri" from Windows-1250
+/// as "četiri"; a byte that the page leaves without a character as "?".
+void AppendDecoded(std::string& out, std::string_view bytes, Encoding encoding);
+
 /// Whether bytes given in pieces of any size are UTF-8: no stray or missing continuation byte,
 /// no overlong form, no surrogate, nothing past U+10FFFF.
 class Utf8Check {

@@ -52,6 +52,20 @@ export function spellMany(
  */
 export function spellDate(date: string | Date, options?: Pick<Options, "script" | "case" | "inflection">): string;
 
+/**
+ * The number that words say, as digits, as uslova-cli --read writes them: a minus, no grouping,
+ * the decimals after a comma (a point with decimal: "point") as spelled, an amount's hundredths
+ * as two digits. Every text that spell writes reads, in any script, letter case and spacing,
+ * and the forms people type ("sto", "dvesta", "hiljadu"). Only decimal, currency and unit
+ * apply; another option is a TypeError. Words that are not a number's as the converter writes
+ * them throw a RangeError with the reason, and the reason in Serbian as its `prompt`.
+ * @example read("pet dinara i pet para") // "5,05"
+ */
+export function read(words: string, options?: Pick<Options, "decimal" | "currency" | "unit">): string;
+
+/** The options that read takes, as the converter names them: "decimal", "currency", "unit". */
+export const readOptions: readonly string[];
+
 /** The short name of a rejection. */
 export type Verdict =
   // @VERDICTS@
@@ -79,6 +93,8 @@ declare const uslova: {
   spell: typeof spell;
   spellMany: typeof spellMany;
   spellDate: typeof spellDate;
+  read: typeof read;
+  readOptions: typeof readOptions;
   version: typeof version;
   choices: typeof choices;
   verdicts: typeof verdicts;

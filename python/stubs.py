@@ -9,9 +9,9 @@ import os
 import sys
 
 
-def write_stub(choices, template, output, date_options, verdicts):
+def write_stub(choices, template, output, date_options, verdicts, read_options=()):
     """The stub at `output`, from `template`, the options' values in `choices`, the names of
-    those that a date takes and the names of the rejections."""
+    those that a date takes, the names of the rejections and of the options reading takes."""
     types, keywords = [], []
     for name, values in choices.items():
         quoted = ", ".join(f'"{value}"' for value in values)
@@ -25,6 +25,8 @@ def write_stub(choices, template, output, date_options, verdicts):
     dated = [f"{name}: Optional[{name.capitalize()}] = ..." for name in date_options]
     text = text.replace("@TYPES@", "\n".join(types)).replace("@KEYWORDS@", ", ".join(keywords))
     text = text.replace("@DATE_KEYWORDS@", ", ".join(dated))
+    taken = [f"{name}: Optional[{name.capitalize()}] = ..." for name in read_options]
+    text = text.replace("@READ_KEYWORDS@", ", ".join(taken))
     names = ", ".join(f'"{name}"' for name in verdicts)
     text = text.replace("@VERDICT@", f"Verdict = Literal[{names}]")
     with open(output, "w", encoding="utf-8") as out:
@@ -37,4 +39,5 @@ if __name__ == "__main__":
     sys.path = [p for p in sys.path if os.path.abspath(p or ".") != here]
     import uslova
 
-    write_stub(uslova.CHOICES, *sys.argv[1:], uslova.DATE_OPTIONS, uslova.VERDICTS)
+    write_stub(uslova.CHOICES, *sys.argv[1:], uslova.DATE_OPTIONS, uslova.VERDICTS,
+               uslova.READ_OPTIONS)

@@ -16,7 +16,7 @@ sed "s/@PROJECT_VERSION@/$version/" "$top/converter/version.h.in" >"$out/include
 # The converter alone, with its C interface: no Qt, no iostreams, no JavaScript glue. Debian's
 # emscripten runs its optimizer with Node, which finds acorn only through NODE_PATH.
 exports=_uslova_spell,_uslova_options_init_size,_uslova_options_size,_uslova_option_name,_uslova_words_size,_uslova_limit,_uslova_option_set,_uslova_option_values
-exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_spell,_uslova_js_options_read,_uslova_js_options_free,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_js_window_pieces_room,_uslova_prompt,_uslova_prompt_in,_uslova_refusal,_uslova_problem_in_serbian,_uslova_option_problem,_uslova_verdict_name,_uslova_float_text,_uslova_spell_date,_uslova_date_option_name,_uslova_noun_problem,_uslova_version,_malloc,_free
+exports=$exports,_uslova_options_problem,_uslova_js_spell_many,_uslova_js_spell,_uslova_js_options_read,_uslova_js_options_free,_uslova_js_window_pieces,_uslova_js_window_integer_pieces,_uslova_js_window_pieces_many,_uslova_js_window_piece,_uslova_js_window_pieces_room,_uslova_prompt,_uslova_prompt_in,_uslova_refusal,_uslova_problem_in_serbian,_uslova_option_problem,_uslova_verdict_name,_uslova_float_text,_uslova_spell_date,_uslova_date_option_name,_uslova_read,_uslova_read_in_serbian,_uslova_read_option_name,_uslova_noun_problem,_uslova_version,_malloc,_free
 NODE_PATH=/usr/share/nodejs em++ -O3 -flto -mbulk-memory -std=c++20 -fconstexpr-steps=50000000 \
   -I"$top/converter/include" -I"$top/converter/src" -I"$out/include" \
   $(sed "s|^|$top/converter/src/|" "$top/converter/sources.txt") "$top/js/src/exports.cpp" \
@@ -35,11 +35,13 @@ wasm=$(base64 -w0 "$out/uslova.wasm")
   echo "export const spell = api.spell;"
   echo "export const spellMany = api.spellMany;"
   echo "export const spellDate = api.spellDate;"
+  echo "export const read = api.read;"
+  echo "export const readOptions = api.readOptions;"
   echo "export const version = api.version;"
   echo "export const choices = api.choices;"
   echo "export const verdicts = api.verdicts;"
   echo "export { RejectedError };"
-  echo "export default { spell, spellMany, spellDate, version, choices, verdicts, RejectedError };"
+  echo "export default { spell, spellMany, spellDate, read, readOptions, version, choices, verdicts, RejectedError };"
 } >"$out/npm/package/index.js"
 {
   echo "// uslova $version: numbers in Serbian words. Built by scripts/web.sh; MIT licence."
@@ -47,7 +49,7 @@ wasm=$(base64 -w0 "$out/uslova.wasm")
   cat "$top/js/src/core.js"
   echo "const WASM = \"$wasm\";"
   echo "const api = createUslova(instantiateSync(WASM));"
-  echo "module.exports = { spell: api.spell, spellMany: api.spellMany, spellDate: api.spellDate, version: api.version, choices: api.choices, verdicts: api.verdicts, RejectedError };"
+  echo "module.exports = { spell: api.spell, spellMany: api.spellMany, spellDate: api.spellDate, read: api.read, readOptions: api.readOptions, version: api.version, choices: api.choices, verdicts: api.verdicts, RejectedError };"
 } >"$out/npm/package/index.cjs"
 # The types' option lines from the converter's own tables, through the package just written.
 options=$(node -e '
@@ -72,12 +74,23 @@ cp "$top/js/README.md" "$top/LICENSE" "$out/npm/package/"
 sed "s/@VERSION@/$version/" "$top/js/package.json" >"$out/npm/package/package.json"
 (cd "$out/npm" && rm -f uslova-*.tgz && npm pack ./package --silent >/dev/null)
 
-# The page: classic scripts, so that it also works opened from disk.
+# The page: classic scripts, so that it also works opened from disk. Every visitor downloads
+# it, so the converter's JavaScript comes without its comments (the package keeps them), cut
+# where acorn, which emscripten brings, finds them, and without the lines they leave empty.
 {
   echo "// uslova $version in the browser. Built by scripts/web.sh; MIT licence."
   echo '"use strict";'
   echo "(function () {"
-  cat "$top/js/src/core.js"
+  NODE_PATH=/usr/share/nodejs node -e '
+    const source = require("fs").readFileSync(process.argv[1], "utf8");
+    const comments = [];
+    require("acorn").parse(source, { ecmaVersion: "latest",
+      onComment: (block, text, start, end) => comments.push([start, end]) });
+    let code = "", at = 0;
+    for (const [start, end] of comments) { code += source.slice(at, start); at = end; }
+    code += source.slice(at);
+    process.stdout.write(code.split("\n").filter((line) => line.trim() !== "").join("\n") + "\n");
+  ' "$top/js/src/core.js"
   echo "const WASM = \"$wasm\";"
   echo "window.uslovaReady = instantiate(WASM).then(createUslova);"
   echo "})();"

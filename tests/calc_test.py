@@ -23,6 +23,7 @@ from xml.sax.saxutils import escape, quoteattr
 FUNCTION = "RS.USLOVA.CALC.USLOVAADDIN.USLOVA"
 REASON = "RS.USLOVA.CALC.USLOVAADDIN.USLOVAGRESKA"
 DATE = "RS.USLOVA.CALC.USLOVAADDIN.USLOVADATUM"
+NUMBER = "RS.USLOVA.CALC.USLOVAADDIN.USLOVABROJ"
 # USLOVAGRESKA's arguments in the edge test: two with words, then a reason each.
 REASONS = ["[.A1]", "[.A2]", '"abc"', '"1,234";"RSD"', '"7";"GBP"', '[.A4];"EUR"',
            '"7";"RSD";"spacing=exact"', '"7";"stan,stana:m";"script=latin"',
@@ -275,6 +276,33 @@ class Edges(unittest.TestCase):
         self.assertEqual([result[n][4] for n in range(3)], [first, "", ninth])
         self.assertIn("datum ne postoji", result[0][5])
         self.assertEqual(result[0][6], "")
+
+    def test_words_read_back_as_uslova_cli_reads_them(self):
+        # USLOVABROJ gives uslova-cli --read's number, a number cell where it fits one and its
+        # digits as text where it does not; words that do not read are Err:502, and
+        # USLOVAGRESKA with "slova" says why, in Serbian. What the words say is checked in the
+        # converter's own tests.
+        texts = ["jedan milion pet stotina hiljada", "pet dinara i pet para", "ДВЕ ХИЉАДЕ",
+                 "jedan zapeta pedeset", "minus sedam",
+                 "devetsto devedeset devet biliona dinara i devedeset devet para",
+                 "dva hiljade", "pet evra"]
+        rows = [[("string", text), ("formula", f'{NUMBER}([.A{n}];"currency=RSD")'),
+                 ("formula", f'{REASON}([.A{n}];"slova";"currency=RSD")')]
+                for n, text in enumerate(texts, start=1)]
+        rows[0].append(("formula", f'{NUMBER}([.A1];"script=latin")'))
+        result, _ = calc(EXTENSIONS, rows)
+        digits = cli(["--read", "--currency=RSD"], texts)
+        for n, (text, line) in enumerate(zip(texts, digits)):
+            with self.subTest(text=text):
+                if not line:
+                    self.assertEqual(result[n][1], "Err:502")
+                    self.assertRegex(result[n][2], "se ne slaže|nije imenica")
+                elif len(line.replace(",", "").lstrip("-")) > 15:  # beyond a number cell
+                    self.assertEqual((result[n][1], result[n][2]), (line, ""))
+                else:
+                    self.assertEqual(float(result[n][1]), float(line.replace(",", ".")))
+                    self.assertEqual(result[n][2], "")
+        self.assertEqual(result[0][3], "Err:502")  # reading takes no script
 
 
 def unpacked(oxt):

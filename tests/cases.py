@@ -61,7 +61,7 @@ def choices(cli):
     found = {}
     for line in run.stdout.splitlines():
         option = OPTION.match(line)
-        if option and option[1] not in ("column", "delimiter", "encoding"):
+        if option and option[1] not in ("column", "check", "delimiter", "encoding"):
             found[option[1]] = option[2].split("|")
     return found
 

@@ -237,6 +237,18 @@ TEST(Csv, SeveralColumnsOfAmountsAndDates) {
 
 // Only "--..." and "-" with a letter are options: any other argument reads as the same text
 // would as a line of input, and the rest of the batch goes on.
+TEST(Cli, ReadsWordsBackLineByLine) {
+  // A refusal is an empty line, a message naming its line, and exit status 1; a line cut into
+  // pieces reads as it does whole.
+  const Result r = RunWith({"--read", "--decimal=point"},
+                           "jedan zapeta pet\ndva hiljade\n\npet dinara i pet para", {.chunk = 3});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "1.5\n\n\n5.05\n");
+  EXPECT_EQ(r.err,
+            "uslova-cli: line 2: 'dva' does not agree: 2000 is written 'dve hiljade'\n"
+            "uslova-cli: line 3: no words to read\n");
+}
+
 TEST(Cli, ArgumentsThatAreNotOptionsAreNumbers) {
   const std::vector<std::string_view> numbers = {"-+5", "- 5", "-\t5", "-\u00a05", "-",
                                                  "-,5", "-7",  "+-5",  "-\xff",    "7"};
@@ -378,6 +390,12 @@ TEST(Cli, OptionErrors) {
        "uslova-cli: --date goes with --script, --case and --inflection alone"},
       {{"--forms=short", "5"}, "uslova-cli: --forms=short needs --spacing=tidy"},
       {{"--help=yes"}, "uslova-cli: unknown option '--help=yes'"},
+      {{"--read", "--script=latin", "pet"},
+       "uslova-cli: --read goes with --decimal, --currency and --unit alone"},
+      {{"--read", "--unit=stan,stana,stanova:m", "pet"},
+       "uslova-cli: --read and --check take the units that --help lists, not a noun of one's own"},
+      {{"--column=1", "--check=2", "--column=3"},
+       "uslova-cli: --check=COLUMN goes with one --column of amounts"},
       {{"--currency=RSD", "--spacing=exact", "7"},
        "uslova-cli: --spacing=exact cannot be used with --currency"},
       {{"--minor=digits", "7"}, "uslova-cli: --minor needs --currency"},

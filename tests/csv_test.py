@@ -97,6 +97,31 @@ class CsvColumn(unittest.TestCase):
         self.assertEqual((both.stdout, first.returncode, first.stderr, both.returncode,
                           both.stderr), (joined(expected), 0, b"", 0, b""))
 
+    def test_check_names_only_the_row_whose_words_differ(self):
+        # A contract's annex in Windows-1250: amounts and their words, as uslova-cli writes
+        # them in Latin. Unchanged, nothing is said; one word changed, that row alone, with
+        # its words' number and its amount, and nothing on standard output either way.
+        rng = random.Random(41)
+        amounts = [f"{rng.randrange(10 ** 9):,}".replace(",", ".") + f",{rng.randrange(100):02d}"
+                   for _ in range(300)]
+        words = run(["--currency=RSD", "--decimal=comma", "--script=latin"],
+                    "".join(a + "\n" for a in amounts).encode()).stdout.decode().split("\n")
+        rows = [["Iznos", "Opis", "Slovima"]] + [[a, "usluga", w] for a, w in zip(amounts, words)]
+        def statement(table):
+            return "".join(";".join(row) + "\r\n" for row in table).encode("cp1250")
+        arguments = ["--column=Iznos", "--check=Slovima", "--encoding=windows-1250"]
+        agreeing = run(arguments, statement(rows))
+        self.assertEqual((agreeing.returncode, agreeing.stdout, agreeing.stderr), (0, b"", b""))
+        n = next(n for n, row in enumerate(rows) if n and " dinara" in row[2]
+                 and not row[2].startswith("dva "))
+        changed = [row[:] for row in rows]
+        changed[n][2] = "dva " + changed[n][2].split(" ", 1)[1]
+        said = run(arguments, statement(changed))
+        self.assertEqual((said.returncode, said.stdout), (1, b""))
+        lines = said.stderr.decode().splitlines()
+        self.assertEqual(len(lines), 1, lines)
+        self.assertRegex(lines[0], f"^uslova-cli: row {n + 1}: ")
+
     def test_columns_by_number_header_and_delimiter(self):
         data = b'a,b;c\n"1,5",2\n'
         cases = [  # arguments, output, exit status

@@ -52,7 +52,9 @@ TEST(WordsReader, WorkedExamples) {
       {"jedan dinar i 01/100", "1,01"},
       {"dvadeset jedan dolar i dvadeset jedan cent", "21,21"},
       {"u", "! 'u' is not a word of the numbers"},
-      {"pet\xff\x01", "! 'pet?" "?' is not a word of the numbers"},  // shown as UTF-8 that reads
+      {"pet\xff\x01",
+       "! 'pet?"
+       "?' is not a word of the numbers"},  // shown as UTF-8 that reads
       {"jedne hiljade dinara", "1000"},
       {"jednu hiljadu dinara", "1000"},
       {"dvadeset jednog dana", "21"},

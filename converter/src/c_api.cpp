@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <span>
 
 #include "c_api.h"
 #include "uslova/converter.h"
@@ -335,6 +336,7 @@ int uslova_limit(const char* name) {
   if (limit == "prepared_options") return kMostPreparedOptions;
   if (limit == "float_digits") return static_cast<int>(Number::kMaxDigits);
   if (limit == "float_text") return static_cast<int>(std::tuple_size_v<decltype(ShortText::bytes)>);
+  if (limit == "read_text") return USLOVA_READ_SIZE;
   return -1;
 }
 
@@ -358,6 +360,27 @@ uslova_verdict uslova_spell(const char* text, size_t text_length, const uslova_o
   return Written(spelled, buffer, size, length);
 }
 
+namespace {
+
+/// Whether `options` (NULL for none) set no option but those `taken` names, every other left as
+/// uslova_options_init leaves it.
+bool TakesOnly(const uslova_options* options, std::span<const std::string_view> taken) {
+  if (options == nullptr) return true;
+  uslova_options defaults;
+  uslova_options_init_size(&defaults, options->size);
+  for (std::size_t f = 0; f < kFields.size(); ++f) {
+    const int uslova_options::*member = kFields[f].member;
+    if (kFields[f].since > options->size) continue;
+    if (std::find(taken.begin(), taken.end(), kOptionFamilies[f].name) == taken.end() &&
+        options->*member != defaults.*member) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 uslova_verdict uslova_spell_date(const char* text, size_t text_length,
                                  const uslova_options* options, char* buffer, size_t size,
                                  size_t* length) {
@@ -366,20 +389,10 @@ uslova_verdict uslova_spell_date(const char* text, size_t text_length,
   if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
   // A date takes the options of kDateOptions alone: every other as uslova_options_init sets it.
   // An unset inflection is the date's own, the genitive.
-  Options::Inflection inflection = Options::Inflection::Genitive;
-  if (options != nullptr) {
-    uslova_options defaults;
-    uslova_options_init_size(&defaults, options->size);
-    for (std::size_t f = 0; f < kFields.size(); ++f) {
-      const int uslova_options::*member = kFields[f].member;
-      const bool taken = std::find(kDateOptions.begin(), kDateOptions.end(),
-                                   kOptionFamilies[f].name) != kDateOptions.end();
-      if (kFields[f].since > options->size) continue;
-      if (!taken && options->*member != defaults.*member) return USLOVA_BAD_OPTIONS;
-      if (member == &uslova_options::inflection && options->inflection != kUnset)
-        inflection = read.inflection;
-    }
-  }
+  if (!TakesOnly(options, kDateOptions)) return USLOVA_BAD_OPTIONS;
+  const Options::Inflection inflection = options != nullptr && options->inflection != kUnset
+                                             ? read.inflection
+                                             : Options::Inflection::Genitive;
   Date date;
   if (!ReadDate({text == nullptr ? "" : text, text == nullptr ? 0 : text_length}, date))
     return USLOVA_NOT_A_DATE;
@@ -422,13 +435,16 @@ uslova_verdict uslova_refusal(const char* text, size_t text_length, const uslova
       WhyRefused({text, text_length}, Verdict::NotANumber, read.decimal, read.currency));
 }
 
-uslova_verdict uslova_read(const char* words, size_t length, const uslova_options* options,
-                           char* buffer, size_t size) {
+namespace {
+
+/// uslova_read, its reason in Serbian with `serbian`.
+uslova_verdict Read(const char* words, size_t length, const uslova_options* options, char* buffer,
+                    size_t size, bool serbian) {
   Options read;
   OwnNoun noun;
   if ((words == nullptr && length != 0) ||
       (options != nullptr && !ReadOptions(options, read, noun).empty()) ||
-      read.unit == Options::Unit::Own) {
+      read.unit == Options::Unit::Own || !TakesOnly(options, kReadOptions)) {
     return USLOVA_BAD_OPTIONS;
   }
   WordsReading reading;
@@ -436,14 +452,31 @@ uslova_verdict uslova_read(const char* words, size_t length, const uslova_option
       words == nullptr ? std::string_view{} : std::string_view{words, length};
   const bool accepted = ReadWords(text, read, reading) == ReadProblem::None;
   std::array<char, USLOVA_READ_SIZE> written;
-  const std::size_t n = accepted ? WriteReadDigits(reading, read.decimal, written.data())
-                                 : WriteReadProblem(text, reading, written.data(), written.size());
+  const std::size_t n =
+      accepted ? WriteReadDigits(reading, read.decimal, written.data())
+               : WriteReadProblem(text, reading, written.data(), written.size(), serbian);
   if (buffer != nullptr && size != 0) {
     const std::size_t kept = std::min(n, size - 1);
     std::memcpy(buffer, written.data(), kept);
     buffer[kept] = '\0';
   }
   return accepted ? USLOVA_ACCEPTED : USLOVA_NOT_A_NUMBER;
+}
+
+}  // namespace
+
+uslova_verdict uslova_read(const char* words, size_t length, const uslova_options* options,
+                           char* buffer, size_t size) {
+  return Read(words, length, options, buffer, size, false);
+}
+
+uslova_verdict uslova_read_in_serbian(const char* words, size_t length,
+                                      const uslova_options* options, char* buffer, size_t size) {
+  return Read(words, length, options, buffer, size, true);
+}
+
+const char* uslova_read_option_name(size_t index) {
+  return index < kReadOptions.size() ? kReadOptions[index].data() : nullptr;
 }
 
 const char* uslova_problem_in_serbian(const char* problem, const uslova_options* options) {

@@ -38,10 +38,11 @@ enum class Kind : std::uint8_t {
   HundredsNoun,  // "stotine" or "stotina" after a separate numeral: "dve stotine"
 };
 
+/// A word as the reader knows it: a byte each, as the page downloads the table.
 struct Entry {
-  std::string_view key;  // lower-case ASCII, without blanks
+  std::uint8_t row;  // its first row in kWords, whose joined ASCII is its key
   Kind kind;
-  std::uint8_t value;
+  std::uint8_t value;      // "stotine" 0 and "stotina" 1 for the HundredsNoun
   std::uint8_t canonical;  // the entry that a form people type stands for: "sto" for "stotinu"
   bool shortForm;          // "sto", "dvesta", and "hiljadu" for one thousand
 };
@@ -78,15 +79,20 @@ constexpr std::string_view AsciiOf(std::size_t row) {
   return {slot.text.data(), slot.size};
 }
 
-/// Each row's key: its joined ASCII, kept here as the entries point into it.
-inline constexpr std::size_t kMostEntries = kWordCount + 2;
+/// An entry's key: lower-case ASCII, without blanks.
+constexpr std::string_view KeyOf(const Entry& entry) {
+  if (entry.kind == Kind::HundredsNoun) return entry.value == 0 ? "stotine" : "stotina";
+  return AsciiOf(entry.row);
+}
+
+inline constexpr std::size_t kMostEntries = 254;  // an entry + 1 is a byte, and 255 is none
 
 struct Dictionary {
   std::array<Entry, kMostEntries> entries{};
   std::size_t size = 0;
   std::array<std::uint8_t, kWordCount> entryOfRow{};  // 255 for a row without letters
-  static constexpr std::size_t kSlots = 1024;
-  std::array<std::uint16_t, kSlots> slots{};  // an entry + 1, or 0 for none
+  static constexpr std::size_t kSlots = 512;
+  std::array<std::uint8_t, kSlots> slots{};  // an entry + 1, or 0 for none
 };
 
 /// A key's slot, from its length and three of its letters: a few loads, not a pass over it.
@@ -98,22 +104,23 @@ constexpr std::size_t Hash(std::string_view key) {
   const std::size_t n = key.size();
   std::uint32_t hash = static_cast<std::uint32_t>(n) * 0x9E3779B1u;
   hash ^= at(0) * 0x85EBCA6Bu ^ at(n / 2) * 0xC2B2AE35u ^ at(n - 1) * 0x27D4EB2Fu;
-  return (hash ^ (hash >> 15)) % 1024;  // Dictionary::kSlots
+  return (hash ^ (hash >> 15)) % 512;  // Dictionary::kSlots
 }
 
 constexpr std::uint8_t Find(const Dictionary& d, std::string_view key) {
   for (std::size_t i = Hash(key); d.slots[i] != 0; i = (i + 1) % Dictionary::kSlots) {
-    if (d.entries[d.slots[i] - 1u].key == key) return static_cast<std::uint8_t>(d.slots[i] - 1u);
+    if (KeyOf(d.entries[d.slots[i] - 1u]) == key) return static_cast<std::uint8_t>(d.slots[i] - 1u);
   }
   return 255;
 }
 
 constexpr void Add(Dictionary& d, Entry entry) {
+  if (d.size == kMostEntries) throw "more words than an entry's byte can number";
   d.entries[d.size] = entry;
-  std::size_t i = Hash(entry.key);
+  std::size_t i = Hash(KeyOf(entry));
   while (d.slots[i] != 0)
     i = (i + 1) % Dictionary::kSlots;
-  d.slots[i] = static_cast<std::uint16_t>(++d.size);
+  d.slots[i] = static_cast<std::uint8_t>(++d.size);
 }
 
 constexpr Dictionary BuildDictionary() {
@@ -130,7 +137,7 @@ constexpr Dictionary BuildDictionary() {
       const bool shortForm =
           (row > kShortHundreds && row < kThousandShort) || row == kThousandShort;
       found = static_cast<std::uint8_t>(d.size);
-      Add(d, {key, kind, value, found, shortForm});
+      Add(d, {static_cast<std::uint8_t>(row), kind, value, found, shortForm});
     }
     d.entryOfRow[row] = found;
   }
@@ -139,8 +146,8 @@ constexpr Dictionary BuildDictionary() {
     d.entries[d.entryOfRow[kShortHundreds + digit]].canonical = d.entryOfRow[kHundreds + digit];
   }
   // The second word of a hundred written apart: "dve stotine", "pet stotina".
-  Add(d, {"stotine", Kind::HundredsNoun, 0, static_cast<std::uint8_t>(d.size), false});
-  Add(d, {"stotina", Kind::HundredsNoun, 0, static_cast<std::uint8_t>(d.size), false});
+  Add(d, {0, Kind::HundredsNoun, 0, static_cast<std::uint8_t>(d.size), false});
+  Add(d, {0, Kind::HundredsNoun, 1, static_cast<std::uint8_t>(d.size), false});
   return d;
 }
 
@@ -396,8 +403,8 @@ ReadProblem Reader::tokenize() {
         return fail(ReadProblem::Hundreds, token);
       Token& numeral = tokens[kept - 1];
       std::array<char, 2 * kLongestKey> joined{};
-      const std::string_view a = kDictionary.entries[numeral.entry].key;
-      const std::string_view b = kDictionary.entries[token.entry].key;
+      const std::string_view a = KeyOf(kDictionary.entries[numeral.entry]);
+      const std::string_view b = KeyOf(kDictionary.entries[token.entry]);
       std::copy(a.begin(), a.end(), joined.begin());
       std::copy(b.begin(), b.end(), joined.begin() + a.size());
       const std::uint8_t entry = Find(kDictionary, {joined.data(), a.size() + b.size()});
@@ -678,7 +685,8 @@ std::size_t Utf8Length(std::string_view rest) {
 
 }  // namespace
 
-ReadProblem ReadWords(std::string_view text, const Options& options, WordsReading& reading) {
+[[gnu::noinline]] ReadProblem ReadWords(std::string_view text, const Options& options,
+                                        WordsReading& reading) {
   reading = WordsReading{};
   Reader reader(text, options, reading);
   if (const ReadProblem p = reader.normalize(); p != ReadProblem::None) return p;
@@ -704,8 +712,8 @@ std::size_t WriteReadDigits(const WordsReading& reading, Options::Decimal decima
   return static_cast<std::size_t>(at - out);
 }
 
-std::size_t WriteReadProblem(std::string_view text, const WordsReading& reading, char* out,
-                             std::size_t room) {
+[[gnu::noinline]] std::size_t WriteReadProblem(std::string_view text, const WordsReading& reading,
+                                               char* out, std::size_t room, bool serbian) {
   std::array<char, 256> message{};
   std::size_t size = 0;
   const auto put = [&](std::string_view part) {
@@ -732,64 +740,57 @@ std::size_t WriteReadProblem(std::string_view text, const WordsReading& reading,
     }
     put(reading.size > words.size() ? "...'" : "'");
   };
-  switch (reading.problem) {
-    case ReadProblem::None:
-      break;
-    case ReadProblem::NoWords:
-      put("no words to read");
-      break;
-    case ReadProblem::TooLong:
-      put("more words than any number's");
-      break;
-    case ReadProblem::UnknownWord:
-      quoted(words);
-      put(" is not a word of the numbers");
-      break;
-    case ReadProblem::MixedScripts:
-      put("Latin and Cyrillic letters in one text");
-      break;
-    case ReadProblem::OutOfOrder:
-      quoted(words);
-      put(" cannot stand there");
-      break;
-    case ReadProblem::ScaleOrder:
-      quoted(words);
-      put(" is out of order: bilion, milijarda, milion and hiljada come once each, the largest "
-          "first");
-      break;
-    case ReadProblem::Hundreds:
-      quoted(words);
-      put(" is not a hundred: dve, tri, cetiri stotine; pet to devet stotina");
-      break;
-    case ReadProblem::TooSoon:
-      put("the words end too soon, after ");
-      quoted(words);
-      break;
-    case ReadProblem::Disagrees: {
-      quoted(words);
-      std::array<char, kMostReadDigits> digits{};
-      const std::size_t n = WriteReadDigits(reading, Options::Decimal::Comma, digits.data());
-      put(" does not agree: ");
-      put({digits.data(), n});
-      WordsBuffer buffer;
-      std::string_view written;
-      if (SpellInto(reading.number, reading.written, buffer, written) == Verdict::Accepted) {
-        put(" is written '");
-        put(written);
-        put("'");
-      } else {
-        put(" is not written so");
-      }
-      break;
+  // What is said of each problem, in English and in Serbian: before the words quoted, and after
+  // them; a problem without words quoted says its first text alone.
+  struct Said {
+    std::string_view before{}, after{};
+  };
+  struct Sayings {
+    Said english, serbian;
+    bool quotes;
+  };
+  static constexpr Sayings kSaid[] = {
+      {{}, {}, false},                               // None
+      {{"no words to read"}, {"nema reči"}, false},  // NoWords
+      {{"more words than any number's"}, {"više reči nego što ih ima ijedan broj"}, false},
+      {{"", " is not a word of the numbers"}, {"", " nije reč kojom se pišu brojevi"}, true},
+      {{"Latin and Cyrillic letters in one text"}, {"latinica i ćirilica u istom tekstu"}, false},
+      {{"", " cannot stand there"}, {"", " ne može da stoji tu"}, true},  // OutOfOrder
+      {{"",
+        " is out of order: bilion, milijarda, milion and hiljada come once each, the largest "
+        "first"},
+       {"",
+        " nije na svom mestu: bilion, milijarda, milion i hiljada dolaze po jednom, od "
+        "najveće"},
+       true},
+      {{"", " is not a hundred: dve, tri, cetiri stotine; pet to devet stotina"},
+       {"", " nije stotina: dve, tri, četiri stotine; pet do devet stotina"},
+       true},
+      {{"the words end too soon, after ", ""}, {"reči se završavaju prerano, posle ", ""}, true},
+      {{"", " does not agree: "}, {"", " se ne slaže: "}, true},  // Disagrees, then the number
+      {{"", " is not a noun of the currency asked for"},
+       {"", " nije imenica tražene valute"},
+       true},
+      {{"", " is not a noun of the unit asked for"}, {"", " nije imenica tražene jedinice"}, true},
+  };
+  static_assert(std::size(kSaid) == static_cast<std::size_t>(ReadProblem::OtherUnit) + 1);
+  const Sayings& sayings = kSaid[static_cast<std::size_t>(reading.problem)];
+  const Said& said = serbian ? sayings.serbian : sayings.english;
+  put(said.before);
+  if (sayings.quotes) quoted(words);
+  put(said.after);
+  if (reading.problem == ReadProblem::Disagrees) {
+    std::array<char, kMostReadDigits> digits{};
+    put({digits.data(), WriteReadDigits(reading, Options::Decimal::Comma, digits.data())});
+    WordsBuffer buffer;
+    std::string_view written;
+    if (SpellInto(reading.number, reading.written, buffer, written) == Verdict::Accepted) {
+      put(serbian ? " se piše '" : " is written '");
+      put(written);
+      put("'");
+    } else {
+      put(serbian ? " se ne piše tako" : " is not written so");
     }
-    case ReadProblem::OtherCurrency:
-      quoted(words);
-      put(" is not a noun of the currency asked for");
-      break;
-    case ReadProblem::OtherUnit:
-      quoted(words);
-      put(" is not a noun of the unit asked for");
-      break;
   }
   const std::size_t n = room == 0 ? 0 : std::min(size, room - 1);
   std::memcpy(out, message.data(), n);

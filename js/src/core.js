@@ -490,6 +490,49 @@ function createUslova({ exports, memory }) {
     return decoder.decode(heap.subarray(words, words + lengthView[0]));
   }
 
+  const READ_OPTIONS = []; // the options that reading words takes
+  for (let name; (name = exports.uslova_read_option_name(READ_OPTIONS.length)) !== 0;) {
+    READ_OPTIONS.push(cString(name));
+  }
+  const READ_TEXT = limit("read_text");
+  const readText = allocate(READ_TEXT);
+  const BAD_OPTIONS = 101; // uslova.h's USLOVA_BAD_OPTIONS, which the C interface keeps
+
+  /**
+   * The number that words say, as digits, as uslova-cli --read writes it: "pet dinara i pet
+   * para" gives "5,05". Every text that spell writes reads, in any script, letter case and
+   * spacing, and the forms people type ("sto", "dvesta", "hiljadu").
+   * @param {string} words
+   * @param {object} [options] the options of readOptions alone: decimal, currency, unit
+   */
+  function read(words, options) {
+    if (typeof words !== "string") {
+      throw new TypeError(`read takes words as a string, not ${described(words)}`);
+    }
+    if (options !== undefined && options !== null && typeof options === "object") {
+      for (const name in options) {
+        if (!READ_OPTIONS.includes(name)) {
+          throw new TypeError(`words are read with ${READ_OPTIONS.join(", ")} alone, not '${name}'`);
+        }
+      }
+    }
+    const optionsPointer = optionsFor(options).pointer;
+    const written = writeText(words);
+    const verdict = exports.uslova_read(text, written, optionsPointer, readText, READ_TEXT);
+    if (verdict === BAD_OPTIONS) {
+      throw new RangeError("words are read with the units of choices, not a noun of one's own");
+    }
+    const said = cString(readText);
+    if (verdict !== 0) { // the reason in English, and in Serbian as the prompt, for readers
+      const shown = words.length > 80 ? `${words.slice(0, 60)}...${words.slice(-10)}` : words;
+      const error = new RangeError(`${JSON.stringify(shown)}: ${said}`);
+      exports.uslova_read_in_serbian(text, written, optionsPointer, readText, READ_TEXT);
+      error.prompt = cString(readText);
+      throw error;
+    }
+    return said;
+  }
+
   // spellMany's buffers: the texts laid end to end, their lengths, and the words' ends.
   const BATCH = 4096;
   const lengths = allocate(4 * BATCH);
@@ -589,7 +632,6 @@ function createUslova({ exports, memory }) {
   for (let name; (name = cString(exports.uslova_verdict_name(verdicts.length + 1))) !== "unknown";) {
     verdicts.push(name);
   }
-  return { spell, spellMany, spellDate, problem, version: cString(exports.uslova_version()), choices,
-    verdicts,
-    dateOptions: DATE_OPTIONS };
+  return { spell, spellMany, spellDate, read, problem, version: cString(exports.uslova_version()),
+    choices, verdicts, dateOptions: DATE_OPTIONS, readOptions: READ_OPTIONS };
 }

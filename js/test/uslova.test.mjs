@@ -9,8 +9,8 @@ import { test } from "node:test";
 import { createRequire } from "node:module";
 import { pathToFileURL } from "node:url";
 
-const { spell, spellMany, spellDate, RejectedError, version, choices, verdicts } = await import(
-  process.env.USLOVA_PACKAGE);
+const { spell, spellMany, spellDate, read, RejectedError, version, choices, verdicts } =
+  await import(process.env.USLOVA_PACKAGE);
 // The same package through require(), as CommonJS programs load it.
 const required = createRequire(import.meta.url)(
   process.env.USLOVA_PACKAGE.replace(/index\.js$/, ""));
@@ -20,7 +20,7 @@ const freshSpell = async (name) =>
 
 /** uslova-cli's lines for `inputs` with `options`, and what it said on standard error. */
 function cli(options, inputs) {
-  const args = Object.entries(options).map(([name, value]) => `--${name}=${value}`);
+  const args = Object.entries(options).map(([name, value]) => (value === "" ? `--${name}` : `--${name}=${value}`));
   try {
     const stdout = execFileSync(process.env.USLOVA_CLI, args, {
       input: inputs.map((line) => `${line}\n`).join(""), encoding: "utf8",
@@ -90,6 +90,35 @@ test("rejections and bad options", () => {
   assert.throws(() => spell("1,234", { currency: "RSD" }), { verdict: "too_many_decimals" });
   assert.throws(() => spell("7", { script: "klingon" }), /choose ascii, latin, cyrillic/);
   assert.throws(() => spell("7", { colour: "red" }), /unknown option 'colour'/);
+});
+
+test("words read back as uslova-cli --read reads them", { skip: !process.env.USLOVA_CLI }, () => {
+  // The digits, or the same reason, for words of every kind; what the words say is checked
+  // in the converter's own tests.
+  const texts = ["pet dinara i pet para", "jedan zapeta pedeset", "ДВЕ ХИЉАДЕ", "dvazapetapet",
+    "dva hiljade", "dvanajst", "", "   ", "minus", "x".repeat(2000), "pet\u00a0evra",
+    "hiljadu dvesta", "pet dana", "1,5", "pet\u0000dinara"];
+  for (const options of [{}, { decimal: "point" }, { currency: "EUR" }, { unit: "dan" }]) {
+    const { lines, said } = cli({ read: "", ...options }, texts.map((t) => t.replace("\0", "?")));
+    const reasons = Object.fromEntries([...said.matchAll(/line (\d+): (.*)/g)].map((m) => [m[1], m[2]]));
+    texts.forEach((text, i) => {
+      for (const reader of [read, required.read]) {
+        if (lines[i] !== "") {
+          assert.equal(reader(text, options), lines[i], text);
+        } else {
+          assert.throws(() => reader(text, options), (error) => error instanceof RangeError &&
+            error.message.endsWith(`: ${reasons[i + 1]}`), text);
+        }
+      }
+    });
+  }
+  for (const [words, options] of [[5], [null], [["pet"]], ["pet", { script: "latin" }]]) {
+    assert.throws(() => read(words, options), TypeError);
+  }
+  assert.throws(() => read("pet stanova", { unit: "stan,stana,stanova:m" }), RangeError);
+  assert.throws(() => read("dva hiljade"),
+    { prompt: "'dva' se ne slaže: 2000 se piše 'dve hiljade'" });
+  assert.equal(spell("5", { currency: "RSD" }), "pet dinara", "an instance that read spells on");
 });
 
 test("the table of cases", { skip: !process.env.USLOVA_CASES }, () => {

@@ -172,6 +172,51 @@ def typed(text, options):
     return numbers
 
 
+class Read(unittest.TestCase):
+    @unittest.skipUnless(os.environ.get("USLOVA_CLI"), "USLOVA_CLI names the built uslova-cli")
+    def test_the_same_as_uslova_cli_read(self):
+        # Words of every kind through each layer against uslova-cli --read: the digits, or the
+        # same reason. What the words say is checked in the converter's own tests.
+        texts = ["pet dinara i pet para", "jedan zapeta pedeset", "ДВЕ ХИЉАДЕ", "dvazapetapet",
+                 "dva hiljade", "dvanajst", "", "   ", "minus", "x" * 2000, "pet\u00a0evra",
+                 "jedan dinar i 01/100", "hiljadu dvesta", "pet dana", "1,5"]
+        for options in ({}, {"decimal": "point"}, {"currency": "EUR"}, {"unit": "dan"}):
+            arguments = [f"--{name}={value}" for name, value in options.items()]
+            run = subprocess.run([os.environ["USLOVA_CLI"], "--read", *arguments],
+                                 input="\n".join(texts) + "\n", capture_output=True, text=True,
+                                 check=False)
+            reasons = dict(re.findall(r"line (\d+): (.*)", run.stderr))
+            for n, (text, line) in enumerate(zip(texts, run.stdout.split("\n")), 1):
+                for name, layer in LAYERS.items():
+                    with self.subTest(text=text, options=options, layer=name):
+                        if line:
+                            self.assertEqual(layer.read(text, **options), line)
+                            self.assertEqual(uslova.read(text, **options),
+                                             decimal.Decimal(line.replace(",", ".")))
+                        else:
+                            with self.assertRaises(ValueError) as raised:
+                                layer.read(text, **options)
+                            self.assertEqual(str(raised.exception), reasons[str(n)])
+                            self.assertTrue(raised.exception.prompt)
+
+    def test_the_reason_in_serbian(self):
+        for name, layer in LAYERS.items():
+            with self.assertRaises(ValueError) as raised:
+                layer.read("dva hiljade")
+            self.assertEqual(raised.exception.prompt,
+                             "'dva' se ne slaže: 2000 se piše 'dve hiljade'", name)
+
+    def test_what_reading_refuses_to_be_given(self):
+        for words, options, error in [(7, {}, TypeError), (None, {}, TypeError),
+                                      (b"pet", {}, TypeError), ("pet", {"script": "latin"},
+                                                               TypeError),
+                                      ("pet", {"currency": "XYZ"}, ValueError),
+                                      ("pet stanova", {"unit": "stan,stana,stanova:m"},
+                                       ValueError)]:
+            with self.subTest(words=words, options=options):
+                self.assertRaises(error, uslova.read, words, **options)
+
+
 @unittest.skipUnless(os.environ.get("USLOVA_CASES"), "USLOVA_CASES names the table of cases")
 class Cases(unittest.TestCase):
     """The table of cases that every front runs (tests/cases.py), through both layers."""

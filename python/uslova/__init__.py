@@ -17,6 +17,8 @@ it): the words, the option names and the rejections are the converter's own.
 'dvadeset jedna godina'
 >>> uslova.spell_date("9.12.2026", script="latin")
 'devetog decembra dve hiljade dvadeset šeste godine'
+>>> uslova.read("pet dinara i pet para")
+Decimal('5.05')
 """
 
 from ._common import Converter as _Converter
@@ -24,8 +26,8 @@ from ._common import date_text as _date_text
 from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
-__all__ = ["spell", "spell_many", "spell_date", "RejectedError", "Number", "Verdict", "CHOICES", "DATE_OPTIONS", "LIMITS", "VERDICTS", "LAYER",
-           "__version__"]
+__all__ = ["spell", "spell_many", "spell_date", "read", "RejectedError", "Number", "Verdict",
+           "CHOICES", "DATE_OPTIONS", "READ_OPTIONS", "LIMITS", "VERDICTS", "LAYER", "__version__"]
 
 
 def _layer():
@@ -40,7 +42,7 @@ def _layer():
                            b"spell(number, /, **options)\n--\n\n" + SPELL_DOC.encode(),
                            b"spell_many(numbers, /, **options)\n--\n\n" + SPELL_MANY_DOC.encode())
             use_converter(_uslova.choices(), _uslova.limit, _uslova.date_options(),
-                          _uslova.verdict_name)
+                          _uslova.verdict_name, _uslova.read_options())
             return _uslova
         except ImportError as problem:
             problems.append(f"the compiled module uslova._uslova: {problem}")
@@ -83,11 +85,38 @@ def spell_date(date, /, **options) -> str:
             raise TypeError(f"a date takes {', '.join(DATE_OPTIONS)} alone, not {name!r}")
     return _chosen.spell_date(_date_text(date), **options)
 
+def read(words: str, /, **options) -> "decimal.Decimal":
+    """The number that ``words`` say, as uslova-cli --read reads them: every text that spell
+    writes, in any script, letter case and spacing, and the forms people type ("sto",
+    "dvesta", "hiljadu"). A plain number keeps its decimals as spelled ("jedan zapeta pedeset"
+    is Decimal('1.50')), an amount its hundredths as two digits. Only the options of
+    READ_OPTIONS apply: a currency refuses another's nouns, a unit any other noun. Words that
+    are not a number's as the converter writes them raise ValueError with the reason, in
+    Serbian as its ``prompt``; what is not a str, TypeError.
+
+    >>> read("jedan milion pet stotina hiljada")
+    Decimal('1500000')
+    >>> read("dva hiljade")
+    Traceback (most recent call last):
+    ...
+    ValueError: 'dva' does not agree: 2000 is written 'dve hiljade'
+    """
+    import decimal
+    for name in options:
+        if name not in READ_OPTIONS:
+            raise TypeError(f"words are read with {', '.join(READ_OPTIONS)} alone, not {name!r}")
+    if not isinstance(words, str):
+        raise TypeError(f"read() takes words as a str, not {type(words).__name__}")
+    return decimal.Decimal(_chosen.read(words, **options).replace(",", "."))
+
+
 #: Each option's values, in uslova-cli's order, as the converter lists them: {"script":
 #: ("ascii", "latin", "cyrillic"), ...}. The first value is the default, but for currency.
 CHOICES = _Converter.choices
 #: The options that a date takes, as the converter names them: ("script", "case", "inflection").
 DATE_OPTIONS = _Converter.date_options
+#: The options that read takes, as the converter names them: ("decimal", "currency", "unit").
+READ_OPTIONS = _Converter.read_options
 #: The converter's limits by name, as its C interface's uslova_limit gives them: {"integer_digits":
 #: 15, "decimals": 3, "amount_decimals": 2, ...}.
 LIMITS = _Converter.limits

@@ -66,19 +66,22 @@ class Converter:
     decimals = 0  # the decimal digits that are read
     limits: Dict[str, int] = {}  # every limit of the converter's, by name
     date_options: Tuple[str, ...] = ()  # the options a date takes
+    read_options: Tuple[str, ...] = ()  # the options that reading words takes
     verdicts: Tuple[str, ...] = ()  # the names of the rejections
 
 
 #: The names of the converter's limits, as uslova_limit takes them.
 LIMIT_NAMES = ("integer_digits", "decimals", "amount_decimals", "prepared_options",
-               "float_digits", "float_text")
+               "float_digits", "float_text", "read_text")
 
 
 def use_converter(choices: Dict[str, Tuple[str, ...]], limit: Callable[[str], int],
-                  date_options: List[str], verdict_name: Callable[[int], str]) -> None:
+                  date_options: List[str], verdict_name: Callable[[int], str],
+                  read_options: List[str]) -> None:
     """Called by the layer as it loads, with the converter's own answers."""
     Converter.choices = choices
     Converter.date_options = tuple(date_options)
+    Converter.read_options = tuple(read_options)
     # The rejections are the verdicts from 1 on, up to the first that has no name.
     names: List[str] = []
     while (name := verdict_name(len(names) + 1)) != "unknown":

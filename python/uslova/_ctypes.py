@@ -9,13 +9,14 @@ from __future__ import annotations
 import ctypes
 import os
 import threading
-from typing import Dict, Iterable, List, Optional, Tuple
+from typing import Callable, Dict, Iterable, List, Optional, Tuple
 
 from ._common import (SPELL_DOC, SPELL_MANY_DOC, Converter, Number, RejectedError, check_many,
                       missing, options_error, text_of, use_converter)
 
 _ACCEPTED = 0
 _NOT_A_NUMBER = 1
+_BAD_OPTIONS = 101  # uslova.h's USLOVA_BAD_OPTIONS, which the C interface keeps
 
 
 def _load() -> ctypes.CDLL:
@@ -34,8 +35,13 @@ def _load() -> ctypes.CDLL:
     library.uslova_option_set.restype = ctypes.c_int
     library.uslova_option_name.argtypes = [ctypes.c_size_t]
     library.uslova_option_name.restype = ctypes.c_char_p
-    library.uslova_date_option_name.argtypes = [ctypes.c_size_t]
-    library.uslova_date_option_name.restype = ctypes.c_char_p
+    for name in ("uslova_date_option_name", "uslova_read_option_name"):
+        getattr(library, name).argtypes = [ctypes.c_size_t]
+        getattr(library, name).restype = ctypes.c_char_p
+    for name in ("uslova_read", "uslova_read_in_serbian"):
+        getattr(library, name).argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_void_p,
+                                           ctypes.c_void_p, ctypes.c_size_t]
+        getattr(library, name).restype = ctypes.c_int
     library.uslova_option_values.argtypes = [ctypes.c_char_p]
     library.uslova_option_values.restype = ctypes.c_char_p
     library.uslova_options_problem.argtypes = [ctypes.c_void_p]
@@ -81,16 +87,26 @@ def choices() -> Dict[str, Tuple[str, ...]]:
     return found
 
 
-def date_options() -> List[str]:
-    """The options a date takes, as the library names them."""
+def _names(name_of: Callable[[int], Optional[bytes]]) -> List[str]:
+    """The names that `name_of` gives from 0 on, up to the first None."""
     found: List[str] = []
-    while (name := _library.uslova_date_option_name(len(found))) is not None:
+    while (name := name_of(len(found))) is not None:
         found.append(name.decode())
     return found
 
 
+def date_options() -> List[str]:
+    """The options a date takes, as the library names them."""
+    return _names(_library.uslova_date_option_name)
+
+
+def read_options() -> List[str]:
+    """The options that reading words takes, as the library names them."""
+    return _names(_library.uslova_read_option_name)
+
+
 use_converter(choices(), lambda name: _library.uslova_limit(name.encode()), date_options(),
-              lambda verdict: _library.uslova_verdict_name(verdict).decode())
+              lambda verdict: _library.uslova_verdict_name(verdict).decode(), read_options())
 _OPTIONS_SIZE = _library.uslova_options_size()
 _WORDS_SIZE = _library.uslova_words_size()  # room for the words of any number in any style
 _MOST_PREPARED = Converter.limits["prepared_options"]
@@ -240,6 +256,25 @@ def spell_date(text: str, **options: Optional[str]) -> str:
         buffer.options = prepared.address
         raise _rejection(text)
     return buffer.words.value.decode()
+
+
+_READ_SIZE = Converter.limits["read_text"]  # room for any number's digits, or a reason
+
+
+def read(text: str, **options: Optional[str]) -> str:
+    """The number of words given as text, as digits; see uslova.read."""
+    prepared = _prepared_for(options)
+    encoded = text.encode("utf-8", "surrogatepass")
+    out = ctypes.create_string_buffer(_READ_SIZE)
+    verdict = _library.uslova_read(encoded, len(encoded), prepared.address, out, _READ_SIZE)
+    if verdict == _BAD_OPTIONS:
+        raise ValueError("words are read with the units of CHOICES, not a noun of one's own")
+    if verdict != _ACCEPTED:  # the reason in English, and in Serbian as the prompt
+        error = ValueError(out.value.decode())
+        _library.uslova_read_in_serbian(encoded, len(encoded), prepared.address, out, _READ_SIZE)
+        error.prompt = out.value.decode()  # type: ignore[attr-defined]
+        raise error
+    return out.value.decode()
 
 
 spell.__doc__ = SPELL_DOC

@@ -288,6 +288,55 @@ static PyObject* spell_date(PyObject* module, PyObject* const* args, Py_ssize_t 
   return result;
 }
 
+/* read(text, **options): the number of words given as text, as digits; ValueError with the
+ * converter's reason for words that do not read. */
+static PyObject* read_words(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                            PyObject* names) {
+  const Prepared* p;
+  PyObject *owner, *bytes = NULL, *result = NULL;
+  char out[USLOVA_READ_SIZE];
+  Py_ssize_t size;
+  const char* text;
+  uslova_verdict verdict;
+  (void)module;
+  if (!ready()) return NULL;
+  if (nargs != 1 || !PyUnicode_Check(args[0])) {
+    return PyErr_Format(PyExc_TypeError, "read() takes one text of words");
+  }
+  text = PyUnicode_AsUTF8AndSize(args[0], &size);
+  if (text == NULL) { /* a lone surrogate: its bytes are no word, as the converter says */
+    PyErr_Clear();
+    bytes = PyUnicode_AsEncodedString(args[0], "utf-8", "surrogatepass");
+    if (bytes == NULL) return NULL;
+    text = PyBytes_AS_STRING(bytes);
+    size = PyBytes_GET_SIZE(bytes);
+  }
+  if (options_for(names, args + nargs, &p, &owner) < 0) {
+    Py_XDECREF(bytes);
+    return NULL;
+  }
+  verdict = uslova_read(text, (size_t)size, p == NULL ? NULL : &p->options, out, sizeof out);
+  if (verdict == USLOVA_ACCEPTED) {
+    result = PyUnicode_FromString(out);
+  } else if (verdict == USLOVA_BAD_OPTIONS) {
+    PyErr_SetString(PyExc_ValueError, "words are read with the units of CHOICES, not a noun of one's own");
+  } else { /* the reason in English, and in Serbian as the error's prompt, for readers */
+    char serbian[USLOVA_READ_SIZE];
+    PyObject *error, *prompt;
+    uslova_read_in_serbian(text, (size_t)size, p == NULL ? NULL : &p->options, serbian,
+                           sizeof serbian);
+    error = PyObject_CallFunction(PyExc_ValueError, "s", out);
+    prompt = PyUnicode_FromString(serbian);
+    if (error != NULL && prompt != NULL && PyObject_SetAttrString(error, "prompt", prompt) == 0)
+      PyErr_SetObject(PyExc_ValueError, error);
+    Py_XDECREF(error);
+    Py_XDECREF(prompt);
+  }
+  Py_XDECREF(owner);
+  Py_XDECREF(bytes);
+  return result;
+}
+
 static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
                             PyObject* names) {
   const Prepared* p;
@@ -335,7 +384,7 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
   return list;
 }
 
-static PyMethodDef methods[9];
+static PyMethodDef methods[11];
 /* The docstrings of spell() and spell_many(), kept alive for their functions, which read them
  * from their method definitions whenever __doc__ is asked for. */
 static PyObject* docs[2];
@@ -386,19 +435,31 @@ static PyObject* choices(PyObject* module, PyObject* unused) {
   return found;
 }
 
-/* date_options(): the options a date takes, as the converter names them. */
-static PyObject* date_options(PyObject* module, PyObject* unused) {
+/* The names that `name_of` gives from 0 on, up to the first NULL, as a list. */
+static PyObject* names_from(const char* (*name_of)(size_t)) {
   PyObject* found = PyList_New(0);
   const char* name;
   size_t k;
-  (void)module;
-  (void)unused;
-  for (k = 0; found != NULL && (name = uslova_date_option_name(k)) != NULL; ++k) {
+  for (k = 0; found != NULL && (name = name_of(k)) != NULL; ++k) {
     PyObject* text = PyUnicode_FromString(name);
     if (text == NULL || PyList_Append(found, text) < 0) Py_CLEAR(found);
     Py_XDECREF(text);
   }
   return found;
+}
+
+/* date_options(): the options a date takes, as the converter names them. */
+static PyObject* date_options(PyObject* module, PyObject* unused) {
+  (void)module;
+  (void)unused;
+  return names_from(uslova_date_option_name);
+}
+
+/* read_options(): the options that reading words takes, as the converter names them. */
+static PyObject* read_options(PyObject* module, PyObject* unused) {
+  (void)module;
+  (void)unused;
+  return names_from(uslova_read_option_name);
 }
 
 /* verdict_name(n): the name of the converter's verdict n, as uslova_verdict_name gives it. */
@@ -416,7 +477,7 @@ static PyObject* limit(PyObject* module, PyObject* name) {
   return text == NULL ? NULL : PyLong_FromLong(uslova_limit(text));
 }
 
-static PyMethodDef methods[9] = {
+static PyMethodDef methods[11] = {
     {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
      "spell(number, **options): the words of number, as uslova.spell says."},
     {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
@@ -427,6 +488,10 @@ static PyMethodDef methods[9] = {
      "_setup(RejectedError, native_text, spell_doc, spell_many_doc): for the package."},
     {"choices", choices, METH_NOARGS, "choices(): each option's values, as uslova-cli lists them."},
     {"limit", limit, METH_O, "limit(name): a limit of the converter's, as uslova_limit gives it."},
+    {"read", (PyCFunction)(void (*)(void))read_words, METH_FASTCALL | METH_KEYWORDS,
+     "read(text, /, **options): words back to digits; see uslova.read."},
+    {"read_options", read_options, METH_NOARGS,
+     "read_options(): the options that reading takes, as the converter names them."},
     {"date_options", date_options, METH_NOARGS,
      "date_options(): the options a date takes, as the converter names them."},
     {"verdict_name", verdict_name, METH_O,

@@ -180,7 +180,8 @@ size_t uslova_words_size(void);
  * hundredths), and "prepared_options" (1024: the option sets a binding keeps prepared, a bound
  * for callers that make up options without end; since 1.4.1), "float_digits" (15: the
  * significant digits of a binary float that are its own) and "float_text" (24: the bytes that
- * uslova_float_text writes at most; both since 1.5); -1 for an unknown name. Since 1.2. */
+ * uslova_float_text writes at most; both since 1.5), "read_text" (USLOVA_READ_SIZE, the room
+ * of uslova_read's text; since 1.5); -1 for an unknown name. Since 1.2. */
 int uslova_limit(const char* name);
 
 /** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
@@ -275,10 +276,21 @@ const char* uslova_prompt_in(uslova_verdict verdict, const uslova_options* optio
  * number's as the library writes them, why not, in English ("'dva' does not agree: 2000 is
  * written 'dve hiljade'"), cut short where it does not fit. `options` (NULL for none) narrow
  * what is read: a currency refuses another's nouns, a unit of counts any other noun.
- * Returns USLOVA_ACCEPTED when read, USLOVA_NOT_A_NUMBER when not, and USLOVA_BAD_OPTIONS,
- * writing nothing, for options that cannot be read or a noun of one's own. Since 1.5. */
+ * Only the options that uslova_read_option_name names may be set. Returns USLOVA_ACCEPTED when
+ * read, USLOVA_NOT_A_NUMBER when not, and USLOVA_BAD_OPTIONS, writing nothing, for options
+ * that cannot be read, any other option set, or a noun of one's own. Since 1.5. */
 uslova_verdict uslova_read(const char* words, size_t length, const uslova_options* options,
                            char* buffer, size_t size);
+
+/** uslova_read, with the reason for words that do not read in Serbian, in Latin letters, for
+ * readers who are told nothing in English: "'dva' se ne slaže: 2000 se piše 'dve hiljade'".
+ * Since 1.5. */
+uslova_verdict uslova_read_in_serbian(const char* words, size_t length,
+                                      const uslova_options* options, char* buffer, size_t size);
+
+/** The name of the index-th option that uslova_read takes ("decimal", "currency", "unit"), or
+ * NULL past the last. Since 1.5. */
+const char* uslova_read_option_name(size_t index);
 
 /** The verdict to show for `text` (`text_length` bytes), which uslova_spell with `options`
  * refused with `verdict`: USLOVA_OTHER_CURRENCY for an amount that another currency's code or

@@ -4,6 +4,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -12,6 +13,10 @@
 #include "uslova/options.h"
 
 namespace uslova {
+
+/// The options that reading takes, as the command line names them: how the digits are written,
+/// and which nouns are read. Every other option is left as it is.
+inline constexpr std::array<std::string_view, 3> kReadOptions{"decimal", "currency", "unit"};
 
 /// Why words cannot be read back.
 enum class ReadProblem : std::uint8_t {
@@ -59,10 +64,11 @@ ReadProblem ReadWords(std::string_view text, const Options& options, WordsReadin
 /// Returns the bytes written.
 std::size_t WriteReadDigits(const WordsReading& reading, Options::Decimal decimal, char* out);
 
-/// Writes why `text` could not be read, in English, to `out` (`room` bytes, at most 255 used),
-/// e.g. "'dva hiljade' does not agree: 2000 is written 'dve hiljade'". Returns the bytes
-/// written.
+/// Writes why `text` could not be read, in English (the command line's), or in Serbian in
+/// Latin letters (`serbian`, the page's and Calc's), to `out` (`room` bytes, at most 255 used,
+/// with a NUL after), e.g. "'dva' does not agree: 2000 is written 'dve hiljade'", "'dva' se ne
+/// slaže: 2000 se piše 'dve hiljade'". Returns the bytes written.
 std::size_t WriteReadProblem(std::string_view text, const WordsReading& reading, char* out,
-                             std::size_t room);
+                             std::size_t room, bool serbian = false);
 
 }  // namespace uslova
