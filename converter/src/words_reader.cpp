@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstring>
 
@@ -87,37 +88,79 @@ constexpr std::string_view KeyOf(const Entry& entry) {
 
 inline constexpr std::size_t kMostEntries = 254;  // an entry + 1 is a byte, and 255 is none
 
+/// A key of at most 16 bytes as two numbers, its first byte lowest and its unused bytes zero:
+/// compared, and hashed, in a few steps.
+struct PackedKey {
+  std::uint64_t low = 0, high = 0;
+  bool operator==(const PackedKey&) const = default;
+};
+inline constexpr std::size_t kLongestKey = 16;
+
+constexpr PackedKey Pack(std::string_view key) {
+  PackedKey packed;
+  for (std::size_t i = 0; i < key.size() && i < kLongestKey; ++i) {
+    const auto byte = static_cast<std::uint64_t>(static_cast<unsigned char>(key[i]));
+    (i < 8 ? packed.low : packed.high) |= byte << (8 * (i % 8));
+  }
+  return packed;
+}
+
 struct Dictionary {
   std::array<Entry, kMostEntries> entries{};
+  std::array<PackedKey, kMostEntries> keys{};  // each entry's
+  std::array<std::uint8_t, kMostEntries> sizes{};
   std::size_t size = 0;
   std::array<std::uint8_t, kWordCount> entryOfRow{};  // 255 for a row without letters
   static constexpr std::size_t kSlots = 512;
   std::array<std::uint8_t, kSlots> slots{};  // an entry + 1, or 0 for none
+  /// The hundred that each entry makes with "stotine" ([0]) and "stotina" ([1]) after it, as
+  /// "dve" and "stotine" make "dve stotine"; 255 for none.
+  std::array<std::array<std::uint8_t, kMostEntries>, 2> hundreds{};
 };
 
-/// A key's slot, from its length and three of its letters: a few loads, not a pass over it.
-/// The letters of the numbers differ there often enough that a slot holds one key or two.
-constexpr std::size_t Hash(std::string_view key) {
-  const auto at = [&](std::size_t i) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(key[i]));
-  };
-  const std::size_t n = key.size();
-  std::uint32_t hash = static_cast<std::uint32_t>(n) * 0x9E3779B1u;
-  hash ^= at(0) * 0x85EBCA6Bu ^ at(n / 2) * 0xC2B2AE35u ^ at(n - 1) * 0x27D4EB2Fu;
-  return (hash ^ (hash >> 15)) % 512;  // Dictionary::kSlots
+/// A key's slot, from its bytes and its length.
+constexpr std::size_t Hash(const PackedKey& key, std::size_t size) {
+  const std::uint64_t hash =
+      (key.low * 0x9E3779B97F4A7C15u) ^ (key.high * 0xC2B2AE3D27D4EB4Fu) ^ (size * 0x165667B1u);
+  return static_cast<std::size_t>(hash >> 55);  // 9 bits: Dictionary::kSlots
 }
 
-constexpr std::uint8_t Find(const Dictionary& d, std::string_view key) {
-  for (std::size_t i = Hash(key); d.slots[i] != 0; i = (i + 1) % Dictionary::kSlots) {
-    if (KeyOf(d.entries[d.slots[i] - 1u]) == key) return static_cast<std::uint8_t>(d.slots[i] - 1u);
+constexpr std::uint8_t Find(const Dictionary& d, const PackedKey& key, std::size_t size) {
+  for (std::size_t i = Hash(key, size); d.slots[i] != 0; i = (i + 1) % Dictionary::kSlots) {
+    const std::size_t entry = d.slots[i] - 1u;
+    if (d.keys[entry] == key && d.sizes[entry] == size) return static_cast<std::uint8_t>(entry);
   }
   return 255;
 }
 
+constexpr std::uint8_t Find(const Dictionary& d, std::string_view key) {
+  return key.size() > kLongestKey ? 255 : Find(d, Pack(key), key.size());
+}
+
+/// The key of the `size` bytes at `bytes`, which may be read 16 bytes far.
+inline PackedKey PackAt(const char* bytes, std::size_t size) {
+  if constexpr (std::endian::native != std::endian::little) {
+    return Pack({bytes, std::min(size, kLongestKey)});
+  } else {
+    PackedKey key;
+    std::memcpy(&key.low, bytes, 8);
+    std::memcpy(&key.high, bytes + 8, 8);
+    key.low &= size >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * size)) - 1;
+    key.high &= size >= 16  ? ~std::uint64_t{0}
+                : size <= 8 ? 0
+                            : (std::uint64_t{1} << (8 * (size - 8))) - 1;
+    return key;
+  }
+}
+
 constexpr void Add(Dictionary& d, Entry entry) {
   if (d.size == kMostEntries) throw "more words than an entry's byte can number";
+  const std::string_view key = KeyOf(entry);
+  if (key.size() > kLongestKey) throw "a word longer than a packed key";
   d.entries[d.size] = entry;
-  std::size_t i = Hash(KeyOf(entry));
+  d.keys[d.size] = Pack(key);
+  d.sizes[d.size] = static_cast<std::uint8_t>(key.size());
+  std::size_t i = Hash(d.keys[d.size], key.size());
   while (d.slots[i] != 0)
     i = (i + 1) % Dictionary::kSlots;
   d.slots[i] = static_cast<std::uint8_t>(++d.size);
@@ -148,11 +191,23 @@ constexpr Dictionary BuildDictionary() {
   // The second word of a hundred written apart: "dve stotine", "pet stotina".
   Add(d, {0, Kind::HundredsNoun, 0, static_cast<std::uint8_t>(d.size), false});
   Add(d, {0, Kind::HundredsNoun, 1, static_cast<std::uint8_t>(d.size), false});
+  for (std::size_t noun = 0; noun < 2; ++noun) {
+    for (std::size_t entry = 0; entry < kMostEntries; ++entry) {
+      d.hundreds[noun][entry] = 255;
+      if (entry >= d.size) continue;
+      std::array<char, 2 * kLongestKey> joined{};
+      const std::string_view numeral = KeyOf(d.entries[entry]);
+      const std::string_view hundred = noun == 0 ? "stotine" : "stotina";
+      std::copy(numeral.begin(), numeral.end(), joined.begin());
+      std::copy(hundred.begin(), hundred.end(), joined.begin() + numeral.size());
+      const std::uint8_t found = Find(d, {joined.data(), numeral.size() + hundred.size()});
+      if (found != 255 && d.entries[found].kind == Kind::Hundreds) d.hundreds[noun][entry] = found;
+    }
+  }
   return d;
 }
 
 inline constexpr Dictionary kDictionary = BuildDictionary();
-inline constexpr std::size_t kLongestKey = sizeof(Slot::text);
 
 // ---- Letters to ASCII ----------------------------------------------------------------------
 
@@ -227,7 +282,7 @@ struct Token {
   TokenKind kind;
   std::uint8_t entry;      // of a word
   std::uint8_t value;      // of digits and fractions
-  std::uint32_t at, size;  // in the text as typed
+  std::uint16_t at, size;  // in the ASCII
 };
 
 struct Reader {
@@ -239,17 +294,20 @@ struct Reader {
   WordsReading& reading;
   // Left uninitialized: only [0, size) and [0, count) are read, and zeroing them would cost
   // more than the reading.
-  std::array<char, kMostBytes> ascii;
-  std::array<std::uint32_t, kMostBytes + 1> origin;  // each ASCII byte's place in `text`
+  std::array<char, kMostBytes + kLongestKey> ascii;  // zeros after the last, for PackAt
+  // Each ASCII byte's place in `text`, written only to say where a problem lies.
+  std::array<std::uint32_t, kMostBytes + 1> origin;
   std::size_t size = 0;
   std::array<Token, kMostTokens> tokens;
   std::size_t count = 0;
   bool cyrillic = false, latin = false, diacritics = false;
 
-  ReadProblem fail(ReadProblem problem, std::uint32_t at, std::uint32_t bytes) {
+  /// The problem, about the ASCII bytes [at, at + bytes); where they are in `text` is found
+  /// once the reading has failed.
+  ReadProblem fail(ReadProblem problem, std::size_t at, std::size_t bytes) {
     reading.problem = problem;
-    reading.at = at;
-    reading.size = bytes;
+    reading.at = static_cast<std::uint32_t>(at);
+    reading.size = static_cast<std::uint32_t>(bytes);
     return problem;
   }
   ReadProblem fail(ReadProblem problem, const Token& token) {
@@ -259,18 +317,60 @@ struct Reader {
     return fail(problem, first.at, last.at + last.size - first.at);
   }
 
-  /// The text as lower-case ASCII words with one blank between each two.
+  /// The text as lower-case ASCII words with one blank between each two; `Placed` writes
+  /// where each byte comes from.
+  template <bool Placed>
   ReadProblem normalize();
+  template <bool Placed>
+  bool AsciiWords(std::size_t& i, bool& blank);
+  /// The problem's bytes in `text`, from those in the ASCII.
+  void place();
   /// Cuts the words of ASCII bytes [begin, end) into tokens, joined ones too.
   bool cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& dead);
   ReadProblem tokenize();
+  std::size_t WordEnd(std::size_t begin) const;
   ReadProblem read();
   bool matches(const Options& written, std::size_t& mismatch) const;
 };
 
+/// Takes the next eight bytes of the text at once where they are lower-case letters and blanks
+/// apart, as most words are, and says whether it did.
+template <bool Placed>
+bool Reader::AsciiWords(std::size_t& i, bool& blank) {
+  if constexpr (std::endian::native != std::endian::little) {
+    return false;
+  } else {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    if (i + 8 > text.size() || size + 8 > kMostBytes) return false;
+    std::uint64_t bytes;
+    std::memcpy(&bytes, text.data() + i, 8);
+    if ((bytes & kHighs) != 0) return false;
+    // The high bit of each byte from "a" to "z", and of each blank: no byte carries.
+    const std::uint64_t lower = (bytes + kOnes * (0x80 - 'a')) & ~(bytes + kOnes * (0x80 - '{'));
+    const std::uint64_t apart = bytes ^ (kOnes * ' ');
+    const std::uint64_t blanks = ~(((apart & ~kHighs) + ~kHighs) | apart) & kHighs;
+    if (((lower & kHighs) | blanks) != kHighs || (blanks & (blanks << 8)) != 0 ||
+        (blank && (blanks & 0x80) != 0)) {
+      return false;  // another byte, or blanks that are held as one
+    }
+    if (Placed) {
+      for (std::size_t k = 0; k < 8; ++k)
+        origin[size + k] = static_cast<std::uint32_t>(i + k);
+    }
+    std::memcpy(&ascii[size], &bytes, 8);
+    size += 8;
+    i += 8;
+    latin = latin || (lower & kHighs) != 0;
+    blank = (blanks >> 63) != 0;
+    return true;
+  }
+}
+
+template <bool Placed>
 ReadProblem Reader::normalize() {
   bool blank = true;  // at the start, as after a blank
   for (std::size_t i = 0; i < text.size();) {
+    if (AsciiWords<Placed>(i, blank)) continue;
     const auto byte = static_cast<unsigned char>(text[i]);
     const auto at = static_cast<std::uint32_t>(i);
     if (byte < 0x80) {  // nearly every byte: one look-up
@@ -278,7 +378,7 @@ ReadProblem Reader::normalize() {
       ++i;
       if (plain == ' ' && blank) continue;
       if (size == kMostBytes) return fail(ReadProblem::TooLong, 0, 0);
-      origin[size] = at;
+      if (Placed) origin[size] = at;
       ascii[size++] = plain;
       blank = plain == ' ';
       latin = latin || plain >= 'a';
@@ -295,7 +395,7 @@ ReadProblem Reader::normalize() {
       if (letter == 0xA0) {  // a no-break space
         i += 2;
         if (!blank && size < kMostBytes) {
-          origin[size] = at;
+          if (Placed) origin[size] = at;
           ascii[size++] = ' ';
         }
         blank = true;
@@ -320,24 +420,34 @@ ReadProblem Reader::normalize() {
     if (plain.empty()) plain = {&one, 1};
     if (size + plain.size() > kMostBytes) return fail(ReadProblem::TooLong, 0, 0);
     for (char c : plain) {
-      origin[size] = at;
+      if (Placed) origin[size] = at;
       ascii[size++] = c;
     }
     blank = false;
     i += length;
   }
   if (size != 0 && ascii[size - 1] == ' ') --size;
-  origin[size] = static_cast<std::uint32_t>(text.size());
+  if (Placed) origin[size] = static_cast<std::uint32_t>(text.size());
+  std::memset(&ascii[size], 0, kLongestKey);
   if (size == 0) return fail(ReadProblem::NoWords, 0, 0);
   if (cyrillic && latin) return fail(ReadProblem::MixedScripts, 0, 0);
   return ReadProblem::None;
+}
+
+void Reader::place() {
+  if (reading.size == 0) return;  // a problem of the whole text
+  const std::uint32_t at = reading.at, end = reading.at + reading.size;
+  size = 0;
+  normalize<true>();  // as before, now with each byte's place
+  reading.at = origin[at];
+  reading.size = origin[end] - origin[at];
 }
 
 bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& dead) {
   if (begin == end) return true;
   if (dead[begin] || count == kMostTokens) return false;
   const auto place = [&](std::size_t from, std::size_t to) {
-    return std::pair{origin[from], origin[to] - origin[from]};
+    return std::pair{static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(to - from)};
   };
   const char first = ascii[begin];
   if (first >= '0' && first <= '9') {  // hundredths in digits, "50", or as a fraction, "50/100"
@@ -363,7 +473,7 @@ bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& de
   std::array<std::uint8_t, kLongestKey + 1> found{};
   const std::size_t longest = std::min(kLongestKey, end - begin);
   for (std::size_t length = 1; length <= longest; ++length)
-    found[length] = Find(kDictionary, {&ascii[begin], length});
+    found[length] = Find(kDictionary, PackAt(&ascii[begin], length), length);
   for (std::size_t length = longest; length >= 1; --length) {
     if (found[length] == 255) continue;
     const auto [at, bytes] = place(begin, begin + length);
@@ -375,21 +485,42 @@ bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& de
   return false;
 }
 
+/// Where the word that begins at `begin` ends: at the next blank, or at the end; eight bytes at a
+/// time, the zeros after the last byte ending the search.
+std::size_t Reader::WordEnd(std::size_t begin) const {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    for (std::size_t at = begin; at < size; at += 8) {
+      std::uint64_t bytes;
+      std::memcpy(&bytes, &ascii[at], 8);
+      const std::uint64_t apart = bytes ^ (kOnes * ' ');
+      const std::uint64_t blanks = ~(((apart & ~kHighs) + ~kHighs) | apart) & kHighs;
+      if (blanks != 0)
+        return std::min(size, at + static_cast<std::size_t>(std::countr_zero(blanks)) / 8);
+    }
+    return size;
+  } else {
+    const void* blank = std::memchr(&ascii[begin], ' ', size - begin);
+    return blank == nullptr ? size
+                            : static_cast<std::size_t>(static_cast<const char*>(blank) - &ascii[0]);
+  }
+}
+
 ReadProblem Reader::tokenize() {
   std::bitset<kMostBytes> dead;
   for (std::size_t begin = 0; begin < size;) {
-    std::size_t end = begin;
-    while (end < size && ascii[end] != ' ')
-      ++end;
+    const std::size_t end = WordEnd(begin);
     // Most words stand apart: one look-up each, before any cutting.
-    const std::uint8_t whole = end - begin <= kLongestKey && count < kMostTokens
-                                   ? Find(kDictionary, {&ascii[begin], end - begin})
-                                   : 255;
+    const std::uint8_t whole =
+        end - begin <= kLongestKey && count < kMostTokens
+            ? Find(kDictionary, PackAt(&ascii[begin], end - begin), end - begin)
+            : 255;
     if (whole != 255) {
-      tokens[count++] = {TokenKind::Word, whole, 0, origin[begin], origin[end] - origin[begin]};
+      tokens[count++] = {TokenKind::Word, whole, 0, static_cast<std::uint16_t>(begin),
+                         static_cast<std::uint16_t>(end - begin)};
     } else if (!cut(begin, end, dead)) {
       if (count == kMostTokens) return fail(ReadProblem::TooLong, 0, 0);
-      return fail(ReadProblem::UnknownWord, origin[begin], origin[end] - origin[begin]);
+      return fail(ReadProblem::UnknownWord, begin, end - begin);
     }
     begin = end + 1;
   }
@@ -402,16 +533,11 @@ ReadProblem Reader::tokenize() {
       if (kept == 0 || tokens[kept - 1].kind != TokenKind::Word)
         return fail(ReadProblem::Hundreds, token);
       Token& numeral = tokens[kept - 1];
-      std::array<char, 2 * kLongestKey> joined{};
-      const std::string_view a = KeyOf(kDictionary.entries[numeral.entry]);
-      const std::string_view b = KeyOf(kDictionary.entries[token.entry]);
-      std::copy(a.begin(), a.end(), joined.begin());
-      std::copy(b.begin(), b.end(), joined.begin() + a.size());
-      const std::uint8_t entry = Find(kDictionary, {joined.data(), a.size() + b.size()});
-      if (entry == 255 || kDictionary.entries[entry].kind != Kind::Hundreds)
-        return fail(ReadProblem::Hundreds, numeral, token);
+      const std::uint8_t entry =
+          kDictionary.hundreds[kDictionary.entries[token.entry].value][numeral.entry];
+      if (entry == 255) return fail(ReadProblem::Hundreds, numeral, token);
       numeral.entry = entry;
-      numeral.size = token.at + token.size - numeral.at;
+      numeral.size = static_cast<std::uint16_t>(token.at + token.size - numeral.at);
       continue;
     }
     tokens[kept++] = token;
@@ -689,9 +815,11 @@ std::size_t Utf8Length(std::string_view rest) {
                                         WordsReading& reading) {
   reading = WordsReading{};
   Reader reader(text, options, reading);
-  if (const ReadProblem p = reader.normalize(); p != ReadProblem::None) return p;
-  if (const ReadProblem p = reader.tokenize(); p != ReadProblem::None) return p;
-  return reader.read();
+  ReadProblem problem = reader.normalize<false>();
+  if (problem == ReadProblem::None) problem = reader.tokenize();
+  if (problem == ReadProblem::None) problem = reader.read();
+  if (problem != ReadProblem::None) reader.place();
+  return problem;
 }
 
 std::size_t WriteReadDigits(const WordsReading& reading, Options::Decimal decimal, char* out) {
