@@ -402,9 +402,6 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
     a.problem = "--check=COLUMN goes with one --column of amounts";
   } else if (a.problem.empty() && a.csvSettings.check && !OnlyOf(given, kReadOptions)) {
     a.problem = "--check goes with " + OptionNames(kReadOptions) + " alone";
-  } else if (a.problem.empty() && (a.words || a.csvSettings.check) &&
-             a.options.unit == Options::Unit::Own) {
-    a.problem = "--read and --check take the units that --help lists, not a noun of one's own";
   }
   for (CsvColumnSettings& column : a.csvSettings.columns)  // --date: every column is of dates
     column.date = column.date || a.dates;

@@ -74,6 +74,11 @@ TEST(WordsReader, NearMissesAreRefused) {
   rsd.currency = Options::Currency::RSD;
   Options days;
   days.unit = static_cast<Options::Unit>(1);
+  OwnNoun flat;
+  ASSERT_EQ(ReadOwnNoun("stan,stana,stanova:m", flat), "");
+  Options flats;
+  flats.unit = Options::Unit::Own;
+  flats.ownNoun = &flat;
   const struct {
     const char* words;
     ReadProblem problem;
@@ -108,6 +113,8 @@ TEST(WordsReader, NearMissesAreRefused) {
       {"pet evra", ReadProblem::OtherCurrency, rsd},
       {"pet dana", ReadProblem::OtherCurrency, rsd},
       {"pet dinara", ReadProblem::OtherUnit, days},
+      {"pet stana", ReadProblem::Disagrees, flats},
+      {"pet dana", ReadProblem::OtherUnit, flats},
       {"dva дана", ReadProblem::MixedScripts},
       {"", ReadProblem::NoWords},
       {" \t ", ReadProblem::NoWords},
@@ -168,6 +175,25 @@ TEST(WordsReader, EveryWrittenTextReadsBack) {
               if (OptionsProblem({o, true, o.minor != Options::Minor::Words}).empty())
                 sets.push_back(o);
             }
+  // And nouns of one's own, of each gender, in every script, case and form.
+  std::array<OwnNoun, 3> nouns;
+  for (std::size_t n = 0; n < nouns.size(); ++n) {
+    ASSERT_EQ(ReadOwnNoun(std::array{"stan,stana,stanova:m", "kuća,kuće,kuća:ž",
+                                     "odeljenje,odeljenja,odeljenja:s"}[n],
+                          nouns[n]),
+              "");
+    for (int script = 0; script < 3; ++script)
+      for (int inflection = 0; inflection < 3; ++inflection)
+        for (int spacing = 1; spacing < 3; ++spacing) {
+          Options o;
+          o.script = static_cast<Options::Script>(script);
+          o.inflection = static_cast<Options::Inflection>(inflection);
+          o.spacing = static_cast<Options::Spacing>(spacing);
+          o.unit = Options::Unit::Own;
+          o.ownNoun = &nouns[n];
+          sets.push_back(o);
+        }
+  }
   ASSERT_GT(sets.size(), 1000u);
   const char* const handTyped[] = {"0",
                                    "1",
@@ -204,6 +230,7 @@ TEST(WordsReader, EveryWrittenTextReadsBack) {
       Options asked;  // the reader is told the currency or the unit, as a statement's column is
       asked.currency = options.currency;
       asked.unit = options.unit;
+      asked.ownNoun = options.ownNoun;
       WordsReading reading;
       ASSERT_EQ(ReadWords(words, asked, reading), ReadProblem::None) << text << ": " << words;
       const Number& back = reading.number;

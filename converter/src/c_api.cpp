@@ -444,7 +444,7 @@ uslova_verdict Read(const char* words, size_t length, const uslova_options* opti
   OwnNoun noun;
   if ((words == nullptr && length != 0) ||
       (options != nullptr && !ReadOptions(options, read, noun).empty()) ||
-      read.unit == Options::Unit::Own || !TakesOnly(options, kReadOptions)) {
+      !TakesOnly(options, kReadOptions)) {
     return USLOVA_BAD_OPTIONS;
   }
   WordsReading reading;

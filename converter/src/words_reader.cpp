@@ -276,18 +276,44 @@ constexpr std::string_view LatinAscii(char32_t letter) {
 constexpr std::size_t kMostBytes = 512;  // of the words in ASCII, blanks between them counted
 constexpr std::size_t kMostTokens = 48;
 
-enum class TokenKind : std::uint8_t { Word, Digits, Fraction };
+enum class TokenKind : std::uint8_t { Word, Digits, Fraction, Own };
 
 struct Token {
   TokenKind kind;
   std::uint8_t entry;      // of a word
-  std::uint8_t value;      // of digits and fractions
+  std::uint8_t value;      // of digits and fractions; a noun of one's own's form
   std::uint16_t at, size;  // in the ASCII
 };
 
 struct Reader {
   Reader(std::string_view typed, const Options& asked, WordsReading& into)
-      : text(typed), options(asked), reading(into) {}
+      : text(typed), options(asked), reading(into) {
+    if (asked.unit != Options::Unit::Own || asked.ownNoun == nullptr) return;
+    const OwnNoun& noun = *asked.ownNoun;
+    for (std::size_t form = 0; form < kOwnForms; ++form) {
+      const bool accusative = form == kOwnForms - 1;
+      const std::size_t written = letters::Transcribe(
+          noun.form(accusative ? 0 : form), Options::Script::Ascii, own[form].data(),
+          own[form].size(), accusative && FinalU(noun.form(0), noun.feminine));
+      const auto end = std::remove(own[form].begin(),
+                                   own[form].begin() + std::min(written, own[form].size()), ' ');
+      ownSizes[form] = static_cast<std::uint8_t>(end - own[form].begin());
+    }
+    owns = kOwnForms;
+  }
+
+  /// The form of the noun of one's own that the ASCII at `begin` starts with (`whole`: is, up to
+  /// `end`), the longest, or kOwnForms for none.
+  std::size_t ownAt(std::size_t begin, std::size_t end, bool whole) const {
+    std::size_t found = kOwnForms;
+    for (std::size_t form = 0; form < owns; ++form) {
+      const std::size_t n = ownSizes[form];
+      if (n == 0 || n > end - begin || (whole && n != end - begin)) continue;
+      if (std::memcmp(&ascii[begin], own[form].data(), n) != 0) continue;
+      if (found == kOwnForms || n > ownSizes[found]) found = form;
+    }
+    return found;
+  }
 
   std::string_view text;
   const Options& options;
@@ -300,6 +326,12 @@ struct Reader {
   std::size_t size = 0;
   std::array<Token, kMostTokens> tokens;
   std::size_t count = 0;
+  // A noun of one's own, when one is asked for: its forms after one, after two to four and
+  // after five, and its accusative after one, in the words' ASCII without blanks.
+  static constexpr std::size_t kOwnForms = 4;
+  std::array<std::array<char, OwnNoun::kMostBytes + 1>, kOwnForms> own;
+  std::array<std::uint8_t, kOwnForms> ownSizes{};
+  std::size_t owns = 0;  // kOwnForms with a noun of one's own, else 0
   bool cyrillic = false, latin = false, diacritics = false;
 
   /// The problem, about the ASCII bytes [at, at + bytes); where they are in `text` is found
@@ -474,6 +506,13 @@ bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& de
   const std::size_t longest = std::min(kLongestKey, end - begin);
   for (std::size_t length = 1; length <= longest; ++length)
     found[length] = Find(kDictionary, PackAt(&ascii[begin], length), length);
+  // A noun of one's own, joined to the numerals before it: "petstanova".
+  if (const std::size_t form = ownAt(begin, end, false); form != kOwnForms) {
+    const auto [at, bytes] = place(begin, begin + ownSizes[form]);
+    tokens[count++] = {TokenKind::Own, 0, static_cast<std::uint8_t>(form), at, bytes};
+    if (cut(begin + ownSizes[form], end, dead)) return true;
+    --count;
+  }
   for (std::size_t length = longest; length >= 1; --length) {
     if (found[length] == 255) continue;
     const auto [at, bytes] = place(begin, begin + length);
@@ -515,8 +554,10 @@ ReadProblem Reader::tokenize() {
         end - begin <= kLongestKey && count < kMostTokens
             ? Find(kDictionary, PackAt(&ascii[begin], end - begin), end - begin)
             : 255;
-    if (whole != 255) {
-      tokens[count++] = {TokenKind::Word, whole, 0, static_cast<std::uint16_t>(begin),
+    const std::size_t ownForm = whole == 255 ? ownAt(begin, end, true) : kOwnForms;
+    if (whole != 255 || (ownForm != kOwnForms && count < kMostTokens)) {
+      tokens[count++] = {whole != 255 ? TokenKind::Word : TokenKind::Own, whole,
+                         static_cast<std::uint8_t>(ownForm), static_cast<std::uint16_t>(begin),
                          static_cast<std::uint16_t>(end - begin)};
     } else if (!cut(begin, end, dead)) {
       if (count == kMostTokens) return fail(ReadProblem::TooLong, 0, 0);
@@ -572,6 +613,19 @@ bool Reader::matches(const Options& written, std::size_t& mismatch) const {
     }
     ++i;
   }
+  if (written.unit == Options::Unit::Own) {  // the noun of one's own, in the form it takes
+    std::size_t form = OwnForm(reading.number);
+    if (form == 0 && written.inflection == Options::Inflection::Genitive) form = kGenitiveForm;
+    if (form == 0 && written.inflection == Options::Inflection::Accusative) form = kOwnForms - 1;
+    const bool same = i < count && tokens[i].kind == TokenKind::Own &&
+                      std::string_view(own[tokens[i].value].data(), ownSizes[tokens[i].value]) ==
+                          std::string_view(own[form].data(), ownSizes[form]);
+    if (!same) {
+      mismatch = i;
+      return false;
+    }
+    ++i;
+  }
   mismatch = i;
   return i == count;
 }
@@ -610,8 +664,28 @@ ReadProblem Reader::read() {
       decimals[decimalCount++] = digits[--n];
     decimalCount += n;  // past the room: refused below
   };
+  // A count's noun, of a unit or of one's own: after the numerals, or after decimals.
+  const auto countedNoun = [&](const Token& token, Options::Unit unit) {
+    if (phase == Integer) {
+      if (!(numeral || zero)) return fail(ReadProblem::OutOfOrder, token);
+      total += group;
+      group = 0;
+    } else if (phase != Decimals || (group == 0 && decimalZeros == 0)) {
+      return fail(ReadProblem::OutOfOrder, token);
+    }
+    settled.unit = unit;
+    settled.ownNoun = options.ownNoun;
+    if (phase == Decimals) takeDecimals();
+    phase = End;
+    return ReadProblem::None;
+  };
   for (std::size_t i = 0; i < count; ++i) {
     const Token& token = tokens[i];
+    if (token.kind == TokenKind::Own) {
+      if (const ReadProblem p = countedNoun(token, Options::Unit::Own); p != ReadProblem::None)
+        return p;
+      continue;
+    }
     if (token.kind != TokenKind::Word) {
       if (phase != Hundredths || group != 0 || hundredths)
         return fail(ReadProblem::OutOfOrder, token);
@@ -704,16 +778,7 @@ ReadProblem Reader::read() {
             static_cast<std::uint8_t>(options.unit) != entry.value) {
           return fail(ReadProblem::OtherUnit, token);
         }
-        if (phase == Integer) {
-          if (!(numeral || zero)) return fail(ReadProblem::OutOfOrder, token);
-          total += group;
-          group = 0;
-        } else if (phase != Decimals || (group == 0 && decimalZeros == 0)) {
-          return fail(ReadProblem::OutOfOrder, token);
-        }
-        settled.unit = static_cast<Options::Unit>(entry.value);
-        if (phase == Decimals) takeDecimals();
-        phase = End;
+        problem = countedNoun(token, static_cast<Options::Unit>(entry.value));
         break;
       case Kind::HundredsNoun:
         return fail(ReadProblem::Hundreds, token);

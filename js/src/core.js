@@ -520,7 +520,7 @@ function createUslova({ exports, memory }) {
     const written = writeText(words);
     const verdict = exports.uslova_read(text, written, optionsPointer, readText, READ_TEXT);
     if (verdict === BAD_OPTIONS) {
-      throw new RangeError("words are read with the units of choices, not a noun of one's own");
+      throw new RangeError(`words are read with ${READ_OPTIONS.join(", ")} alone`);
     }
     const said = cString(readText);
     if (verdict !== 0) { // the reason in English, and in Serbian as the prompt, for readers

@@ -180,7 +180,9 @@ class Read(unittest.TestCase):
         texts = ["pet dinara i pet para", "jedan zapeta pedeset", "ДВЕ ХИЉАДЕ", "dvazapetapet",
                  "dva hiljade", "dvanajst", "", "   ", "minus", "x" * 2000, "pet\u00a0evra",
                  "jedan dinar i 01/100", "hiljadu dvesta", "pet dana", "1,5"]
-        for options in ({}, {"decimal": "point"}, {"currency": "EUR"}, {"unit": "dan"}):
+        texts.append("dvadeset jedan stan")
+        for options in ({}, {"decimal": "point"}, {"currency": "EUR"}, {"unit": "dan"},
+                        {"unit": "stan,stana,stanova:m"}):
             arguments = [f"--{name}={value}" for name, value in options.items()]
             run = subprocess.run([os.environ["USLOVA_CLI"], "--read", *arguments],
                                  input="\n".join(texts) + "\n", capture_output=True, text=True,
@@ -211,7 +213,7 @@ class Read(unittest.TestCase):
                                       (b"pet", {}, TypeError), ("pet", {"script": "latin"},
                                                                TypeError),
                                       ("pet", {"currency": "XYZ"}, ValueError),
-                                      ("pet stanova", {"unit": "stan,stana,stanova:m"},
+                                      ("pet kuća", {"unit": "stan,stana,stanova:m"},
                                        ValueError)]:
             with self.subTest(words=words, options=options):
                 self.assertRaises(error, uslova.read, words, **options)

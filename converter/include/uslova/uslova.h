@@ -276,9 +276,10 @@ const char* uslova_prompt_in(uslova_verdict verdict, const uslova_options* optio
  * number's as the library writes them, why not, in English ("'dva' does not agree: 2000 is
  * written 'dve hiljade'"), cut short where it does not fit. `options` (NULL for none) narrow
  * what is read: a currency refuses another's nouns, a unit of counts any other noun.
- * Only the options that uslova_read_option_name names may be set. Returns USLOVA_ACCEPTED when
- * read, USLOVA_NOT_A_NUMBER when not, and USLOVA_BAD_OPTIONS, writing nothing, for options
- * that cannot be read, any other option set, or a noun of one's own. Since 1.5. */
+ * Only the options that uslova_read_option_name names may be set; a unit may be a noun of
+ * one's own. Returns USLOVA_ACCEPTED when read, USLOVA_NOT_A_NUMBER when not, and
+ * USLOVA_BAD_OPTIONS, writing nothing, for options that cannot be read or any other option
+ * set. Since 1.5. */
 uslova_verdict uslova_read(const char* words, size_t length, const uslova_options* options,
                            char* buffer, size_t size);
 

@@ -55,8 +55,8 @@ inline constexpr std::size_t kMostReadDigits = 1 + Number::kMaxDigits + 1 + Numb
 /// "pet dinara i pet para" 5,05 in dinars. Reads any script, letter case and spacing (words
 /// joined too), "sto" and "stotinu", "dvesta" and "dve stotine", "hiljadu" and "jedna hiljada",
 /// the cases, and an amount's hundredths in words, digits or as a fraction. `options` narrows
-/// what is read: a currency refuses another's nouns, a unit of counts any other noun. Returns
-/// ReadProblem::None, or why not. Allocates nothing.
+/// what is read: a currency refuses another's nouns, a unit of counts, or a noun of one's own,
+/// any other noun. Returns ReadProblem::None, or why not. Allocates nothing.
 ReadProblem ReadWords(std::string_view text, const Options& options, WordsReading& reading);
 
 /// Writes the number of an accepted `reading` as digits to `out` (kMostReadDigits bytes): a
