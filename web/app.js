@@ -19,7 +19,6 @@
     script: { ascii: "latinica bez kvačica", latin: "latinica", cyrillic: "ćirilica" },
     spacing: { exact: "izvorni (i dvostruki)", tidy: "po jedan", joined: "bez razmaka" },
     case: { lower: "mala", first: "prvo veliko", upper: "velika" },
-    currency: { RSD: "dinari (RSD)", EUR: "evri (EUR)", USD: "dolari (USD)" },
     minor: { words: "rečima", digits: "ciframa", fraction: "razlomkom" },
     forms: { long: "dugi (dve stotine)", short: "kratki (dvesta)" },
     decimal: { auto: "jedini znak decimalni", comma: "zarez (15.000,50)",
@@ -48,6 +47,13 @@
   noun.spellcheck = false;
   noun.placeholder = "stan,stana,stanova:m";
   noun.setAttribute("aria-label", "Svoja imenica: tri oblika i rod, m, ž ili s");
+  /** A value without words of the page's: a currency by its unit as the converter writes it
+   * after one, "dinar (RSD)", so that a new currency has a name here too; another, by itself. */
+  const labelOf = (uslova, name, value) => {
+    if (name !== "currency") return value;
+    const words = uslova.spell("1", { currency: value, script: "latin", spacing: "tidy" });
+    return `${words.slice(words.indexOf(" ") + 1)} (${value})`;
+  };
   // The converter, once a choice for each of its options lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {
     choices = Object.keys(uslova.choices);
@@ -64,7 +70,7 @@
       row.append(label, select);
       fieldset.append(row);
       for (const value of uslova.choices[name]) {
-        select.add(new Option(LABELS[name]?.[value] ?? value, value));
+        select.add(new Option(LABELS[name]?.[value] ?? labelOf(uslova, name, value), value));
       }
       if (name === "unit") {
         select.add(new Option("svoja imenica…", OWN));

@@ -268,7 +268,7 @@ def read(text: str, **options: Optional[str]) -> str:
     out = ctypes.create_string_buffer(_READ_SIZE)
     verdict = _library.uslova_read(encoded, len(encoded), prepared.address, out, _READ_SIZE)
     if verdict == _BAD_OPTIONS:
-        raise ValueError("words are read with decimal, currency and unit alone")
+        raise ValueError("words are not read with these options")
     if verdict != _ACCEPTED:  # the reason in English, and in Serbian as the prompt
         error = ValueError(out.value.decode())
         _library.uslova_read_in_serbian(encoded, len(encoded), prepared.address, out, _READ_SIZE)

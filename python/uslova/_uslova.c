@@ -319,7 +319,7 @@ static PyObject* read_words(PyObject* module, PyObject* const* args, Py_ssize_t 
   if (verdict == USLOVA_ACCEPTED) {
     result = PyUnicode_FromString(out);
   } else if (verdict == USLOVA_BAD_OPTIONS) {
-    PyErr_SetString(PyExc_ValueError, "words are read with decimal, currency and unit alone");
+    PyErr_SetString(PyExc_ValueError, "words are not read with these options");
   } else { /* the reason in English, and in Serbian as the error's prompt, for readers */
     char serbian[USLOVA_READ_SIZE];
     PyObject *error, *prompt;
