@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "uslova/dates.h"
+#include "uslova/option_names.h"
 #include "uslova/words_reader.h"
 
 namespace uslova::cli {

@@ -16,6 +16,7 @@
 #include "caption_reader.h"
 #include "fake_window.h"
 #include "uslova/converter.h"
+#include "uslova/option_names.h"
 #include "uslova/words_reader.h"
 
 namespace {

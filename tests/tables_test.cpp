@@ -12,7 +12,7 @@
 #include <iterator>
 #include <string>
 
-#include "uslova/options.h"
+#include "uslova/option_names.h"
 
 namespace uslova {
 namespace {

@@ -9,6 +9,7 @@
 #include "c_api.h"
 #include "uslova/converter.h"
 #include "uslova/dates.h"
+#include "uslova/option_names.h"
 #include "uslova/uslova.h"
 #include "uslova/version.h"
 #include "uslova/words_reader.h"
@@ -200,6 +201,39 @@ uslova_verdict Written(std::string_view words, char* buffer, std::size_t size,
 }  // namespace uslova
 
 using namespace uslova;
+
+namespace {
+
+/// `text` in `buffer` of `size` bytes, as much as fits, NUL-terminated.
+void Keep(std::string_view text, char* buffer, size_t size) {
+  if (buffer == nullptr || size == 0) return;
+  const std::size_t kept = std::min(text.size(), size - 1);
+  std::memcpy(buffer, text.data(), kept);
+  buffer[kept] = '\0';
+}
+
+/// Why options other than reading's are refused, as uslova-cli says it: "--read goes with
+/// --decimal, --currency and --unit alone", written by the compiler.
+constexpr auto kReadAlone = [] {
+  struct {
+    std::array<char, 96> text{};
+    std::size_t size = 0;
+    constexpr void append(std::string_view part) {
+      for (char c : part)
+        text[size++] = c;
+    }
+  } said;
+  said.append("--read goes with ");
+  for (std::size_t i = 0; i < kReadOptions.size(); ++i) {
+    said.append(i == 0 ? "" : i + 1 == kReadOptions.size() ? " and " : ", ");
+    said.append("--");
+    said.append(kReadOptions[i]);
+  }
+  said.append(" alone");
+  return said;
+}();
+
+}  // namespace
 
 extern "C" {
 
@@ -442,9 +476,14 @@ uslova_verdict Read(const char* words, size_t length, const uslova_options* opti
                     size_t size, bool serbian) {
   Options read;
   OwnNoun noun;
-  if ((words == nullptr && length != 0) ||
-      (options != nullptr && !ReadOptions(options, read, noun).empty()) ||
-      !TakesOnly(options, kReadOptions)) {
+  std::string_view problem =
+      options == nullptr ? std::string_view{} : ReadOptions(options, read, noun);
+  if (problem.empty() && !TakesOnly(options, kReadOptions))
+    problem = {kReadAlone.text.data(), kReadAlone.size};
+  if (problem.empty() && words == nullptr && length != 0) problem = "no words";
+  if (!problem.empty()) {  // the reason too, as for a text that does not read
+    const std::string_view said = serbian ? SerbianProblem(problem, Options::Script::Latin) : "";
+    Keep(said.empty() ? problem : said, buffer, size);
     return USLOVA_BAD_OPTIONS;
   }
   WordsReading reading;
@@ -455,11 +494,7 @@ uslova_verdict Read(const char* words, size_t length, const uslova_options* opti
   const std::size_t n =
       accepted ? WriteReadDigits(reading, read.decimal, written.data())
                : WriteReadProblem(text, reading, written.data(), written.size(), serbian);
-  if (buffer != nullptr && size != 0) {
-    const std::size_t kept = std::min(n, size - 1);
-    std::memcpy(buffer, written.data(), kept);
-    buffer[kept] = '\0';
-  }
+  Keep({written.data(), n}, buffer, size);
   return accepted ? USLOVA_ACCEPTED : USLOVA_NOT_A_NUMBER;
 }
 

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "letters.h"
-#include "uslova/options.h"
+#include "uslova/nouns.h"
+#include "uslova/problems.h"
 
 namespace uslova {
 

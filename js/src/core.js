@@ -131,7 +131,6 @@ function createUslova({ exports, memory }) {
     DATE_OPTIONS.push(cString(name));
   }
   const WORDS_SIZE = exports.uslova_words_size();
-  const NOT_A_NUMBER = 1; // uslova.h's USLOVA_NOT_A_NUMBER, which the C interface keeps
   const words = allocate(WORDS_SIZE);
   const length = allocate(8);
   /** A limit that the converter publishes, by name. */
@@ -274,9 +273,7 @@ function createUslova({ exports, memory }) {
       exports.free(pointer);
       throw new RangeError("the converter cannot hold another set of options");
     }
-    const script = values[OPTION_NAMES.indexOf("script")];
-    const ascii = script === undefined || script === null || script === "ascii";
-    const entry = { pointer, read, ascii };
+    const entry = { pointer, read, ascii: exports.uslova_js_words_ascii(read) !== 0 };
     prepared.set(key, entry);
     return entry;
   }
@@ -446,10 +443,10 @@ function createUslova({ exports, memory }) {
       return caption(number, exports.uslova_js_window_pieces(start, written, pieces));
     }
     let verdict = exports.uslova_js_spell(start, written, chosen.read, words, WORDS_SIZE, length);
-    if (verdict === NOT_A_NUMBER) {
-      verdict = exports.uslova_refusal(start, written, optionsPointer, verdict); // another currency
+    if (verdict !== 0) { // an amount in another currency says so
+      verdict = exports.uslova_refusal(start, written, optionsPointer, verdict);
+      throw rejected(number, verdict, optionsPointer);
     }
-    if (verdict !== 0) throw rejected(number, verdict, optionsPointer);
     return decodeWords(words, words + lengthView[0], chosen.ascii);
   }
 
@@ -496,7 +493,6 @@ function createUslova({ exports, memory }) {
   }
   const READ_TEXT = limit("read_text");
   const readText = allocate(READ_TEXT);
-  const BAD_OPTIONS = 101; // uslova.h's USLOVA_BAD_OPTIONS, which the C interface keeps
 
   /**
    * The number that words say, as digits, as uslova-cli --read writes it: "pet dinara i pet
@@ -519,9 +515,6 @@ function createUslova({ exports, memory }) {
     const optionsPointer = optionsFor(options).pointer;
     const written = writeText(words);
     const verdict = exports.uslova_read(text, written, optionsPointer, readText, READ_TEXT);
-    if (verdict === BAD_OPTIONS) {
-      throw new RangeError(`words are read with ${READ_OPTIONS.join(", ")} alone`);
-    }
     const said = cString(readText);
     if (verdict !== 0) { // the reason in English, and in Serbian as the prompt, for readers
       const shown = words.length > 80 ? `${words.slice(0, 60)}...${words.slice(-10)}` : words;

@@ -35,6 +35,11 @@ extern "C" ReadOnce* uslova_js_options_read(const uslova_options* given) {
   return read;
 }
 
+/// Whether the words of `read` are ASCII alone, which the package decodes byte for byte.
+extern "C" bool uslova_js_words_ascii(const ReadOnce* read) {
+  return read->options.script == uslova::Options::Script::Ascii;
+}
+
 static_assert(std::is_trivially_destructible_v<ReadOnce>);
 extern "C" void uslova_js_options_free(ReadOnce* read) {
   std::free(read);

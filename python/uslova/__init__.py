@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 """Numbers in Serbian words, exactly as the uslova window writes them, and in the styles of
-uslova-cli: scripts, spacing, letter case, short forms, and amounts in dinars, euros or dollars.
+uslova-cli: scripts, spacing, letter case, short forms, and amounts in each of its currencies.
 
 A compiled extension over the converter's C interface, with a pure-Python fallback through
 ctypes and the C library libuslova.so.1 where the extension is not built (USLOVA_PURE=1 forces

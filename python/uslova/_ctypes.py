@@ -15,8 +15,6 @@ from ._common import (SPELL_DOC, SPELL_MANY_DOC, Converter, Number, RejectedErro
                       missing, options_error, text_of, use_converter)
 
 _ACCEPTED = 0
-_NOT_A_NUMBER = 1
-_BAD_OPTIONS = 101  # uslova.h's USLOVA_BAD_OPTIONS, which the C interface keeps
 
 
 def _load() -> ctypes.CDLL:
@@ -165,7 +163,10 @@ def _options(options: Dict[str, object]) -> _Prepared:
     problem = _library.uslova_options_problem(struct)
     if problem is not None:
         raise options_error(problem.decode(), _serbian(problem, struct))
-    return _Prepared(struct, "," if options.get("decimal") == "comma" else ".")
+    # The separator of a Decimal's digits: the one that the converter writes a float's with.
+    half = ctypes.create_string_buffer(8)
+    _library.uslova_float_text(b"0.5", 3, struct, half, len(half), None)
+    return _Prepared(struct, half.value[1:2].decode())
 
 
 def _prepared_for(options: Dict[str, object]) -> _Prepared:
@@ -216,9 +217,8 @@ def _spell(number: Number, options: _Prepared) -> Optional[str]:
     verdict = _spell_c(text, len(text), options.address, buffer.address, _SIZE, None)
     if verdict == _ACCEPTED:
         return buffer.words.value.decode()  # the words end at their NUL
-    if verdict == _NOT_A_NUMBER:  # an amount in another currency says so
-        verdict = _library.uslova_refusal(text, len(text), options.address, verdict)
-    buffer.verdict = verdict
+    # An amount in another currency says so.
+    buffer.verdict = _library.uslova_refusal(text, len(text), options.address, verdict)
     buffer.options = options.address
     return None
 
@@ -267,8 +267,6 @@ def read(text: str, **options: Optional[str]) -> str:
     encoded = text.encode("utf-8", "surrogatepass")
     out = ctypes.create_string_buffer(_READ_SIZE)
     verdict = _library.uslova_read(encoded, len(encoded), prepared.address, out, _READ_SIZE)
-    if verdict == _BAD_OPTIONS:
-        raise ValueError("words are not read with these options")
     if verdict != _ACCEPTED:  # the reason in English, and in Serbian as the prompt
         error = ValueError(out.value.decode())
         _library.uslova_read_in_serbian(encoded, len(encoded), prepared.address, out, _READ_SIZE)

@@ -97,10 +97,16 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
       Py_XDECREF(shown);
       return error;
     }
-    if (strcmp(name, "decimal") == 0 && strcmp(value, "comma") == 0) p.point = ',';
   }
   problem = uslova_options_problem(&p.options);
   if (problem != NULL) return options_error(PyUnicode_FromString(problem), problem, &p.options);
+  { /* The separator of a Decimal's digits: the one that the converter writes a float's with. */
+    char half[8];
+    size_t length = 0;
+    if (uslova_float_text("0.5", 3, &p.options, half, sizeof half, &length) == USLOVA_ACCEPTED &&
+        length == 3)
+      p.point = half[1];
+  }
   return PyBytes_FromStringAndSize((const char*)&p, sizeof p);
 }
 
@@ -318,8 +324,6 @@ static PyObject* read_words(PyObject* module, PyObject* const* args, Py_ssize_t 
   verdict = uslova_read(text, (size_t)size, p == NULL ? NULL : &p->options, out, sizeof out);
   if (verdict == USLOVA_ACCEPTED) {
     result = PyUnicode_FromString(out);
-  } else if (verdict == USLOVA_BAD_OPTIONS) {
-    PyErr_SetString(PyExc_ValueError, "words are not read with these options");
   } else { /* the reason in English, and in Serbian as the error's prompt, for readers */
     char serbian[USLOVA_READ_SIZE];
     PyObject *error, *prompt;

@@ -1,21 +1,16 @@
-// options.h: how the words are written, and one table for each option family: its name on the
-// command line, its values and their words. The library, the command line, the C interface and
-// the fuzz target all read these tables.
+// options.h: how the words are written: the options, which combinations of them a front may
+// pass, and the options the words are then written with.
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <iterator>
-#include <span>
 #include <string_view>
-#include <type_traits>
 
+#include "uslova/nouns.h"
 #include "uslova/problems.h"
 
 namespace uslova {
-
-struct OwnNoun;
 
 /// How the words are written. The defaults give the window's text, blanks and all.
 struct Options {
@@ -100,142 +95,6 @@ struct Options {
   NounWord noun = NounWord::Written;
 
   bool operator==(const Options&) const = default;
-};
-
-/// A noun after a count: after one (1, 21, 101, not 11), after two to four (2, 22, not 12 to
-/// 14), and after any other count, in Latin with diacritics, from which the compiler writes the
-/// other scripts. A feminine noun takes "jedna" and "dve".
-struct Noun {
-  std::string_view one, few, many;
-  bool feminine;
-};
-
-/// A currency of amounts: its code, its unit and its hundredth, and the signs that an amount
-/// may carry before or after its number, as it may carry the code ("2.500,00 RSD", "€15").
-struct CurrencyUnits {
-  std::string_view code;
-  Noun major, minor;
-  std::array<std::string_view, 3> signs;
-};
-
-/// The currencies, in the order of Options::Currency. A new currency is a row here and a name
-/// in Options::Currency.
-inline constexpr CurrencyUnits kCurrencies[] = {
-    {"RSD",
-     {"dinar", "dinara", "dinara", false},
-     {"para", "pare", "para", true},
-     {"din", "din.", "дин."}},
-    {"EUR", {"evro", "evra", "evra", false}, {"cent", "centa", "centi", false}, {"€"}},
-    {"USD", {"dolar", "dolara", "dolara", false}, {"cent", "centa", "centi", false}, {"$", "US$"}},
-};
-
-/// A noun that a count may be of, by its name: "u roku od petnaest dana". Only a noun whose
-/// count may have decimals ("pet zapeta pet odsto") takes them.
-struct CountedUnit {
-  std::string_view name;
-  Noun noun;
-  bool decimals = false;
-};
-
-/// The units of counts, in the order of Options::Unit from 1. A new unit is a row here.
-inline constexpr CountedUnit kCountedUnits[] = {
-    {"dan", {"dan", "dana", "dana", false}},
-    {"nedelja", {"nedelja", "nedelje", "nedelja", true}},
-    {"mesec", {"mesec", "meseca", "meseci", false}},
-    {"godina", {"godina", "godine", "godina", true}},
-    {"sat", {"sat", "sata", "sati", false}},
-    {"minut", {"minut", "minuta", "minuta", false}},
-    {"komad", {"komad", "komada", "komada", false}},
-    {"procenat", {"procenat", "procenta", "procenata", false}},
-    {"odsto", {"odsto", "odsto", "odsto", false}, true},
-};
-
-/// A noun of the caller's own, as ReadOwnNoun reads it: its three forms, in Latin letters with
-/// or without diacritics, each written in every script as the converter's own words are.
-struct OwnNoun {
-  static constexpr std::size_t kMostLetters = 30;  ///< of a form, blanks not counted
-  /// Of a form's letters in the script that takes most, two bytes a letter, and of the form with
-  /// a blank between each two of them.
-  static constexpr std::size_t kMostLetterBytes = 2 * kMostLetters;
-  static constexpr std::size_t kMostBytes = kMostLetterBytes + kMostLetters - 1;
-  // Left uninitialized until ReadOwnNoun fills them: the C interface keeps one on the stack of
-  // every call, which zeroing would slow down.
-  std::array<std::array<char, kMostBytes>, 3> forms;
-  std::array<std::uint8_t, 3> sizes;
-  bool feminine;
-  bool neuter;  ///< "jedno odeljenje", "dva odeljenja"
-
-  std::string_view form(std::size_t which) const { return {forms[which].data(), sizes[which]}; }
-};
-
-/// Reads a noun of one's own, its forms after one, after two to four and after any other count,
-/// then its gender: "stan,stana,stanova:m", "kuća,kuće,kuća:ž" (":z" and ":f" are feminine too),
-/// "odeljenje,odeljenja,odeljenja:s" (":n" is neuter too).
-/// Returns why it cannot, in uslova-cli's words, or empty with `noun` set.
-std::string_view ReadOwnNoun(std::string_view text, OwnNoun& noun);
-
-/// One value of an option family, as the command line names it.
-struct Choice {
-  std::string_view name;
-  std::uint8_t value;  ///< the enumerator of the family's field
-};
-
-/// An option family: its name on the command line ("script" for --script), its values, and the
-/// field of Options that it sets. What each does is told by the command line's help.
-struct OptionFamily {
-  std::string_view name;
-  std::span<const Choice> choices;
-  void (*set)(Options& options, std::uint8_t value);
-  std::uint8_t (*get)(const Options& options);
-};
-
-namespace detail {
-template <auto Field>
-constexpr void Set(Options& options, std::uint8_t value) {
-  options.*Field = static_cast<std::remove_reference_t<decltype(options.*Field)>>(value);
-}
-template <auto Field>
-constexpr std::uint8_t Get(const Options& options) {
-  return static_cast<std::uint8_t>(options.*Field);
-}
-constexpr auto CurrencyChoices() {
-  std::array<Choice, std::size(kCurrencies)> choices{};
-  for (std::size_t i = 0; i < choices.size(); ++i)
-    choices[i] = {kCurrencies[i].code, static_cast<std::uint8_t>(i + 1)};
-  return choices;
-}
-inline constexpr Choice kScripts[] = {{"ascii", 0}, {"latin", 1}, {"cyrillic", 2}};
-inline constexpr Choice kSpacings[] = {{"exact", 0}, {"tidy", 1}, {"joined", 2}};
-inline constexpr Choice kCases[] = {{"lower", 0}, {"first", 1}, {"upper", 2}};
-inline constexpr auto kCurrencyChoices = CurrencyChoices();
-inline constexpr Choice kMinors[] = {{"words", 0}, {"digits", 1}, {"fraction", 2}};
-inline constexpr Choice kForms[] = {{"long", 0}, {"short", 1}};
-inline constexpr Choice kDecimals[] = {{"auto", 0}, {"comma", 1}, {"point", 2}};
-inline constexpr Choice kInflections[] = {{"nominative", 0}, {"genitive", 1}, {"accusative", 2}};
-inline constexpr Choice kNounChoices[] = {{"written", 0}, {"none", 1}};
-inline constexpr auto kUnitChoices = [] {
-  std::array<Choice, std::size(kCountedUnits)> choices{};
-  for (std::size_t i = 0; i < choices.size(); ++i)
-    choices[i] = {kCountedUnits[i].name, static_cast<std::uint8_t>(i + 1)};
-  return choices;
-}();
-}  // namespace detail
-
-/// Every option family; the first value of each is the default, except for currency and unit,
-/// whose default is none. A unit may also be a noun of one's own, as ReadOwnNoun reads it.
-inline constexpr OptionFamily kOptionFamilies[] = {
-    {"script", detail::kScripts, detail::Set<&Options::script>, detail::Get<&Options::script>},
-    {"spacing", detail::kSpacings, detail::Set<&Options::spacing>, detail::Get<&Options::spacing>},
-    {"case", detail::kCases, detail::Set<&Options::letterCase>, detail::Get<&Options::letterCase>},
-    {"currency", detail::kCurrencyChoices, detail::Set<&Options::currency>,
-     detail::Get<&Options::currency>},
-    {"minor", detail::kMinors, detail::Set<&Options::minor>, detail::Get<&Options::minor>},
-    {"forms", detail::kForms, detail::Set<&Options::forms>, detail::Get<&Options::forms>},
-    {"decimal", detail::kDecimals, detail::Set<&Options::decimal>, detail::Get<&Options::decimal>},
-    {"unit", detail::kUnitChoices, detail::Set<&Options::unit>, detail::Get<&Options::unit>},
-    {"inflection", detail::kInflections, detail::Set<&Options::inflection>,
-     detail::Get<&Options::inflection>},
-    {"noun", detail::kNounChoices, detail::Set<&Options::noun>, detail::Get<&Options::noun>},
 };
 
 /// Options as a front received them: the values, and whether spacing and minor were given or

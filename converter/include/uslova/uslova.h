@@ -278,8 +278,8 @@ const char* uslova_prompt_in(uslova_verdict verdict, const uslova_options* optio
  * what is read: a currency refuses another's nouns, a unit of counts any other noun.
  * Only the options that uslova_read_option_name names may be set; a unit may be a noun of
  * one's own. Returns USLOVA_ACCEPTED when read, USLOVA_NOT_A_NUMBER when not, and
- * USLOVA_BAD_OPTIONS, writing nothing, for options that cannot be read or any other option
- * set. Since 1.5. */
+ * USLOVA_BAD_OPTIONS for options that cannot be read or any other option set, with the reason
+ * in uslova-cli's words ("--read goes with --decimal, --currency and --unit alone"). Since 1.5. */
 uslova_verdict uslova_read(const char* words, size_t length, const uslova_options* options,
                            char* buffer, size_t size);
 

@@ -1,0 +1,89 @@
+#!/bin/sh
+# added_nouns.sh: the steps that docs/library.md gives for a new currency and a new unit, taken
+# in a copy of the clone: the franc (CHF, "franak", "santim") after the last currency and the
+# kilogram after the last unit, each a row of nouns.h and a name in options.h and uslova.h, and
+# nothing else. From the copy it builds the command line, the C library and the Python package;
+# runs the table of cases, which then holds both, through C and both Python layers; and checks
+# that --help, the man page's option lines and Calc's descriptions name them, and the words.
+# Usage: added_nouns.sh SOURCE_DIR
+# SPDX-License-Identifier: MIT
+set -u
+source=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+copy=$work/clone
+mkdir -p "$copy"
+(cd "$source" && git ls-files -z --cached --others --exclude-standard | xargs -0 tar -cf -) |
+  tar -xf - -C "$copy"
+
+# Each step puts one line after the line that ends as the documented row or name does.
+/usr/bin/python3 - "$copy/converter" <<'EOF' || exit 1
+import sys
+converter = sys.argv[1]
+steps = [
+    ("include/uslova/nouns.h", '{"cent", "centa", "centi", false}, {"$", "US$"}},',
+     '    {"CHF", {"franak", "franka", "franaka", false}, {"santim", "santima", "santima", false},'
+     ' {"Fr."}},'),
+    ("include/uslova/options.h", 'USD,   ///< dollars and cents: "dva dolara i jedan cent"',
+     "    CHF,"),
+    ("include/uslova/uslova.h", "USLOVA_CURRENCY_USD,", "  USLOVA_CURRENCY_CHF,"),
+    ("include/uslova/nouns.h", '{"odsto", {"odsto", "odsto", "odsto", false}, true},',
+     '    {"kilogram", {"kilogram", "kilograma", "kilograma", false}},'),
+    ("include/uslova/uslova.h", "USLOVA_UNIT_ODSTO,", "  USLOVA_UNIT_KILOGRAM,"),
+]
+for path, after, line in steps:
+    with open(f"{converter}/{path}") as file:
+        lines = file.read().split("\n")
+    places = [i for i, text in enumerate(lines) if text.rstrip().endswith(after)]
+    if len(places) != 1:
+        sys.exit(f"added_nouns.sh: {path} has {len(places)} lines ending {after!r}")
+    lines.insert(places[0] + 1, line)
+    with open(f"{converter}/{path}", "w") as file:
+        file.write("\n".join(lines))
+EOF
+
+build=$copy/build
+# Debug builds fastest; the words are the same.
+cmake -S "$copy" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DUSLOVA_WERROR=ON -DUSLOVA_WINDOW=OFF \
+  -DBUILD_TESTING=ON >"$work/log" 2>&1 &&
+  cmake --build "$build" -j "$(nproc)" --target uslova-cli uslova_c c_api_test python_package \
+    >>"$work/log" 2>&1 || { tail -n 30 "$work/log"; echo "FAIL: the copy does not build"; exit 1; }
+cli=$build/uslova-cli
+
+# The table of cases through C and both Python layers.
+ctest --test-dir "$build" -R '^(cases|c_api_test|python_test_compiled|python_test_ctypes)$' \
+  --output-on-failure >"$work/ctest" 2>&1 || { cat "$work/ctest"; fail "the table of cases"; }
+grep -q "100% tests passed, 0 tests failed out of 4" "$work/ctest" || fail "not all four ran"
+grep -q "currency=CHF" "$build/cases.tsv" || fail "the table has no CHF"
+grep -q "unit=kilogram" "$build/cases.tsv" || fail "the table has no kilogram"
+
+# The words, in Latin with diacritics as typed, and in the scripts the compiler writes.
+check() {  # EXPECTED ARGUMENTS...: what uslova-cli writes for the arguments
+  expected=$1
+  shift
+  got=$("$cli" "$@" 2>&1)
+  [ "$got" = "$expected" ] || fail "uslova-cli $*: $got"
+}
+check "dva franka i pet santima" --currency=CHF 2,05
+check "једна хиљада један франак и двадесет један сантим" --currency=CHF --script=cyrillic 1.001,21
+check "jedanaest franaka" --currency=CHF "Fr. 11"
+check "dvadeset jednog kilograma" --unit=kilogram --inflection=genitive 21
+check "ТРИ КИЛОГРАМА" --unit=kilogram --script=cyrillic --case=upper 3
+check "5,01" --read --currency=CHF "pet franaka i jedan santim"
+check "22" --read --unit=kilogram "dvadeset dva kilograma"
+
+# Every place that names the currencies and the units.
+help=$("$cli" --help)
+printf '%s\n' "$help" | grep -q -- "--currency=RSD|EUR|USD|CHF$" || fail "--help: no CHF"
+printf '%s\n' "$help" | grep -q -- "--unit=.*|odsto|kilogram$" || fail "--help: no kilogram"
+printf '%s\n' "$help" | tr -s ' \n' '  ' | grep -q "; CHF, Fr\.)" || fail "--help: not the franc's sign"
+sh "$copy/scripts/man_options.sh" "$cli" "$copy/packaging/uslova-cli.1" "$work/man" &&
+  grep -q 'CHF }' "$work/man" && grep -q 'kilogram }' "$work/man" || fail "the man page"
+sh "$copy/scripts/calc_names.sh" "$cli" "$copy/calc/CalcAddIns.xcu" "$work/xcu" &&
+  grep -q "RSD, EUR, USD or CHF" "$work/xcu" && grep -q "RSD, EUR, USD ili CHF" "$work/xcu" &&
+  grep -q "odsto, kilogram" "$work/xcu" || fail "Calc's descriptions"
+
+if [ $failures -eq 0 ]; then echo "added_nouns: all checks passed"; fi
+[ $failures -eq 0 ]
