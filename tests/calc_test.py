@@ -53,7 +53,8 @@ def read_table(path):
 
 def fods(rows):
     """A flat spreadsheet: each row a list of cells, each a (kind, value) pair: "string",
-    "float", "empty", "formula" or "matrix" (an array formula over `value` of three rows)."""
+    "float", "empty", "formula", "matrix" (an array formula over `value` of three rows) or
+    "matrix2" (of three rows and two columns)."""
     def cell(kind, value):
         if kind == "empty":
             return "<table:table-cell/>"
@@ -62,7 +63,9 @@ def fods(rows):
             return f'<table:table-cell office:value-type="string"><text:p>{text}</text:p></table:table-cell>'
         if kind == "float":
             return f'<table:table-cell office:value-type="float" office:value="{value}"/>'
-        span = ' table:number-matrix-columns-spanned="1" table:number-matrix-rows-spanned="3"' if kind == "matrix" else ""
+        columns = {"matrix": 1, "matrix2": 2}.get(kind)
+        span = (f' table:number-matrix-columns-spanned="{columns}" table:number-matrix-rows-spanned="3"'
+                if columns else "")
         return f'<table:table-cell table:formula={quoteattr("of:=" + value)}{span}/>'
     body = "".join("<table:table-row>" + "".join(cell(*c) for c in row) + "</table:table-row>"
                    for row in rows)
@@ -276,6 +279,14 @@ class Edges(unittest.TestCase):
         self.assertEqual([result[n][4] for n in range(3)], [first, "", ninth])
         self.assertIn("datum ne postoji", result[0][5])
         self.assertEqual(result[0][6], "")
+
+    def test_a_range_of_two_columns(self):
+        rows = [[("string", "7"), ("float", "8"), ("matrix2", f"{FUNCTION}([.A1:.B3])")],
+                [("string", "abc"), ("float", "9")], [("empty", None), ("string", "1,5")]]
+        result, _ = calc(EXTENSIONS, rows)
+        seven, eight, nine, one_and_half = cli([], ["7", "8", "9", "1,5"])
+        self.assertEqual([row[2:4] for row in result[:3]],
+                         [[seven, eight], ["", nine], ["", one_and_half]])
 
     def test_words_read_back_as_uslova_cli_reads_them(self):
         # USLOVABROJ gives uslova-cli --read's number, a number cell where it fits one and its

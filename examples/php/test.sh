@@ -93,7 +93,8 @@ if [ -n "$cases" ]; then
         if ($words !== $expected) echo "[$options] [$text]: [$words], not [$expected]\n";
       }
     }
-    // The dates beside the table, as text and, where the text is ISO, as a DateTimeImmutable.
+    // The dates beside the table, as text and, where the text is ISO, as a DateTimeImmutable
+    // early on that day in a zone where it is still the day before in UTC.
     foreach (file(dirname(getenv("CASES")) . "/dates.tsv", FILE_IGNORE_NEW_LINES) as $line) {
       [$options, $text, $expected] = explode("\t", $line);
       $settings = [];
@@ -103,7 +104,7 @@ if [ -n "$cases" ]; then
       }
       $dates = [$text];
       if (preg_match("/^\\d{4}-\\d\\d-\\d\\d$/", $text) && $expected[0] !== "!") {
-        $dates[] = new DateTimeImmutable($text);
+        $dates[] = new DateTimeImmutable("$text 05:00", new DateTimeZone("Pacific/Kiritimati"));
       }
       foreach ($dates as $date) {
         try {

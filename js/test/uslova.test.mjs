@@ -8,6 +8,8 @@ import { readFileSync } from "node:fs";
 import { test } from "node:test";
 import { createRequire } from "node:module";
 import { pathToFileURL } from "node:url";
+import v8 from "node:v8";
+import { runInNewContext } from "node:vm";
 
 const { spell, spellMany, spellDate, read, RejectedError, version, choices, verdicts } =
   await import(process.env.USLOVA_PACKAGE);
@@ -314,6 +316,23 @@ test("an instance stays exact after its memory runs out", async () => {
   assert.equal(fresh(1234), spell("1234"));
   assert.throws(() => fresh("abc"), { verdict: "not_a_number" });
   assert.equal(fresh("2,5", { currency: "EUR" }), "dva evra i pedeset centi");
+});
+
+test("options made up without end keep memory bounded", async () => {
+  v8.setFlagsFromString("--expose-gc");
+  const gc = runInNewContext("gc");
+  const fresh = await freshSpell("options");
+  // A noun of one's own for each n: "stanbc,stana,stanova:m" for 12.
+  const noun = (n) => `stan${[...String(n)].map((d) => String.fromCharCode(97 + +d)).join("")}`;
+  for (let n = 0; n < 5000; n++) fresh(1, { unit: `${noun(n)},stana,stanova:m` });
+  gc();
+  const before = process.memoryUsage().heapUsed;
+  for (let n = 5000; n < 25000; n++) {
+    assert.equal(fresh(1, { unit: `${noun(n)},stana,stanova:m` }), `jedan ${noun(n)}`);
+  }
+  gc();
+  // Twenty thousand kept sets of options would take megabytes.
+  assert.ok(process.memoryUsage().heapUsed - before < 1e6, "the kept options are bounded");
 });
 
 test("require() gives the same package, and import its default export", async () => {

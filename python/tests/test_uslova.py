@@ -9,6 +9,7 @@ import os
 import random
 import re
 import subprocess
+import tracemalloc
 import unittest
 
 import uslova
@@ -358,6 +359,22 @@ class Hostile(unittest.TestCase):
                 self.assertIn(str(caught.exception), said)
         with self.assertRaisesRegex(TypeError, "'curency' .*currency"):
             uslova.spell_many(["7"], curency="RSD")
+
+    def test_options_made_up_without_end_keep_memory_bounded(self):
+        most = uslova.LIMITS["prepared_options"]
+        nouns = (f"stan{''.join(chr(97 + int(d)) for d in str(n))},stana,stanova:m"
+                 for n in range(3 * most))
+        for _ in range(most):  # the kept ones, and whatever else a first call allocates
+            uslova.spell(1, unit=next(nouns))
+        tracemalloc.start()
+        try:
+            before = tracemalloc.get_traced_memory()[0]
+            for noun in nouns:
+                self.assertEqual(uslova.spell(1, unit=noun), f"jedan {noun.split(',')[0]}")
+            grown = tracemalloc.get_traced_memory()[0] - before
+        finally:
+            tracemalloc.stop()
+        self.assertLess(grown, 20 * most)  # a kept set of options takes hundreds of bytes
 
 
 if __name__ == "__main__":
