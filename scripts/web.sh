@@ -75,12 +75,9 @@ sed "s/@VERSION@/$version/" "$top/js/package.json" >"$out/npm/package/package.js
 (cd "$out/npm" && rm -f uslova-*.tgz && npm pack ./package --silent >/dev/null)
 
 # The page: classic scripts, so that it also works opened from disk. Every visitor downloads
-# it, so the converter's JavaScript comes without its comments (the package keeps them), cut
-# where acorn, which emscripten brings, finds them, and without the lines they leave empty.
-{
-  echo "// uslova $version in the browser. Built by scripts/web.sh; MIT licence."
-  echo '"use strict";'
-  echo "(function () {"
+# them, so its JavaScript comes without its comments (the package keeps them), cut where acorn,
+# which emscripten brings, finds them, and without the lines they leave empty.
+uncommented() {
   NODE_PATH=/usr/share/nodejs node -e '
     const source = require("fs").readFileSync(process.argv[1], "utf8");
     const comments = [];
@@ -89,12 +86,23 @@ sed "s/@VERSION@/$version/" "$top/js/package.json" >"$out/npm/package/package.js
     let code = "", at = 0;
     for (const [start, end] of comments) { code += source.slice(at, start); at = end; }
     code += source.slice(at);
-    process.stdout.write(code.split("\n").filter((line) => line.trim() !== "").join("\n") + "\n");
-  ' "$top/js/src/core.js"
+    process.stdout.write(code.split("\n").map((line) => line.trimEnd()).filter((line) => line !== "")
+      .join("\n") + "\n");
+  ' "$1"
+}
+{
+  echo "// uslova $version in the browser. Built by scripts/web.sh; MIT licence."
+  echo '"use strict";'
+  echo "(function () {"
+  uncommented "$top/js/src/core.js"
   echo "const WASM = \"$wasm\";"
   echo "window.uslovaReady = instantiate(WASM).then(createUslova);"
   echo "})();"
 } >"$out/site/uslova.js"
-cp "$top/web/index.html" "$top/web/style.css" "$top/web/app.js" "$out/site/"
+cp "$top/web/index.html" "$top/web/style.css" "$out/site/"
+{
+  echo "// The uslova page's behaviour. Built by scripts/web.sh from web/app.js; MIT licence."
+  uncommented "$top/web/app.js"
+} >"$out/site/app.js"
 size=$(cat "$out/site"/* | gzip -9 | wc -c)
 echo "web.sh: $out/site ($size bytes gzip-compressed) and $(ls "$out"/npm/uslova-*.tgz)"

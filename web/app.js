@@ -185,6 +185,13 @@
     }
   }
 
+  /** The choices as they stand: each value, whether it is greyed out, and the noun typed. */
+  const choicesNow = () => choices.map((name) => {
+    const select = document.getElementById(name);
+    return `${select.value}\0${select.disabled}`;
+  }).join("\0") + `\0${noun.value}`;
+  let settledChoices = null; // as the last settle left them: typing alone leaves them so
+
   async function convert(changed) {
     const uslova = await ready;
     const date = kind.value === "datum";
@@ -195,8 +202,9 @@
         // out while a date is written.
         document.getElementById(name).disabled = !uslova.dateOptions.includes(name);
       }
-    } else {
+    } else if (changed !== undefined || choicesNow() !== settledChoices) {
       settle(uslova, changed);
+      settledChoices = choicesNow();
     }
     try {
       words.textContent = date ? uslova.spellDate(input.value, chosen())

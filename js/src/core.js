@@ -74,6 +74,31 @@ function strangerFinder(names) {
   }
 }
 
+/** What the converter says of itself: its options in uslova-cli's order, the values of each
+ * (whose place the options' key counts from), the options that a date and that reading take,
+ * and its rejections, the verdicts from 1 on up to the first that has no name. */
+function selfDescription(exports, cString, writeString) {
+  const names = (nameOf) => {
+    const list = [];
+    for (let name; (name = nameOf(list.length)) !== 0;) list.push(cString(name));
+    return list;
+  };
+  const OPTION_NAMES = names(exports.uslova_option_name);
+  // As the library lists them, "ascii, latin, cyrillic".
+  const VALUES = OPTION_NAMES.map((name) => {
+    const namePointer = writeString(name);
+    const values = cString(exports.uslova_option_values(namePointer)).split(", ");
+    exports.free(namePointer);
+    return values;
+  });
+  const verdicts = [];
+  for (let name; (name = cString(exports.uslova_verdict_name(verdicts.length + 1))) !== "unknown";) {
+    verdicts.push(name);
+  }
+  return { OPTION_NAMES, VALUES, verdicts, DATE_OPTIONS: names(exports.uslova_date_option_name),
+    READ_OPTIONS: names(exports.uslova_read_option_name) };
+}
+
 /** The spell() of one instance: text crosses into the module through one buffer that grows
  * as needed, encoded in place; options are prepared once for each combination. */
 function createUslova({ exports, memory }) {
@@ -120,16 +145,8 @@ function createUslova({ exports, memory }) {
       if (valuePointer !== 0) exports.free(valuePointer);
     }
   };
-  // What the converter says of itself: its options, in uslova-cli's order, and the room that
-  // the words of any number take.
-  const OPTION_NAMES = [];
-  for (let name; (name = exports.uslova_option_name(OPTION_NAMES.length)) !== 0;) {
-    OPTION_NAMES.push(cString(name));
-  }
-  const DATE_OPTIONS = []; // the options a date takes
-  for (let name; (name = exports.uslova_date_option_name(DATE_OPTIONS.length)) !== 0;) {
-    DATE_OPTIONS.push(cString(name));
-  }
+  const { OPTION_NAMES, DATE_OPTIONS, READ_OPTIONS, VALUES, verdicts } =
+    selfDescription(exports, cString, writeString);
   const WORDS_SIZE = exports.uslova_words_size();
   const words = allocate(WORDS_SIZE);
   const length = allocate(8);
@@ -139,13 +156,6 @@ function createUslova({ exports, memory }) {
     const value = exports.uslova_limit(namePointer);
     exports.free(namePointer);
     return value;
-  };
-  /** The values of an option as the library lists them, e.g. "ascii, latin, cyrillic". */
-  const valuesOf = (name) => {
-    const namePointer = writeString(name);
-    const values = cString(exports.uslova_option_values(namePointer));
-    exports.free(namePointer);
-    return values;
   };
 
   // ASCII words (the default script) are decoded as Latin-1 where Node offers it, which is
@@ -163,7 +173,6 @@ function createUslova({ exports, memory }) {
   // A call's options as one number: each option a digit, 0 when it is not given, else its
   // value's place in the converter's list from 1, or one past the list for a value of one's
   // own (a noun, or a value the converter is yet to refuse).
-  const VALUES = OPTION_NAMES.map((name) => valuesOf(name).split(", "));
   const WEIGHTS = [];
   VALUES.reduce((weight, values) => (WEIGHTS.push(weight), weight * (values.length + 2)), 1);
   // The value each option had last, and its number: a call with the options of the one before
@@ -487,10 +496,6 @@ function createUslova({ exports, memory }) {
     return decoder.decode(heap.subarray(words, words + lengthView[0]));
   }
 
-  const READ_OPTIONS = []; // the options that reading words takes
-  for (let name; (name = exports.uslova_read_option_name(READ_OPTIONS.length)) !== 0;) {
-    READ_OPTIONS.push(cString(name));
-  }
   const READ_TEXT = limit("read_text");
   const readText = allocate(READ_TEXT);
 
@@ -618,13 +623,8 @@ function createUslova({ exports, memory }) {
     }
   }
 
-  /** The values of every option, as the converter's tables list them. */
-  const choices = Object.fromEntries(OPTION_NAMES.map((name) => [name, valuesOf(name).split(", ")]));
-  // The rejections are the verdicts from 1 on, up to the first that has no name.
-  const verdicts = [];
-  for (let name; (name = cString(exports.uslova_verdict_name(verdicts.length + 1))) !== "unknown";) {
-    verdicts.push(name);
-  }
+  // The values of every option, as the converter's tables list them.
+  const choices = Object.fromEntries(OPTION_NAMES.map((name, i) => [name, [...VALUES[i]]]));
   return { spell, spellMany, spellDate, read, problem, version: cString(exports.uslova_version()),
     choices, verdicts, dateOptions: DATE_OPTIONS, readOptions: READ_OPTIONS };
 }
