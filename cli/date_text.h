@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "uslova/words_reader.h"
+
 namespace uslova::cli {
 
 /// A text as it arrives, in pieces of any size: blanks around it are left out and a run of them
@@ -48,6 +50,6 @@ class HeldText {
 };
 
 using DateText = HeldText<32>;     // far more than "09.12.2026." takes
-using WordsText = HeldText<1024>;  // twice what the words of any number take
+using WordsText = HeldText<2 * kMostReadBytes>;  // Cyrillic takes two bytes a letter
 
 }  // namespace uslova::cli

@@ -86,8 +86,8 @@ uncommented() {
     let code = "", at = 0;
     for (const [start, end] of comments) { code += source.slice(at, start); at = end; }
     code += source.slice(at);
-    process.stdout.write(code.split("\n").map((line) => line.trimEnd()).filter((line) => line !== "")
-      .join("\n") + "\n");
+    const lines = code.split("\n").map((line) => line.trimEnd());
+    process.stdout.write(lines.filter((line) => line !== "").join("\n") + "\n");
   ' "$1"
 }
 {

@@ -273,7 +273,7 @@ constexpr std::string_view LatinAscii(char32_t letter) {
 
 // ---- Reading -------------------------------------------------------------------------------
 
-constexpr std::size_t kMostBytes = 512;  // of the words in ASCII, blanks between them counted
+constexpr std::size_t kMostBytes = kMostReadBytes;
 constexpr std::size_t kMostTokens = 48;
 
 enum class TokenKind : std::uint8_t { Word, Digits, Fraction, Own };

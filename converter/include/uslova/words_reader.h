@@ -47,6 +47,10 @@ struct WordsReading {
   Options written;
 };
 
+/// The most bytes of words that are read, once in lower-case ASCII with one blank between each
+/// two: far more than any number's words take. Longer words are ReadProblem::TooLong.
+inline constexpr std::size_t kMostReadBytes = 512;
+
 /// The most bytes of digits WriteDigits writes: a minus, fifteen digits, a separator and three
 /// decimals.
 inline constexpr std::size_t kMostReadDigits = 1 + Number::kMaxDigits + 1 + Number::kMostDecimals;
