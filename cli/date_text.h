@@ -49,7 +49,7 @@ class HeldText {
   bool blanks_ = false;   // blanks after the text so far
 };
 
-using DateText = HeldText<32>;     // far more than "09.12.2026." takes
+using DateText = HeldText<32>;                   // far more than "09.12.2026." takes
 using WordsText = HeldText<2 * kMostReadBytes>;  // Cyrillic takes two bytes a letter
 
 }  // namespace uslova::cli
