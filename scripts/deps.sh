@@ -21,6 +21,9 @@ else
   exit 1
 fi
 echo "deps.sh: installing$missing"
-$sudo apt-get update -q
+# Another install may be running beside this one (make test runs the page's test beside the
+# builds): apt waits for it.
+wait="-o DPkg::Lock::Timeout=600"
+$sudo apt-get $wait update -q
 # shellcheck disable=SC2086 # the package list is split on purpose
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+DEBIAN_FRONTEND=noninteractive $sudo apt-get $wait install -y -q --no-install-recommends $missing

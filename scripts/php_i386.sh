@@ -19,7 +19,7 @@ if [ ! -f "$root/unpacked" ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     [ "$(id -u)" -eq 0 ] || { echo "php_i386.sh: needs root to add the i386 architecture" >&2; exit 1; }
     dpkg --add-architecture i386
-    apt-get update -q >/dev/null
+    apt-get -o DPkg::Lock::Timeout=600 update -q >/dev/null
   fi
   # What apt would install for them, downloaded and unpacked, not installed.
   packages=$(apt-get install -s "php$version-cli:i386" |
