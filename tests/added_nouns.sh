@@ -4,7 +4,8 @@
 # kilogram after the last unit, each a row of nouns.h and a name in options.h and uslova.h, and
 # nothing else. From the copy it builds the command line, the C library and the Python package;
 # runs the table of cases, which then holds both, through C and both Python layers; and checks
-# that --help, the man page's option lines and Calc's descriptions name them, and the words.
+# the words, and that --help, the man page's option lines, Calc's descriptions and the page's
+# and the npm package's choices name them.
 # Usage: added_nouns.sh SOURCE_DIR
 # SPDX-License-Identifier: MIT
 set -u
@@ -85,6 +86,23 @@ sh "$copy/scripts/man_options.sh" "$cli" "$copy/packaging/uslova-cli.1" "$work/m
 sh "$copy/scripts/calc_names.sh" "$cli" "$copy/calc/CalcAddIns.xcu" "$work/xcu" &&
   grep -q "RSD, EUR, USD or CHF" "$work/xcu" && grep -q "RSD, EUR, USD ili CHF" "$work/xcu" &&
   grep -q "odsto, kilogram" "$work/xcu" || fail "Calc's descriptions"
+
+# The page and the npm package, from the copy's WebAssembly: the page offers each value of
+# uslova.choices, and names a currency by the unit that spell writes after one.
+if command -v em++ >/dev/null && command -v node >/dev/null; then
+  sh "$copy/scripts/web.sh" "$work/web" >"$work/web.log" 2>&1 ||
+    { tail -n 20 "$work/web.log"; fail "web.sh"; }
+  node -e '
+    const { choices, spell } = require(process.argv[1]);
+    const label = spell("1", { currency: "CHF", script: "latin", spacing: "tidy" });
+    if (!choices.currency.includes("CHF") || !choices.unit.includes("kilogram") ||
+        label !== "jedan franak") {
+      console.log(JSON.stringify([choices.currency, choices.unit, label]));
+      process.exit(1);
+    }' "$work/web/npm/package/index.cjs" || fail "the npm package's choices"
+  grep -q '"CHF"' "$work/web/npm/package/index.d.ts" &&
+    grep -q '"kilogram"' "$work/web/npm/package/index.d.ts" || fail "the npm package's types"
+fi
 
 if [ $failures -eq 0 ]; then echo "added_nouns: all checks passed"; fi
 [ $failures -eq 0 ]
