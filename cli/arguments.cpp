@@ -393,7 +393,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
   } else if (a.problem.empty() && a.dates && !OnlyOf(given, kDateOptions)) {
     a.problem = "--date goes with " + OptionNames(kDateOptions) + " alone";
   } else if (a.problem.empty() && a.words && (a.dates || a.csv || !OnlyOf(given, kReadOptions))) {
-    a.problem = "--read goes with " + OptionNames(kReadOptions) + " alone";
+    a.problem = ReadAlone();
   } else if (a.problem.empty() && a.csvSettings.check &&
              (std::count_if(a.csvSettings.columns.begin(), a.csvSettings.columns.end(),
                             [](const CsvColumnSettings& c) { return c.words; }) != 1 ||

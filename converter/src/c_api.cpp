@@ -212,27 +212,6 @@ void Keep(std::string_view text, char* buffer, size_t size) {
   buffer[kept] = '\0';
 }
 
-/// Why options other than reading's are refused, as uslova-cli says it: "--read goes with
-/// --decimal, --currency and --unit alone", written by the compiler.
-constexpr auto kReadAlone = [] {
-  struct {
-    std::array<char, 96> text{};
-    std::size_t size = 0;
-    constexpr void append(std::string_view part) {
-      for (char c : part)
-        text[size++] = c;
-    }
-  } said;
-  said.append("--read goes with ");
-  for (std::size_t i = 0; i < kReadOptions.size(); ++i) {
-    said.append(i == 0 ? "" : i + 1 == kReadOptions.size() ? " and " : ", ");
-    said.append("--");
-    said.append(kReadOptions[i]);
-  }
-  said.append(" alone");
-  return said;
-}();
-
 }  // namespace
 
 extern "C" {
@@ -478,8 +457,7 @@ uslova_verdict Read(const char* words, size_t length, const uslova_options* opti
   OwnNoun noun;
   std::string_view problem =
       options == nullptr ? std::string_view{} : ReadOptions(options, read, noun);
-  if (problem.empty() && !TakesOnly(options, kReadOptions))
-    problem = {kReadAlone.text.data(), kReadAlone.size};
+  if (problem.empty() && !TakesOnly(options, kReadOptions)) problem = ReadAlone();
   if (problem.empty() && words == nullptr && length != 0) problem = "no words";
   if (!problem.empty()) {  // the reason too, as for a text that does not read
     const std::string_view said = serbian ? SerbianProblem(problem, Options::Script::Latin) : "";

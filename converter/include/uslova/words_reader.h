@@ -18,6 +18,34 @@ namespace uslova {
 /// and which nouns are read. Every other option is left as it is.
 inline constexpr std::array<std::string_view, 3> kReadOptions{"decimal", "currency", "unit"};
 
+namespace detail {
+/// The text of ReadAlone, written by the compiler from kReadOptions.
+inline constexpr auto kReadAlone = [] {
+  struct {
+    std::array<char, 96> text{};
+    std::size_t size = 0;
+    constexpr void append(std::string_view part) {
+      for (char c : part)
+        text[size++] = c;
+    }
+  } said;
+  said.append("--read goes with ");
+  for (std::size_t i = 0; i < kReadOptions.size(); ++i) {
+    said.append(i == 0 ? "" : i + 1 == kReadOptions.size() ? " and " : ", ");
+    said.append("--");
+    said.append(kReadOptions[i]);
+  }
+  said.append(" alone");
+  return said;
+}();
+}  // namespace detail
+
+/// Why options other than reading's are refused, in uslova-cli's words: "--read goes with
+/// --decimal, --currency and --unit alone".
+constexpr std::string_view ReadAlone() {
+  return {detail::kReadAlone.text.data(), detail::kReadAlone.size};
+}
+
 /// Why words cannot be read back.
 enum class ReadProblem : std::uint8_t {
   None,
