@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "uslova/option_names.h"  // the option tables, which C++ callers had from here before
 #include "uslova/options.h"
 #include "uslova/reader.h"
 #include "uslova/sentences.h"
