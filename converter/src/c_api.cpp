@@ -401,11 +401,13 @@ uslova_verdict uslova_spell_date(const char* text, size_t text_length,
   OwnNoun noun;
   if (!ReadOptions(options, read, noun).empty()) return USLOVA_BAD_OPTIONS;
   // A date takes the options of kDateOptions alone: every other as uslova_options_init sets it.
-  // An unset inflection is the date's own, the genitive.
+  // An unset inflection is the date's own, the genitive; a struct of a release before the
+  // inflection has none, and is not read past its end.
   if (!TakesOnly(options, kDateOptions)) return USLOVA_BAD_OPTIONS;
-  const Options::Inflection inflection = options != nullptr && options->inflection != kUnset
-                                             ? read.inflection
-                                             : Options::Inflection::Genitive;
+  const bool inflected =
+      options != nullptr && options->size >= kShippedSizes[3] && options->inflection != kUnset;
+  const Options::Inflection inflection =
+      inflected ? read.inflection : Options::Inflection::Genitive;
   Date date;
   if (!ReadDate({text == nullptr ? "" : text, text == nullptr ? 0 : text_length}, date))
     return USLOVA_NOT_A_DATE;
