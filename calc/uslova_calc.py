@@ -32,21 +32,26 @@ def _listed(values):
 
 def _options(currency, style):
     """uslova.spell's options from the Valuta and Stil arguments; ValueError, in Serbian, when
-    they are bad. Valuta is a currency, or else a unit of counts, which the converter checks."""
+    they are bad. Valuta is a value of an option that names what the number counts (a currency
+    or a unit of counts), or a noun of one's own, which the converter checks."""
     options = {}
-    currencies, units = uslova.CHOICES["currency"], uslova.CHOICES["unit"]
+    counted = {name: uslova.CHOICES[name] for name in uslova.GROUPS["counted"]}
     valuta = None
     if not _left_out(currency):
-        # A noun of one's own has its gender after ":"; the converter checks the rest.
-        if not isinstance(currency, str) or (
-                currency not in currencies and currency not in units and ":" not in currency):
-            raise ValueError(f"Valuta je valuta ({_listed(currencies)}), jedinica "
-                             f"({_listed(units)}) ili svoja imenica, na primer "
+        if isinstance(currency, str):
+            valuta = next((name for name, values in counted.items() if currency in values), None)
+            # A noun of one's own has its gender after ":"; the converter checks the rest.
+            if valuta is None and ":" in currency:
+                valuta = uslova.GROUPS["noun"][0]
+        if valuta is None:
+            listed = ", ".join(f"{uslova.LABELS[name]['label'].lower()} ({_listed(values)})"
+                               for name, values in counted.items())
+            raise ValueError(f"Valuta je jedno od ovoga: {listed}, ili svoja imenica, na primer "
                              "stan,stana,stanova:m")
-        valuta = "currency" if currency in currencies else "unit"
         options[valuta] = currency
+    # A currency is Valuta's alone; Stil may also name a unit, as it did before Valuta took one.
     _style(style, options, {name: values for name, values in uslova.CHOICES.items()
-                            if name != "currency"})  # Valuta's
+                            if name not in uslova.GROUPS["amount"]})
     if valuta is not None:  # after Stil's script, so that the converter's reason is written in it
         options[valuta] = options.pop(valuta)
     return options
@@ -63,7 +68,8 @@ def _style(style, options, choices):
             if not equals or name in options or name not in choices:
                 raise ValueError(f"Stil: {setting!r} nije IME=VREDNOST nekog drugog izbora "
                                  f"({_listed(choices)})")
-            if value not in choices[name] and name != "unit":  # the converter reads a noun
+            # The converter reads a noun of one's own.
+            if value not in choices[name] and name not in uslova.GROUPS["noun"]:
                 raise ValueError(f"Stil: {name} nema vrednost {value!r} "
                                  f"({_listed(choices[name])})")
             options[name] = value
@@ -85,7 +91,8 @@ def _number(cell, options):
         return cell
     if isinstance(cell, float):
         number = decimal.Decimal(format(cell, ".15g"))
-        if "currency" in options and abs(cell) >= AMOUNT_LIMIT and not cell.is_integer():
+        amount = any(name in options for name in uslova.GROUPS["amount"])
+        if amount and abs(cell) >= AMOUNT_LIMIT and not cell.is_integer():
             raise ValueError(f"Ćelija s brojem čuva {uslova.LIMITS['float_digits']} značajnih "
                              f"cifara, premalo za pare iznosa od 10^{AMOUNT_DIGITS} ili više: "
                              "upišite iznos kao tekst")
@@ -161,8 +168,10 @@ WORDS_READING = "slova"
 
 
 def _read_choices():
-    """The options that reading takes with their values, but decimal: a number cell has none."""
-    return {name: uslova.CHOICES[name] for name in uslova.READ_OPTIONS if name != "decimal"}
+    """The options that reading takes with their values, those that name what is counted: the
+    others choose the separator of the digits' text, and a number cell has none."""
+    return {name: uslova.CHOICES[name] for name in uslova.READ_OPTIONS
+            if name in uslova.GROUPS["counted"]}
 
 
 def _read_number(cell, options):

@@ -108,39 +108,41 @@ constexpr std::string_view kCsvHelp =
     "      the numbers are written are refused, and say why. --currency refuses\n"
     "      another currency's nouns, --unit any other noun\n";
 
-/// What each option does, for --help, by the option tables' names; an option without a line
-/// here is listed with its values alone.
-constexpr std::pair<std::string_view, std::string_view> kOptionHelp[] = {
-    {"script",
+/// What each option does, for --help, by the field of the model that it sets; an option without
+/// a line here is listed with its values alone.
+constexpr std::pair<const OptionFamily*, std::string_view> kOptionHelp[] = {
+    {&FamilyOf<&Options::script>(),
      "letters without diacritics (the default), Latin with diacritics (četiri), or Cyrillic "
      "(четири)"},
-    {"spacing",
+    {&FamilyOf<&Options::spacing>(),
      "the window's blanks (the default), one blank between words, or none; tidy and joined "
      "write a zero as \"nula\""},
-    {"case", "lower case (the default), a capital first letter, or all capitals"},
-    {"currency",
+    {&FamilyOf<&Options::letterCase>(),
+     "lower case (the default), a capital first letter, or all capitals"},
+    {&FamilyOf<&Options::currency>(),
      "an amount with at most two decimal digits, in that currency's unit and hundredth: "
      "\"dva dinara i pedeset para\"; written tidy unless joined"},
-    {"minor", "with --currency: \"i pedeset para\" (the default), \"i 50 para\" or \"i 50/100\""},
-    {"forms",
+    {&FamilyOf<&Options::minor>(),
+     "with --currency: \"i pedeset para\" (the default), \"i 50 para\" or \"i 50/100\""},
+    {&FamilyOf<&Options::forms>(),
      "the window's words (the default), or the short forms of cheques: \"sto\", \"dvesta\", "
      "\"hiljadu\"; not with exact spacing"},
-    {"unit",
+    {&FamilyOf<&Options::unit>(),
      "a count of that noun, written after it in the form the count takes: \"dvadeset jedna "
      "godina\", \"nula dana\"; or a noun of one's own, its forms after one, after two to four "
      "and after five, and its gender, m, ž or s: --unit=stan,stana,stanova:m. A count is a whole "
      "number, but odsto takes decimals as typed: \"pet zapeta pet odsto\". Written tidy unless "
      "joined; not with --currency"},
-    {"decimal",
+    {&FamilyOf<&Options::decimal>(),
      "a lone \".\" or \",\" is the decimal separator (the default, the window's rule), or \",\" is "
      "the decimal separator and \".\" groups (15.000 is fifteen thousand), or the mirror image: "
      "\".\" decimal, \",\" groups"},
-    {"inflection",
+    {&FamilyOf<&Options::inflection>(),
      "the case of a numeral ending in one and of the word it counts, as contracts write it: "
      "\"jedna hiljada dinara\" (the default), \"u iznosu od jedne hiljade dinara\", \"na jednu "
      "hiljadu dinara\"; every other word stays, and so does a number with decimals. Written "
      "tidy unless joined"},
-    {"noun",
+    {&FamilyOf<&Options::noun>(),
      "with --currency or --unit: the noun written (the default), or the numerals alone, agreeing "
      "with it, as a contract puts them in brackets: \"u roku od 21 (dvadeset jednog) dana\"; an "
      "amount's hundredths are left out too"},
@@ -364,7 +366,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       const OptionFamily& family = *match->family;
       const auto choice = std::find_if(family.choices.begin(), family.choices.end(),
                                        [&](const Choice& c) { return c.name == value; });
-      if (choice == family.choices.end() && family.name == "unit") {
+      if (choice == family.choices.end() && family.ownNoun) {
         a.ownNoun = std::make_shared<OwnNoun>();
         const std::string_view nounProblem = ReadOwnNoun(value, *a.ownNoun);
         if (!nounProblem.empty()) return fail(std::string(nounProblem));
@@ -381,11 +383,12 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
       given.push_back(&family);
     }
   }
-  const auto isGiven = [&](std::string_view name) {
-    return std::any_of(given.begin(), given.end(), [&](auto* f) { return f->name == name; });
+  const auto isGiven = [&](const OptionFamily& family) {
+    return std::find(given.begin(), given.end(), &family) != given.end();
   };
-  a.csvSettings.decimalGiven = isGiven("decimal");
-  a.problem = OptionsProblem({a.options, isGiven("spacing"), isGiven("minor")});
+  a.csvSettings.decimalGiven = isGiven(FamilyOf<&Options::decimal>());
+  a.problem = OptionsProblem(
+      {a.options, isGiven(FamilyOf<&Options::spacing>()), isGiven(FamilyOf<&Options::minor>())});
   if (a.problem.empty() && !a.csv && (a.csvSettings.header || a.csvSettings.delimiter != 0)) {
     a.problem = "--header and --delimiter go with --column";
   } else if (a.problem.empty() && !a.csv && a.csvSettings.rowEnds) {
@@ -406,11 +409,11 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
   }
   for (CsvColumnSettings& column : a.csvSettings.columns)  // --date: every column is of dates
     column.date = column.date || a.dates;
-  if (isGiven("inflection")) a.csvSettings.dateInflection = a.options.inflection;
+  if (isGiven(FamilyOf<&Options::inflection>()))
+    a.csvSettings.dateInflection = a.options.inflection;
   const Encoding encoding = a.csvSettings.encoding;
   if (a.problem.empty() && !Holds(encoding, a.options.script)) {
-    const auto& scripts = kOptionFamilies[0].choices;
-    static_assert(kOptionFamilies[0].name == "script");
+    const auto& scripts = FamilyOf<&Options::script>().choices;
     const auto named = [&](Options::Script script) {
       return std::string(std::find_if(scripts.begin(), scripts.end(), [&](const Choice& c) {
                            return c.value == static_cast<std::uint8_t>(script);
@@ -432,7 +435,7 @@ Arguments ReadArguments(std::span<const std::string_view> args) {
     column.name = std::move(name);
   }
   // A date's own case is the genitive; --inflection=nominative writes a heading's.
-  if (a.dates && !isGiven("inflection"))
+  if (a.dates && !isGiven(FamilyOf<&Options::inflection>()))
     a.options.inflection = Options::Inflection::Genitive;
   else if (a.problem.empty() && a.csv && !a.numbers.empty()) {
     a.problem = "--column reads CSV on standard input: no NUMBER arguments";
@@ -446,9 +449,9 @@ std::string HelpText() {
     text.append("  --").append(family.name).append("=").append(ChoiceNames(family, "|"));
     text += '\n';
     const auto help = std::find_if(std::begin(kOptionHelp), std::end(kOptionHelp),
-                                   [&](const auto& line) { return line.first == family.name; });
+                                   [&](const auto& line) { return line.first == &family; });
     if (help == std::end(kOptionHelp)) continue;
-    AppendWrapped(text, family.name == "currency"
+    AppendWrapped(text, family.amount
                             ? std::string(help->second).append(". ").append(CurrencyMarks())
                             : std::string(help->second));
   }

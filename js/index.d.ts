@@ -87,6 +87,25 @@ export const version: string;
  * the default, but for currency, whose default is none. */
 export const choices: { readonly [K in keyof Options]-?: readonly NonNullable<Options[K]>[] };
 
+/** How a form offers each option to its readers, in Serbian (Latin with diacritics): the
+ * option's label ("Pismo"), leaving it unset where that differs from each of its values ("bez
+ * valute"; null for the others), and each value's label ("dinar (RSD)"). */
+export const labels: {
+  readonly [K in keyof Options]-?: {
+    readonly label: string;
+    readonly none: string | null;
+    readonly values: { readonly [V in NonNullable<Options[K]> & string]: string };
+  };
+};
+
+/** The converter's groups of options: "date" and "read" (those that spellDate and read take),
+ * "counted" (those whose value names what the number counts: currency, unit), "noun" (those
+ * that may be a noun of one's own: unit) and "amount" (those that make the number an amount:
+ * currency). */
+export const groups: {
+  readonly [G in "date" | "read" | "counted" | "noun" | "amount"]: readonly (keyof Options)[];
+};
+
 // @ES module only@: CommonJS's require() gives this object itself.
 /** The package as one object, for `import uslova from "uslova"`: the named exports. */
 declare const uslova: {
@@ -98,6 +117,8 @@ declare const uslova: {
   version: typeof version;
   choices: typeof choices;
   verdicts: typeof verdicts;
+  labels: typeof labels;
+  groups: typeof groups;
   RejectedError: typeof RejectedError;
 };
 export default uslova;

@@ -49,9 +49,8 @@ class BuildExt(build_ext):
             from stubs import write_stub
         finally:
             sys.path.pop(0)
-        write_stub(uslova.CHOICES, os.path.join(HERE, "uslova", "__init__.pyi.in"),
-                   os.path.join(self.build_lib, "uslova", "__init__.pyi"), uslova.DATE_OPTIONS,
-                   uslova.VERDICTS)
+        write_stub(uslova, os.path.join(HERE, "uslova", "__init__.pyi.in"),
+                   os.path.join(self.build_lib, "uslova", "__init__.pyi"))
 
 
 sys.path.append(HERE)  # stubs.py

@@ -9,25 +9,26 @@ import os
 import sys
 
 
-def write_stub(choices, template, output, date_options, verdicts, read_options=()):
-    """The stub at `output`, from `template`, the options' values in `choices`, the names of
-    those that a date takes, the names of the rejections and of the options reading takes."""
+def write_stub(uslova, template, output):
+    """The stub at `output`, from `template`, with what the built package `uslova` says of the
+    converter: the options' values, those that a date and reading take, those that may be a
+    noun of one's own, and the names of the rejections."""
     types, keywords = [], []
-    for name, values in choices.items():
+    for name, values in uslova.CHOICES.items():
         quoted = ", ".join(f'"{value}"' for value in values)
         # A unit may also be a noun of one's own: "stan,stana,stanova:m".
-        own = name == "unit"
+        own = name in uslova.GROUPS["noun"]
         literal = f"Literal[{quoted}]"
         types.append(f"{name.capitalize()} = {'Union[' + literal + ', str]' if own else literal}")
         keywords.append(f"{name}: Optional[{name.capitalize()}] = ...")
     with open(template, encoding="utf-8") as source:
         text = source.read()
-    dated = [f"{name}: Optional[{name.capitalize()}] = ..." for name in date_options]
+    dated = [f"{name}: Optional[{name.capitalize()}] = ..." for name in uslova.DATE_OPTIONS]
     text = text.replace("@TYPES@", "\n".join(types)).replace("@KEYWORDS@", ", ".join(keywords))
     text = text.replace("@DATE_KEYWORDS@", ", ".join(dated))
-    taken = [f"{name}: Optional[{name.capitalize()}] = ..." for name in read_options]
+    taken = [f"{name}: Optional[{name.capitalize()}] = ..." for name in uslova.READ_OPTIONS]
     text = text.replace("@READ_KEYWORDS@", ", ".join(taken))
-    names = ", ".join(f'"{name}"' for name in verdicts)
+    names = ", ".join(f'"{name}"' for name in uslova.VERDICTS)
     text = text.replace("@VERDICT@", f"Verdict = Literal[{names}]")
     with open(output, "w", encoding="utf-8") as out:
         out.write(text)
@@ -39,5 +40,4 @@ if __name__ == "__main__":
     sys.path = [p for p in sys.path if os.path.abspath(p or ".") != here]
     import uslova
 
-    write_stub(uslova.CHOICES, *sys.argv[1:], uslova.DATE_OPTIONS, uslova.VERDICTS,
-               uslova.READ_OPTIONS)
+    write_stub(uslova, *sys.argv[1:])

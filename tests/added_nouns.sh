@@ -4,8 +4,8 @@
 # kilogram after the last unit, each a row of nouns.h and a name in options.h and uslova.h, and
 # nothing else. From the copy it builds the command line, the C library and the Python package;
 # runs the table of cases, which then holds both, through C and both Python layers; and checks
-# the words, and that --help, the man page's option lines, Calc's descriptions and the page's
-# and the npm package's choices name them.
+# the words, and that --help, the man page's option lines, Calc's descriptions, the npm
+# package's choices and the page in a browser name them.
 # Usage: added_nouns.sh SOURCE_DIR
 # SPDX-License-Identifier: MIT
 set -u
@@ -30,7 +30,7 @@ steps = [
     ("include/uslova/options.h", 'USD,   ///< dollars and cents: "dva dolara i jedan cent"',
      "    CHF,"),
     ("include/uslova/uslova.h", "USLOVA_CURRENCY_USD,", "  USLOVA_CURRENCY_CHF,"),
-    ("include/uslova/nouns.h", '{"odsto", {"odsto", "odsto", "odsto", false}, true},',
+    ("include/uslova/nouns.h", '{"odsto", {"odsto", "odsto", "odsto", false}, true, "odsto (5,5 odsto)"},',
      '    {"kilogram", {"kilogram", "kilograma", "kilograma", false}},'),
     ("include/uslova/uslova.h", "USLOVA_UNIT_ODSTO,", "  USLOVA_UNIT_KILOGRAM,"),
 ]
@@ -88,20 +88,46 @@ sh "$copy/scripts/calc_names.sh" "$cli" "$copy/calc/CalcAddIns.xcu" "$work/xcu" 
   grep -q "odsto, kilogram" "$work/xcu" || fail "Calc's descriptions"
 
 # The page and the npm package, from the copy's WebAssembly: the page offers each value of
-# uslova.choices, and names a currency by the unit that spell writes after one.
+# the converter's, by its label, in a browser where one is installed.
 if command -v em++ >/dev/null && command -v node >/dev/null; then
   sh "$copy/scripts/web.sh" "$work/web" >"$work/web.log" 2>&1 ||
     { tail -n 20 "$work/web.log"; fail "web.sh"; }
   node -e '
-    const { choices, spell } = require(process.argv[1]);
-    const label = spell("1", { currency: "CHF", script: "latin", spacing: "tidy" });
+    const { choices, labels } = require(process.argv[1]);
     if (!choices.currency.includes("CHF") || !choices.unit.includes("kilogram") ||
-        label !== "jedan franak") {
-      console.log(JSON.stringify([choices.currency, choices.unit, label]));
+        labels.currency.values.CHF !== "franak (CHF)") {
+      console.log(JSON.stringify([choices.currency, choices.unit, labels.currency]));
       process.exit(1);
     }' "$work/web/npm/package/index.cjs" || fail "the npm package's choices"
   grep -q '"CHF"' "$work/web/npm/package/index.d.ts" &&
     grep -q '"kilogram"' "$work/web/npm/package/index.d.ts" || fail "the npm package's types"
+  if [ -x /usr/bin/chromium ] && [ -x /usr/bin/chromedriver ] &&
+    /usr/bin/python3 -c "import selenium" 2>/dev/null; then
+    /usr/bin/python3 - "$work/web/site/index.html" "$work/chromium" <<'EOF' || fail "the page"
+import sys
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+options = Options()
+options.binary_location = "/usr/bin/chromium"
+for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", f"--user-data-dir={sys.argv[2]}"):
+    options.add_argument(flag)
+driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+try:
+    driver.get("file://" + sys.argv[1])
+    offered = WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+        "return document.getElementById('unit') &&"
+        " [...document.querySelectorAll('select option')].map((o) => o.label);"))
+finally:
+    driver.quit()
+missing = {"franak (CHF)", "kilogram"} - set(offered)
+if missing:
+    sys.exit(f"the page does not offer {missing}: {offered}")
+EOF
+  else
+    echo "added_nouns: no Chromium here: the page is checked through its package alone"
+  fi
 fi
 
 if [ $failures -eq 0 ]; then echo "added_nouns: all checks passed"; fi

@@ -262,6 +262,42 @@ int main(int argc, char** argv) {
             strcmp(words, " petnaest hiljada ") == 0,
         "a chosen decimal separator");
   check(uslova_option_values("colour") == NULL, "the values of an unknown option");
+  {
+    /* What a form shows its readers, and the groups of options; NULL marks the end or none. */
+    static const char* const labels[][3] = {
+        {"script", NULL, "Pismo"},
+        {"script", "cyrillic", "\xc4\x87irilica"},
+        {"script", "", NULL},
+        {"currency", "", "bez valute"},
+        {"currency", "EUR", "evro (EUR)"},
+        {"unit", "dan", "dan"},
+        {"unit", "stan,stana,stanova:m", NULL},
+        {"colour", NULL, NULL},
+    };
+    static const char* const groups[][3] = {
+        {"counted", "currency", "unit"}, {"noun", "unit", NULL}, {"amount", "currency", NULL},
+        {"date", "script", "case"},      {"colour", NULL, NULL},
+    };
+    for (i = 0; i < sizeof labels / sizeof *labels; ++i) {
+      const char* label = uslova_option_label(labels[i][0], labels[i][1]);
+      check(label == labels[i][2] ||
+                (label != NULL && labels[i][2] != NULL && strcmp(label, labels[i][2]) == 0),
+            "an option's label");
+    }
+    for (i = 0; i < sizeof groups / sizeof *groups; ++i) {
+      size_t at;
+      for (at = 0; at < 2; ++at) {
+        const char* name = uslova_option_group(groups[i][0], at);
+        check(name == groups[i][at + 1] || (name != NULL && groups[i][at + 1] != NULL &&
+                                            strcmp(name, groups[i][at + 1]) == 0),
+              groups[i][0]);
+      }
+    }
+    /* Every limit's name is one that uslova_limit knows. */
+    for (i = 0; uslova_limit_name(i) != NULL; ++i)
+      check(uslova_limit(uslova_limit_name(i)) > 0, uslova_limit_name(i));
+    check(i >= 7 && uslova_limit("read_text") == USLOVA_READ_SIZE, "the limits by name");
+  }
 
   /* Out of range, and a struct of another size. */
   options.minor = 7;

@@ -63,7 +63,7 @@ TEST(Tables, WhatTheBuildWritesListsEveryValue) {
     std::string type = Upper(family.name.substr(0, 1)) + std::string(family.name.substr(1));
     // A unit may also be a noun of one's own, any text.
     const std::string literal = "Literal[" + Joined(family, ", ", "\"") + "]";
-    const std::string typed = family.name == "unit" ? "Union[" + literal + ", str]" : literal;
+    const std::string typed = family.ownNoun ? "Union[" + literal + ", str]" : literal;
     EXPECT_TRUE(stubPath.empty() || stub.find(type + " = " + typed + "\n") != std::string::npos);
   }
 }

@@ -13,32 +13,12 @@
   const copied = document.getElementById("kopirano");
   const kind = document.getElementById("vrsta"); // a number, or a date
   let choices = []; // the converter's options, once it is ready: one <select> each
-  // The page's words for the values of the option tables; the values themselves come from the
-  // converter, and one without words here shows its name.
-  const LABELS = {
-    script: { ascii: "latinica bez kvačica", latin: "latinica", cyrillic: "ćirilica" },
-    spacing: { exact: "izvorni (i dvostruki)", tidy: "po jedan", joined: "bez razmaka" },
-    case: { lower: "mala", first: "prvo veliko", upper: "velika" },
-    minor: { words: "rečima", digits: "ciframa", fraction: "razlomkom" },
-    forms: { long: "dugi (dve stotine)", short: "kratki (dvesta)" },
-    decimal: { auto: "jedini znak decimalni", comma: "zarez (15.000,50)",
-      point: "tačka (15,000.50)" },
-    unit: { odsto: "odsto (5,5 odsto)" },
-    inflection: { nominative: "nominativ (jedna hiljada)", genitive: "genitiv (od jedne hiljade)",
-      accusative: "akuzativ (na jednu hiljadu)" },
-    noun: { written: "napisana", none: "samo broj (21 (dvadeset jedan) dan)" },
-  };
-  // The page's words for the options; one without words here shows its name. An option in
-  // NONE starts with a choice of none, which sets nothing.
-  const NAMES = {
-    script: "Pismo", spacing: "Razmaci", case: "Slova", currency: "Iznos",
-    minor: "Pare i centi", forms: "Oblici", decimal: "Decimalni znak", unit: "Šta se broji",
-    inflection: "Padež", noun: "Imenica",
-  };
-  const NONE = { currency: "bez valute", unit: "ništa (samo broj)",
-    inflection: "osnovni (datum u genitivu)" };
-  // The unit's choice of a noun of one's own, typed in a box of its own: ":" is never a unit's
-  // name nor a noun, which has its forms before the ":".
+  // How each option and value is offered, and which option takes a noun of one's own typed in
+  // a box of its own: the converter's, once it is ready.
+  let labels = {};
+  let nounOption;
+  // The choice of a noun of one's own, typed in a box of its own: ":" is never a value's name
+  // nor a noun, which has its forms before the ":".
   const OWN = ":";
   const noun = document.createElement("input");
   noun.id = "imenica";
@@ -47,32 +27,27 @@
   noun.spellcheck = false;
   noun.placeholder = "stan,stana,stanova:m";
   noun.setAttribute("aria-label", "Svoja imenica: tri oblika i rod, m, ž ili s");
-  /** A value without words of the page's: a currency by its unit as the converter writes it
-   * after one, "dinar (RSD)", so that a new currency has a name here too; another, by itself. */
-  const labelOf = (uslova, name, value) => {
-    if (name !== "currency") return value;
-    const words = uslova.spell("1", { currency: value, script: "latin", spacing: "tidy" });
-    return `${words.slice(words.indexOf(" ") + 1)} (${value})`;
-  };
   // The converter, once a choice for each of its options lists the values it knows.
   const ready = window.uslovaReady.then((uslova) => {
     choices = Object.keys(uslova.choices);
+    labels = uslova.labels;
+    nounOption = uslova.groups.noun[0];
     const fieldset = form.querySelector("fieldset");
     for (const name of choices) {
       const row = document.createElement("div");
       row.className = "izbor";
       const label = document.createElement("label");
       label.htmlFor = name;
-      label.textContent = NAMES[name] ?? name;
+      label.textContent = labels[name].label;
       const select = document.createElement("select");
       select.id = name;
-      if (NONE[name] !== undefined) select.add(new Option(NONE[name], ""));
+      if (labels[name].none !== null) select.add(new Option(labels[name].none, ""));
       row.append(label, select);
       fieldset.append(row);
       for (const value of uslova.choices[name]) {
-        select.add(new Option(LABELS[name]?.[value] ?? labelOf(uslova, name, value), value));
+        select.add(new Option(labels[name].values[value], value));
       }
-      if (name === "unit") {
+      if (name === nounOption) {
         select.add(new Option("svoja imenica…", OWN));
         row.append(noun);
       }
@@ -87,7 +62,7 @@
       convert().then(remember);
     });
     noun.addEventListener("input", () => {
-      convert("unit").then(remember);
+      convert(nounOption).then(remember);
     });
     return uslova;
   });
@@ -95,7 +70,7 @@
   /** The value of a choice: its select's, or for a noun of one's own the text of its box. */
   function valueOf(name) {
     const value = document.getElementById(name).value;
-    return name === "unit" && value === OWN ? noun.value : value;
+    return name === nounOption && value === OWN ? noun.value : value;
   }
 
   /** The values of the choices that are not greyed out, the choice of none left out. */
@@ -125,7 +100,7 @@
       const kept = values[name];
       // A currency gives way to a unit just chosen, and a unit to a currency: an option with a
       // choice of none moves to none only for another such choice.
-      const none = NONE[name] !== undefined && NONE[changed] !== undefined ? [""] : [];
+      const none = labels[name].none !== null && labels[changed]?.none != null ? [""] : [];
       for (const value of [...uslova.choices[name], ...none]) {
         values[name] = value;
         if (accepted()) return true;
@@ -134,7 +109,7 @@
       return false;
     };
     const leaveOut = (name) => {
-      if (NONE[name] !== undefined) return false;
+      if (labels[name].none !== null) return false;
       leftOut.add(name);
       if (accepted()) return true;
       leftOut.delete(name);
@@ -142,10 +117,10 @@
     };
     // A noun of one's own is the reader's text: it is never moved to another unit.
     const others = choices.filter((name) => name !== changed &&
-      !(name === "unit" && document.getElementById(name).value === OWN));
+      !(name === nounOption && document.getElementById(name).value === OWN));
     // Two at once, where one alone does not do: a minor style left out and the spacing moved.
     const leaveOutAndMove = (name) => {
-      if (NONE[name] !== undefined || leftOut.has(name)) return false;
+      if (labels[name].none !== null || leftOut.has(name)) return false;
       leftOut.add(name);
       if (others.some((other) => other !== name && moved(other))) return true;
       leftOut.delete(name);
@@ -167,7 +142,7 @@
   /** Makes the choices a set that the converter takes, keeping the one just made, and greys out
    * each value that no such set could hold with it, and each choice left out. */
   function settle(uslova, changed) {
-    const own = document.getElementById("unit").value === OWN;
+    const own = document.getElementById(nounOption).value === OWN;
     noun.hidden = !own;
     const given = Object.fromEntries(choices.map((name) => [name, valueOf(name)]));
     const out = choices.filter((name) => document.getElementById(name).disabled);
@@ -175,7 +150,7 @@
     if (settled === null) return; // the converter's reason shows instead of words
     for (const name of choices) {
       const select = document.getElementById(name);
-      if (!(name === "unit" && own)) select.value = settled.values[name];
+      if (!(name === nounOption && own)) select.value = settled.values[name];
       select.disabled = settled.leftOut.has(name);
       for (const option of select.options) {
         // The noun's own choice stays open: its text is the reader's to mend.
@@ -220,29 +195,41 @@
       // The converter's Serbian, which names no option; only a text too long for the
       // converter's memory has none.
       error.textContent = rejected.prompt ?? "Nemoguće prevesti u slova, jer je tekst predugačak.";
-      suggest(rejected);
+      suggestion.hidden = true;
+      if (!date && rejected.verdict !== undefined) suggest(uslova);
     }
     if (error.textContent === "") suggestion.hidden = true;
     copied.textContent = "";
   }
 
-  /** An amount with three decimals (15.000 with RSD) is most often one whose "." groups
-   * thousands: the choice of the decimal separator that reads it so is offered. */
-  function suggest(rejected) {
-    const decimal = document.getElementById("decimal");
-    const text = input.value;
-    const separator = text.includes(".") && !text.includes(",") ? "comma"
-      : text.includes(",") && !text.includes(".") ? "point" : undefined;
-    suggestion.hidden = !(rejected.verdict === "too_many_decimals" &&
-      decimal.value === "auto" && separator !== undefined);
-    if (suggestion.hidden) return;
-    suggestion.textContent = `Ako ${separator === "comma" ? "tačka" : "zarez"} razdvaja hiljade: ` +
-      `decimalni znak ${separator === "comma" ? "zarez" : "tačka"}`;
-    suggestion.dataset.decimal = separator;
+  /** A number refused as the choices stand, which one other value of a choice reads, most
+   * often "15.000" in dinars with the decimal comma, where "." groups thousands: that value
+   * is offered. What is counted stays as chosen. */
+  function suggest(uslova) {
+    const given = chosen();
+    const counted = uslova.groups.counted;
+    for (const name of choices.filter((name) => name in given && !counted.includes(name))) {
+      for (const value of uslova.choices[name]) {
+        if (value === given[name] || uslova.problem({ ...given, [name]: value }) !== null) {
+          continue;
+        }
+        try {
+          uslova.spell(input.value, { ...given, [name]: value });
+        } catch {
+          continue;
+        }
+        suggestion.textContent = `Možda: ${labels[name].label.toLowerCase()} ` +
+          labels[name].values[value];
+        suggestion.dataset.name = name;
+        suggestion.dataset.value = value;
+        suggestion.hidden = false;
+        return;
+      }
+    }
   }
   suggestion.addEventListener("click", () => {
-    document.getElementById("decimal").value = suggestion.dataset.decimal;
-    convert("decimal").then(remember);
+    document.getElementById(suggestion.dataset.name).value = suggestion.dataset.value;
+    convert(suggestion.dataset.name).then(remember);
     input.focus();
   });
 

@@ -125,6 +125,21 @@ constexpr auto kValueLists = [] {
   return lists;
 }();
 
+/// A limit of what is spelled, as uslova_limit names it.
+struct Limit {
+  std::string_view name;
+  int value;
+};
+constexpr Limit kLimits[] = {
+    {"integer_digits", static_cast<int>(Number::kMaxDigits)},
+    {"decimals", static_cast<int>(Number::kMostDecimals)},
+    {"amount_decimals", static_cast<int>(Number::kAmountDecimals)},
+    {"prepared_options", kMostPreparedOptions},
+    {"float_digits", static_cast<int>(Number::kMaxDigits)},
+    {"float_text", static_cast<int>(std::tuple_size_v<decltype(ShortText::bytes)>)},
+    {"read_text", USLOVA_READ_SIZE},
+};
+
 const OptionFamily* FamilyNamed(const char* name, std::size_t& index) {
   for (index = 0; index < std::size(kOptionFamilies); ++index) {
     if (name != nullptr && kOptionFamilies[index].name == name) return &kOptionFamilies[index];
@@ -310,8 +325,7 @@ size_t uslova_option_problem(const char* name, const char* value, char* buffer, 
     put(" (choose ");
     put(kValueLists[f].data());
     put(")");
-    const char* noun =
-        family->name == "unit" && value != nullptr ? uslova_noun_problem(value) : nullptr;
+    const char* noun = family->ownNoun && value != nullptr ? uslova_noun_problem(value) : nullptr;
     if (noun != nullptr) {
       put(": ");
       put(noun);
@@ -342,15 +356,41 @@ size_t uslova_words_size(void) {
 }
 
 int uslova_limit(const char* name) {
-  const std::string_view limit = name == nullptr ? "" : name;
-  if (limit == "integer_digits") return static_cast<int>(Number::kMaxDigits);
-  if (limit == "decimals") return static_cast<int>(Number::kMostDecimals);
-  if (limit == "amount_decimals") return static_cast<int>(Number::kAmountDecimals);
-  if (limit == "prepared_options") return kMostPreparedOptions;
-  if (limit == "float_digits") return static_cast<int>(Number::kMaxDigits);
-  if (limit == "float_text") return static_cast<int>(std::tuple_size_v<decltype(ShortText::bytes)>);
-  if (limit == "read_text") return USLOVA_READ_SIZE;
+  for (const Limit& limit : kLimits) {
+    if (name != nullptr && limit.name == name) return limit.value;
+  }
   return -1;
+}
+
+const char* uslova_limit_name(size_t index) {
+  return index < std::size(kLimits) ? kLimits[index].name.data() : nullptr;
+}
+
+const char* uslova_option_label(const char* name, const char* value) {
+  std::size_t f;
+  const OptionFamily* family = FamilyNamed(name, f);
+  if (family == nullptr) return nullptr;
+  if (value == nullptr) return family->label.data();
+  if (*value == '\0') return family->none.empty() ? nullptr : family->none.data();
+  for (const Choice& choice : family->choices) {
+    if (choice.name == value) return (choice.label.empty() ? choice.name : choice.label).data();
+  }
+  return nullptr;
+}
+
+const char* uslova_option_group(const char* group, size_t index) {
+  const std::string_view named = group == nullptr ? "" : group;
+  if (named == "date") return index < kDateOptions.size() ? kDateOptions[index].data() : nullptr;
+  if (named == "read") return index < kReadOptions.size() ? kReadOptions[index].data() : nullptr;
+  bool OptionFamily::*const member = named == "counted"  ? &OptionFamily::counted
+                                     : named == "noun"   ? &OptionFamily::ownNoun
+                                     : named == "amount" ? &OptionFamily::amount
+                                                         : nullptr;
+  if (member == nullptr) return nullptr;
+  for (const OptionFamily& family : kOptionFamilies) {
+    if (family.*member && index-- == 0) return family.name.data();
+  }
+  return nullptr;
 }
 
 const char* uslova_option_values(const char* name) {

@@ -35,9 +35,9 @@ function started(instance) {
   return { exports: instance.exports, memory: instance.exports.memory };
 }
 
-/** Compiles and instantiates the embedded WebAssembly (base64), as browsers want it. */
-async function instantiate(base64) {
-  const { instance } = await WebAssembly.instantiate(decodeBase64(base64), IMPORTS);
+/** Compiles and instantiates the WebAssembly `bytes`, as browsers want it. */
+async function instantiate(bytes) {
+  const { instance } = await WebAssembly.instantiate(bytes, IMPORTS);
   return started(instance);
 }
 
@@ -75,28 +75,46 @@ function strangerFinder(names) {
 }
 
 /** What the converter says of itself: its options in uslova-cli's order, the values of each
- * (whose place the options' key counts from), the options that a date and that reading take,
- * and its rejections, the verdicts from 1 on up to the first that has no name. */
+ * (whose place the options' key counts from), its groups of options (those a date and reading
+ * take, those that name what is counted, take a noun of one's own, make an amount), how a form
+ * names each option and value to its readers, and its rejections, the verdicts from 1 on up to
+ * the first that has no name. */
 function selfDescription(exports, cString, writeString) {
   const names = (nameOf) => {
     const list = [];
     for (let name; (name = nameOf(list.length)) !== 0;) list.push(cString(name));
     return list;
   };
+  /** `ask` with the module's copy of each of `texts`, a pointer or 0 for null. */
+  const withText = (texts, ask) => {
+    const pointers = texts.map((text) => (text === null ? 0 : writeString(text)));
+    try {
+      return ask(...pointers);
+    } finally {
+      for (const pointer of pointers) if (pointer !== 0) exports.free(pointer);
+    }
+  };
   const OPTION_NAMES = names(exports.uslova_option_name);
   // As the library lists them, "ascii, latin, cyrillic".
-  const VALUES = OPTION_NAMES.map((name) => {
-    const namePointer = writeString(name);
-    const values = cString(exports.uslova_option_values(namePointer)).split(", ");
-    exports.free(namePointer);
-    return values;
-  });
+  const VALUES = OPTION_NAMES.map((name) =>
+    withText([name], (pointer) => cString(exports.uslova_option_values(pointer)).split(", ")));
   const verdicts = [];
   for (let name; (name = cString(exports.uslova_verdict_name(verdicts.length + 1))) !== "unknown";) {
     verdicts.push(name);
   }
-  return { OPTION_NAMES, VALUES, verdicts, DATE_OPTIONS: names(exports.uslova_date_option_name),
-    READ_OPTIONS: names(exports.uslova_read_option_name) };
+  const groups = Object.fromEntries(["date", "read", "counted", "noun", "amount"].map((group) =>
+    [group, Object.freeze(withText([group],
+      (pointer) => names((i) => exports.uslova_option_group(pointer, i))))]));
+  const label = (name, value) => withText([name, value], (namePointer, valuePointer) => {
+    const pointer = exports.uslova_option_label(namePointer, valuePointer);
+    return pointer === 0 ? null : cString(pointer);
+  });
+  const labels = Object.fromEntries(OPTION_NAMES.map((name, i) => [name, Object.freeze({
+    label: label(name, null), none: label(name, ""),
+    values: Object.freeze(Object.fromEntries(VALUES[i].map((value) => [value, label(name, value)]))),
+  })]));
+  return { OPTION_NAMES, VALUES, verdicts, DATE_OPTIONS: groups.date, READ_OPTIONS: groups.read,
+    groups, labels };
 }
 
 /** The spell() of one instance: text crosses into the module through one buffer that grows
@@ -145,7 +163,7 @@ function createUslova({ exports, memory }) {
       if (valuePointer !== 0) exports.free(valuePointer);
     }
   };
-  const { OPTION_NAMES, DATE_OPTIONS, READ_OPTIONS, VALUES, verdicts } =
+  const { OPTION_NAMES, DATE_OPTIONS, READ_OPTIONS, VALUES, verdicts, groups, labels } =
     selfDescription(exports, cString, writeString);
   const WORDS_SIZE = exports.uslova_words_size();
   const words = allocate(WORDS_SIZE);
@@ -264,7 +282,8 @@ function createUslova({ exports, memory }) {
         const valuePointer = writeString(values[i]);
         const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
         // A unit that is not a name is a noun of one's own: the converter says what is wrong.
-        const noun = result !== 0 && name === "unit" ? exports.uslova_noun_problem(valuePointer) : 0;
+        const noun = result !== 0 && groups.noun.includes(name) ?
+          exports.uslova_noun_problem(valuePointer) : 0;
         exports.free(namePointer);
         exports.free(valuePointer);
         if (result !== 0) {
@@ -626,5 +645,5 @@ function createUslova({ exports, memory }) {
   // The values of every option, as the converter's tables list them.
   const choices = Object.fromEntries(OPTION_NAMES.map((name, i) => [name, [...VALUES[i]]]));
   return { spell, spellMany, spellDate, read, problem, version: cString(exports.uslova_version()),
-    choices, verdicts, dateOptions: DATE_OPTIONS, readOptions: READ_OPTIONS };
+    choices, verdicts, dateOptions: DATE_OPTIONS, readOptions: READ_OPTIONS, groups, labels };
 }

@@ -11,7 +11,8 @@ import { pathToFileURL } from "node:url";
 import v8 from "node:v8";
 import { runInNewContext } from "node:vm";
 
-const { spell, spellMany, spellDate, read, RejectedError, version, choices, verdicts } =
+const { spell, spellMany, spellDate, read, RejectedError, version, choices, verdicts,
+  labels, groups } =
   await import(process.env.USLOVA_PACKAGE);
 // The same package through require(), as CommonJS programs load it.
 const required = createRequire(import.meta.url)(
@@ -207,6 +208,11 @@ test("the options as uslova-cli lists them", { skip: !process.env.USLOVA_CASES }
     assert.ok(types.includes(`  ${name}?: ${values.map((v) => `"${v}"`).join(" | ")}${own};\n`),
       name);
   }
+  // A form's labels and the groups, the C interface's NULL a null.
+  assert.deepEqual([labels.currency.none, labels.script.none, labels.currency.values.RSD,
+    labels.script.values.cyrillic, groups.noun, groups.amount],
+  ["bez valute", null, "dinar (RSD)", "ćirilica", ["unit"], ["currency"]]);
+  assert.deepEqual(required.labels, labels);
 });
 
 test("every call's options are checked, whatever came before", () => {

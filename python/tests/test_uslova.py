@@ -237,6 +237,13 @@ class Cases(unittest.TestCase):
                          listed)
         for name, layer in LAYERS.items():
             self.assertEqual(layer.choices(), uslova.CHOICES, name)
+        # A form's labels and the groups, as the layer in use passes the C interface's NULLs.
+        self.assertEqual((uslova.LABELS["currency"]["none"], uslova.LABELS["script"]["none"],
+                          uslova.LABELS["currency"]["values"]["RSD"],
+                          uslova.LABELS["script"]["values"]["cyrillic"]),
+                         ("bez valute", None, "dinar (RSD)", "ćirilica"))
+        self.assertEqual((uslova.GROUPS["noun"], uslova.GROUPS["amount"], uslova.LIMITS["decimals"]),
+                         (("unit",), ("currency",), 3))
         for options, rows in table.items():
             settings = dict(setting.split("=") for setting in options.split())
             for name, layer in LAYERS.items():

@@ -27,7 +27,8 @@ from ._common import Number, RejectedError, Verdict
 from ._common import shown as _shown  # noqa: F401  (for messages and the tests)
 
 __all__ = ["spell", "spell_many", "spell_date", "read", "RejectedError", "Number", "Verdict",
-           "CHOICES", "DATE_OPTIONS", "READ_OPTIONS", "LIMITS", "VERDICTS", "LAYER", "__version__"]
+           "CHOICES", "DATE_OPTIONS", "READ_OPTIONS", "GROUPS", "LABELS", "LIMITS", "VERDICTS",
+           "LAYER", "__version__"]
 
 
 def _layer():
@@ -41,8 +42,8 @@ def _layer():
             _uslova._setup(RejectedError, native_text,
                            b"spell(number, /, **options)\n--\n\n" + SPELL_DOC.encode(),
                            b"spell_many(numbers, /, **options)\n--\n\n" + SPELL_MANY_DOC.encode())
-            use_converter(_uslova.choices(), _uslova.limit, _uslova.date_options(),
-                          _uslova.verdict_name, _uslova.read_options())
+            use_converter(_uslova.choices(), _uslova.limit, _uslova.limit_name,
+                          _uslova.verdict_name, _uslova.option_group, _uslova.option_label)
             return _uslova
         except ImportError as problem:
             problems.append(f"the compiled module uslova._uslova: {problem}")
@@ -117,6 +118,15 @@ CHOICES = _Converter.choices
 DATE_OPTIONS = _Converter.date_options
 #: The options that read takes, as the converter names them: ("decimal", "currency", "unit").
 READ_OPTIONS = _Converter.read_options
+#: The converter's groups of options: "date" and "read" (DATE_OPTIONS and READ_OPTIONS),
+#: "counted" (those whose value names what the number counts: ("currency", "unit")), "noun"
+#: (those that may be a noun of one's own: ("unit",)) and "amount" (those that make the number
+#: an amount: ("currency",)).
+GROUPS = _Converter.groups
+#: How a form offers each option to its readers, in Serbian: {"currency": {"label": "Iznos",
+#: "none": "bez valute", "values": {"RSD": "dinar (RSD)", ...}}, ...}; "none", for leaving an
+#: option unset where that differs from each of its values, is None for the others.
+LABELS = _Converter.labels
 #: The converter's limits by name, as its C interface's uslova_limit gives them: {"integer_digits":
 #: 15, "decimals": 3, "amount_decimals": 2, ...}.
 LIMITS = _Converter.limits

@@ -7,7 +7,7 @@ from __future__ import annotations
 import datetime
 import decimal
 import operator
-from typing import Callable, Dict, List, Optional, Tuple, Union
+from typing import Any, Callable, Dict, List, Optional, Tuple, Union
 
 Number = Union[str, int, float, decimal.Decimal]
 #: The short name of a rejection: one of uslova.VERDICTS, which the converter names.
@@ -65,29 +65,44 @@ class Converter:
     integer_digits = 0  # an integer part has at most this many digits
     decimals = 0  # the decimal digits that are read
     limits: Dict[str, int] = {}  # every limit of the converter's, by name
+    groups: Dict[str, Tuple[str, ...]] = {}  # the groups of options, as GROUPS names them
     date_options: Tuple[str, ...] = ()  # the options a date takes
     read_options: Tuple[str, ...] = ()  # the options that reading words takes
+    labels: Dict[str, Dict[str, Any]] = {}  # how a form offers each option, in Serbian
     verdicts: Tuple[str, ...] = ()  # the names of the rejections
 
 
-#: The names of the converter's limits, as uslova_limit takes them.
-LIMIT_NAMES = ("integer_digits", "decimals", "amount_decimals", "prepared_options",
-               "float_digits", "float_text", "read_text")
+#: The groups of options that the converter names, as its uslova_option_group takes them.
+GROUPS = ("date", "read", "counted", "noun", "amount")
+
+
+def _names(name_of: Callable[[int], Optional[str]]) -> Tuple[str, ...]:
+    """The names that `name_of` gives from 0 on, up to the first None."""
+    found: List[str] = []
+    while (name := name_of(len(found))) is not None:
+        found.append(name)
+    return tuple(found)
 
 
 def use_converter(choices: Dict[str, Tuple[str, ...]], limit: Callable[[str], int],
-                  date_options: List[str], verdict_name: Callable[[int], str],
-                  read_options: List[str]) -> None:
+                  limit_name: Callable[[int], Optional[str]],
+                  verdict_name: Callable[[int], str],
+                  group: Callable[[str, int], Optional[str]],
+                  label: Callable[[str, Optional[str]], Optional[str]]) -> None:
     """Called by the layer as it loads, with the converter's own answers."""
     Converter.choices = choices
-    Converter.date_options = tuple(date_options)
-    Converter.read_options = tuple(read_options)
+    Converter.groups = {name: _names(lambda i, name=name: group(name, i)) for name in GROUPS}
+    Converter.date_options = Converter.groups["date"]
+    Converter.read_options = Converter.groups["read"]
+    Converter.labels = {name: {"label": label(name, None), "none": label(name, ""),
+                               "values": {value: label(name, value) for value in values}}
+                        for name, values in choices.items()}
     # The rejections are the verdicts from 1 on, up to the first that has no name.
     names: List[str] = []
     while (name := verdict_name(len(names) + 1)) != "unknown":
         names.append(name)
     Converter.verdicts = tuple(names)
-    Converter.limits = {name: limit(name) for name in LIMIT_NAMES}
+    Converter.limits = {name: limit(name) for name in _names(limit_name)}
     Converter.integer_digits = Converter.limits["integer_digits"]
     Converter.decimals = Converter.limits["decimals"]
 

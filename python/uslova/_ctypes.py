@@ -9,7 +9,7 @@ from __future__ import annotations
 import ctypes
 import os
 import threading
-from typing import Callable, Dict, Iterable, List, Optional, Tuple
+from typing import Dict, Iterable, List, Optional, Tuple
 
 from ._common import (SPELL_DOC, SPELL_MANY_DOC, Converter, Number, RejectedError, check_many,
                       missing, options_error, text_of, use_converter)
@@ -33,9 +33,12 @@ def _load() -> ctypes.CDLL:
     library.uslova_option_set.restype = ctypes.c_int
     library.uslova_option_name.argtypes = [ctypes.c_size_t]
     library.uslova_option_name.restype = ctypes.c_char_p
-    for name in ("uslova_date_option_name", "uslova_read_option_name"):
-        getattr(library, name).argtypes = [ctypes.c_size_t]
-        getattr(library, name).restype = ctypes.c_char_p
+    library.uslova_limit_name.argtypes = [ctypes.c_size_t]
+    library.uslova_limit_name.restype = ctypes.c_char_p
+    library.uslova_option_group.argtypes = [ctypes.c_char_p, ctypes.c_size_t]
+    library.uslova_option_group.restype = ctypes.c_char_p
+    library.uslova_option_label.argtypes = [ctypes.c_char_p, ctypes.c_char_p]
+    library.uslova_option_label.restype = ctypes.c_char_p
     for name in ("uslova_read", "uslova_read_in_serbian"):
         getattr(library, name).argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_void_p,
                                            ctypes.c_void_p, ctypes.c_size_t]
@@ -85,26 +88,17 @@ def choices() -> Dict[str, Tuple[str, ...]]:
     return found
 
 
-def _names(name_of: Callable[[int], Optional[bytes]]) -> List[str]:
-    """The names that `name_of` gives from 0 on, up to the first None."""
-    found: List[str] = []
-    while (name := name_of(len(found))) is not None:
-        found.append(name.decode())
-    return found
+def _text(answer: Optional[bytes]) -> Optional[str]:
+    """A text of the library's, or None for none."""
+    return None if answer is None else answer.decode()
 
 
-def date_options() -> List[str]:
-    """The options a date takes, as the library names them."""
-    return _names(_library.uslova_date_option_name)
-
-
-def read_options() -> List[str]:
-    """The options that reading words takes, as the library names them."""
-    return _names(_library.uslova_read_option_name)
-
-
-use_converter(choices(), lambda name: _library.uslova_limit(name.encode()), date_options(),
-              lambda verdict: _library.uslova_verdict_name(verdict).decode(), read_options())
+use_converter(choices(), lambda name: _library.uslova_limit(name.encode()),
+              lambda index: _text(_library.uslova_limit_name(index)),
+              lambda verdict: _library.uslova_verdict_name(verdict).decode(),
+              lambda group, index: _text(_library.uslova_option_group(group.encode(), index)),
+              lambda name, value: _text(_library.uslova_option_label(
+                  name.encode(), None if value is None else value.encode())))
 _OPTIONS_SIZE = _library.uslova_options_size()
 _WORDS_SIZE = _library.uslova_words_size()  # room for the words of any number in any style
 _MOST_PREPARED = Converter.limits["prepared_options"]
@@ -156,7 +150,7 @@ def _options(options: Dict[str, object]) -> _Prepared:
                 struct, name.encode(), value.encode("utf-8", "replace")) != 0:
             # A unit that is not a name is a noun of one's own: the converter says what is wrong.
             noun = (_library.uslova_noun_problem(value.encode("utf-8", "replace"))
-                    if name == "unit" and isinstance(value, str) else None)
+                    if name in Converter.groups["noun"] and isinstance(value, str) else None)
             # A text as it is, anything else, and a text with a NUL, as its repr.
             shown = value if isinstance(value, str) and "\0" not in value else repr(value)
             raise options_error(_problem(name, shown), _serbian(noun, struct))

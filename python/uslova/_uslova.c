@@ -40,6 +40,16 @@ static PyObject* option_problem(const char* name, const char* value) {
 }
 
 /* TypeError for an option that the converter does not have, naming those it has. */
+/* Whether the option `name` may be a noun of one's own, as the converter groups it. */
+static int takes_noun(const char* name) {
+  const char* noun;
+  size_t k;
+  for (k = 0; (noun = uslova_option_group("noun", k)) != NULL; ++k) {
+    if (strcmp(noun, name) == 0) return 1;
+  }
+  return 0;
+}
+
 static PyObject* unknown_option(const char* name) {
   PyObject* problem = option_problem(name, NULL);
   if (problem != NULL) PyErr_SetObject(PyExc_TypeError, problem);
@@ -84,8 +94,7 @@ static PyObject* prepare(PyObject* names, PyObject* const* values, Py_ssize_t co
     if (value == NULL || strlen(value) != (size_t)size ||
         uslova_option_set(&p.options, name, value) != 0) {
       /* A unit that is not a name is a noun of one's own: the converter says what is wrong. */
-      const char* noun =
-          value != NULL && strcmp(name, "unit") == 0 ? uslova_noun_problem(value) : NULL;
+      const char* noun = value != NULL && takes_noun(name) ? uslova_noun_problem(value) : NULL;
       PyObject *shown, *error;
       PyErr_Clear();
       /* A text as it is, anything else, and a text with a NUL, as its repr. */
@@ -388,7 +397,7 @@ static PyObject* spell_many(PyObject* module, PyObject* const* args, Py_ssize_t 
   return list;
 }
 
-static PyMethodDef methods[11];
+static PyMethodDef methods[12];
 /* The docstrings of spell() and spell_many(), kept alive for their functions, which read them
  * from their method definitions whenever __doc__ is asked for. */
 static PyObject* docs[2];
@@ -439,31 +448,37 @@ static PyObject* choices(PyObject* module, PyObject* unused) {
   return found;
 }
 
-/* The names that `name_of` gives from 0 on, up to the first NULL, as a list. */
-static PyObject* names_from(const char* (*name_of)(size_t)) {
-  PyObject* found = PyList_New(0);
-  const char* name;
-  size_t k;
-  for (k = 0; found != NULL && (name = name_of(k)) != NULL; ++k) {
-    PyObject* text = PyUnicode_FromString(name);
-    if (text == NULL || PyList_Append(found, text) < 0) Py_CLEAR(found);
-    Py_XDECREF(text);
-  }
-  return found;
+/* The text `answer` of the converter's, or None for NULL. */
+static PyObject* text_or_none(const char* answer) {
+  if (answer == NULL) Py_RETURN_NONE;
+  return PyUnicode_FromString(answer);
 }
 
-/* date_options(): the options a date takes, as the converter names them. */
-static PyObject* date_options(PyObject* module, PyObject* unused) {
+/* option_group(group, index): the index-th option of the group, as uslova_option_group gives
+ * it, or None. */
+static PyObject* option_group(PyObject* module, PyObject* arguments) {
+  const char* group;
+  Py_ssize_t index;
   (void)module;
-  (void)unused;
-  return names_from(uslova_date_option_name);
+  if (!PyArg_ParseTuple(arguments, "sn", &group, &index)) return NULL;
+  return text_or_none(index < 0 ? NULL : uslova_option_group(group, (size_t)index));
 }
 
-/* read_options(): the options that reading words takes, as the converter names them. */
-static PyObject* read_options(PyObject* module, PyObject* unused) {
+/* option_label(name, value): as uslova_option_label gives it, value None for the option's own;
+ * or None. */
+static PyObject* option_label(PyObject* module, PyObject* arguments) {
+  const char *name, *value;
   (void)module;
-  (void)unused;
-  return names_from(uslova_read_option_name);
+  if (!PyArg_ParseTuple(arguments, "sz", &name, &value)) return NULL;
+  return text_or_none(uslova_option_label(name, value));
+}
+
+/* limit_name(index): the name of the index-th limit, as uslova_limit_name gives it, or None. */
+static PyObject* limit_name(PyObject* module, PyObject* number) {
+  const Py_ssize_t index = PyLong_AsSsize_t(number);
+  (void)module;
+  if (index == -1 && PyErr_Occurred()) return NULL;
+  return text_or_none(index < 0 ? NULL : uslova_limit_name((size_t)index));
 }
 
 /* verdict_name(n): the name of the converter's verdict n, as uslova_verdict_name gives it. */
@@ -481,7 +496,7 @@ static PyObject* limit(PyObject* module, PyObject* name) {
   return text == NULL ? NULL : PyLong_FromLong(uslova_limit(text));
 }
 
-static PyMethodDef methods[11] = {
+static PyMethodDef methods[12] = {
     {"spell", (PyCFunction)(void (*)(void))spell, METH_FASTCALL | METH_KEYWORDS,
      "spell(number, **options): the words of number, as uslova.spell says."},
     {"spell_many", (PyCFunction)(void (*)(void))spell_many, METH_FASTCALL | METH_KEYWORDS,
@@ -494,10 +509,12 @@ static PyMethodDef methods[11] = {
     {"limit", limit, METH_O, "limit(name): a limit of the converter's, as uslova_limit gives it."},
     {"read", (PyCFunction)(void (*)(void))read_words, METH_FASTCALL | METH_KEYWORDS,
      "read(text, /, **options): words back to digits; see uslova.read."},
-    {"read_options", read_options, METH_NOARGS,
-     "read_options(): the options that reading takes, as the converter names them."},
-    {"date_options", date_options, METH_NOARGS,
-     "date_options(): the options a date takes, as the converter names them."},
+    {"option_group", option_group, METH_VARARGS,
+     "option_group(group, index): an option of a group, as uslova_option_group gives it."},
+    {"option_label", option_label, METH_VARARGS,
+     "option_label(name, value): as uslova_option_label gives it."},
+    {"limit_name", limit_name, METH_O,
+     "limit_name(index): a limit's name, as uslova_limit_name gives it."},
     {"verdict_name", verdict_name, METH_O,
      "verdict_name(n): the name of verdict n, as uslova_verdict_name gives it."},
     {NULL, NULL, 0, NULL},

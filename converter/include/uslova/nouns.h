@@ -39,11 +39,13 @@ inline constexpr CurrencyUnits kCurrencies[] = {
 };
 
 /// A noun that a count may be of, by its name: "u roku od petnaest dana". Only a noun whose
-/// count may have decimals ("pet zapeta pet odsto") takes them.
+/// count may have decimals ("pet zapeta pet odsto") takes them. A form offers it by its name,
+/// or by its label where it has one.
 struct CountedUnit {
   std::string_view name;
   Noun noun;
   bool decimals = false;
+  std::string_view label{};
 };
 
 /// The units of counts, in the order of Options::Unit from 1. A new unit is a row here.
@@ -56,7 +58,7 @@ inline constexpr CountedUnit kCountedUnits[] = {
     {"minut", {"minut", "minuta", "minuta", false}},
     {"komad", {"komad", "komada", "komada", false}},
     {"procenat", {"procenat", "procenta", "procenata", false}},
-    {"odsto", {"odsto", "odsto", "odsto", false}, true},
+    {"odsto", {"odsto", "odsto", "odsto", false}, true, "odsto (5,5 odsto)"},
 };
 
 /// A noun of the caller's own, as ReadOwnNoun reads it: its three forms, in Latin letters with

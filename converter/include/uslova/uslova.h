@@ -184,6 +184,10 @@ size_t uslova_words_size(void);
  * of uslova_read's text; since 1.5); -1 for an unknown name. Since 1.2. */
 int uslova_limit(const char* name);
 
+/** The name of the limit `index`, counted from 0, as uslova_limit takes it: "integer_digits"
+ * for 0; NULL past the last. Since 1.5. */
+const char* uslova_limit_name(size_t index);
+
 /** Sets the option `name` to `value`, both as uslova-cli names them, e.g.
  * uslova_option_set(&o, "script", "cyrillic"), uslova_option_set(&o, "unit", "mesec"), or a
  * noun of one's own: uslova_option_set(&o, "unit", "stan,stana,stanova:m"). Returns 0; -1 for an
@@ -208,6 +212,21 @@ size_t uslova_option_problem(const char* name, const char* value, char* buffer, 
 /** The values of the option `name`, as uslova-cli lists them, e.g. "ascii, latin, cyrillic"
  * for "script"; NULL for an unknown name. */
 const char* uslova_option_values(const char* name);
+
+/** How a form offers the option `name` to its readers, in Serbian, in Latin with diacritics
+ * (UTF-8): with `value` NULL, the option itself ("Pismo" for "script"); with `value` "", leaving
+ * it unset, for an option whose unset differs from each of its values ("bez valute" for
+ * "currency"; NULL for one that has no such choice); else the value ("ćirilica" for "cyrillic",
+ * "dinar (RSD)" for "RSD", "dan" for "dan"). NULL for an unknown name or value. Since 1.5. */
+const char* uslova_option_label(const char* name, const char* value);
+
+/** The name of the index-th option of the group `group`, counted from 0; NULL past the last
+ * and for an unknown group. "date": those that a date takes, as uslova_date_option_name;
+ * "read": those that reading takes, as uslova_read_option_name; "counted": those whose value
+ * names what the number counts, a currency or a unit ("currency", "unit"); "noun": those that
+ * also take a noun of one's own ("unit"); "amount": those that make the number an amount, with
+ * hundredths ("currency"). Since 1.5. */
+const char* uslova_option_group(const char* group, size_t index);
 
 /** NULL when `options` can be used, or else why not, in the words of uslova-cli's usage errors,
  * e.g. "--minor needs --currency". For USLOVA_BAD_OPTIONS, which uslova_spell gives then. */
