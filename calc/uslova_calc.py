@@ -42,7 +42,7 @@ def _options(currency, style):
             valuta = next((name for name, values in counted.items() if currency in values), None)
             # A noun of one's own has its gender after ":"; the converter checks the rest.
             if valuta is None and ":" in currency:
-                valuta = uslova.GROUPS["noun"][0]
+                valuta = uslova.GROUPS["own_noun"][0]
         if valuta is None:
             listed = ", ".join(f"{uslova.LABELS[name]['label'].lower()} ({_listed(values)})"
                                for name, values in counted.items())
@@ -69,7 +69,7 @@ def _style(style, options, choices):
                 raise ValueError(f"Stil: {setting!r} nije IME=VREDNOST nekog drugog izbora "
                                  f"({_listed(choices)})")
             # The converter reads a noun of one's own.
-            if value not in choices[name] and name not in uslova.GROUPS["noun"]:
+            if value not in choices[name] and name not in uslova.GROUPS["own_noun"]:
                 raise ValueError(f"Stil: {name} nema vrednost {value!r} "
                                  f"({_listed(choices[name])})")
             options[name] = value

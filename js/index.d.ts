@@ -99,11 +99,11 @@ export const labels: {
 };
 
 /** The converter's groups of options: "date" and "read" (those that spellDate and read take),
- * "counted" (those whose value names what the number counts: currency, unit), "noun" (those
+ * "counted" (those whose value names what the number counts: currency, unit), "own_noun" (those
  * that may be a noun of one's own: unit) and "amount" (those that make the number an amount:
  * currency). */
 export const groups: {
-  readonly [G in "date" | "read" | "counted" | "noun" | "amount"]: readonly (keyof Options)[];
+  readonly [G in "date" | "read" | "counted" | "own_noun" | "amount"]: readonly (keyof Options)[];
 };
 
 // @ES module only@: CommonJS's require() gives this object itself.

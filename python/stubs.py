@@ -17,7 +17,7 @@ def write_stub(uslova, template, output):
     for name, values in uslova.CHOICES.items():
         quoted = ", ".join(f'"{value}"' for value in values)
         # A unit may also be a noun of one's own: "stan,stana,stanova:m".
-        own = name in uslova.GROUPS["noun"]
+        own = name in uslova.GROUPS["own_noun"]
         literal = f"Literal[{quoted}]"
         types.append(f"{name.capitalize()} = {'Union[' + literal + ', str]' if own else literal}")
         keywords.append(f"{name}: Optional[{name.capitalize()}] = ...")

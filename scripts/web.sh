@@ -58,7 +58,7 @@ options=$(node -e '
   const { choices, groups } = require(process.argv[1]);
   for (const [name, values] of Object.entries(choices)) {
     // A unit may also be a noun of the caller: "stan,stana,stanova:m".
-    const own = groups.noun.includes(name) ? " | (string & {})" : "";
+    const own = groups.own_noun.includes(name) ? " | (string & {})" : "";
     console.log(`  ${name}?: ${values.map((v) => JSON.stringify(v)).join(" | ")}${own};`);
   }' "$out/npm/package/index.cjs")
 # The rejections' names, as the converter names them.

@@ -275,7 +275,7 @@ int main(int argc, char** argv) {
         {"colour", NULL, NULL},
     };
     static const char* const groups[][3] = {
-        {"counted", "currency", "unit"}, {"noun", "unit", NULL}, {"amount", "currency", NULL},
+        {"counted", "currency", "unit"}, {"own_noun", "unit", NULL}, {"amount", "currency", NULL},
         {"date", "script", "case"},      {"colour", NULL, NULL},
     };
     for (i = 0; i < sizeof labels / sizeof *labels; ++i) {

@@ -31,7 +31,7 @@
   const ready = window.uslovaReady.then((uslova) => {
     choices = Object.keys(uslova.choices);
     labels = uslova.labels;
-    nounOption = uslova.groups.noun[0];
+    nounOption = uslova.groups.own_noun[0];
     const fieldset = form.querySelector("fieldset");
     for (const name of choices) {
       const row = document.createElement("div");

@@ -18,6 +18,8 @@ namespace uslova {
 namespace {
 
 static_assert(sizeof(WordsBuffer) >= USLOVA_WORDS_SIZE);
+static_assert(std::tuple_size_v<decltype(ShortText::bytes)> == USLOVA_FLOAT_TEXT_SIZE,
+              "the float text's room is promised to C programs");
 // The C names stand for the same values as the C++ ones.
 static_assert(USLOVA_NOT_A_NUMBER == static_cast<int>(Verdict::NotANumber) &&
               USLOVA_TOO_LARGE == static_cast<int>(Verdict::TooLarge) &&
@@ -382,10 +384,10 @@ const char* uslova_option_group(const char* group, size_t index) {
   const std::string_view named = group == nullptr ? "" : group;
   if (named == "date") return index < kDateOptions.size() ? kDateOptions[index].data() : nullptr;
   if (named == "read") return index < kReadOptions.size() ? kReadOptions[index].data() : nullptr;
-  bool OptionFamily::*const member = named == "counted"  ? &OptionFamily::counted
-                                     : named == "noun"   ? &OptionFamily::ownNoun
-                                     : named == "amount" ? &OptionFamily::amount
-                                                         : nullptr;
+  bool OptionFamily::*const member = named == "counted"    ? &OptionFamily::counted
+                                     : named == "own_noun" ? &OptionFamily::ownNoun
+                                     : named == "amount"   ? &OptionFamily::amount
+                                                           : nullptr;
   if (member == nullptr) return nullptr;
   for (const OptionFamily& family : kOptionFamilies) {
     if (family.*member && index-- == 0) return family.name.data();

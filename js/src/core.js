@@ -102,7 +102,7 @@ function selfDescription(exports, cString, writeString) {
   for (let name; (name = cString(exports.uslova_verdict_name(verdicts.length + 1))) !== "unknown";) {
     verdicts.push(name);
   }
-  const groups = Object.fromEntries(["date", "read", "counted", "noun", "amount"].map((group) =>
+  const groups = Object.fromEntries(["date", "read", "counted", "own_noun", "amount"].map((group) =>
     [group, Object.freeze(withText([group],
       (pointer) => names((i) => exports.uslova_option_group(pointer, i))))]));
   const label = (name, value) => withText([name, value], (namePointer, valuePointer) => {
@@ -282,7 +282,7 @@ function createUslova({ exports, memory }) {
         const valuePointer = writeString(values[i]);
         const result = exports.uslova_option_set(pointer, namePointer, valuePointer);
         // A unit that is not a name is a noun of one's own: the converter says what is wrong.
-        const noun = result !== 0 && groups.noun.includes(name) ?
+        const noun = result !== 0 && groups.own_noun.includes(name) ?
           exports.uslova_noun_problem(valuePointer) : 0;
         exports.free(namePointer);
         exports.free(valuePointer);

@@ -210,7 +210,7 @@ test("the options as uslova-cli lists them", { skip: !process.env.USLOVA_CASES }
   }
   // A form's labels and the groups, the C interface's NULL a null.
   assert.deepEqual([labels.currency.none, labels.script.none, labels.currency.values.RSD,
-    labels.script.values.cyrillic, groups.noun, groups.amount],
+    labels.script.values.cyrillic, groups.own_noun, groups.amount],
   ["bez valute", null, "dinar (RSD)", "ćirilica", ["unit"], ["currency"]]);
   assert.deepEqual(required.labels, labels);
 });

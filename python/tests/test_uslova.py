@@ -242,7 +242,7 @@ class Cases(unittest.TestCase):
                           uslova.LABELS["currency"]["values"]["RSD"],
                           uslova.LABELS["script"]["values"]["cyrillic"]),
                          ("bez valute", None, "dinar (RSD)", "ćirilica"))
-        self.assertEqual((uslova.GROUPS["noun"], uslova.GROUPS["amount"], uslova.LIMITS["decimals"]),
+        self.assertEqual((uslova.GROUPS["own_noun"], uslova.GROUPS["amount"], uslova.LIMITS["decimals"]),
                          (("unit",), ("currency",), 3))
         for options, rows in table.items():
             settings = dict(setting.split("=") for setting in options.split())

@@ -119,7 +119,7 @@ DATE_OPTIONS = _Converter.date_options
 #: The options that read takes, as the converter names them: ("decimal", "currency", "unit").
 READ_OPTIONS = _Converter.read_options
 #: The converter's groups of options: "date" and "read" (DATE_OPTIONS and READ_OPTIONS),
-#: "counted" (those whose value names what the number counts: ("currency", "unit")), "noun"
+#: "counted" (those whose value names what the number counts: ("currency", "unit")), "own_noun"
 #: (those that may be a noun of one's own: ("unit",)) and "amount" (those that make the number
 #: an amount: ("currency",)).
 GROUPS = _Converter.groups

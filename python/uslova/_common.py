@@ -73,7 +73,7 @@ class Converter:
 
 
 #: The groups of options that the converter names, as its uslova_option_group takes them.
-GROUPS = ("date", "read", "counted", "noun", "amount")
+GROUPS = ("date", "read", "counted", "own_noun", "amount")
 
 
 def _names(name_of: Callable[[int], Optional[str]]) -> Tuple[str, ...]:

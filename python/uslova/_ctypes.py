@@ -150,7 +150,7 @@ def _options(options: Dict[str, object]) -> _Prepared:
                 struct, name.encode(), value.encode("utf-8", "replace")) != 0:
             # A unit that is not a name is a noun of one's own: the converter says what is wrong.
             noun = (_library.uslova_noun_problem(value.encode("utf-8", "replace"))
-                    if name in Converter.groups["noun"] and isinstance(value, str) else None)
+                    if name in Converter.groups["own_noun"] and isinstance(value, str) else None)
             # A text as it is, anything else, and a text with a NUL, as its repr.
             shown = value if isinstance(value, str) and "\0" not in value else repr(value)
             raise options_error(_problem(name, shown), _serbian(noun, struct))

@@ -44,7 +44,7 @@ static PyObject* option_problem(const char* name, const char* value) {
 static int takes_noun(const char* name) {
   const char* noun;
   size_t k;
-  for (k = 0; (noun = uslova_option_group("noun", k)) != NULL; ++k) {
+  for (k = 0; (noun = uslova_option_group("own_noun", k)) != NULL; ++k) {
     if (strcmp(noun, name) == 0) return 1;
   }
   return 0;
@@ -160,7 +160,8 @@ enum { SPELLED, REJECTED, FAILED, MISSING };
  * (`many`), a missing value is MISSING. */
 static int convert(PyObject* number, const Prepared* p, int many, char* words, Py_ssize_t* length,
                    uslova_verdict* verdict) {
-  char digits[32];
+  /* A float's text, or an integer's digits: below 10^integer_digits, far fewer. */
+  char digits[USLOVA_FLOAT_TEXT_SIZE];
   const char* text = NULL;
   Py_ssize_t size = 0;
   PyObject* owner = NULL;

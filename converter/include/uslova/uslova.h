@@ -21,6 +21,10 @@ extern "C" {
 /** A buffer of this many bytes holds the words of any number in any style, and their NUL. */
 #define USLOVA_WORDS_SIZE 1024
 
+/** A buffer of this many bytes holds any text that uslova_float_text writes, and its NUL, as
+ * uslova_limit("float_text") says. Since 1.5. */
+#define USLOVA_FLOAT_TEXT_SIZE 24
+
 /** What became of a text: accepted, one code for each rejection, or a fault of the call. */
 typedef enum uslova_verdict {
   USLOVA_ACCEPTED = 0,          /**< spelled: the buffer holds the words */
@@ -223,7 +227,7 @@ const char* uslova_option_label(const char* name, const char* value);
 /** The name of the index-th option of the group `group`, counted from 0; NULL past the last
  * and for an unknown group. "date": those that a date takes, as uslova_date_option_name;
  * "read": those that reading takes, as uslova_read_option_name; "counted": those whose value
- * names what the number counts, a currency or a unit ("currency", "unit"); "noun": those that
+ * names what the number counts, a currency or a unit ("currency", "unit"); "own_noun": those that
  * also take a noun of one's own ("unit"); "amount": those that make the number an amount, with
  * hundredths ("currency"). Since 1.5. */
 const char* uslova_option_group(const char* group, size_t index);
