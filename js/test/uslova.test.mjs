@@ -229,6 +229,9 @@ test("every call's options are checked, whatever came before", () => {
     spell("1,5", good);
     assert.throws(() => spell("1,5", bad), error, JSON.stringify(bad));
   }
+  // A malformed noun of one's own says why in Serbian too.
+  assert.throws(() => spell("7", { unit: "stan,stana:m" }),
+    (error) => error.prompt.startsWith("Svoja imenica se pise"));
   // Past the bound of the sets kept, the oldest give way and are made again when used.
   const noun = (n) => ({ unit: `k${String(n).replace(/\d/g, (d) => "abcdefghij"[d])},a,a:m`,
     spacing: "tidy" });

@@ -208,6 +208,9 @@ class Read(unittest.TestCase):
                 layer.read("dva hiljade")
             self.assertEqual(raised.exception.prompt,
                              "'dva' se ne slaže: 2000 se piše 'dve hiljade'", name)
+            with self.assertRaises(ValueError) as raised:  # a malformed noun of one's own
+                layer.spell("7", unit="stan,stana:m")
+            self.assertIn("Svoja imenica se pise", raised.exception.prompt, name)
 
     def test_what_reading_refuses_to_be_given(self):
         for words, options, error in [(7, {}, TypeError), (None, {}, TypeError),
