@@ -102,17 +102,17 @@ function selfDescription(exports, cString, writeString) {
   for (let name; (name = cString(exports.uslova_verdict_name(verdicts.length + 1))) !== "unknown";) {
     verdicts.push(name);
   }
-  const groups = Object.fromEntries(["date", "read", "counted", "own_noun", "amount"].map((group) =>
-    [group, Object.freeze(withText([group],
-      (pointer) => names((i) => exports.uslova_option_group(pointer, i))))]));
+  // Frozen, as the instance reads them too: a caller cannot change what it checks.
+  const groups = Object.freeze(Object.fromEntries(["date", "read", "counted", "own_noun", "amount"]
+    .map((group) => [group, Object.freeze(withText([group],
+      (pointer) => names((i) => exports.uslova_option_group(pointer, i))))])));
   const label = (name, value) => withText([name, value], (namePointer, valuePointer) => {
     const pointer = exports.uslova_option_label(namePointer, valuePointer);
     return pointer === 0 ? null : cString(pointer);
   });
-  const labels = Object.fromEntries(OPTION_NAMES.map((name, i) => [name, Object.freeze({
-    label: label(name, null), none: label(name, ""),
-    values: Object.freeze(Object.fromEntries(VALUES[i].map((value) => [value, label(name, value)]))),
-  })]));
+  const labels = Object.freeze(Object.fromEntries(OPTION_NAMES.map((name, i) => [name,
+    Object.freeze({ label: label(name, null), none: label(name, ""), values: Object.freeze(
+      Object.fromEntries(VALUES[i].map((value) => [value, label(name, value)]))) })])));
   return { OPTION_NAMES, VALUES, verdicts, DATE_OPTIONS: groups.date, READ_OPTIONS: groups.read,
     groups, labels };
 }

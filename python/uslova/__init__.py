@@ -122,7 +122,7 @@ READ_OPTIONS = _Converter.read_options
 #: "counted" (those whose value names what the number counts: ("currency", "unit")), "own_noun"
 #: (those that may be a noun of one's own: ("unit",)) and "amount" (those that make the number
 #: an amount: ("currency",)).
-GROUPS = _Converter.groups
+GROUPS = dict(_Converter.groups)  # a copy: the layers read their own
 #: How a form offers each option to its readers, in Serbian: {"currency": {"label": "Iznos",
 #: "none": "bez valute", "values": {"RSD": "dinar (RSD)", ...}}, ...}; "none", for leaving an
 #: option unset where that differs from each of its values, is None for the others.

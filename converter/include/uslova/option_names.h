@@ -126,11 +126,15 @@ inline constexpr OptionFamily kOptionFamilies[] = {
 };
 
 /// The family that sets the field `Field` of Options, for code that speaks of a field rather
-/// than of a name: FamilyOf<&Options::spacing>().name is "spacing".
+/// than of a name: FamilyOf<&Options::spacing>().name is "spacing". Found by what each family
+/// sets, not by comparing functions' addresses, which a sanitizing compiler does not evaluate.
 template <auto Field>
 consteval const OptionFamily& FamilyOf() {
   for (const OptionFamily& family : kOptionFamilies) {
-    if (family.set == detail::Set<Field>) return family;
+    Options probe{};
+    const auto before = probe.*Field;
+    family.set(probe, static_cast<std::uint8_t>(family.get(probe) + 1));
+    if (probe.*Field != before) return family;
   }
   throw "no option family sets this field";  // not a constant: does not compile
 }
