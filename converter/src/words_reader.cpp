@@ -108,47 +108,52 @@ constexpr PackedKey Pack(std::string_view key) {
 struct Dictionary {
   std::array<Entry, kMostEntries> entries{};
   std::array<PackedKey, kMostEntries> keys{};  // each entry's
-  std::array<std::uint8_t, kMostEntries> sizes{};
   std::size_t size = 0;
   std::array<std::uint8_t, kWordCount> entryOfRow{};  // 255 for a row without letters
-  static constexpr std::size_t kSlots = 512;
+  static constexpr std::size_t kSlots = 2048;
   std::array<std::uint8_t, kSlots> slots{};  // an entry + 1, or 0 for none
   /// The hundred that each entry makes with "stotine" ([0]) and "stotina" ([1]) after it, as
   /// "dve" and "stotine" make "dve stotine"; 255 for none.
   std::array<std::array<std::uint8_t, kMostEntries>, 2> hundreds{};
 };
 
-/// A key's slot, from its bytes and its length.
-constexpr std::size_t Hash(const PackedKey& key, std::size_t size) {
-  const std::uint64_t hash =
-      (key.low * 0x9E3779B97F4A7C15u) ^ (key.high * 0xC2B2AE3D27D4EB4Fu) ^ (size * 0x165667B1u);
-  return static_cast<std::size_t>(hash >> 55);  // 9 bits: Dictionary::kSlots
+/// A key's slot. No key has a zero byte, so a packed key says its length too.
+constexpr std::size_t Hash(const PackedKey& key) {
+  const std::uint64_t hash = (key.low * 0x9E3779B97F4A7C15u) ^ (key.high * 0xC2B2AE3D27D4EB4Fu);
+  return static_cast<std::size_t>(hash >> 53);  // 11 bits: Dictionary::kSlots
 }
 
-constexpr std::uint8_t Find(const Dictionary& d, const PackedKey& key, std::size_t size) {
-  for (std::size_t i = Hash(key, size); d.slots[i] != 0; i = (i + 1) % Dictionary::kSlots) {
+constexpr std::uint8_t Find(const Dictionary& d, const PackedKey& key) {
+  for (std::size_t i = Hash(key); d.slots[i] != 0; i = (i + 1) % Dictionary::kSlots) {
     const std::size_t entry = d.slots[i] - 1u;
-    if (d.keys[entry] == key && d.sizes[entry] == size) return static_cast<std::uint8_t>(entry);
+    if (d.keys[entry] == key) return static_cast<std::uint8_t>(entry);
   }
   return 255;
 }
 
 constexpr std::uint8_t Find(const Dictionary& d, std::string_view key) {
-  return key.size() > kLongestKey ? 255 : Find(d, Pack(key), key.size());
+  return key.size() > kLongestKey ? 255 : Find(d, Pack(key));
 }
 
-/// The key of the `size` bytes at `bytes`, which may be read 16 bytes far.
+/// The bytes of a key of each size that each half of a packed key keeps.
+inline constexpr auto kKeptBytes = [] {
+  std::array<PackedKey, kLongestKey + 1> kept{};
+  for (std::size_t size = 0; size <= kLongestKey; ++size)
+    kept[size] = Pack(
+        std::string_view("\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff", size));
+  return kept;
+}();
+
+/// The key of the `size` bytes at `bytes` (at most kLongestKey), which may be read 16 bytes far.
 inline PackedKey PackAt(const char* bytes, std::size_t size) {
   if constexpr (std::endian::native != std::endian::little) {
-    return Pack({bytes, std::min(size, kLongestKey)});
+    return Pack({bytes, size});
   } else {
     PackedKey key;
     std::memcpy(&key.low, bytes, 8);
     std::memcpy(&key.high, bytes + 8, 8);
-    key.low &= size >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * size)) - 1;
-    key.high &= size >= 16  ? ~std::uint64_t{0}
-                : size <= 8 ? 0
-                            : (std::uint64_t{1} << (8 * (size - 8))) - 1;
+    key.low &= kKeptBytes[size].low;
+    key.high &= kKeptBytes[size].high;
     return key;
   }
 }
@@ -159,8 +164,8 @@ constexpr void Add(Dictionary& d, Entry entry) {
   if (key.size() > kLongestKey) throw "a word longer than a packed key";
   d.entries[d.size] = entry;
   d.keys[d.size] = Pack(key);
-  d.sizes[d.size] = static_cast<std::uint8_t>(key.size());
-  std::size_t i = Hash(d.keys[d.size], key.size());
+  if (key.find('\0') != std::string_view::npos) throw "a zero byte in a word";
+  std::size_t i = Hash(d.keys[d.size]);
   while (d.slots[i] != 0)
     i = (i + 1) % Dictionary::kSlots;
   d.slots[i] = static_cast<std::uint8_t>(++d.size);
@@ -208,6 +213,63 @@ constexpr Dictionary BuildDictionary() {
 }
 
 inline constexpr Dictionary kDictionary = BuildDictionary();
+/// "stotine" and "stotina", the last two entries.
+inline constexpr std::size_t kFirstHundredsNoun = kDictionary.size - 2;
+static_assert(kDictionary.entries[kFirstHundredsNoun].kind == Kind::HundredsNoun);
+
+/// What a numeral or a scale word does to the integer being read, so that reading it takes
+/// no branch on its kind: a numeral can follow only what comes before its place in a group
+/// (`place` below `limit`), adds `add` to the group and leaves the group at `after`; a scale
+/// word (`scale`, its group) can follow any place, and multiplies the group.
+struct Step {
+  std::uint16_t add = 0;
+  std::uint8_t limit = 0;  // 0 for a word that is neither, which no place comes before
+  std::uint8_t after = 0;
+  std::uint8_t scale = 0;
+  bool alone = false;  // a scale word that is one of its own: "hiljadu"
+};
+
+inline constexpr auto kSteps = [] {
+  std::array<Step, kMostEntries> steps{};
+  for (std::size_t i = 0; i < kDictionary.size; ++i) {
+    const Entry& entry = kDictionary.entries[i];
+    Step& step = steps[i];
+    switch (entry.kind) {
+      case Kind::Hundreds:
+        step = {static_cast<std::uint16_t>(100 * entry.value), 1, 1};
+        break;
+      case Kind::Tens:
+        step = {entry.value, 2, 2};
+        break;
+      case Kind::Teen:  // after the hundreds alone, and ends the group's numerals as units do
+        step = {entry.value, 2, 3};
+        break;
+      case Kind::Unit:
+        step = {entry.value, 3, 3};
+        break;
+      case Kind::Scale:
+        step = {0, 4, 0, entry.value, entry.shortForm};
+        break;
+      default:
+        break;
+    }
+  }
+  return steps;
+}();
+
+/// "00" to "99", for writing digits two at a time.
+inline constexpr auto kTwoDigits = [] {
+  std::array<char, 200> digits{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    digits[2 * i] = static_cast<char>('0' + i / 10);
+    digits[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return digits;
+}();
+
+/// What a scale word multiplies its group by, from its group: 1000 for the thousands.
+inline constexpr std::array<std::uint64_t, 6> kScaleOf{0,       1,          1000,
+                                                       1000000, 1000000000, 1000000000000};
 
 // ---- Letters to ASCII ----------------------------------------------------------------------
 
@@ -332,6 +394,9 @@ struct Reader {
   std::array<std::array<char, OwnNoun::kMostBytes + 1>, kOwnForms> own;
   std::array<std::uint8_t, kOwnForms> ownSizes{};
   std::size_t owns = 0;  // kOwnForms with a noun of one's own, else 0
+  // Where the blanks of the ASCII are, a bit a byte, and one more bit after its last byte: a
+  // word ends at the first bit after its start.
+  std::array<std::uint64_t, kMostBytes / 64 + 1> blanks;
   bool cyrillic = false, latin = false, diacritics = false;
 
   /// The problem, about the ASCII bytes [at, at + bytes); where they are in `text` is found
@@ -360,7 +425,14 @@ struct Reader {
   /// Cuts the words of ASCII bytes [begin, end) into tokens, joined ones too.
   bool cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& dead);
   ReadProblem tokenize();
-  std::size_t WordEnd(std::size_t begin) const;
+  void put(const Token& token);
+  // Tokens merged into the one before ("dve" "stotine"), which count against kMostTokens as
+  // the words they were; and the first hundred that was not one, told once every word is known.
+  std::size_t merged = 0;
+  struct {
+    ReadProblem problem;
+    std::uint32_t at, size;
+  } hundreds{ReadProblem::None, 0, 0};
   ReadProblem read();
   bool matches(const Options& written, std::size_t& mismatch) const;
 };
@@ -380,9 +452,9 @@ bool Reader::AsciiWords(std::size_t& i, bool& blank) {
     // The high bit of each byte from "a" to "z", and of each blank: no byte carries.
     const std::uint64_t lower = (bytes + kOnes * (0x80 - 'a')) & ~(bytes + kOnes * (0x80 - '{'));
     const std::uint64_t apart = bytes ^ (kOnes * ' ');
-    const std::uint64_t blanks = ~(((apart & ~kHighs) + ~kHighs) | apart) & kHighs;
-    if (((lower & kHighs) | blanks) != kHighs || (blanks & (blanks << 8)) != 0 ||
-        (blank && (blanks & 0x80) != 0)) {
+    const std::uint64_t spaces = ~(((apart & ~kHighs) + ~kHighs) | apart) & kHighs;
+    if (((lower & kHighs) | spaces) != kHighs || (spaces & (spaces << 8)) != 0 ||
+        (blank && (spaces & 0x80) != 0)) {
       return false;  // another byte, or blanks that are held as one
     }
     if (Placed) {
@@ -390,10 +462,14 @@ bool Reader::AsciiWords(std::size_t& i, bool& blank) {
         origin[size + k] = static_cast<std::uint32_t>(i + k);
     }
     std::memcpy(&ascii[size], &bytes, 8);
+    // The blanks' bits, which may run into the next word of them.
+    const std::uint64_t bits = ((spaces >> 7) * 0x0102040810204080u) >> 56;
+    blanks[size / 64] |= bits << (size % 64);
+    blanks[size / 64 + 1] |= (bits >> 1) >> (63 - size % 64);
     size += 8;
     i += 8;
-    latin = latin || (lower & kHighs) != 0;
-    blank = (blanks >> 63) != 0;
+    latin |= (lower & kHighs) != 0;
+    blank = (spaces >> 63) != 0;
     return true;
   }
 }
@@ -401,6 +477,7 @@ bool Reader::AsciiWords(std::size_t& i, bool& blank) {
 template <bool Placed>
 ReadProblem Reader::normalize() {
   bool blank = true;  // at the start, as after a blank
+  blanks.fill(0);
   for (std::size_t i = 0; i < text.size();) {
     if (AsciiWords<Placed>(i, blank)) continue;
     const auto byte = static_cast<unsigned char>(text[i]);
@@ -411,9 +488,10 @@ ReadProblem Reader::normalize() {
       if (plain == ' ' && blank) continue;
       if (size == kMostBytes) return fail(ReadProblem::TooLong, 0, 0);
       if (Placed) origin[size] = at;
-      ascii[size++] = plain;
       blank = plain == ' ';
-      latin = latin || plain >= 'a';
+      blanks[size / 64] |= std::uint64_t{blank} << (size % 64);
+      ascii[size++] = plain;
+      latin |= plain >= 'a';
       continue;
     }
     std::string_view plain;
@@ -428,6 +506,7 @@ ReadProblem Reader::normalize() {
         i += 2;
         if (!blank && size < kMostBytes) {
           if (Placed) origin[size] = at;
+          blanks[size / 64] |= std::uint64_t{1} << (size % 64);
           ascii[size++] = ' ';
         }
         blank = true;
@@ -458,7 +537,11 @@ ReadProblem Reader::normalize() {
     blank = false;
     i += length;
   }
-  if (size != 0 && ascii[size - 1] == ' ') --size;
+  if (size != 0 && ascii[size - 1] == ' ') {
+    --size;
+    blanks[size / 64] &= ~(std::uint64_t{1} << (size % 64));
+  }
+  blanks[size / 64] |= std::uint64_t{1} << (size % 64);
   if (Placed) origin[size] = static_cast<std::uint32_t>(text.size());
   std::memset(&ascii[size], 0, kLongestKey);
   if (size == 0) return fail(ReadProblem::NoWords, 0, 0);
@@ -477,7 +560,7 @@ void Reader::place() {
 
 bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& dead) {
   if (begin == end) return true;
-  if (dead[begin] || count == kMostTokens) return false;
+  if (dead[begin] || count + merged == kMostTokens) return false;
   const auto place = [&](std::size_t from, std::size_t to) {
     return std::pair{static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(to - from)};
   };
@@ -505,7 +588,7 @@ bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& de
   std::array<std::uint8_t, kLongestKey + 1> found{};
   const std::size_t longest = std::min(kLongestKey, end - begin);
   for (std::size_t length = 1; length <= longest; ++length)
-    found[length] = Find(kDictionary, PackAt(&ascii[begin], length), length);
+    found[length] = Find(kDictionary, PackAt(&ascii[begin], length));
   // A noun of one's own, joined to the numerals before it: "petstanova".
   if (const std::size_t form = ownAt(begin, end, false); form != kOwnForms) {
     const auto [at, bytes] = place(begin, begin + ownSizes[form]);
@@ -524,67 +607,67 @@ bool Reader::cut(std::size_t begin, std::size_t end, std::bitset<kMostBytes>& de
   return false;
 }
 
-/// Where the word that begins at `begin` ends: at the next blank, or at the end; eight bytes at a
-/// time, the zeros after the last byte ending the search.
-std::size_t Reader::WordEnd(std::size_t begin) const {
-  if constexpr (std::endian::native == std::endian::little) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
-    for (std::size_t at = begin; at < size; at += 8) {
-      std::uint64_t bytes;
-      std::memcpy(&bytes, &ascii[at], 8);
-      const std::uint64_t apart = bytes ^ (kOnes * ' ');
-      const std::uint64_t blanks = ~(((apart & ~kHighs) + ~kHighs) | apart) & kHighs;
-      if (blanks != 0)
-        return std::min(size, at + static_cast<std::size_t>(std::countr_zero(blanks)) / 8);
-    }
-    return size;
-  } else {
-    const void* blank = std::memchr(&ascii[begin], ' ', size - begin);
-    return blank == nullptr ? size
-                            : static_cast<std::size_t>(static_cast<const char*>(blank) - &ascii[0]);
-  }
-}
-
 ReadProblem Reader::tokenize() {
   std::bitset<kMostBytes> dead;
+  std::size_t word = 0;             // of `blanks`
+  std::uint64_t ahead = blanks[0];  // its bits not yet passed
   for (std::size_t begin = 0; begin < size;) {
-    const std::size_t end = WordEnd(begin);
+    while (ahead == 0)
+      ahead = blanks[++word];
+    const std::size_t end = 64 * word + static_cast<std::size_t>(std::countr_zero(ahead));
+    ahead &= ahead - 1;
     // Most words stand apart: one look-up each, before any cutting.
-    const std::uint8_t whole =
-        end - begin <= kLongestKey && count < kMostTokens
-            ? Find(kDictionary, PackAt(&ascii[begin], end - begin), end - begin)
-            : 255;
-    const std::size_t ownForm = whole == 255 ? ownAt(begin, end, true) : kOwnForms;
-    if (whole != 255 || (ownForm != kOwnForms && count < kMostTokens)) {
-      tokens[count++] = {whole != 255 ? TokenKind::Word : TokenKind::Own, whole,
-                         static_cast<std::uint8_t>(ownForm), static_cast<std::uint16_t>(begin),
-                         static_cast<std::uint16_t>(end - begin)};
-    } else if (!cut(begin, end, dead)) {
-      if (count == kMostTokens) return fail(ReadProblem::TooLong, 0, 0);
-      return fail(ReadProblem::UnknownWord, begin, end - begin);
+    const std::uint8_t whole = end - begin <= kLongestKey && count + merged < kMostTokens
+                                   ? Find(kDictionary, PackAt(&ascii[begin], end - begin))
+                                   : 255;
+    if (whole != 255) {
+      put({TokenKind::Word, whole, 0, static_cast<std::uint16_t>(begin),
+           static_cast<std::uint16_t>(end - begin)});
+    } else if (const std::size_t form = ownAt(begin, end, true);
+               form != kOwnForms && count + merged < kMostTokens) {
+      put({TokenKind::Own, 0, static_cast<std::uint8_t>(form), static_cast<std::uint16_t>(begin),
+           static_cast<std::uint16_t>(end - begin)});
+    } else {
+      const std::size_t from = count;
+      if (!cut(begin, end, dead)) {
+        if (count + merged == kMostTokens) return fail(ReadProblem::TooLong, 0, 0);
+        return fail(ReadProblem::UnknownWord, begin, end - begin);
+      }
+      const std::size_t cutEnd = count;
+      count = from;
+      for (std::size_t i = from; i < cutEnd; ++i)
+        put(tokens[i]);
     }
     begin = end + 1;
   }
-  // A hundred written apart is one word: "dve" and "stotine" are "dve stotine".
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    const Token& token = tokens[i];
-    if (token.kind == TokenKind::Word &&
-        kDictionary.entries[token.entry].kind == Kind::HundredsNoun) {
-      if (kept == 0 || tokens[kept - 1].kind != TokenKind::Word)
-        return fail(ReadProblem::Hundreds, token);
-      Token& numeral = tokens[kept - 1];
-      const std::uint8_t entry =
-          kDictionary.hundreds[kDictionary.entries[token.entry].value][numeral.entry];
-      if (entry == 255) return fail(ReadProblem::Hundreds, numeral, token);
-      numeral.entry = entry;
-      numeral.size = static_cast<std::uint16_t>(token.at + token.size - numeral.at);
-      continue;
-    }
-    tokens[kept++] = token;
-  }
-  count = kept;
+  if (hundreds.problem != ReadProblem::None)
+    return fail(hundreds.problem, hundreds.at, hundreds.size);
   return ReadProblem::None;
+}
+
+/// Keeps `token` after those kept; a hundred written apart is one word with the numeral before
+/// it: "dve" and "stotine" are "dve stotine".
+void Reader::put(const Token& token) {
+  if (token.kind != TokenKind::Word || token.entry < kFirstHundredsNoun) {
+    tokens[count++] = token;
+    return;
+  }
+  ++merged;
+  if (hundreds.problem != ReadProblem::None) return;  // the first problem is told
+  if (count == 0 || tokens[count - 1].kind != TokenKind::Word) {
+    hundreds = {ReadProblem::Hundreds, token.at, token.size};
+    return;
+  }
+  Token& numeral = tokens[count - 1];
+  const std::uint8_t entry =
+      kDictionary.hundreds[kDictionary.entries[token.entry].value][numeral.entry];
+  if (entry == 255) {
+    hundreds = {ReadProblem::Hundreds, numeral.at,
+                static_cast<std::uint16_t>(token.at + token.size - numeral.at)};
+    return;
+  }
+  numeral.entry = entry;
+  numeral.size = static_cast<std::uint16_t>(token.at + token.size - numeral.at);
 }
 
 /// Whether the tokens are the words that the converter writes for the number read with
@@ -643,12 +726,11 @@ ReadProblem Reader::read() {
   bool hundredths = false;
   Options settled;
   settled.spacing = Options::Spacing::Tidy;
-  const auto numeralOf = [&](const Entry& entry, const Token& token) -> ReadProblem {
-    const int rank = entry.kind == Kind::Hundreds ? 1 : entry.kind == Kind::Tens ? 2 : 3;
-    if (place >= rank || (entry.kind == Kind::Teen && place >= 2) || zero)
-      return fail(ReadProblem::OutOfOrder, token);
-    group += entry.kind == Kind::Hundreds ? 100u * entry.value : entry.value;
-    place = entry.kind == Kind::Teen ? 3 : rank;
+  const auto numeralOf = [&](const Token& token) -> ReadProblem {
+    const Step& step = kSteps[token.entry];
+    if (place >= step.limit || zero) return fail(ReadProblem::OutOfOrder, token);
+    group += step.add;
+    place = step.after;
     numeral = true;
     return ReadProblem::None;
   };
@@ -679,7 +761,33 @@ ReadProblem Reader::read() {
     phase = End;
     return ReadProblem::None;
   };
-  for (std::size_t i = 0; i < count; ++i) {
+  std::size_t i = 0;
+  if (tokens[0].kind == TokenKind::Word &&
+      kDictionary.entries[tokens[0].entry].kind == Kind::Minus) {
+    negative = true;
+    i = 1;
+  }
+  // The integer's numerals and scale words, most of every text, in a loop of their own that
+  // branches only to leave it: at another word, or at one that cannot stand where it does,
+  // which the loop after it reads (and refuses) as it reads every word.
+  bool shortScale = false;
+  for (; i < count; ++i) {
+    const Token& token = tokens[i];
+    const Step& step = kSteps[token.entry];
+    const bool scale = step.scale != 0, alone = group == 0;
+    if (token.kind != TokenKind::Word || place >= step.limit ||
+        (scale & ((step.scale >= lastScale) | (alone & !step.alone)))) {
+      break;
+    }
+    total += (group | static_cast<unsigned>(scale & alone)) * kScaleOf[step.scale];
+    group = (group + step.add) & (static_cast<unsigned>(scale) - 1u);  // 0 after a scale
+    shortScale |= scale & alone;
+    place = step.after;
+    lastScale = scale ? step.scale : lastScale;
+    numeral = true;
+  }
+  if (shortScale) settled.forms = Options::Forms::Short;  // as the short forms write it
+  for (; i < count; ++i) {
     const Token& token = tokens[i];
     if (token.kind == TokenKind::Own) {
       if (const ReadProblem p = countedNoun(token, Options::Unit::Own); p != ReadProblem::None)
@@ -718,7 +826,7 @@ ReadProblem Reader::read() {
       case Kind::Hundreds:
         if (phase == AfterMajor || phase == End || settled.minor != Options::Minor::Words)
           return fail(ReadProblem::OutOfOrder, token);
-        problem = numeralOf(entry, token);
+        problem = numeralOf(token);
         if (phase == Hundredths && group > 99) return fail(ReadProblem::OutOfOrder, token);
         if (phase == Hundredths) hundredths = true;
         break;
@@ -730,10 +838,7 @@ ReadProblem Reader::read() {
           group = 1;
           settled.forms = Options::Forms::Short;  // as the short forms write it
         }
-        std::uint64_t scale = 1;
-        for (int g = 1; g < entry.value; ++g)
-          scale *= 1000;
-        total += group * scale;
+        total += group * kScaleOf[entry.value];
         group = 0;
         place = 0;
         lastScale = entry.value;
@@ -813,10 +918,14 @@ ReadProblem Reader::read() {
   number.negative = negative && (total != 0 || group != 0 ||
                                  std::any_of(decimals.begin(), decimals.begin() + 3,
                                              [](char d) { return d > '0'; }));
-  for (std::size_t at = Number::kMaxDigits; total != 0; total /= 10) {
-    number.integer[--at] = static_cast<char>('0' + total % 10);
-    ++number.integerDigits;
+  // Two digits at a time, and a last one alone.
+  std::size_t at = Number::kMaxDigits;
+  for (; total >= 10; total /= 100) {
+    at -= 2;
+    std::memcpy(&number.integer[at], &kTwoDigits[2 * (total % 100)], 2);
   }
+  if (total != 0) number.integer[--at] = static_cast<char>('0' + total);
+  number.integerDigits = static_cast<std::uint8_t>(Number::kMaxDigits - at);
   if (settled.currency != Options::Currency::None) {
     const unsigned cents = phase == AfterMajor ? 0 : group;
     reading.hundredths = phase != AfterMajor;
