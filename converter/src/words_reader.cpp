@@ -270,6 +270,36 @@ inline constexpr auto kTwoDigits = [] {
   return digits;
 }();
 
+/// Where the integer's reading stands between two words: the place in its group (0 to 3, as
+/// read() counts them) and the last scale word's group (2 to 6, 6 for none yet), as one
+/// number, place + 4 (scale - 2).
+constexpr std::uint8_t IntegerState(int place, int lastScale) {
+  return static_cast<std::uint8_t>(place + 4 * (lastScale - 2));
+}
+inline constexpr std::size_t kIntegerStates = IntegerState(3, 6) + 1;
+inline constexpr std::uint8_t kStop = 0xFF;  // a word that cannot stand there, or no such word
+
+/// kNextState[state][entry]: the state after the word, or kStop; from kSteps' rules.
+inline constexpr auto kNextState = [] {
+  std::array<std::array<std::uint8_t, kMostEntries>, kIntegerStates> next{};
+  for (int lastScale = 2; lastScale <= 6; ++lastScale) {
+    for (int place = 0; place <= 3; ++place) {
+      auto& row = next[IntegerState(place, lastScale)];
+      for (std::size_t entry = 0; entry < kMostEntries; ++entry) {
+        const Step& step = kSteps[entry];
+        row[entry] = kStop;
+        if (step.scale != 0) {
+          if (step.scale < lastScale && (place != 0 || step.alone))
+            row[entry] = IntegerState(0, step.scale);
+        } else if (place < step.limit) {
+          row[entry] = IntegerState(step.after, lastScale);
+        }
+      }
+    }
+  }
+  return next;
+}();
+
 /// What a scale word multiplies its group by, from its group: 1000 for the thousands.
 inline constexpr std::array<std::uint64_t, 6> kScaleOf{0,       1,          1000,
                                                        1000000, 1000000000, 1000000000000};
@@ -800,21 +830,22 @@ ReadProblem Reader::read() {
   // branches only to leave it: at another word, or at one that cannot stand where it does,
   // which the loop after it reads (and refuses) as it reads every word.
   bool shortScale = false;
+  const std::size_t integerStart = i;
+  std::uint8_t state = IntegerState(place, lastScale);
   for (; i < count; ++i) {
     const Token& token = tokens[i];
+    const std::uint8_t next = kNextState[state][token.entry];
+    if (token.kind != TokenKind::Word || next == kStop) break;
     const Step& step = kSteps[token.entry];
-    const bool scale = step.scale != 0, alone = group == 0;
-    if (token.kind != TokenKind::Word || place >= step.limit ||
-        (scale & ((step.scale >= lastScale) | (alone & !step.alone)))) {
-      break;
-    }
-    total += (group | static_cast<unsigned>(scale & alone)) * kScaleOf[step.scale];
+    const bool scale = step.scale != 0, alone = state % 4 == 0;  // no numeral yet in the group
+    total += (group | static_cast<unsigned>(alone)) * kScaleOf[step.scale];
     group = (group + step.add) & (static_cast<unsigned>(scale) - 1u);  // 0 after a scale
     shortScale |= scale & alone;
-    place = step.after;
-    lastScale = scale ? step.scale : lastScale;
-    numeral = true;
+    state = next;
   }
+  place = state % 4;
+  lastScale = state / 4 + 2;
+  numeral = numeral || i > integerStart;
   if (shortScale) settled.forms = Options::Forms::Short;  // as the short forms write it
   for (; i < count; ++i) {
     const Token& token = tokens[i];
