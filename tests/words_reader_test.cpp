@@ -52,6 +52,9 @@ TEST(WordsReader, WorkedExamples) {
       {"jedan dinar i 01/100", "1,01"},
       {"dvadeset jedan dolar i dvadeset jedan cent", "21,21"},
       {"u", "! 'u' is not a word of the numbers"},
+      // The first of two wrong hundreds is the one told.
+      {"dva stotine pet stotine",
+       "! 'dva stotine' is not a hundred: dve, tri, cetiri stotine; pet to devet stotina"},
       {"pet\xff\x01",
        "! 'pet?"
        "?' is not a word of the numbers"},  // shown as UTF-8 that reads
@@ -94,6 +97,7 @@ TEST(WordsReader, NearMissesAreRefused) {
       {"milion milijarda", ReadProblem::OutOfOrder},  // a scale needs its count
       {"jedan milion jedna milijarda", ReadProblem::ScaleOrder},
       {"hiljadu hiljada", ReadProblem::ScaleOrder},
+      {"dve hiljade tri hiljade", ReadProblem::ScaleOrder},
       {"dvadeset deset", ReadProblem::OutOfOrder},
       {"sto sto", ReadProblem::OutOfOrder},
       {"pet dvadeset", ReadProblem::OutOfOrder},
@@ -116,6 +120,7 @@ TEST(WordsReader, NearMissesAreRefused) {
       {"pet stana", ReadProblem::Disagrees, flats},
       {"pet dana", ReadProblem::OtherUnit, flats},
       {"dva дана", ReadProblem::MixedScripts},
+      {"pet hiljada dva дана", ReadProblem::MixedScripts},  // the Latin read 16 bytes at once
       {"", ReadProblem::NoWords},
       {" \t ", ReadProblem::NoWords},
       {"jedan zapeta nula nula nula pet", ReadProblem::OutOfOrder},  // four decimals

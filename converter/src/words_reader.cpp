@@ -596,10 +596,7 @@ ReadProblem Reader::normalize() {
     blank = false;
     i += length;
   }
-  if (size != 0 && ascii[size - 1] == ' ') {
-    --size;
-    blanks[size / 64] &= ~(std::uint64_t{1} << (size % 64));
-  }
+  if (size != 0 && ascii[size - 1] == ' ') --size;  // its bit stays: the one after the last
   blanks[size / 64] |= std::uint64_t{1} << (size % 64);
   if (Placed) origin[size] = static_cast<std::uint32_t>(text.size());
   std::memset(&ascii[size], 0, kLongestKey);
