@@ -979,7 +979,7 @@ ReadProblem Reader::read() {
   std::size_t at = Number::kMaxDigits;
   for (; total >= 10; total /= 100) {
     at -= 2;
-    std::memcpy(&number.integer[at], &kTwoDigits[2 * (total % 100)], 2);
+    std::memcpy(&number.integer[at], &kTwoDigits[2 * static_cast<std::size_t>(total % 100)], 2);
   }
   if (total != 0) number.integer[--at] = static_cast<char>('0' + total);
   number.integerDigits = static_cast<std::uint8_t>(Number::kMaxDigits - at);
