@@ -28,7 +28,12 @@ run:
 # The tools of the tests come first: the build looks for them.
 # The page's test waits on Chromium more than it computes: it runs beside the builds that
 # follow ctest, and its output and status are shown where it ends.
+# The i386 PHP is downloaded and unpacked beside ctest, and waited for before its test: a
+# failed download is tried again there, where it fails the run.
 test: test-deps binaries
+	mkdir -p $(BUILD)-i386 && rm -f $(BUILD)-i386/php-fetch.status
+	(sh scripts/php_i386.sh --fetch $(BUILD)-i386 >$(BUILD)-i386/php-fetch.log 2>&1; \
+	  echo $$? >$(BUILD)-i386/php-fetch.status) &
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	rm -f $(BUILD)/web_test.status
 	(sh scripts/web_test.sh $(BUILD) >$(BUILD)/web_test.log 2>&1; \
@@ -36,6 +41,7 @@ test: test-deps binaries
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory tsan
 	sh scripts/i386.sh $(BUILD)-i386
+	while [ ! -f $(BUILD)-i386/php-fetch.status ]; do sleep 1; done
 	sh scripts/php_i386.sh $(BUILD)-i386 $(BUILD)
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=24
 	while [ ! -f $(BUILD)/web_test.status ]; do sleep 1; done

@@ -6,10 +6,18 @@
 # where the kernel allows it and under qemu-user where it does not.
 # Usage: php_i386.sh I386_BUILD_DIR BUILD_DIR   (BUILD_DIR: the build with uslova-cli and the
 # table of cases)
+#        php_i386.sh --fetch I386_BUILD_DIR   (only downloads and unpacks the i386 PHP, which
+# make test does beside its other tests, as it waits on the network more than it computes)
 # SPDX-License-Identifier: MIT
 set -eu
-build=$(realpath "${1:?usage: scripts/php_i386.sh I386_BUILD_DIR BUILD_DIR}")
-host=$(realpath "${2:?usage: scripts/php_i386.sh I386_BUILD_DIR BUILD_DIR}")
+fetch=false
+if [ "${1:-}" = --fetch ]; then
+  fetch=true
+  shift
+fi
+usage="usage: scripts/php_i386.sh [--fetch] I386_BUILD_DIR BUILD_DIR"
+mkdir -p "${1:?$usage}"
+build=$(realpath "$1")
 here=$(dirname "$0")
 sh "$here/deps.sh" php-cli
 version=$(php -r 'echo PHP_MAJOR_VERSION, ".", PHP_MINOR_VERSION;')
@@ -29,6 +37,8 @@ if [ ! -f "$root/unpacked" ]; then
   for deb in "$root"/debs/*.deb; do dpkg-deb -x "$deb" "$root"; done
   touch "$root/unpacked"
 fi
+$fetch && exit 0
+host=$(realpath "${2:?$usage}")
 
 probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
