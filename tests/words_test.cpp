@@ -12,10 +12,12 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "group_texts.h"  // the private stages, for the test of the caches
 #include "uslova/converter.h"
-#include "window_text.h"  // the private stages, for the test of the caches
+#include "window_text.h"
 
 namespace uslova {
 namespace {
@@ -286,6 +288,60 @@ TEST(Words, WindowPiecesJoinIntoTheCaption) {
     EXPECT_EQ(joined, Convert(typed).caption) << typed;
   }
   EXPECT_EQ(WindowPieceText(5002), "");  // no piece has this id
+}
+
+/// The texts of every style, made once for the test: more styles than a program keeps.
+const GroupTexts* EveryStyle(Script script, Spacing spacing, bool upper, Options::Forms forms,
+                             Options::Inflection inflection) {
+  static std::map<std::tuple<Script, Spacing, bool, Options::Forms, Options::Inflection>,
+                  const GroupTexts*>
+      made;
+  const GroupTexts*& texts = made[{script, spacing, upper, forms, inflection}];
+  if (texts == nullptr) texts = MakeGroupTexts(script, spacing, upper, forms, inflection);
+  return texts;
+}
+
+// Written from each group's kept text, a number's words are the word model's, rendered word by
+// word, in every script, spacing, case, form and inflection, plain and as amounts.
+TEST(Words, GroupTextsWriteWhatTheModelRenders) {
+  const char* const typed[] = {"0",           "-7",
+                               "1",           "11",
+                               "21,5",        "-0,05",
+                               "1001",        "2545743675434",
+                               "100200300",   "999999999999999",
+                               "-1000000,99", "12,001",
+                               "71"};
+  for (Script script : {Script::Ascii, Script::Latin, Script::Cyrillic}) {
+    for (Spacing spacing : {Spacing::Exact, Spacing::Tidy, Spacing::Joined}) {
+      for (Case letterCase : {Case::Lower, Case::First, Case::Upper}) {
+        for (Options::Forms forms : {Options::Forms::Long, Options::Forms::Short}) {
+          for (Options::Inflection inflection :
+               {Options::Inflection::Nominative, Options::Inflection::Genitive,
+                Options::Inflection::Accusative}) {
+            for (Options::Currency currency : {Options::Currency::None, Options::Currency::EUR}) {
+              Options options{script, spacing, letterCase, currency};
+              options.forms = forms;
+              options.inflection = inflection;
+              for (const char* text : typed) {
+                Number number;
+                ASSERT_EQ(ReadNumber(text, number), Verdict::Accepted);
+                Words model;
+                const Verdict built = BuildWords(number, options, model);
+                std::array<char, kMaxRendered> rendered, written;
+                GroupTextWriter writer(script, spacing, letterCase, written.data(), EveryStyle);
+                ASSERT_EQ(WriteNumberWords(number, options, writer), built);
+                if (built != Verdict::Accepted) continue;
+                ASSERT_EQ(writer.text(),
+                          Render(model, script, spacing, letterCase, rendered.data()))
+                    << text << " " << int(script) << int(spacing) << int(letterCase) << int(forms)
+                    << int(inflection) << int(currency);
+              }
+            }
+          }
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "group_texts.h"
 #include "window_text.h"
 
 namespace uslova {
@@ -40,20 +41,26 @@ bool WindowsText(const Options& options) {
   return rendering == Options{};
 }
 
-/// The words of a style other than the window's, through the word model.
-[[gnu::always_inline]] inline Verdict SpellStyled(const Number& number, const Options& options,
-                                                  WordsBuffer& buffer, std::string_view& words) {
-  // The combinations every front refuses are refused here too, for the same reason.
-  const GivenOptions given = AsGiven(options);
-  if (!OptionsProblem(given).empty()) return Verdict::BadOptions;
-  const Options settled = Settled(given);
+/// The words of a style other than the window's, with settled options, into the
+/// sizeof(WordsBuffer) bytes at `buffer`: a number or an amount from the kept texts of its
+/// groups, a count through the word model.
+[[gnu::always_inline]] inline Verdict SpellStyledSettled(const Number& number,
+                                                         const Options& settled, char* buffer,
+                                                         std::string_view& words) {
+  if (settled.unit == Options::Unit::None) {  // each group's text as kept for the style
+    GroupTextWriter writer(settled.script, settled.spacing, settled.letterCase, buffer);
+    if (const Verdict v = WriteNumberWords(number, settled, writer); v != Verdict::Accepted)
+      return v;
+    words = writer.text();
+    return Verdict::Accepted;
+  }
   Words model;
   if (const Verdict v = BuildWords(number, settled, model); v != Verdict::Accepted) return v;
-  words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer.data());
+  words = Render(model, settled.script, settled.spacing, settled.letterCase, buffer);
   if (settled.unit == Options::Unit::Own && settled.noun == Options::NounWord::Written)
       [[unlikely]] {
     // The caller's noun, after the numerals: never the first word, so never capitalized alone.
-    char* end = buffer.data() + (words.data() - buffer.data()) + words.size();
+    char* end = buffer + (words.data() - buffer) + words.size();
     if (settled.spacing == Options::Spacing::Tidy) *end++ = ' ';
     // After one, its genitive is its form after two to four, and its accusative, when it is
     // feminine in -a, ends in -u.
@@ -71,12 +78,29 @@ bool WindowsText(const Options& options) {
   return Verdict::Accepted;
 }
 
+/// The words of a style other than the window's, through the word model.
+[[gnu::always_inline]] inline Verdict SpellStyled(const Number& number, const Options& options,
+                                                  WordsBuffer& buffer, std::string_view& words) {
+  // The combinations every front refuses are refused here too, for the same reason.
+  const GivenOptions given = AsGiven(options);
+  if (!OptionsProblem(given).empty()) return Verdict::BadOptions;
+  return SpellStyledSettled(number, Settled(given), buffer.data(), words);
+}
+
 }  // namespace
 
 Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
                   std::string_view& words) {
   if (!WindowsText(options)) return SpellStyled(number, options, buffer, words);
   words = WindowText::write(number, buffer.data());  // from the words of every group
+  return Verdict::Accepted;
+}
+
+Verdict SpellSettled(const Number& number, const Options& settled, char* out,
+                     std::string_view& words) {
+  // Settling changes no option of the window's text, nor makes another style the window's.
+  if (!WindowsText(settled)) return SpellStyledSettled(number, settled, out, words);
+  words = WindowText::write(number, out);
   return Verdict::Accepted;
 }
 

@@ -138,49 +138,96 @@ constexpr void CopySlot(char* to, const Slot& slot) {
                               out);
 }
 
+/// Writes words one after another in a script, spacing and letter case, as Render does.
+class Renderer {
+ public:
+  /// `out` must hold kMaxRendered bytes.
+  constexpr Renderer(Options::Script script, Options::Spacing spacing,
+                     Options::LetterCase letterCase, char* out)
+      : columns_(&kSpelled[static_cast<std::size_t>(script)]
+                          [spacing == Options::Spacing::Joined ? 1 : 0]),
+        column_(&(*columns_)[letterCase == Options::LetterCase::Upper ? kUpper : kLower]),
+        // Until the first word with letters, words come from the column of capitalized ones.
+        current_(letterCase == Options::LetterCase::First ? &(*columns_)[kCapitalized] : column_),
+        exact_(spacing == Options::Spacing::Exact),
+        // Tidy: a blank before every word that has letters, and none before the first in the end.
+        blank_(spacing == Options::Spacing::Tidy ? 1 : 0),
+        begin_(out),
+        out_(out) {}
+
+  /// Writes the words from `first` to `last`.
+  [[gnu::always_inline]] constexpr void put(const Word* first, const Word* last) {
+    // In locals, which the bytes written cannot change: the compiler keeps them in registers.
+    const detail::Column* const column = column_;
+    const detail::Column* current = current_;
+    const bool exact = exact_;
+    const std::size_t blank = blank_;
+    char* out = out_;
+    Slot hundredths;
+    for (const Word* word = first; word != last; ++word) {
+      const Slot* slot = &(*current)[word->row];
+      if (static_cast<unsigned>(word->row - kDigits) <= kFraction - kDigits) {
+        hundredths = HundredthsSlot(*word);
+        slot = &hundredths;
+      }
+      const std::size_t size = slot->size;
+      if (exact) {
+        const ExactShape shape = kShapes[word->row];
+        if (shape != ExactShape::Bare) *out++ = ' ';
+        if (shape == ExactShape::Silent) continue;
+        CopySlot(out, *slot);
+        out += size;
+        if (shape == ExactShape::Around) *out++ = ' ';
+      } else {
+        // Without branches on the word: a word without letters adds no blank and no bytes.
+        *out = ' ';
+        out += size != 0 ? blank : 0;
+        CopySlot(out, *slot);  // the whole slot: a fixed copy
+        out += size;
+      }
+      current = size != 0 ? column : current;
+    }
+    current_ = current;
+    out_ = out;
+  }
+
+  /// Whether every word from here on comes from one column: the letter case capitalizes no
+  /// word, or it has capitalized the first one.
+  constexpr bool uniform() const { return current_ == column_; }
+
+  /// Writes the `size` bytes at `text`, words as put() would write them now, 16 bytes at a time:
+  /// up to 15 bytes after them are read, and overwritten in `out`, which has room for them.
+  [[gnu::always_inline]] void putWritten(const char* text, std::size_t size) {
+    for (std::size_t at = 0; at < size; at += 16)
+      std::memcpy(out_ + at, text + at, 16);
+    out_ += size;
+  }
+
+  /// The text written, with the leading blank of tidy spacing left out unless `whole`.
+  constexpr std::string_view text(bool whole = false) const {
+    const std::size_t skipped = !whole && !exact_ && out_ != begin_ ? blank_ : 0;
+    return {begin_ + skipped, static_cast<std::size_t>(out_ - begin_) - skipped};
+  }
+
+ private:
+  const std::array<detail::Column, 3>* columns_;
+  const detail::Column* column_;
+  const detail::Column* current_;
+  bool exact_;
+  std::size_t blank_;
+  char* begin_;
+  char* out_;
+};
+
 /// Writes `words` to `out` in a script, spacing and letter case, and returns the text written.
 /// e.g. the words of "101" in ASCII: " stotinu  jedan" exact, "stotinu jedan" tidy,
 /// "stotinujedan" joined. `out` must hold kMaxRendered bytes.
 constexpr std::string_view Render(const Words& words, Options::Script script,
                                   Options::Spacing spacing, Options::LetterCase letterCase,
                                   char* out) {
-  const auto& columns =
-      kSpelled[static_cast<std::size_t>(script)][spacing == Options::Spacing::Joined ? 1 : 0];
-  const detail::Column& column =
-      columns[letterCase == Options::LetterCase::Upper ? kUpper : kLower];
-  // Until the first word with letters, words come from the column of capitalized ones.
-  const detail::Column* current =
-      letterCase == Options::LetterCase::First ? &columns[kCapitalized] : &column;
-  const bool exact = spacing == Options::Spacing::Exact;
-  // Tidy: a blank before every word that has letters, and none before the first in the end.
-  const std::size_t blank = spacing == Options::Spacing::Tidy ? 1 : 0;
-  char* const begin = out;
-  Slot hundredths;
-  for (const Word& word : words) {
-    const Slot* slot = &(*current)[word.row];
-    if (static_cast<unsigned>(word.row - kDigits) <= kFraction - kDigits) {
-      hundredths = HundredthsSlot(word);
-      slot = &hundredths;
-    }
-    const std::size_t size = slot->size;
-    if (exact) {
-      const ExactShape shape = kShapes[word.row];
-      if (shape != ExactShape::Bare) *out++ = ' ';
-      if (shape == ExactShape::Silent) continue;
-      CopySlot(out, *slot);
-      out += size;
-      if (shape == ExactShape::Around) *out++ = ' ';
-    } else {
-      // Without branches on the word: a word without letters adds no blank and no bytes.
-      *out = ' ';
-      out += size != 0 ? blank : 0;
-      CopySlot(out, *slot);  // the whole slot: a fixed copy
-      out += size;
-    }
-    current = size != 0 ? &column : current;
-  }
-  const std::size_t skipped = !exact && out != begin ? blank : 0;
-  return {begin + skipped, static_cast<std::size_t>(out - begin) - skipped};
+  Renderer renderer(script, spacing, letterCase, out);
+  renderer.put(words.begin(), words.end());
+  return renderer.text();
 }
 
 }  // namespace uslova

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: MIT
 #include "words.h"
 
+#include "group_texts.h"
+
 #include <algorithm>
 
 namespace uslova {
@@ -117,7 +119,30 @@ void Inflect(Words& words, Options::Inflection inflection) {
     word.row = rows[word.row];
 }
 
+/// AppendIntegerGroup, written into the loop of a number's groups.
+[[gnu::always_inline]] inline void IntegerGroup(Words& words, int group, unsigned triad,
+                                                Options::Forms forms,
+                                                Options::Inflection inflection) {
+  Word* const start = words.end();
+  AppendGroup(words, group, triad, forms);
+  if (inflection != Options::Inflection::Nominative && triad % 10 == 1 && triad / 10 % 10 != 1) {
+    const auto& rows = kInflectedRows[inflection == Options::Inflection::Accusative];
+    for (Word* word = start; word != words.end(); ++word)
+      word->row = rows[word->row];
+  }
+}
+
 }  // namespace
+
+void AppendIntegerGroup(Words& words, int group, unsigned triad, Options::Forms forms,
+                        Options::Inflection inflection) {
+  IntegerGroup(words, group, triad, forms, inflection);
+}
+
+void Words::putGroup(int group, unsigned triad, Options::Forms forms,
+                     Options::Inflection inflection) {
+  IntegerGroup(*this, group, triad, forms, inflection);
+}
 
 const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms) {
   const auto& tables = forms == Options::Forms::Short ? kGroupTables<Options::Forms::Short>
@@ -168,9 +193,10 @@ namespace {
 /// The words of a plain number or an amount, in the nominative or (`Inflected`) in another
 /// case: only a group whose numeral ends in "jedan" or "jedna" (1, 21, ..., 991, not 11) has
 /// words that change, and of an amount's units only the noun and the hundredths' last numeral
-/// and noun (AmountWords). Two copies, so that the nominative's has no step of the cases.
-template <bool Inflected>
-Verdict NumberWords(const Number& number, const Options& options, Words& words) {
+/// and noun (AmountWords). Two copies, so that the nominative's has no step of the cases. `out`
+/// is the word model, or a writer of the words (GroupTextWriter), which takes the same steps.
+template <bool Inflected, typename Out>
+[[gnu::noinline]] Verdict NumberWords(const Number& number, const Options& options, Out& out) {
   const bool amount = options.currency != Options::Currency::None;
   const bool windowReading = !amount && options.spacing == Options::Spacing::Exact;
   if (amount && number.decimalsTyped > Number::kAmountDecimals) return Verdict::TooManyDecimals;
@@ -179,34 +205,35 @@ Verdict NumberWords(const Number& number, const Options& options, Words& words) 
   }
   // Spelled decimals keep the nominative, as people read them; an amount's hundredths do not.
   if (Inflected && !amount && !number.decimalDigits().empty())
-    return NumberWords<false>(number, options, words);
-  const auto& rows = kInflectedRows[options.inflection == Options::Inflection::Accusative];
+    return NumberWords<false>(number, options, out);
   // "minus" for a value below zero, which as typed in the styles is one with a digit other
   // than 0; the window also counts the decimals it drops.
-  if (number.negative) words.push(kMinus);
+  if (number.negative) out.put(kMinus);
   if (number.integerDigits == 0) {
-    words.push(kZero);  // the window leaves a blank; the styles read "nula"
+    out.put(kZero);  // the window leaves a blank; the styles read "nula"
   } else {
-    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group) {
-      const unsigned triad = TriadOf(number, group);
-      Word* const start = words.end();
-      AppendGroup(words, group, triad, options.forms);
-      if (Inflected && triad % 10 == 1 && triad / 10 % 10 != 1) {
-        for (Word* word = start; word != words.end(); ++word)
-          word->row = rows[word->row];
-      }
-    }
+    const Options::Inflection inflection =
+        Inflected ? options.inflection : Options::Inflection::Nominative;
+    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group)
+      out.putGroup(group, TriadOf(number, group), options.forms, inflection);
   }
   if (amount) {
-    if (options.noun == Options::NounWord::Written) AmountWords<Inflected>(number, options, words);
+    if (options.noun == Options::NounWord::Written)
+      AmountWords<Inflected>(number, options, out.words());
   } else if (!number.decimalDigits().empty()) {
-    words.push(kPoint);
-    DecimalWords(number.decimalDigits(), windowReading, options.forms, words);
+    out.put(kPoint);
+    DecimalWords(number.decimalDigits(), windowReading, options.forms, out.words());
   }
   return Verdict::Accepted;
 }
 
 }  // namespace
+
+Verdict WriteNumberWords(const Number& number, const Options& options, GroupTextWriter& out) {
+  return options.inflection == Options::Inflection::Nominative
+             ? NumberWords<false>(number, options, out)
+             : NumberWords<true>(number, options, out);
+}
 
 Verdict BuildWords(const Number& number, const Options& options, Words& words) {
   if (options.unit != Options::Unit::None) [[unlikely]]

@@ -241,6 +241,14 @@ class Words {
   constexpr Word* begin() { return words_.data(); }
   constexpr Word* end() { return words_.data() + size_; }
   constexpr std::size_t size() const { return size_; }
+  constexpr void clear() { size_ = 0; }
+
+  // The model as the target of BuildWords' steps, as a writer of the words is too: a word, a
+  // group of the integer (AppendIntegerGroup's words), and the words that steps of several
+  // words and their changes are written into.
+  constexpr void put(std::uint8_t row) { push(row); }
+  void putGroup(int group, unsigned triad, Options::Forms forms, Options::Inflection inflection);
+  constexpr Words& words() { return *this; }
 
  private:
   std::array<Word, kCapacity> words_{};  // only [0, size_) is ever read
@@ -303,6 +311,12 @@ struct GroupWords {
 
 /// The cached words of `triad` in `group` and `forms`, the same as SpellGroup's.
 const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms);
+
+/// Appends the words of group `group` with the digits `triad` as a number's integer has them in
+/// `inflection`: SpellGroup's, of which a numeral ending in "jedan" or "jedna" (1, 21, ..., 991,
+/// not 11) and its noun take the case.
+void AppendIntegerGroup(Words& words, int group, unsigned triad, Options::Forms forms,
+                        Options::Inflection inflection);
 
 /// The digits of group `group` of `number` as a value, 1 for the units.
 constexpr unsigned TriadOf(const Number& number, int group) {

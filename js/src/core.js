@@ -166,7 +166,9 @@ function createUslova({ exports, memory }) {
   const { OPTION_NAMES, DATE_OPTIONS, READ_OPTIONS, VALUES, verdicts, groups, labels } =
     selfDescription(exports, cString, writeString);
   const WORDS_SIZE = exports.uslova_words_size();
-  const words = allocate(WORDS_SIZE);
+  // Room for the converter to write a call's words in place, without copying them.
+  const WORDS_ROOM = Math.max(WORDS_SIZE, exports.uslova_js_render_room());
+  const words = allocate(WORDS_ROOM);
   const length = allocate(8);
   /** A limit that the converter publishes, by name. */
   const limit = (name) => {
@@ -349,12 +351,12 @@ function createUslova({ exports, memory }) {
   // the buffer they view, which leaves them empty (a length is quicker to read than the
   // memory's buffer).
   let heap = new Uint8Array(memory.buffer);
-  let lengthView = new Uint32Array(memory.buffer, length, 1);
+  let lengthView = new Uint32Array(memory.buffer, length, 2);
   let pieceIds = new Uint16Array(memory.buffer, pieces, PIECES);
   const views = () => {
     if (heap.length !== 0) return;
     heap = new Uint8Array(memory.buffer);
-    lengthView = new Uint32Array(memory.buffer, length, 1);
+    lengthView = new Uint32Array(memory.buffer, length, 2);
     pieceIds = new Uint16Array(memory.buffer, pieces, PIECES);
   };
 
@@ -466,16 +468,18 @@ function createUslova({ exports, memory }) {
       written = writeText(typed);
       start = text; // known once the buffer is there
     }
-    // The calls allocate nothing: the views made before them are good.
+    // The window's caption allocates nothing: the views made before it are good.
     if (optionsPointer === 0) {
       return caption(number, exports.uslova_js_window_pieces(start, written, pieces));
     }
-    let verdict = exports.uslova_js_spell(start, written, chosen.read, words, WORDS_SIZE, length);
+    let verdict = exports.uslova_js_spell(start, written, chosen.read, words, WORDS_ROOM, length);
     if (verdict !== 0) { // an amount in another currency says so
       verdict = exports.uslova_refusal(start, written, optionsPointer, verdict);
       throw rejected(number, verdict, optionsPointer);
     }
-    return decodeWords(words, words + lengthView[0], chosen.ascii);
+    views(); // the texts the converter keeps for a style are made with its options: checked
+    const from = words + lengthView[1]; // where in the room the words start
+    return decodeWords(from, from + lengthView[0], chosen.ascii);
   }
 
   /**
@@ -550,10 +554,11 @@ function createUslova({ exports, memory }) {
     return said;
   }
 
-  // spellMany's buffers: the texts laid end to end, their lengths, and the words' ends.
+  // spellMany's buffers: the texts laid end to end, their lengths, and where the words of each
+  // start and end.
   const BATCH = 4096;
   const lengths = allocate(4 * BATCH);
-  const ends = allocate(4 * BATCH);
+  const bounds = allocate(8 * BATCH);
   // The words of a crossing of spellMany, which ends when they fill it; or the pieces' ids of a
   // batch of the window's captions, PIECES of 2 bytes for each.
   const MANY_WORDS = 32 * WORDS_SIZE; // well below what engines keep as a long string
@@ -592,7 +597,7 @@ function createUslova({ exports, memory }) {
       const laid = texts.join("");
       reserve(laid.length * 3);
       views();
-      const lengthViews = new Uint32Array(memory.buffer, lengths, count);
+      let lengthViews = new Uint32Array(memory.buffer, lengths, count);
       const { read: taken, written } = encoder.encodeInto(laid, heap.subarray(text, text + textSize));
       if (taken === laid.length && written === laid.length) {
         for (let i = 0; i < count; i++) lengthViews[i] = texts[i].length;
@@ -603,8 +608,8 @@ function createUslova({ exports, memory }) {
         }
       }
       if (optionsPointer === 0) { // the window's captions, as pieces: `many` holds their ids
-        exports.uslova_js_window_pieces_many(text, lengths, count, many, ends);
-        const counts = new Int32Array(memory.buffer, ends, count);
+        exports.uslova_js_window_pieces_many(text, lengths, count, many, bounds);
+        const counts = new Int32Array(memory.buffer, bounds, count);
         const ids = new Uint16Array(memory.buffer, many, PIECES * count);
         for (let i = 0; i < count; i++) {
           result[first + i] = counts[i] < 0 ? null : joined(ids, PIECES * i, counts[i]);
@@ -617,13 +622,15 @@ function createUslova({ exports, memory }) {
       // each text, or one long one for the batch.
       for (let i = 0, at = text; i < count;) {
         const done = exports.uslova_js_spell_many(at, lengths + 4 * i, count - i, read, many,
-          MANY_WORDS, ends, length);
+          MANY_WORDS, bounds, length);
+        views(); // as in spell
+        // The lengths' view too, which the next crossing reads.
+        if (lengthViews.length === 0) lengthViews = new Uint32Array(memory.buffer, lengths, count);
         const all = decodeWords(many, many + lengthView[0], ascii);
-        const endViews = new Uint32Array(memory.buffer, ends, done);
-        for (let j = 0, start = 0; j < done; j++, i++) {
-          const end = endViews[j];
-          result[first + i] = end === 0xffffffff ? null : all.slice(start, end);
-          if (end !== 0xffffffff) start = end;
+        const boundViews = new Uint32Array(memory.buffer, bounds, 2 * done);
+        for (let j = 0; j < done; j++, i++) {
+          const start = boundViews[2 * j];
+          result[first + i] = start === 0xffffffff ? null : all.slice(start, boundViews[2 * j + 1]);
           at += lengthViews[i];
         }
       }

@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "c_api.h"
+#include "group_texts.h"
 #include "uslova/converter.h"
 #include "uslova/reader.h"
 #include "uslova/uslova.h"
@@ -17,7 +18,9 @@
 /// for each combination of options it has prepared and checked.
 struct ReadOnce {
   uslova::Options options;
-  uslova::OwnNoun noun;  // a noun of one's own, which `options` points to
+  uslova::OwnNoun noun;     // a noun of one's own, which `options` points to
+  uslova::Options settled;  // the options the words are written with, checked once
+  bool usable;              // whether the converter takes the options together
 };
 
 /// The options of `given`, which uslova_options_problem accepted, read once; NULL when no
@@ -32,6 +35,12 @@ extern "C" ReadOnce* uslova_js_options_read(const uslova_options* given) {
     std::free(memory);
     return nullptr;
   }
+  // As uslova::SpellInto checks and settles them for each call.
+  const uslova::GivenOptions as = uslova::AsGiven(read->options);
+  read->usable = uslova::OptionsProblem(as).empty();
+  read->settled = uslova::Settled(as);
+  // Made now, so that a call with the options allocates nothing.
+  if (read->usable) uslova::KeepGroupTexts(read->settled);
   return read;
 }
 
@@ -47,59 +56,85 @@ extern "C" void uslova_js_options_free(ReadOnce* read) {
 
 namespace {
 
-/// The words of one text with options read once, into `out` (`room` bytes), their length at
-/// `length`; uslova_spell's verdicts.
+/// The room that Spelled renders the words in, at `out` when it has that much.
+constexpr std::uint32_t kRenderRoom = sizeof(uslova::WordsBuffer);
+
+/// The words of one text with options read once, somewhere in the `room` bytes at `out`: they
+/// start `*skipped` bytes in and take `length` bytes; uslova_spell's verdicts.
 uslova_verdict Spelled(const char* text, std::uint32_t size, const ReadOnce& read, char* out,
-                       std::uint32_t room, std::uint32_t& length) {
+                       std::uint32_t room, std::uint32_t& length, std::uint32_t& skipped) {
+  if (!read.usable) return USLOVA_BAD_OPTIONS;
   uslova::Number number;
   uslova::Verdict verdict =
       uslova::ReadNumber({text, size}, number, read.options.decimal, read.options.currency);
-  uslova::WordsBuffer words;
-  std::string_view spelled;
-  if (verdict == uslova::Verdict::Accepted)
-    verdict = uslova::SpellInto(number, read.options, words, spelled);
   if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
-  if (spelled.size() > room) return USLOVA_BUFFER_TOO_SMALL;
-  std::memcpy(out, spelled.data(), spelled.size());
+  std::string_view spelled;
+  if (room >= kRenderRoom) {  // in place
+    verdict = uslova::SpellSettled(number, read.settled, out, spelled);
+    if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+    skipped = static_cast<std::uint32_t>(spelled.data() - out);
+  } else {
+    uslova::WordsBuffer words;
+    verdict = uslova::SpellSettled(number, read.settled, words.data(), spelled);
+    if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+    if (spelled.size() > room) return USLOVA_BUFFER_TOO_SMALL;
+    std::memcpy(out, spelled.data(), spelled.size());
+    skipped = 0;
+  }
   length = static_cast<std::uint32_t>(spelled.size());
   return USLOVA_ACCEPTED;
 }
 
 }  // namespace
 
-/// uslova_spell with options read once: the words of the `size` bytes at `text` at `out`.
+/// uslova_spell with options read once: the words of the `size` bytes at `text` in the `room`
+/// bytes at `out`, their length at `length[0]` and where they start in `out` at `length[1]`.
 extern "C" uslova_verdict uslova_js_spell(const char* text, std::uint32_t size,
                                           const ReadOnce* read, char* out, std::uint32_t room,
                                           std::uint32_t* length) {
-  return Spelled(text, size, *read, out, room, *length);
+  return Spelled(text, size, *read, out, room, length[0], length[1]);
+}
+
+/// The room in which uslova_js_spell writes the words in place, without a copy.
+extern "C" std::uint32_t uslova_js_render_room() {
+  return kRenderRoom;
 }
 
 /// Spells the `count` texts that lie end to end at `texts`, `lengths` bytes each, with options
 /// read once, their words one after another at `out` (`size` bytes), so that one decoding reads
-/// them all. `ends[i]` gets where the words of text i end in that decoding, counted in UTF-16
-/// units (every letter of ours is one), or UINT32_MAX for a rejection; `*used` the bytes
-/// written. Returns how many texts were spelled before `out` was full.
+/// them all. `bounds[2 i]` and `bounds[2 i + 1]` get where the words of text i start and end in
+/// that decoding, counted in UTF-16 units (every letter of ours is one), or UINT32_MAX for a
+/// rejection; `*used` the bytes written. Returns how many texts were spelled before `out` was
+/// full.
 extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint32_t* lengths,
                                               std::uint32_t count, const ReadOnce* read, char* out,
-                                              std::uint32_t size, std::uint32_t* ends,
+                                              std::uint32_t size, std::uint32_t* bounds,
                                               std::uint32_t* used) {
   std::uint32_t bytes = 0, units = 0, done = 0;
   const bool ascii = read->options.script == uslova::Options::Script::Ascii;
+  /// The UTF-16 units of the `n` bytes at `p`: one for each that does not continue a letter.
+  const auto unitsOf = [ascii](const char* p, std::uint32_t n) {
+    if (ascii) return n;  // a byte a letter
+    std::uint32_t counted = 0;
+    for (const char* end = p + n; p != end; ++p)
+      counted += (static_cast<unsigned char>(*p) & 0xC0) != 0x80;
+    return counted;
+  };
   for (; done < count; texts += lengths[done], ++done) {
-    std::uint32_t length = 0;
+    std::uint32_t length = 0, skipped = 0;
     const uslova_verdict verdict =
-        Spelled(texts, lengths[done], *read, out + bytes, size - bytes, length);
+        Spelled(texts, lengths[done], *read, out + bytes, size - bytes, length, skipped);
     if (verdict == USLOVA_BUFFER_TOO_SMALL) break;
-    if (verdict == USLOVA_ACCEPTED) {
-      if (ascii) {
-        units += length;  // a byte a letter
-      } else {
-        for (const char* p = out + bytes; p != out + bytes + length; ++p)
-          units += (static_cast<unsigned char>(*p) & 0xC0) != 0x80;  // not a continuation byte
-      }
-      bytes += length;
+    if (verdict != USLOVA_ACCEPTED) {
+      bounds[2 * done] = bounds[2 * done + 1] = UINT32_MAX;
+      continue;
     }
-    ends[done] = verdict == USLOVA_ACCEPTED ? units : UINT32_MAX;
+    // What the words were written after (a blank) stays between them and the words before.
+    units += unitsOf(out + bytes, skipped);
+    bounds[2 * done] = units;
+    units += unitsOf(out + bytes + skipped, length);
+    bounds[2 * done + 1] = units;
+    bytes += skipped + length;
   }
   *used = bytes;
   return done;

@@ -327,6 +327,25 @@ test("an instance stays exact after its memory runs out", async () => {
   assert.equal(fresh("2,5", { currency: "EUR" }), "dva evra i pedeset centi");
 });
 
+test("a style's first words, which grow the converter's memory, come whole", async () => {
+  // The converter keeps the texts of a style's groups once it is first used: a batch and a
+  // call each read their words after that has moved the memory.
+  const { spellMany: many } = await import(`${pathToFileURL(process.env.USLOVA_PACKAGE)}?grow`);
+  const numbers = ["1", "22", "-333", "4444", "55555", "1001", "12,5"];
+  const tidy = ["jedan", "dvadeset dva", "minus tri stotine trideset tri",
+    "cetiri hiljade cetiri stotine cetrdeset cetiri", "pedeset pet hiljada pet stotina pedeset pet",
+    "jedna hiljada jedan", "dvanaest zapeta pet"];
+  // A long text first, whose room takes the free memory there was.
+  assert.deepEqual(many([`${"0".repeat(5e6)}7`]), ["  sedam"]);
+  // Enough for the words to fill the room of one crossing into the converter, and go on.
+  const times = (list) => Array.from({ length: 150 }, () => list).flat();
+  assert.deepEqual(many(times(numbers), { spacing: "tidy" }), times(tidy));
+  const fresh = await freshSpell("grow-one");
+  assert.equal(fresh(`${"0".repeat(5e6)}7`), "  sedam");
+  assert.equal(fresh("4444", { spacing: "joined", case: "upper" }),
+    "CETIRIHILJADECETIRISTOTINECETRDESETCETIRI");
+});
+
 test("options made up without end keep memory bounded", async () => {
   v8.setFlagsFromString("--expose-gc");
   const gc = runInNewContext("gc");

@@ -42,9 +42,16 @@ using WordsBuffer = std::array<char, 1280>;
 
 /// As above, writing into a buffer of the caller's: `words` is set to the words, somewhere in
 /// `buffer`. For callers that keep their own buffers, such as the command line and the C
-/// interface; it never allocates.
+/// interface; it allocates nothing, but for the first number of a style, whose groups' words
+/// it then writes out and keeps (a few hundred KB, for at most eight styles).
 [[nodiscard]] Verdict SpellInto(const Number& number, const Options& options, WordsBuffer& buffer,
                                 std::string_view& words);
+
+/// SpellInto for options that a caller checked and settled once for many numbers:
+/// OptionsProblem found nothing in them as given, and Settled settled them. The words are
+/// written into the sizeof(WordsBuffer) bytes at `out`, where `words` is set to them.
+[[nodiscard]] Verdict SpellSettled(const Number& number, const Options& settled, char* out,
+                                   std::string_view& words);
 
 /// The text the input box gets back after an accepted conversion: `typed` with its "." turned
 /// into "," when it is the text's only separator, blanks and sign kept, e.g. "-2.25" gives

@@ -1,0 +1,112 @@
+// group_texts.h: the words of every group of a number's integer, written out in one style and
+// kept, so that a number in that style is written by copying each group's text: made from the
+// word model by the renderer the first time the style is used.
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "render.h"
+#include "words.h"
+
+namespace uslova {
+
+/// The text of every group of a number's integer in one style, end to end in the bytes after
+/// the struct, every blank kept: group `group` with the digits `triad` is text
+/// 1000 × (group - 1) + triad.
+struct GroupTexts {
+  static constexpr std::size_t kTexts = 5000;
+  std::array<std::uint32_t, kTexts + 1> starts;  // text i is [starts[i], starts[i + 1])
+
+  const char* bytes() const { return reinterpret_cast<const char*>(this + 1); }
+  char* bytes() { return reinterpret_cast<char*>(this + 1); }
+};
+
+/// The texts of every group in a style, as Renderer writes AppendIntegerGroup's words, every
+/// blank kept; null when no memory could be had. Freed with std::free.
+const GroupTexts* MakeGroupTexts(Options::Script script, Options::Spacing spacing, bool upper,
+                                 Options::Forms forms, Options::Inflection inflection);
+
+/// Where the text of group `group` with the digits `triad` starts in `texts`, and after it
+/// where the next starts: where it ends.
+const std::uint32_t* TextStart(const GroupTexts& texts, int group, unsigned triad);
+/// The bytes of the texts, which starts count from.
+const char* TextBytes(const GroupTexts& texts);
+
+/// The texts of a style, made the first time it is used and then kept; null when it cannot be
+/// kept (no memory, or kMostStyles kept already).
+const GroupTexts* KeptGroupTexts(Options::Script script, Options::Spacing spacing, bool upper,
+                                 Options::Forms forms, Options::Inflection inflection);
+
+/// Makes the texts that the words of numbers with the settled options `settled` copy, unless
+/// they are kept already: their case's, and the nominative's that spelled decimals keep.
+void KeepGroupTexts(const Options& settled);
+
+/// Writes the words of a number in a style, as Render writes the word model of them: the steps
+/// of BuildWords, each word rendered as it comes, and each group of the integer copied from
+/// the kept texts of the style where there are some, else rendered word by word.
+class GroupTextWriter {
+ public:
+  /// Where the texts of a style come from.
+  using TextsOf = const GroupTexts* (*)(Options::Script, Options::Spacing, bool upper,
+                                        Options::Forms, Options::Inflection);
+
+  /// `out` must hold kMaxRendered bytes.
+  GroupTextWriter(Options::Script script, Options::Spacing spacing, Options::LetterCase letterCase,
+                  char* out, TextsOf textsOf = KeptGroupTexts)
+      : renderer_(script, spacing, letterCase, out),
+        script_(script),
+        spacing_(spacing),
+        upper_(letterCase == Options::LetterCase::Upper),
+        textsOf_(textsOf) {}
+
+  [[gnu::always_inline]] void put(std::uint8_t row) { pending_.push(row); }
+  [[gnu::always_inline]] void putGroup(int group, unsigned triad, Options::Forms forms,
+                                       Options::Inflection inflection) {
+    flush();
+    if (!found_) {
+      texts_ = textsOf_(script_, spacing_, upper_, forms, inflection);
+      found_ = true;
+    }
+    if (texts_ != nullptr && renderer_.uniform()) [[likely]] {  // not a word to capitalize
+      const std::uint32_t* start =
+          &texts_->starts[1000 * static_cast<std::size_t>(group - 1) + triad];
+      renderer_.putWritten(texts_->bytes() + start[0], start[1] - start[0]);
+      return;
+    }
+    putWords(group, triad, forms, inflection);
+  }
+  /// Where steps of several words write them, rendered when the next group comes or at the end.
+  Words& words() { return pending_; }
+  /// The words written.
+  std::string_view text() {
+    flush();
+    return renderer_.text();
+  }
+
+ private:
+  /// The group's words one by one.
+  void putWords(int group, unsigned triad, Options::Forms forms, Options::Inflection inflection);
+  [[gnu::always_inline]] void flush() {
+    if (pending_.size() == 0) return;
+    renderer_.put(pending_.begin(), pending_.end());
+    pending_.clear();
+  }
+
+  Renderer renderer_;
+  Words pending_;  // the words after the last group, not yet rendered
+  Options::Script script_;
+  Options::Spacing spacing_;
+  bool upper_;
+  TextsOf textsOf_;
+  // The texts of the groups so far, which are all in one form and case.
+  const GroupTexts* texts_ = nullptr;
+  bool found_ = false;
+};
+
+/// The words of a plain number or an amount (no unit) as BuildWords has them, written by `out`.
+Verdict WriteNumberWords(const Number& number, const Options& options, GroupTextWriter& out);
+
+}  // namespace uslova
