@@ -139,8 +139,8 @@ void AppendIntegerGroup(Words& words, int group, unsigned triad, Options::Forms 
   IntegerGroup(words, group, triad, forms, inflection);
 }
 
-void Words::putGroup(int group, unsigned triad, Options::Forms forms,
-                     Options::Inflection inflection) {
+[[gnu::always_inline]] inline void Words::putGroup(int group, unsigned triad, Options::Forms forms,
+                                                   Options::Inflection inflection) {
   IntegerGroup(*this, group, triad, forms, inflection);
 }
 
