@@ -10,13 +10,17 @@
 #include <clocale>
 #include <cwctype>
 
+#include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "group_texts.h"  // the private stages, for the test of the caches
 #include "uslova/converter.h"
+
+// The private stages, for the test of the caches.
+#include "group_texts.h"
 #include "window_text.h"
 
 namespace uslova {
@@ -293,12 +297,15 @@ TEST(Words, WindowPiecesJoinIntoTheCaption) {
 /// The texts of every style, made once for the test: more styles than a program keeps.
 const GroupTexts* EveryStyle(Script script, Spacing spacing, bool upper, Options::Forms forms,
                              Options::Inflection inflection) {
+  struct Free {
+    void operator()(const GroupTexts* texts) const { std::free(const_cast<GroupTexts*>(texts)); }
+  };
   static std::map<std::tuple<Script, Spacing, bool, Options::Forms, Options::Inflection>,
-                  const GroupTexts*>
+                  std::unique_ptr<const GroupTexts, Free>>
       made;
-  const GroupTexts*& texts = made[{script, spacing, upper, forms, inflection}];
-  if (texts == nullptr) texts = MakeGroupTexts(script, spacing, upper, forms, inflection);
-  return texts;
+  auto& texts = made[{script, spacing, upper, forms, inflection}];
+  if (texts == nullptr) texts.reset(MakeGroupTexts(script, spacing, upper, forms, inflection));
+  return texts.get();
 }
 
 // Written from each group's kept text, a number's words are the word model's, rendered word by
