@@ -586,30 +586,24 @@ function createUslova({ exports, memory }) {
       const count = Math.min(BATCH, total - first);
       // A number that the converter refused as it was read gets null, as every rejection does,
       // and so does a missing one: an empty text, which is no number.
-      // The texts end to end, as one string that the engine joins as it goes, and the length of
-      // each in UTF-16 units: the batch's own, as reading a number may run a caller's code that
-      // calls spellMany again.
-      let laid = "";
-      const unitLengths = new Uint32Array(count);
+      const texts = new Array(count);
       for (let i = 0; i < count; i++) {
         const number = list[first + i];
         const typed = typeof number === "string" ? number
           : number === null || number === undefined ? "" : textOf(number, optionsPointer);
-        const given = typeof typed === "number" ? "" : typed;
-        laid += given;
-        unitLengths[i] = given.length;
+        texts[i] = typeof typed === "number" ? "" : typed;
       }
-      // In one encoding; each text's length is its own where all are ASCII.
+      // The texts end to end in one encoding; each one's length is its own where all are ASCII.
+      const laid = texts.join("");
       reserve(laid.length * 3);
       views();
       let lengthViews = new Uint32Array(memory.buffer, lengths, count);
       const { read: taken, written } = encoder.encodeInto(laid, heap.subarray(text, text + textSize));
       if (taken === laid.length && written === laid.length) {
-        lengthViews.set(unitLengths);
+        for (let i = 0; i < count; i++) lengthViews[i] = texts[i].length;
       } else {
-        for (let i = 0, at = text, from = 0; i < count; i++) {
-          lengthViews[i] = writeAt(laid.slice(from, from + unitLengths[i]), at);
-          from += unitLengths[i];
+        for (let i = 0, at = text; i < count; i++) {
+          lengthViews[i] = writeAt(texts[i], at);
           at += lengthViews[i];
         }
       }
