@@ -144,11 +144,12 @@ class Renderer {
   /// `out` must hold kMaxRendered bytes.
   constexpr Renderer(Options::Script script, Options::Spacing spacing,
                      Options::LetterCase letterCase, char* out)
-      : columns_(&kSpelled[static_cast<std::size_t>(script)]
-                          [spacing == Options::Spacing::Joined ? 1 : 0]),
-        column_(&(*columns_)[letterCase == Options::LetterCase::Upper ? kUpper : kLower]),
+      : column_(&ColumnsOf(script,
+                           spacing)[letterCase == Options::LetterCase::Upper ? kUpper : kLower]),
         // Until the first word with letters, words come from the column of capitalized ones.
-        current_(letterCase == Options::LetterCase::First ? &(*columns_)[kCapitalized] : column_),
+        current_(letterCase == Options::LetterCase::First
+                     ? &ColumnsOf(script, spacing)[kCapitalized]
+                     : column_),
         exact_(spacing == Options::Spacing::Exact),
         // Tidy: a blank before every word that has letters, and none before the first in the end.
         blank_(spacing == Options::Spacing::Tidy ? 1 : 0),
@@ -210,7 +211,12 @@ class Renderer {
   }
 
  private:
-  const std::array<detail::Column, 3>* columns_;
+  /// The words of a script and spacing, in each variant of letter case.
+  static constexpr const std::array<detail::Column, 3>& ColumnsOf(Options::Script script,
+                                                                  Options::Spacing spacing) {
+    return kSpelled[static_cast<std::size_t>(script)][spacing == Options::Spacing::Joined ? 1 : 0];
+  }
+
   const detail::Column* column_;
   const detail::Column* current_;
   bool exact_;

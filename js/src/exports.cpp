@@ -19,8 +19,7 @@
 struct ReadOnce {
   uslova::Options options;
   uslova::OwnNoun noun;     // a noun of one's own, which `options` points to
-  uslova::Options settled;  // the options the words are written with, checked once
-  bool usable;              // whether the converter takes the options together
+  uslova::Options settled;  // the options the words are written with
 };
 
 /// The options of `given`, which uslova_options_problem accepted, read once; NULL when no
@@ -35,12 +34,11 @@ extern "C" ReadOnce* uslova_js_options_read(const uslova_options* given) {
     std::free(memory);
     return nullptr;
   }
-  // As uslova::SpellInto checks and settles them for each call.
-  const uslova::GivenOptions as = uslova::AsGiven(read->options);
-  read->usable = uslova::OptionsProblem(as).empty();
-  read->settled = uslova::Settled(as);
+  // Settled once, as uslova::SpellInto settles them for each call. ReadOptions found no problem
+  // with them as given, so neither does SpellInto's check, which takes fewer as given.
+  read->settled = uslova::Settled(uslova::AsGiven(read->options));
   // Made now, so that a call with the options allocates nothing.
-  if (read->usable) uslova::KeepGroupTexts(read->settled);
+  uslova::KeepGroupTexts(read->settled);
   return read;
 }
 
@@ -63,24 +61,21 @@ constexpr std::uint32_t kRenderRoom = sizeof(uslova::WordsBuffer);
 /// start `*skipped` bytes in and take `length` bytes; uslova_spell's verdicts.
 uslova_verdict Spelled(const char* text, std::uint32_t size, const ReadOnce& read, char* out,
                        std::uint32_t room, std::uint32_t& length, std::uint32_t& skipped) {
-  if (!read.usable) return USLOVA_BAD_OPTIONS;
   uslova::Number number;
   uslova::Verdict verdict =
       uslova::ReadNumber({text, size}, number, read.options.decimal, read.options.currency);
   if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  uslova::WordsBuffer spare;  // for the words when `out` has not the room: copied after
+  char* const at = room >= kRenderRoom ? out : spare.data();
   std::string_view spelled;
-  if (room >= kRenderRoom) {  // in place
-    verdict = uslova::SpellSettled(number, read.settled, out, spelled);
-    if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
-    skipped = static_cast<std::uint32_t>(spelled.data() - out);
-  } else {
-    uslova::WordsBuffer words;
-    verdict = uslova::SpellSettled(number, read.settled, words.data(), spelled);
-    if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  verdict = uslova::SpellSettled(number, read.settled, at, spelled);
+  if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  if (at != out) {
     if (spelled.size() > room) return USLOVA_BUFFER_TOO_SMALL;
     std::memcpy(out, spelled.data(), spelled.size());
-    skipped = 0;
+    spelled = {out, spelled.size()};
   }
+  skipped = static_cast<std::uint32_t>(spelled.data() - out);
   length = static_cast<std::uint32_t>(spelled.size());
   return USLOVA_ACCEPTED;
 }
