@@ -308,8 +308,14 @@ const GroupTexts* EveryStyle(Script script, Spacing spacing, bool upper, Options
   return texts.get();
 }
 
-// Written from each group's kept text, a number's words are the word model's, rendered word by
-// word, in every script, spacing, case, form and inflection, plain and as amounts.
+/// No texts, as when none could be made: every group is written word by word.
+const GroupTexts* NoTexts(Script, Spacing, bool, Options::Forms, Options::Inflection) {
+  return nullptr;
+}
+
+// Written from each group's kept text, or word by word where there are none, a number's words
+// are the word model's, rendered word by word, in every script, spacing, case, form and
+// inflection, plain and as amounts.
 TEST(Words, GroupTextsWriteWhatTheModelRenders) {
   const char* const typed[] = {"0",           "-7",
                                "1",           "11",
@@ -335,13 +341,15 @@ TEST(Words, GroupTextsWriteWhatTheModelRenders) {
                 Words model;
                 const Verdict built = BuildWords(number, options, model);
                 std::array<char, kMaxRendered> rendered, written;
-                GroupTextWriter writer(script, spacing, letterCase, written.data(), EveryStyle);
-                ASSERT_EQ(WriteNumberWords(number, options, writer), built);
-                if (built != Verdict::Accepted) continue;
-                ASSERT_EQ(writer.text(),
-                          Render(model, script, spacing, letterCase, rendered.data()))
-                    << text << " " << int(script) << int(spacing) << int(letterCase) << int(forms)
-                    << int(inflection) << int(currency);
+                for (GroupTextWriter::TextsOf textsOf : {EveryStyle, NoTexts}) {
+                  GroupTextWriter writer(script, spacing, letterCase, written.data(), textsOf);
+                  ASSERT_EQ(WriteNumberWords(number, options, writer), built);
+                  if (built != Verdict::Accepted) continue;
+                  ASSERT_EQ(writer.text(),
+                            Render(model, script, spacing, letterCase, rendered.data()))
+                      << text << " " << int(script) << int(spacing) << int(letterCase) << int(forms)
+                      << int(inflection) << int(currency) << (textsOf == NoTexts);
+                }
               }
             }
           }

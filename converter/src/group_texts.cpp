@@ -20,23 +20,12 @@ constexpr std::size_t kBlock = 16;
 /// uses more has the rest written word by word.
 constexpr std::size_t kMostStyles = 8;
 
-/// A style: what the text of a group depends on.
-constexpr std::size_t StyleOf(Options::Script script, Options::Spacing spacing, bool upper,
-                              Options::Forms forms, Options::Inflection inflection) {
-  return (((static_cast<std::size_t>(script) * 3 + static_cast<std::size_t>(spacing)) * 2 +
-           (upper ? 1 : 0)) *
-              2 +
-          static_cast<std::size_t>(forms)) *
-             3 +
-         static_cast<std::size_t>(inflection);
-}
-constexpr std::size_t kStyles = 3 * 3 * 2 * 2 * 3;
-
-constinit std::array<std::atomic<const GroupTexts*>, kStyles> kept{};
 constinit std::size_t keptStyles = 0;  // under `making`
 constinit std::mutex making;
 
 }  // namespace
+
+constinit std::array<std::atomic<const GroupTexts*>, detail::kStyles> detail::kept{};
 
 const GroupTexts* MakeGroupTexts(Options::Script script, Options::Spacing spacing, bool upper,
                                  Options::Forms forms, Options::Inflection inflection) {
@@ -65,10 +54,10 @@ const GroupTexts* MakeGroupTexts(Options::Script script, Options::Spacing spacin
   return static_cast<const GroupTexts*>(fitted != nullptr ? fitted : texts);
 }
 
-const GroupTexts* KeptGroupTexts(Options::Script script, Options::Spacing spacing, bool upper,
-                                 Options::Forms forms, Options::Inflection inflection) {
-  std::atomic<const GroupTexts*>& slot = kept[StyleOf(script, spacing, upper, forms, inflection)];
-  if (const GroupTexts* texts = slot.load(std::memory_order_acquire)) return texts;
+const GroupTexts* detail::KeepStyle(std::size_t style, Options::Script script,
+                                    Options::Spacing spacing, bool upper, Options::Forms forms,
+                                    Options::Inflection inflection) {
+  std::atomic<const GroupTexts*>& slot = kept[style];
   const std::lock_guard lock(making);
   if (const GroupTexts* texts = slot.load(std::memory_order_relaxed)) return texts;
   if (keptStyles == kMostStyles) return nullptr;

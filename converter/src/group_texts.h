@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 
@@ -35,10 +36,36 @@ const std::uint32_t* TextStart(const GroupTexts& texts, int group, unsigned tria
 /// The bytes of the texts, which starts count from.
 const char* TextBytes(const GroupTexts& texts);
 
+namespace detail {
+/// A style: what the text of a group depends on.
+constexpr std::size_t StyleOf(Options::Script script, Options::Spacing spacing, bool upper,
+                              Options::Forms forms, Options::Inflection inflection) {
+  return (((static_cast<std::size_t>(script) * 3 + static_cast<std::size_t>(spacing)) * 2 +
+           (upper ? 1 : 0)) *
+              2 +
+          static_cast<std::size_t>(forms)) *
+             3 +
+         static_cast<std::size_t>(inflection);
+}
+constexpr std::size_t kStyles = 3 * 3 * 2 * 2 * 3;
+
+/// The texts kept for each style, null until they are made.
+extern std::array<std::atomic<const GroupTexts*>, kStyles> kept;
+
+/// KeptGroupTexts for a style whose texts are not made yet.
+const GroupTexts* KeepStyle(std::size_t style, Options::Script script, Options::Spacing spacing,
+                            bool upper, Options::Forms forms, Options::Inflection inflection);
+}  // namespace detail
+
 /// The texts of a style, made the first time it is used and then kept; null when it cannot be
-/// kept (no memory, or kMostStyles kept already).
-const GroupTexts* KeptGroupTexts(Options::Script script, Options::Spacing spacing, bool upper,
-                                 Options::Forms forms, Options::Inflection inflection);
+/// kept (no memory, or kMostStyles kept already). Once they are made, a load.
+inline const GroupTexts* KeptGroupTexts(Options::Script script, Options::Spacing spacing,
+                                        bool upper, Options::Forms forms,
+                                        Options::Inflection inflection) {
+  const std::size_t style = detail::StyleOf(script, spacing, upper, forms, inflection);
+  if (const GroupTexts* texts = detail::kept[style].load(std::memory_order_acquire)) return texts;
+  return detail::KeepStyle(style, script, spacing, upper, forms, inflection);
+}
 
 /// Makes the texts that the words of numbers with the settled options `settled` copy, unless
 /// they are kept already: their case's, and the nominative's that spelled decimals keep.
@@ -49,13 +76,13 @@ void KeepGroupTexts(const Options& settled);
 /// the kept texts of the style where there are some, else rendered word by word.
 class GroupTextWriter {
  public:
-  /// Where the texts of a style come from.
+  /// Where the texts of a style come from, when not from KeptGroupTexts.
   using TextsOf = const GroupTexts* (*)(Options::Script, Options::Spacing, bool upper,
                                         Options::Forms, Options::Inflection);
 
   /// `out` must hold kMaxRendered bytes.
   GroupTextWriter(Options::Script script, Options::Spacing spacing, Options::LetterCase letterCase,
-                  char* out, TextsOf textsOf = KeptGroupTexts)
+                  char* out, TextsOf textsOf = nullptr)
       : renderer_(script, spacing, letterCase, out),
         script_(script),
         spacing_(spacing),
@@ -63,20 +90,25 @@ class GroupTextWriter {
         textsOf_(textsOf) {}
 
   [[gnu::always_inline]] void put(std::uint8_t row) { pending_.push(row); }
-  [[gnu::always_inline]] void putGroup(int group, unsigned triad, Options::Forms forms,
-                                       Options::Inflection inflection) {
+  /// The groups of the integer of `number`, from the first: each one's kept text, or its words
+  /// where there are no texts or a word is still to be capitalized.
+  [[gnu::always_inline]] void putGroups(const Number& number, Options::Forms forms,
+                                        Options::Inflection inflection) {
     flush();
-    if (!found_) {
-      texts_ = textsOf_(script_, spacing_, upper_, forms, inflection);
-      found_ = true;
-    }
-    if (texts_ != nullptr && renderer_.uniform()) [[likely]] {  // not a word to capitalize
+    const GroupTexts* texts = textsOf_ == nullptr
+                                  ? KeptGroupTexts(script_, spacing_, upper_, forms, inflection)
+                                  : textsOf_(script_, spacing_, upper_, forms, inflection);
+    int group = (number.integerDigits + 2) / 3;
+    for (; group >= 1 && (texts == nullptr || !renderer_.uniform()); --group)
+      [[unlikely]] putWords(group, TriadOf(number, group), forms, inflection);
+    // In a local, which the bytes copied cannot change as they could the renderer's.
+    char* out = renderer_.end();
+    for (; group >= 1; --group) {
       const std::uint32_t* start =
-          &texts_->starts[1000 * static_cast<std::size_t>(group - 1) + triad];
-      renderer_.putWritten(texts_->bytes() + start[0], start[1] - start[0]);
-      return;
+          &texts->starts[1000 * static_cast<std::size_t>(group - 1) + TriadOf(number, group)];
+      out = CopyWritten(out, texts->bytes() + start[0], start[1] - start[0]);
     }
-    putWords(group, triad, forms, inflection);
+    renderer_.moveTo(out);
   }
   /// Where steps of several words write them, rendered when the next group comes or at the end.
   Words& words() { return pending_; }
@@ -101,9 +133,6 @@ class GroupTextWriter {
   Options::Spacing spacing_;
   bool upper_;
   TextsOf textsOf_;
-  // The texts of the groups so far, which are all in one form and case.
-  const GroupTexts* texts_ = nullptr;
-  bool found_ = false;
 };
 
 /// The words of a plain number or an amount (no unit) as BuildWords has them, written by `out`.

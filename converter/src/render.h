@@ -196,13 +196,10 @@ class Renderer {
   /// word, or it has capitalized the first one.
   constexpr bool uniform() const { return current_ == column_; }
 
-  /// Writes the `size` bytes at `text`, words as put() would write them now, 16 bytes at a time:
-  /// up to 15 bytes after them are read, and overwritten in `out`, which has room for them.
-  [[gnu::always_inline]] void putWritten(const char* text, std::size_t size) {
-    for (std::size_t at = 0; at < size; at += 16)
-      std::memcpy(out_ + at, text + at, 16);
-    out_ += size;
-  }
+  /// Where the next byte goes; a caller that writes there what put() would write moves on with
+  /// moveTo().
+  char* end() const { return out_; }
+  void moveTo(char* end) { out_ = end; }
 
   /// The text written, with the leading blank of tidy spacing left out unless `whole`.
   constexpr std::string_view text(bool whole = false) const {
@@ -224,6 +221,14 @@ class Renderer {
   char* begin_;
   char* out_;
 };
+
+/// Copies the `size` bytes at `text` to `out` 16 bytes at a time, and returns where they end:
+/// up to 15 bytes after them are read, and overwritten in `out`, which has room for them.
+[[gnu::always_inline]] inline char* CopyWritten(char* out, const char* text, std::size_t size) {
+  for (std::size_t at = 0; at < size; at += 16)
+    std::memcpy(out + at, text + at, 16);
+  return out + size;
+}
 
 /// Writes `words` to `out` in a script, spacing and letter case, and returns the text written.
 /// e.g. the words of "101" in ASCII: " stotinu  jedan" exact, "stotinu jedan" tidy,

@@ -139,9 +139,10 @@ void AppendIntegerGroup(Words& words, int group, unsigned triad, Options::Forms 
   IntegerGroup(words, group, triad, forms, inflection);
 }
 
-[[gnu::always_inline]] inline void Words::putGroup(int group, unsigned triad, Options::Forms forms,
-                                                   Options::Inflection inflection) {
-  IntegerGroup(*this, group, triad, forms, inflection);
+[[gnu::always_inline]] inline void Words::putGroups(const Number& number, Options::Forms forms,
+                                                    Options::Inflection inflection) {
+  for (int group = (number.integerDigits + 2) / 3; group >= 1; --group)
+    IntegerGroup(*this, group, TriadOf(number, group), forms, inflection);
 }
 
 const GroupWords& CachedGroup(int group, unsigned triad, Options::Forms forms) {
@@ -212,10 +213,8 @@ template <bool Inflected, typename Out>
   if (number.integerDigits == 0) {
     out.put(kZero);  // the window leaves a blank; the styles read "nula"
   } else {
-    const Options::Inflection inflection =
-        Inflected ? options.inflection : Options::Inflection::Nominative;
-    for (int group = (number.integerDigits + 2) / 3; group >= 1; --group)
-      out.putGroup(group, TriadOf(number, group), options.forms, inflection);
+    out.putGroups(number, options.forms,
+                  Inflected ? options.inflection : Options::Inflection::Nominative);
   }
   if (amount) {
     if (options.noun == Options::NounWord::Written)

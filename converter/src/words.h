@@ -243,11 +243,11 @@ class Words {
   constexpr std::size_t size() const { return size_; }
   constexpr void clear() { size_ = 0; }
 
-  // The model as the target of BuildWords' steps, as a writer of the words is too: a word, a
-  // group of the integer (AppendIntegerGroup's words), and the words that steps of several
-  // words and their changes are written into.
+  // The model as the target of BuildWords' steps, as a writer of the words is too: a word, the
+  // groups of a number's integer (AppendIntegerGroup's words for each), and the words that steps
+  // of several words and their changes are written into.
   constexpr void put(std::uint8_t row) { push(row); }
-  void putGroup(int group, unsigned triad, Options::Forms forms, Options::Inflection inflection);
+  void putGroups(const Number& number, Options::Forms forms, Options::Inflection inflection);
   constexpr Words& words() { return *this; }
 
  private:
