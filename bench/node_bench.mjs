@@ -1,7 +1,9 @@
 // node_bench.mjs: the npm package against n2words (sr-Latn-RS) on the same 100,000 numbers of 1
 // to 15 digits, in one run of Node: each call as programs make it (a number alone, a text with
 // options kept in one object, a text with a new options object each call, a batch, and a loop
-// that keeps its words as a batch does), the best of 7 runs each; then the ratios.
+// that keeps its words as a batch does), the best of 7 runs each; then the ratios. A batch is
+// set against n2words both as it writes each number's words and drops them, and as it does a
+// batch's job, keeping them all until the list is done.
 // Usage: node --expose-gc bench/node_bench.mjs PATH/TO/package/index.js PATH/TO/node_modules
 // SPDX-License-Identifier: MIT
 import { pathToFileURL } from "node:url";
@@ -50,6 +52,11 @@ const batches = (options) => () => {
 const keptLists = (options) => () => {
   for (const list of lists) for (const words of list.map((t) => spell(t, options))) read(words);
 };
+// n2words doing a batch's job: its words kept until the list is done, as the batch keeps them.
+const keptBy = (convert) => () => { for (const words of texts.map(convert)) read(words); };
+const keptListsBy = (convert) => () => {
+  for (const list of lists) for (const words of list.map(convert)) read(words);
+};
 
 const tidy = { spacing: "tidy" };
 const rows = [
@@ -70,6 +77,12 @@ const rows = [
     "toCardinal(string)", each(texts, (t) => toCardinal(t))],
   ['spellMany(strings, {currency: "RSD"})', batch({ currency: "RSD" }),
     "toCurrency(string)", each(texts, (t) => toCurrency(t))],
+  ["spellMany(strings, o)", batch(tidy),
+    "a loop of toCardinal(string) that keeps the words", keptBy((t) => toCardinal(t))],
+  ["spellMany(strings, o) on lists of 1,000", batches(tidy),
+    "the same loop on lists of 1,000", keptListsBy((t) => toCardinal(t))],
+  ['spellMany(strings, {currency: "RSD"})', batch({ currency: "RSD" }),
+    "a loop of toCurrency(string) that keeps the words", keptBy((t) => toCurrency(t))],
 ].map(([ours, ourRun, theirs, theirRun]) => [ours, theirs, ...rates(ourRun, theirRun)]);
 for (const [ours, theirs, ourRate, theirRate] of rows) {
   console.log(`Node, 1 to 15 digits: ${ours} ${(ourRate / 1e6).toFixed(2)} M/s, ${theirs} ` +
