@@ -54,10 +54,9 @@ const GroupTexts* MakeGroupTexts(Options::Script script, Options::Spacing spacin
   return static_cast<const GroupTexts*>(fitted != nullptr ? fitted : texts);
 }
 
-const GroupTexts* detail::KeepStyle(std::size_t style, Options::Script script,
-                                    Options::Spacing spacing, bool upper, Options::Forms forms,
-                                    Options::Inflection inflection) {
-  std::atomic<const GroupTexts*>& slot = kept[style];
+const GroupTexts* detail::KeepStyle(Options::Script script, Options::Spacing spacing, bool upper,
+                                    Options::Forms forms, Options::Inflection inflection) {
+  std::atomic<const GroupTexts*>& slot = kept[StyleOf(script, spacing, upper, forms, inflection)];
   const std::lock_guard lock(making);
   if (const GroupTexts* texts = slot.load(std::memory_order_relaxed)) return texts;
   if (keptStyles == kMostStyles) return nullptr;

@@ -30,12 +30,6 @@ struct GroupTexts {
 const GroupTexts* MakeGroupTexts(Options::Script script, Options::Spacing spacing, bool upper,
                                  Options::Forms forms, Options::Inflection inflection);
 
-/// Where the text of group `group` with the digits `triad` starts in `texts`, and after it
-/// where the next starts: where it ends.
-const std::uint32_t* TextStart(const GroupTexts& texts, int group, unsigned triad);
-/// The bytes of the texts, which starts count from.
-const char* TextBytes(const GroupTexts& texts);
-
 namespace detail {
 /// A style: what the text of a group depends on.
 constexpr std::size_t StyleOf(Options::Script script, Options::Spacing spacing, bool upper,
@@ -53,8 +47,8 @@ constexpr std::size_t kStyles = 3 * 3 * 2 * 2 * 3;
 extern std::array<std::atomic<const GroupTexts*>, kStyles> kept;
 
 /// KeptGroupTexts for a style whose texts are not made yet.
-const GroupTexts* KeepStyle(std::size_t style, Options::Script script, Options::Spacing spacing,
-                            bool upper, Options::Forms forms, Options::Inflection inflection);
+const GroupTexts* KeepStyle(Options::Script script, Options::Spacing spacing, bool upper,
+                            Options::Forms forms, Options::Inflection inflection);
 }  // namespace detail
 
 /// The texts of a style, made the first time it is used and then kept; null when it cannot be
@@ -64,7 +58,7 @@ inline const GroupTexts* KeptGroupTexts(Options::Script script, Options::Spacing
                                         Options::Inflection inflection) {
   const std::size_t style = detail::StyleOf(script, spacing, upper, forms, inflection);
   if (const GroupTexts* texts = detail::kept[style].load(std::memory_order_acquire)) return texts;
-  return detail::KeepStyle(style, script, spacing, upper, forms, inflection);
+  return detail::KeepStyle(script, spacing, upper, forms, inflection);
 }
 
 /// Makes the texts that the words of numbers with the settled options `settled` copy, unless
