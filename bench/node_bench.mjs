@@ -3,7 +3,8 @@
 // options kept in one object, a text with a new options object each call, a batch, and a loop
 // that keeps its words as a batch does), the best of 7 runs each; then the ratios. A batch is
 // set against n2words both as it writes each number's words and drops them, and as it does a
-// batch's job, keeping them all until the list is done.
+// batch's job, keeping them all until the list is done. Last, the letters n2words writes:
+// Latin with diacritics, and Cyrillic against its sr-Cyrl-RS.
 // Usage: node --expose-gc bench/node_bench.mjs PATH/TO/package/index.js PATH/TO/node_modules
 // SPDX-License-Identifier: MIT
 import { pathToFileURL } from "node:url";
@@ -12,6 +13,8 @@ const [packagePath, modules] = process.argv.slice(2);
 const { spell, spellMany } = await import(pathToFileURL(packagePath));
 const { toCardinal, toCurrency } =
   await import(pathToFileURL(`${modules}/n2words/src/sr-Latn-RS.js`));
+const { toCardinal: toCyrillic } =
+  await import(pathToFileURL(`${modules}/n2words/src/sr-Cyrl-RS.js`));
 
 let seed = 42;
 const random = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
@@ -59,6 +62,8 @@ const keptListsBy = (convert) => () => {
 };
 
 const tidy = { spacing: "tidy" };
+const latin = { script: "latin" };
+const cyrillic = { script: "cyrillic" };
 const rows = [
   ["spell(number)", each(numbers, (n) => spell(n)),
     "toCardinal(number)", each(numbers, (n) => toCardinal(n))],
@@ -83,6 +88,15 @@ const rows = [
     "the same loop on lists of 1,000", keptListsBy((t) => toCardinal(t))],
   ['spellMany(strings, {currency: "RSD"})', batch({ currency: "RSD" }),
     "a loop of toCurrency(string) that keeps the words", keptBy((t) => toCurrency(t))],
+  // The letters that n2words writes: Latin with č, ć, ž, š, đ, and Cyrillic.
+  ['spell(string, {script: "latin"}) with one object', each(texts, (t) => spell(t, latin)),
+    "toCardinal(string)", each(texts, (t) => toCardinal(t))],
+  ['spell(string, {script: "cyrillic"}) with one object', each(texts, (t) => spell(t, cyrillic)),
+    "toCardinal(string) in Cyrillic", each(texts, (t) => toCyrillic(t))],
+  ['spellMany(strings, {script: "latin"}) on lists of 1,000', batches(latin),
+    "a loop of spell(string, o) on lists of 1,000 that keeps the words", keptLists(latin)],
+  ['spellMany(strings, {script: "cyrillic"}) on lists of 1,000', batches(cyrillic),
+    "a loop of spell(string, o) on lists of 1,000 that keeps the words", keptLists(cyrillic)],
 ].map(([ours, ourRun, theirs, theirRun]) => [ours, theirs, ...rates(ourRun, theirRun)]);
 for (const [ours, theirs, ourRate, theirRate] of rows) {
   console.log(`Node, 1 to 15 digits: ${ours} ${(ourRate / 1e6).toFixed(2)} M/s, ${theirs} ` +

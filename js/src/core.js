@@ -179,12 +179,18 @@ function createUslova({ exports, memory }) {
   };
 
   // ASCII words (the default script) are decoded as Latin-1 where Node offers it, which is
-  // quicker than UTF-8; other scripts as UTF-8.
+  // quicker than UTF-8. Node decodes the UTF-8 of other scripts at some 3 ns a byte, but makes
+  // a string of UTF-16 with a copy: there the converter widens their words to UTF-16 first.
+  // Elsewhere they are decoded as UTF-8.
   const latin1Slice = typeof Buffer === "function" ? Buffer.prototype.latin1Slice : undefined;
-  const decodeWords = (start, end, ascii) =>
-    ascii && latin1Slice !== undefined
-      ? latin1Slice.call(heap, start, end)
-      : decoder.decode(heap.subarray(start, end));
+  const ucs2Slice = typeof Buffer === "function" ? Buffer.prototype.ucs2Slice : undefined;
+  const widened = ucs2Slice === undefined ? 0 : allocate(2 * WORDS_ROOM); // a unit a byte at most
+  const decodeWords = (start, end, ascii) => {
+    if (ascii && latin1Slice !== undefined) return latin1Slice.call(heap, start, end);
+    if (ucs2Slice === undefined) return decoder.decode(heap.subarray(start, end));
+    const units = exports.uslova_js_widen(start, end - start, widened);
+    return ucs2Slice.call(heap, widened, widened + 2 * units);
+  };
 
   /** A value for a message, without running any code of the caller's. */
   const described = (value) =>
@@ -472,12 +478,17 @@ function createUslova({ exports, memory }) {
     if (optionsPointer === 0) {
       return caption(number, exports.uslova_js_window_pieces(start, written, pieces));
     }
-    let verdict = exports.uslova_js_spell(start, written, chosen.read, words, WORDS_ROOM, length);
+    // Words beyond ASCII come widened in the same crossing, where Node takes them so.
+    const wide = !chosen.ascii && ucs2Slice !== undefined;
+    let verdict = wide
+      ? exports.uslova_js_spell_wide(start, written, chosen.read, widened, 2 * WORDS_ROOM, length)
+      : exports.uslova_js_spell(start, written, chosen.read, words, WORDS_ROOM, length);
     if (verdict !== 0) { // an amount in another currency says so
       verdict = exports.uslova_refusal(start, written, optionsPointer, verdict);
       throw rejected(number, verdict, optionsPointer);
     }
     views(); // the texts the converter keeps for a style are made with its options: checked
+    if (wide) return ucs2Slice.call(heap, widened, widened + 2 * lengthView[0]);
     const from = words + lengthView[1]; // where in the room the words start
     return decodeWords(from, from + lengthView[0], chosen.ascii);
   }
@@ -516,7 +527,7 @@ function createUslova({ exports, memory }) {
       length);
     if (verdict !== 0) throw rejected(typed, verdict, optionsPointer);
     views();
-    return decoder.decode(heap.subarray(words, words + lengthView[0]));
+    return decodeWords(words, words + lengthView[0], false);
   }
 
   const READ_TEXT = limit("read_text");
@@ -560,8 +571,13 @@ function createUslova({ exports, memory }) {
   const lengths = allocate(4 * BATCH);
   const bounds = allocate(8 * BATCH);
   // The words of a crossing of spellMany, which ends when they fill it; or the pieces' ids of a
-  // batch of the window's captions, PIECES of 2 bytes for each.
-  const MANY_WORDS = 32 * WORDS_SIZE; // well below what engines keep as a long string
+  // batch of the window's captions, PIECES of 2 bytes for each. The more words a crossing
+  // decodes at once, the fewer crossings a batch takes, up to the 128 KiB from which V8 keeps a
+  // string apart among its large objects, where each word cut from it costs some twenty times
+  // as much. ASCII words take a byte a letter in the string, and widened words two bytes a
+  // unit, a unit for each byte at most; words decoded from UTF-8 may take two bytes for each
+  // byte (a blank, in a string of other letters), so they are given half the room.
+  const MANY_WORDS = 96 * WORDS_SIZE;
   const many = allocate(Math.max(MANY_WORDS, 2 * PIECES * BATCH));
 
   /**
@@ -617,16 +633,19 @@ function createUslova({ exports, memory }) {
         first += count;
         continue;
       }
-      // The words of as many texts as MANY_WORDS holds in each crossing, decoded at once, and
-      // each text's cut from them: one short string a crossing is quicker to make than one for
-      // each text, or one long one for the batch.
+      // The words of as many texts as a crossing's room holds, decoded at once, and each text's
+      // cut from them: one string a crossing is quicker to make than one for each text, or one
+      // for the batch, which would be a large object.
+      const wide = !ascii && ucs2Slice !== undefined; // as decodeWords, widened in the crossing
+      const room = ascii || wide ? MANY_WORDS : MANY_WORDS / 2;
       for (let i = 0, at = text; i < count;) {
         const done = exports.uslova_js_spell_many(at, lengths + 4 * i, count - i, read, many,
-          MANY_WORDS, bounds, length);
+          room, bounds, length, wide);
         views(); // as in spell
         // The lengths' view too, which the next crossing reads.
         if (lengthViews.length === 0) lengthViews = new Uint32Array(memory.buffer, lengths, count);
-        const all = decodeWords(many, many + lengthView[0], ascii);
+        const all = wide ? ucs2Slice.call(heap, many, many + lengthView[0])
+          : decodeWords(many, many + lengthView[0], ascii);
         const boundViews = new Uint32Array(memory.buffer, bounds, 2 * done);
         for (let j = 0; j < done; j++, i++) {
           const start = boundViews[2 * j];

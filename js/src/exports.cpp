@@ -80,7 +80,90 @@ uslova_verdict Spelled(const char* text, std::uint32_t size, const ReadOnce& rea
   return USLOVA_ACCEPTED;
 }
 
+/// Four bytes of ASCII, `four` as they lie in memory (WebAssembly's order puts the first lowest),
+/// as the four units of UTF-16 they are, in the same order.
+constexpr std::uint64_t WidenedAscii(std::uint32_t four) {
+  const std::uint64_t v = four;
+  return (v & 0xFFu) | ((v & 0xFF00u) << 8) | ((v & 0xFF0000u) << 16) | ((v & 0xFF000000u) << 24);
+}
+
+/// The `size` bytes of UTF-8 at `from` as UTF-16 at `to`, which has room for `size` units (no
+/// letter takes more units than bytes); returns the units written. The converter writes whole
+/// letters, but a letter cut short at the end is read no further than `size`: it becomes
+/// U+FFFD. Words are mostly ASCII, or letters of two bytes (Cyrillic, and č, ć, ž, š, đ):
+/// runs of those widen eight bytes at a time, the rest letter by letter.
+std::uint32_t Widen(const char* from, std::uint32_t size, std::uint16_t* to) {
+  const auto* p = reinterpret_cast<const unsigned char*>(from);
+  const unsigned char* const end = p + size;
+  std::uint16_t* const start = to;
+  // Eight bytes at hand: four letters of two bytes, or eight of ASCII, widen at once; else
+  // one letter, which cannot be cut short.
+  while (end - p >= 8) {
+    std::uint64_t eight;  // the first byte lowest
+    std::memcpy(&eight, p, 8);
+    if ((eight & 0x8080808080808080u) == 0) {
+      const std::uint64_t units[2] = {WidenedAscii(static_cast<std::uint32_t>(eight)),
+                                      WidenedAscii(static_cast<std::uint32_t>(eight >> 32))};
+      std::memcpy(to, units, 16);
+      p += 8;
+      to += 8;
+    } else if ((eight & 0xC0E0C0E0C0E0C0E0u) == 0x80C080C080C080C0u) {  // 110xxxxx 10xxxxxx
+      // Each pair of bytes is a lane of 16 bits: the lead's five bits above the next's six.
+      const std::uint64_t units =
+          ((eight & 0x001F001F001F001Fu) << 6) | ((eight >> 8) & 0x003F003F003F003Fu);
+      std::memcpy(to, &units, 8);
+      p += 8;
+      to += 4;
+    } else if ((eight & 0x80808080u) == 0) {
+      const std::uint64_t units = WidenedAscii(static_cast<std::uint32_t>(eight));
+      std::memcpy(to, &units, 8);
+      p += 4;
+      to += 4;
+    } else if ((eight & 0x80u) == 0) {
+      *to++ = static_cast<std::uint16_t>(eight & 0x7Fu);
+      p += 1;
+    } else if ((eight & 0xC0E0u) == 0x80C0u) {
+      *to++ = static_cast<std::uint16_t>(((eight & 0x1Fu) << 6) | ((eight >> 8) & 0x3Fu));
+      p += 2;
+    } else {
+      break;
+    }
+  }
+  while (p != end) {
+    const unsigned lead = *p;
+    if (lead < 0x80) {
+      *to++ = static_cast<std::uint16_t>(lead);
+      p += 1;
+    } else if (lead < 0xE0 && end - p >= 2) {
+      *to++ = static_cast<std::uint16_t>(((lead & 0x1Fu) << 6) | (p[1] & 0x3Fu));
+      p += 2;
+    } else if (lead < 0xF0 && lead >= 0xE0 && end - p >= 3) {
+      *to++ = static_cast<std::uint16_t>(((lead & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) |
+                                         (p[2] & 0x3Fu));
+      p += 3;
+    } else if (lead >= 0xF0 && end - p >= 4) {  // past the first 65,536: a surrogate pair
+      const std::uint32_t point = (((lead & 0x07u) << 18) | ((p[1] & 0x3Fu) << 12) |
+                                   ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu)) -
+                                  0x10000u;
+      *to++ = static_cast<std::uint16_t>(0xD800u + (point >> 10));
+      *to++ = static_cast<std::uint16_t>(0xDC00u + (point & 0x3FFu));
+      p += 4;
+    } else {  // cut short
+      *to++ = 0xFFFD;
+      break;
+    }
+  }
+  return static_cast<std::uint32_t>(to - start);
+}
+
 }  // namespace
+
+/// The `size` bytes of UTF-8 at `from` as UTF-16 at `to` (room for `size` units); returns the
+/// units written. Node makes a string of UTF-16 with a copy, and of UTF-8 only by decoding it,
+/// which for the words of other scripts than ASCII costs a hundred times as much.
+extern "C" std::uint32_t uslova_js_widen(const char* from, std::uint32_t size, std::uint16_t* to) {
+  return Widen(from, size, to);
+}
 
 /// uslova_spell with options read once: the words of the `size` bytes at `text` in the `room`
 /// bytes at `out`, their length at `length[0]` and where they start in `out` at `length[1]`.
@@ -90,6 +173,20 @@ extern "C" uslova_verdict uslova_js_spell(const char* text, std::uint32_t size,
   return Spelled(text, size, *read, out, room, length[0], length[1]);
 }
 
+/// uslova_js_spell with the words as UTF-16 from the start of `out` (aligned for it, `room`
+/// bytes), their length in units at `length[0]`.
+extern "C" uslova_verdict uslova_js_spell_wide(const char* text, std::uint32_t size,
+                                               const ReadOnce* read, std::uint16_t* out,
+                                               std::uint32_t room, std::uint32_t* length) {
+  uslova::WordsBuffer spelled;
+  const uslova_verdict verdict =
+      Spelled(text, size, *read, spelled.data(), kRenderRoom, length[0], length[1]);
+  if (verdict != USLOVA_ACCEPTED) return verdict;
+  if (2 * length[0] > room) return USLOVA_BUFFER_TOO_SMALL;  // a unit for each byte at most
+  length[0] = Widen(spelled.data() + length[1], length[0], out);
+  return USLOVA_ACCEPTED;
+}
+
 /// The room in which uslova_js_spell writes the words in place, without a copy.
 extern "C" std::uint32_t uslova_js_render_room() {
   return kRenderRoom;
@@ -97,15 +194,36 @@ extern "C" std::uint32_t uslova_js_render_room() {
 
 /// Spells the `count` texts that lie end to end at `texts`, `lengths` bytes each, with options
 /// read once, their words one after another at `out` (`size` bytes), so that one decoding reads
-/// them all. `bounds[2 i]` and `bounds[2 i + 1]` get where the words of text i start and end in
-/// that decoding, counted in UTF-16 units (every letter of ours is one), or UINT32_MAX for a
-/// rejection; `*used` the bytes written. Returns how many texts were spelled before `out` was
-/// full.
+/// them all: as UTF-8, or with `wide` as UTF-16 (`out` aligned for it). `bounds[2 i]` and
+/// `bounds[2 i + 1]` get where the words of text i start and end in that decoding, counted in
+/// UTF-16 units (every letter of ours is one), or UINT32_MAX for a rejection; `*used` the bytes
+/// written. Returns how many texts were spelled before `out` was full.
 extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint32_t* lengths,
                                               std::uint32_t count, const ReadOnce* read, char* out,
                                               std::uint32_t size, std::uint32_t* bounds,
-                                              std::uint32_t* used) {
+                                              std::uint32_t* used, bool wide) {
   std::uint32_t bytes = 0, units = 0, done = 0;
+  if (wide) {
+    uslova::WordsBuffer spelled;  // each text's words, before they are widened into `out`
+    for (; done < count; texts += lengths[done], ++done) {
+      std::uint32_t length = 0, skipped = 0;
+      const uslova_verdict verdict =
+          Spelled(texts, lengths[done], *read, spelled.data(), kRenderRoom, length, skipped);
+      if (verdict != USLOVA_ACCEPTED) {
+        bounds[2 * done] = bounds[2 * done + 1] = UINT32_MAX;
+        continue;
+      }
+      if (2 * length > size - bytes) break;  // a unit for each byte at most
+      bounds[2 * done] = units;
+      // Aligned: `out` is, and every unit before takes two bytes.
+      units +=
+          Widen(spelled.data() + skipped, length, reinterpret_cast<std::uint16_t*>(out + bytes));
+      bounds[2 * done + 1] = units;
+      bytes = 2 * units;
+    }
+    *used = bytes;
+    return done;
+  }
   const bool ascii = read->options.script == uslova::Options::Script::Ascii;
   /// The UTF-16 units of the `n` bytes at `p`: one for each that does not continue a letter.
   const auto unitsOf = [ascii](const char* p, std::uint32_t n) {

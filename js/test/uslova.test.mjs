@@ -346,6 +346,47 @@ test("a style's first words, which grow the converter's memory, come whole", asy
     "CETIRIHILJADECETIRISTOTINECETRDESETCETIRI");
 });
 
+test("words of other scripts than ASCII come whole, alone and in batches of many crossings", () => {
+  const numbers = ["1", "22", "-333", "4444", "55555", "1001", "12,5", "-6006"];
+  const words = {
+    latin: ["jedan", "dvadeset dva", "minus tri stotine trideset tri",
+      "četiri hiljade četiri stotine četrdeset četiri", "pedeset pet hiljada pet stotina pedeset pet",
+      "jedna hiljada jedan", "dvanaest zapeta pet", "minus šest hiljada šest"],
+    cyrillic: ["један", "двадесет два", "минус три стотине тридесет три",
+      "четири хиљаде четири стотине четрдесет четири", "педесет пет хиљада пет стотина педесет пет",
+      "једна хиљада један", "дванаест запета пет", "минус шест хиљада шест"],
+  };
+  // Some 300 KB of words: several crossings' worth, each ending wherever its room runs out.
+  const times = (list) => Array.from({ length: 2500 }, () => list).flat();
+  for (const [script, expected] of Object.entries(words)) {
+    const options = { spacing: "tidy", script };
+    assert.deepEqual(numbers.map((number) => spell(number, options)), expected, script);
+    assert.deepEqual(spellMany(times(numbers), options), times(expected), script);
+  }
+});
+
+test("the converter widens UTF-8 to UTF-16 as a decoder reads it", async () => {
+  // The module itself, beside the package that embeds it, with the crossing Node's words take.
+  const bytes = readFileSync(new URL("../../uslova.wasm", pathToFileURL(process.env.USLOVA_PACKAGE)));
+  const { instance } = await WebAssembly.instantiate(bytes,
+    { env: { emscripten_notify_memory_growth() {} } });
+  const { malloc, uslova_js_widen: widen, memory } = instance.exports;
+  instance.exports._initialize?.();
+  const utf8 = ["abcdefgh šđ šest", "шест", "четрдесет четири", "abcdššab", "abc€defghijk", "€5",
+    "a𝔰b", "abš"].map((text) =>
+    new TextEncoder().encode(text));
+  // Letters cut short at the end: the first byte of "š", of "€", of "𝔰" and two of its four.
+  utf8.push(Uint8Array.of(0x61, 0xc5), Uint8Array.of(0xe2), Uint8Array.of(0xf0, 0x9d));
+  const from = malloc(64);
+  const to = malloc(128);
+  for (const text of utf8) {
+    new Uint8Array(memory.buffer).set(text, from);
+    const units = widen(from, text.length, to);
+    assert.equal(Buffer.from(memory.buffer, to, 2 * units).toString("utf16le"),
+      new TextDecoder().decode(text), String(text));
+  }
+});
+
 test("options made up without end keep memory bounded", async () => {
   v8.setFlagsFromString("--expose-gc");
   const gc = runInNewContext("gc");
