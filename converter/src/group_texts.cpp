@@ -14,8 +14,11 @@ namespace {
 
 /// The most a group's text takes: four words, each with a blank on either side.
 constexpr std::size_t kMostGroupBytes = 4 * (sizeof(Slot::text) + 2);
-/// Texts are copied 16 bytes at a time, which reads past the last one's end.
-constexpr std::size_t kBlock = 16;
+/// Texts are copied kCopiedWhole bytes at least, which reads past the last one's end.
+constexpr std::size_t kBlock = kCopiedWhole;
+// The words that a writer's room holds: "minus", five groups, and what the last group's copy
+// writes past its end.
+static_assert(sizeof(Slot::text) + 2 + 5 * kMostGroupBytes + kCopiedWhole <= kMaxRendered);
 /// The styles kept at most, each about 200 KB in ASCII and 400 KB in Cyrillic: a program that
 /// uses more has the rest written word by word.
 constexpr std::size_t kMostStyles = 8;
