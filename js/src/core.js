@@ -601,25 +601,30 @@ function createUslova({ exports, memory }) {
     for (let first = 0; first < total; ) {
       const count = Math.min(BATCH, total - first);
       // A number that the converter refused as it was read gets null, as every rejection does,
-      // and so does a missing one: an empty text, which is no number.
-      const texts = new Array(count);
+      // and so does a missing one: an empty text, which is no number. The texts are laid end
+      // to end with +, which joins them some six times as fast as an array's join(), and each
+      // one's length in UTF-16 units is kept.
+      // A call of spellMany from a getter of the list cannot overwrite its own lengths.
+      const units = new Uint32Array(count);
+      let laid = "";
       for (let i = 0; i < count; i++) {
         const number = list[first + i];
-        const typed = typeof number === "string" ? number
+        let typed = typeof number === "string" ? number
           : number === null || number === undefined ? "" : textOf(number, optionsPointer);
-        texts[i] = typeof typed === "number" ? "" : typed;
+        if (typeof typed === "number") typed = "";
+        laid += typed;
+        units[i] = typed.length;
       }
-      // The texts end to end in one encoding; each one's length is its own where all are ASCII.
-      const laid = texts.join("");
+      // The texts in one encoding; each one's length in bytes is its length where all are ASCII.
       reserve(laid.length * 3);
       views();
       let lengthViews = new Uint32Array(memory.buffer, lengths, count);
       const { read: taken, written } = encoder.encodeInto(laid, heap.subarray(text, text + textSize));
       if (taken === laid.length && written === laid.length) {
-        for (let i = 0; i < count; i++) lengthViews[i] = texts[i].length;
+        lengthViews.set(units.subarray(0, count));
       } else {
-        for (let i = 0, at = text; i < count; i++) {
-          lengthViews[i] = writeAt(texts[i], at);
+        for (let i = 0, at = text, unit = 0; i < count; unit += units[i], i++) {
+          lengthViews[i] = writeAt(laid.substring(unit, unit + units[i]), at);
           at += lengthViews[i];
         }
       }

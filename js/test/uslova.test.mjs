@@ -405,6 +405,22 @@ test("options made up without end keep memory bounded", async () => {
   assert.ok(process.memoryUsage().heapUsed - before < 1e6, "the kept options are bounded");
 });
 
+test("a list whose reading calls spellMany again keeps its own words", () => {
+  // A getter of the list spells another list in the middle of a batch: each call gets its own
+  // words.
+  const tidy = { spacing: "tidy" };
+  const numbers = Array.from({ length: 5000 }, (_, i) => String(i * 7919));
+  let inner;
+  const list = new Proxy(numbers, {
+    get: (target, key) => {
+      if (key === "100") inner = spellMany(["7", 12, "x"], tidy);
+      return target[key];
+    },
+  });
+  assert.deepEqual(spellMany(list, tidy), numbers.map((number) => spell(number, tidy)));
+  assert.deepEqual(inner, ["sedam", "dvanaest", null]);
+});
+
 test("require() gives the same package, and import its default export", async () => {
   const uslova = (await import(process.env.USLOVA_PACKAGE)).default;
   assert.deepEqual(Object.keys(uslova).sort(), Object.keys(required).sort());
