@@ -405,20 +405,13 @@ test("options made up without end keep memory bounded", async () => {
   assert.ok(process.memoryUsage().heapUsed - before < 1e6, "the kept options are bounded");
 });
 
-test("a list whose reading calls spellMany again keeps its own words", () => {
-  // A getter of the list spells another list in the middle of a batch: each call gets its own
-  // words.
-  const tidy = { spacing: "tidy" };
-  const numbers = Array.from({ length: 5000 }, (_, i) => String(i * 7919));
+test("a getter of the list that calls spellMany again changes no word of either", () => {
   let inner;
-  const list = new Proxy(numbers, {
-    get: (target, key) => {
-      if (key === "100") inner = spellMany(["7", 12, "x"], tidy);
-      return target[key];
-    },
+  const list = new Proxy(["21", "3", "1e5"], {
+    get: (target, key) => ((key === "1" && (inner = spellMany(["7", 12, "x"]))), target[key]),
   });
-  assert.deepEqual(spellMany(list, tidy), numbers.map((number) => spell(number, tidy)));
-  assert.deepEqual(inner, ["sedam", "dvanaest", null]);
+  assert.deepEqual(spellMany(list), ["21", "3", "1e5"].map((number) => spell(number)));
+  assert.deepEqual(inner, ["  sedam", " dvanaest", null]);
 });
 
 test("require() gives the same package, and import its default export", async () => {
