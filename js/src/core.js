@@ -602,9 +602,9 @@ function createUslova({ exports, memory }) {
       const count = Math.min(BATCH, total - first);
       // A number that the converter refused as it was read gets null, as every rejection does,
       // and so does a missing one: an empty text, which is no number. The texts are laid end
-      // to end with +, which joins them some six times as fast as an array's join(), and each
-      // one's length in UTF-16 units is kept.
-      // A call of spellMany from a getter of the list cannot overwrite its own lengths.
+      // to end with +, which with the encoder's flattening costs Node less than an array's
+      // join() (some 21 ns a text), and each one's length in UTF-16 units is kept in an array
+      // of the call's own, which a call of spellMany from a getter of the list cannot change.
       const units = new Uint32Array(count);
       let laid = "";
       for (let i = 0; i < count; i++) {
