@@ -79,6 +79,31 @@ TEST(Reader, SignCountsEveryTypedDigit) {
 namespace uslova {
 namespace {
 
+// A text of digits with any one byte in place of one of them, at any place and up to sixteen
+// bytes, is read whole as a byte at a time: the same verdict, digits, sign and decimals. Whole
+// texts of digits alone take a path of their own, which checks several bytes at once.
+TEST(Reader, DigitsWithOneByteChangedReadAsFedByteByByte) {
+  for (std::size_t size = 1; size <= 16; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      for (int byte = 0; byte < 256; ++byte) {
+        std::string typed = std::string("9876543210123456").substr(0, size);
+        typed[at] = static_cast<char>(byte);
+        Number whole, fed;
+        NumberReader reader;
+        for (char ch : typed)
+          reader.feed(std::string_view(&ch, 1));
+        const Verdict verdict = ReadNumber(typed, whole);
+        ASSERT_EQ(reader.finish(fed), verdict) << typed;
+        if (verdict != Verdict::Accepted) continue;
+        ASSERT_EQ(whole.integer, fed.integer) << typed;
+        ASSERT_EQ(whole.integerDigits, fed.integerDigits) << typed;
+        ASSERT_EQ(whole.negative, fed.negative) << typed;
+        ASSERT_EQ(whole.decimalDigits(), fed.decimalDigits()) << typed;
+      }
+    }
+  }
+}
+
 // A chosen decimal separator makes the other one group, even alone; what it cannot read as
 // groups of three or one decimal separator is refused. Each row reads as its plain form does,
 // whole and a byte at a time.
