@@ -315,7 +315,7 @@ const GroupTexts* NoTexts(Script, Spacing, bool, Options::Forms, Options::Inflec
 
 // Written from each group's kept text, or word by word where there are none, a number's words
 // are the word model's, rendered word by word, in every script, spacing, case, form and
-// inflection, plain and as amounts.
+// inflection, plain and as amounts; and so are the entry point's.
 TEST(Words, GroupTextsWriteWhatTheModelRenders) {
   const char* const typed[] = {"0",           "-7",
                                "1",           "11",
@@ -349,6 +349,22 @@ TEST(Words, GroupTextsWriteWhatTheModelRenders) {
                             Render(model, script, spacing, letterCase, rendered.data()))
                       << text << " " << int(script) << int(spacing) << int(letterCase) << int(forms)
                       << int(inflection) << int(currency) << (textsOf == NoTexts);
+                }
+                // The entry point, which writes a whole number straight from the kept texts,
+                // with the options settled: the words of the model with them.
+                const GivenOptions given = AsGiven(options);
+                const Options settled = Settled(given);
+                if (!OptionsProblem(given).empty() || settled == Options{}) continue;
+                Words settledModel;
+                WordsBuffer buffer;
+                std::string_view words;
+                const Verdict verdict = BuildWords(number, settled, settledModel);
+                ASSERT_EQ(SpellSettled(number, settled, buffer.data(), words), verdict) << text;
+                if (verdict == Verdict::Accepted) {
+                  EXPECT_EQ(words, Render(settledModel, settled.script, settled.spacing,
+                                          settled.letterCase, rendered.data()))
+                      << text << " " << int(script) << int(spacing) << int(letterCase) << int(forms)
+                      << int(inflection) << int(currency);
                 }
               }
             }

@@ -48,6 +48,24 @@ bool WindowsText(const Options& options) {
                                                          const Options& settled, char* buffer,
                                                          std::string_view& words) {
   if (settled.unit == Options::Unit::None) {  // each group's text as kept for the style
+    // A whole number or amount above zero, with no word capitalized alone, is its groups'
+    // texts and an amount's words after them: written without the writer's steps.
+    if (!number.negative && number.integerDigits != 0 && number.decimalsTyped == 0 &&
+        settled.letterCase != Options::LetterCase::First) {
+      const bool upper = settled.letterCase == Options::LetterCase::Upper;
+      if (const GroupTexts* texts = KeptGroupTexts(settled.script, settled.spacing, upper,
+                                                   settled.forms, settled.inflection)) {
+        Renderer renderer(settled.script, settled.spacing, settled.letterCase, buffer);
+        renderer.moveTo(CopyGroupTexts(*texts, number, (number.integerDigits + 2) / 3, buffer));
+        if (settled.currency != Options::Currency::None) {
+          Words after;
+          AppendAmountWords(number, settled, after);
+          renderer.put(after.begin(), after.end());
+        }
+        words = renderer.text();
+        return Verdict::Accepted;
+      }
+    }
     GroupTextWriter writer(settled.script, settled.spacing, settled.letterCase, buffer);
     if (const Verdict v = WriteNumberWords(number, settled, writer); v != Verdict::Accepted)
       return v;

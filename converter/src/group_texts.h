@@ -61,6 +61,19 @@ inline const GroupTexts* KeptGroupTexts(Options::Script script, Options::Spacing
   return detail::KeepStyle(script, spacing, upper, forms, inflection);
 }
 
+/// Copies the kept texts of the groups of `number`'s integer from `group` down to the first to
+/// `out`, which has room for them and for the kCopiedWhole bytes that a copy writes past its
+/// end; returns where they end.
+[[gnu::always_inline]] inline char* CopyGroupTexts(const GroupTexts& texts, const Number& number,
+                                                   int group, char* out) {
+  for (; group >= 1; --group) {
+    const std::uint32_t* start =
+        &texts.starts[1000 * static_cast<std::size_t>(group - 1) + TriadOf(number, group)];
+    out = CopyWritten(out, texts.bytes() + start[0], start[1] - start[0]);
+  }
+  return out;
+}
+
 /// Makes the texts that the words of numbers with the settled options `settled` copy, unless
 /// they are kept already: their case's, and the nominative's that spelled decimals keep.
 void KeepGroupTexts(const Options& settled);
@@ -95,14 +108,7 @@ class GroupTextWriter {
     int group = (number.integerDigits + 2) / 3;
     for (; group >= 1 && (texts == nullptr || !renderer_.uniform()); --group)
       [[unlikely]] putWords(group, TriadOf(number, group), forms, inflection);
-    // In a local, which the bytes copied cannot change as they could the renderer's.
-    char* out = renderer_.end();
-    for (; group >= 1; --group) {
-      const std::uint32_t* start =
-          &texts->starts[1000 * static_cast<std::size_t>(group - 1) + TriadOf(number, group)];
-      out = CopyWritten(out, texts->bytes() + start[0], start[1] - start[0]);
-    }
-    renderer_.moveTo(out);
+    if (texts != nullptr) renderer_.moveTo(CopyGroupTexts(*texts, number, group, renderer_.end()));
   }
   /// Where steps of several words write them, rendered when the next group comes or at the end.
   Words& words() { return pending_; }

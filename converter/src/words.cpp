@@ -134,6 +134,15 @@ void Inflect(Words& words, Options::Inflection inflection) {
 
 }  // namespace
 
+void AppendAmountWords(const Number& number, const Options& options, Words& words) {
+  if (options.noun != Options::NounWord::Written) return;
+  if (options.inflection == Options::Inflection::Nominative) {
+    AmountWords<false>(number, options, words);
+  } else {
+    AmountWords<true>(number, options, words);
+  }
+}
+
 void AppendIntegerGroup(Words& words, int group, unsigned triad, Options::Forms forms,
                         Options::Inflection inflection) {
   IntegerGroup(words, group, triad, forms, inflection);
@@ -217,8 +226,7 @@ template <bool Inflected, typename Out>
                   Inflected ? options.inflection : Options::Inflection::Nominative);
   }
   if (amount) {
-    if (options.noun == Options::NounWord::Written)
-      AmountWords<Inflected>(number, options, out.words());
+    AppendAmountWords(number, options, out.words());
   } else if (!number.decimalDigits().empty()) {
     out.put(kPoint);
     DecimalWords(number.decimalDigits(), windowReading, options.forms, out.words());

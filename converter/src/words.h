@@ -324,6 +324,10 @@ constexpr unsigned TriadOf(const Number& number, int group) {
   return static_cast<unsigned>((digits[0] - '0') * 100 + (digits[1] - '0') * 10 + digits[2] - '0');
 }
 
+/// Appends the words that follow an amount's integer with a currency's noun written: the noun
+/// in the case of `options`, and the hundredths as they say; nothing where the noun is left out.
+void AppendAmountWords(const Number& number, const Options& options, Words& words);
+
 /// The words of `number` as `options` say: "minus", the groups, and the decimals or, with a
 /// currency, the units and hundredths. Spacing::Exact means the window's reading of decimals;
 /// the caller settles what an amount's or the short forms' exact spacing means first. With a
