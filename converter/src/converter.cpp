@@ -34,13 +34,6 @@ Verdict SpellInto(std::string_view typed, const Options& options, std::string& o
 
 namespace {
 
-/// The options write the window's text: how they read the number does not matter.
-bool WindowsText(const Options& options) {
-  Options rendering = options;
-  rendering.decimal = Options::Decimal::Auto;
-  return rendering == Options{};
-}
-
 /// The words of a style other than the window's, with settled options, into the
 /// sizeof(WordsBuffer) bytes at `buffer`: a number or an amount from the kept texts of its
 /// groups, a count through the word model.
@@ -48,21 +41,10 @@ bool WindowsText(const Options& options) {
                                                          const Options& settled, char* buffer,
                                                          std::string_view& words) {
   if (settled.unit == Options::Unit::None) {  // each group's text as kept for the style
-    // A whole number or amount above zero, with no word capitalized alone, is its groups'
-    // texts and an amount's words after them: written without the writer's steps.
-    if (!number.negative && number.integerDigits != 0 && number.decimalsTyped == 0 &&
-        settled.letterCase != Options::LetterCase::First) {
-      const bool upper = settled.letterCase == Options::LetterCase::Upper;
-      if (const GroupTexts* texts = KeptGroupTexts(settled.script, settled.spacing, upper,
-                                                   settled.forms, settled.inflection)) {
-        Renderer renderer(settled.script, settled.spacing, settled.letterCase, buffer);
-        renderer.moveTo(CopyGroupTexts(*texts, number, (number.integerDigits + 2) / 3, buffer));
-        if (settled.currency != Options::Currency::None) {
-          Words after;
-          AppendAmountWords(number, settled, after);
-          renderer.put(after.begin(), after.end());
-        }
-        words = renderer.text();
+    // A whole number above zero: its groups' texts, copied without the writer's steps.
+    if (WrittenFromTexts(number)) {
+      if (const GroupTexts* texts = TextsAlone(settled)) {
+        words = WriteFromTexts(number, settled, *texts, buffer);
         return Verdict::Accepted;
       }
     }

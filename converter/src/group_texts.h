@@ -74,6 +74,39 @@ inline const GroupTexts* KeptGroupTexts(Options::Script script, Options::Spacing
   return out;
 }
 
+/// Whether the words of `number` in a style other than the window's are its groups' kept texts,
+/// and for an amount the words after its integer: it is whole and above zero.
+constexpr bool WrittenFromTexts(const Number& number) {
+  return !number.negative && number.integerDigits != 0 && number.decimalsTyped == 0;
+}
+
+/// The kept texts that WriteFromTexts writes a number's words from, with the settled options
+/// `settled` of a style other than the window's; null for a count, where a word is capitalized
+/// alone, or where the style's texts are not kept.
+inline const GroupTexts* TextsAlone(const Options& settled) {
+  if (settled.unit != Options::Unit::None || settled.letterCase == Options::LetterCase::First)
+    return nullptr;
+  return KeptGroupTexts(settled.script, settled.spacing,
+                        settled.letterCase == Options::LetterCase::Upper, settled.forms,
+                        settled.inflection);
+}
+
+/// The words of a number that WrittenFromTexts accepts, with settled options `settled` and
+/// their TextsAlone, `texts`, written into the kMaxRendered bytes at `out`: the words that
+/// BuildWords and Render give, copied without their steps.
+[[gnu::always_inline]] inline std::string_view WriteFromTexts(const Number& number,
+                                                              const Options& settled,
+                                                              const GroupTexts& texts, char* out) {
+  Renderer renderer(settled.script, settled.spacing, settled.letterCase, out);
+  renderer.moveTo(CopyGroupTexts(texts, number, (number.integerDigits + 2) / 3, out));
+  if (settled.currency != Options::Currency::None) {
+    Words after;
+    AppendAmountWords(number, settled, after);
+    renderer.put(after.begin(), after.end());
+  }
+  return renderer.text();
+}
+
 /// Makes the texts that the words of numbers with the settled options `settled` copy, unless
 /// they are kept already: their case's, and the nominative's that spelled decimals keep.
 void KeepGroupTexts(const Options& settled);

@@ -12,6 +12,13 @@
 
 namespace uslova {
 
+/// The options write the window's text: how they read the number does not matter.
+inline bool WindowsText(const Options& options) {
+  Options rendering = options;
+  rendering.decimal = Options::Decimal::Auto;
+  return rendering == Options{};
+}
+
 /// The window's exact text of a number: its caption, as Render would write the words of
 /// BuildWords in exact spacing, put together from the precomputed words of each group. It keeps
 /// the old program's readings, which the other styles do not share: the decimals padded on the

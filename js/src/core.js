@@ -618,7 +618,7 @@ function createUslova({ exports, memory }) {
       // The texts in one encoding; each one's length in bytes is its length where all are ASCII.
       reserve(laid.length * 3);
       views();
-      let lengthViews = new Uint32Array(memory.buffer, lengths, count);
+      const lengthViews = new Uint32Array(memory.buffer, lengths, count);
       const { read: taken, written } = encoder.encodeInto(laid, heap.subarray(text, text + textSize));
       if (taken === laid.length && written === laid.length) {
         lengthViews.set(units.subarray(0, count));
@@ -647,15 +647,13 @@ function createUslova({ exports, memory }) {
         const done = exports.uslova_js_spell_many(at, lengths + 4 * i, count - i, read, many,
           room, bounds, length, wide);
         views(); // as in spell
-        // The lengths' view too, which the next crossing reads.
-        if (lengthViews.length === 0) lengthViews = new Uint32Array(memory.buffer, lengths, count);
+        at += lengthView[1]; // the bytes of the texts spelled
         const all = wide ? ucs2Slice.call(heap, many, many + lengthView[0])
           : decodeWords(many, many + lengthView[0], ascii);
         const boundViews = new Uint32Array(memory.buffer, bounds, 2 * done);
         for (let j = 0; j < done; j++, i++) {
           const start = boundViews[2 * j];
           result[first + i] = start === 0xffffffff ? null : all.slice(start, boundViews[2 * j + 1]);
-          at += lengthViews[i];
         }
       }
       first += count;

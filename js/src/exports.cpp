@@ -13,6 +13,7 @@
 #include "uslova/converter.h"
 #include "uslova/reader.h"
 #include "uslova/uslova.h"
+#include "window_text.h"
 
 /// A struct of options read once, for calls that need not read it again: the package keeps one
 /// for each combination of options it has prepared and checked.
@@ -20,6 +21,8 @@ struct ReadOnce {
   uslova::Options options;
   uslova::OwnNoun noun;     // a noun of one's own, which `options` points to
   uslova::Options settled;  // the options the words are written with
+  /// The kept texts that a whole number above zero is written from alone, or null.
+  const uslova::GroupTexts* textsAlone;
 };
 
 /// The options of `given`, which uslova_options_problem accepted, read once; NULL when no
@@ -39,6 +42,8 @@ extern "C" ReadOnce* uslova_js_options_read(const uslova_options* given) {
   read->settled = uslova::Settled(uslova::AsGiven(read->options));
   // Made now, so that a call with the options allocates nothing.
   uslova::KeepGroupTexts(read->settled);
+  read->textsAlone =
+      uslova::WindowsText(read->settled) ? nullptr : uslova::TextsAlone(read->settled);
   return read;
 }
 
@@ -68,8 +73,12 @@ uslova_verdict Spelled(const char* text, std::uint32_t size, const ReadOnce& rea
   uslova::WordsBuffer spare;  // for the words when `out` has not the room: copied after
   char* const at = room >= kRenderRoom ? out : spare.data();
   std::string_view spelled;
-  verdict = uslova::SpellSettled(number, read.settled, at, spelled);
-  if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  if (read.textsAlone != nullptr && uslova::WrittenFromTexts(number)) {
+    spelled = uslova::WriteFromTexts(number, read.settled, *read.textsAlone, at);
+  } else {
+    verdict = uslova::SpellSettled(number, read.settled, at, spelled);
+    if (verdict != uslova::Verdict::Accepted) return static_cast<uslova_verdict>(verdict);
+  }
   if (at != out) {
     if (spelled.size() > room) return USLOVA_BUFFER_TOO_SMALL;
     std::memcpy(out, spelled.data(), spelled.size());
@@ -196,13 +205,15 @@ extern "C" std::uint32_t uslova_js_render_room() {
 /// read once, their words one after another at `out` (`size` bytes), so that one decoding reads
 /// them all: as UTF-8, or with `wide` as UTF-16 (`out` aligned for it). `bounds[2 i]` and
 /// `bounds[2 i + 1]` get where the words of text i start and end in that decoding, counted in
-/// UTF-16 units (every letter of ours is one), or UINT32_MAX for a rejection; `*used` the bytes
-/// written. Returns how many texts were spelled before `out` was full.
+/// UTF-16 units (every letter of ours is one), or UINT32_MAX for a rejection; `used[0]` the
+/// bytes written, and `used[1]` the bytes of the texts spelled. Returns how many texts were
+/// spelled before `out` was full.
 extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint32_t* lengths,
                                               std::uint32_t count, const ReadOnce* read, char* out,
                                               std::uint32_t size, std::uint32_t* bounds,
                                               std::uint32_t* used, bool wide) {
   std::uint32_t bytes = 0, units = 0, done = 0;
+  const char* const first = texts;
   if (wide) {
     uslova::WordsBuffer spelled;  // each text's words, before they are widened into `out`
     for (; done < count; texts += lengths[done], ++done) {
@@ -221,7 +232,8 @@ extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint
       bounds[2 * done + 1] = units;
       bytes = 2 * units;
     }
-    *used = bytes;
+    used[0] = bytes;
+    used[1] = static_cast<std::uint32_t>(texts - first);
     return done;
   }
   const bool ascii = read->options.script == uslova::Options::Script::Ascii;
@@ -249,7 +261,8 @@ extern "C" std::uint32_t uslova_js_spell_many(const char* texts, const std::uint
     bounds[2 * done + 1] = units;
     bytes += skipped + length;
   }
-  *used = bytes;
+  used[0] = bytes;
+  used[1] = static_cast<std::uint32_t>(texts - first);
   return done;
 }
 
